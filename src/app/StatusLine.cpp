@@ -1,0 +1,57 @@
+#include "app/StatusLine.h"
+
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+#include "session/Session.h"
+
+namespace quillane {
+
+void StatusLine::SetPanelText(const QString& text) {
+  if (panelText_ == text) return;
+  panelText_ = text;
+  emit panelTextChanged(text);
+}
+
+void StatusLine::SetBarValue(int value) {
+  if (barValue_ == value) return;
+  barValue_ = value;
+  emit barValueChanged(value);
+}
+
+void ShowWorkfileName(StatusLine& status, const Session& session) {
+  status.SetPanelText(session.sWorkfile.isEmpty() ? session.sUntitled : session.sWorkfile);
+}
+
+namespace {
+
+constexpr qint64 kStepMs = 50;
+constexpr int kStepSize = 2;
+
+}  // namespace
+
+void ShowStatusMessage(StatusLine& status, const Session& session, Platform& platform, int kind) {
+  BusyPointer busy(platform);
+  switch (kind) {
+    case StatusKind::kSaving: status.SetPanelText(session.sMsgSaving); break;
+    case StatusKind::kLoading: status.SetPanelText(session.sMsgLoading); break;
+    case StatusKind::kAutoBackup: status.SetPanelText(session.sMsgAutoBackup); break;
+    case StatusKind::kSavingPlan: status.SetPanelText(Text(115)); break;
+    case StatusKind::kSavingReport: status.SetPanelText(Text(116)); break;
+    default: break;
+  }
+  emit status.repaintRequested();
+  status.SetBarValue(0);
+  int value = 0;
+  while (value < 99) {
+    value += kStepSize;
+    const qint64 start = platform.MonotonicMs();
+    status.SetBarValue(value);
+    const qint64 left = kStepMs - (platform.MonotonicMs() - start);
+    if (left > 0) platform.Sleep(left);
+  }
+  status.SetBarValue(0);
+  ShowWorkfileName(status, session);
+  emit status.repaintRequested();
+}
+
+}  // namespace quillane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace quillane {
+
+class Platform;
+struct Session;
+
+// What the status bar shows: the workfile name or a busy message in panel 2,
+// and the value of the busy bar.
+class StatusLine : public QObject {
+  Q_OBJECT
+
+ public:
+  const QString& panelText() const { return panelText_; }
+  int barValue() const { return barValue_; }
+
+  void SetPanelText(const QString& text);
+  void SetBarValue(int value);
+
+ signals:
+  void panelTextChanged(const QString& text);
+  // The bar moved; the window repaints it at once, since no event runs
+  // while a busy message is shown.
+  void barValueChanged(int value);
+  // The whole window should be repainted now.
+  void repaintRequested();
+
+ private:
+  QString panelText_;
+  int barValue_ = 0;
+};
+
+// Busy messages, by the kind their callers pass.
+namespace StatusKind {
+inline constexpr int kSaving = 0;
+inline constexpr int kLoading = 1;
+inline constexpr int kAutoBackup = 2;
+inline constexpr int kSavingPlan = 3;
+inline constexpr int kSavingReport = 4;
+}  // namespace StatusKind
+
+// Panel 2 shows the workfile, or the untitled name while there is none.
+void ShowWorkfileName(StatusLine& status, const Session& session);
+
+// Shows the busy message of `kind` with the bar running from 0 to 100 in 50
+// steps of 0.05 s, then the workfile name again. No event runs meanwhile.
+void ShowStatusMessage(StatusLine& status, const Session& session, Platform& platform, int kind);
+
+}  // namespace quillane

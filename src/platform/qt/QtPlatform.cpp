@@ -1,0 +1,193 @@
+#include "platform/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTime>
+#include <QUrl>
+
+#include "platform/qt/UserAccount.h"
+
+namespace quillane {
+
+QtPlatform::QtPlatform() : random_(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay())) {
+  monotonic_.start();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+namespace {
+
+struct ButtonSpec {
+  QMessageBox::StandardButton button;
+  int answer;
+};
+
+QList<ButtonSpec> ButtonsFor(int flags) {
+  switch (flags & 7) {
+    case MsgFlags::kOkCancel: return {{QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}};
+    case MsgFlags::kYesNoCancel:
+      return {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}, {QMessageBox::Cancel, 2}};
+    case MsgFlags::kYesNo: return {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}};
+    default: return {{QMessageBox::Ok, 1}};
+  }
+}
+
+QMessageBox::Icon IconFor(int flags) {
+  switch (flags & 0x70) {
+    case MsgFlags::kCritical: return QMessageBox::Critical;
+    case MsgFlags::kQuestion: return QMessageBox::Question;
+    case MsgFlags::kExclamation: return QMessageBox::Warning;
+    case MsgFlags::kInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+int QtPlatform::MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) {
+  QString shown = text;
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  QMessageBox box(IconFor(flags), title, shown, QMessageBox::NoButton, parent);
+  const QList<ButtonSpec> buttons = ButtonsFor(flags);
+  for (const ButtonSpec& spec : buttons) box.addButton(spec.button);
+  const int defaultIndex = (flags & MsgFlags::kDefaultButton3)   ? 2
+                           : (flags & MsgFlags::kDefaultButton2) ? 1
+                                                                 : 0;
+  box.setDefaultButton(buttons.at(std::min<qsizetype>(defaultIndex, buttons.size() - 1)).button);
+  // Escape answers Cancel where there is one, No where there is none.
+  if (buttons.size() > 1) box.setEscapeButton(buttons.back().button);
+  QApplication::setOverrideCursor(Qt::ArrowCursor);  // a question never shows the hourglass
+  box.exec();
+  QApplication::restoreOverrideCursor();
+  QAbstractButton* clicked = box.clickedButton();
+  for (const ButtonSpec& spec : buttons) {
+    if (clicked == box.button(spec.button)) return spec.answer;
+  }
+  return buttons.size() > 1 ? buttons.back().answer : 1;
+}
+
+std::optional<QString> QtPlatform::FileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,
+                                              const QString& defaultExt, const QString& initialName) {
+  QFileDialog dialog(parent);
+  dialog.setNameFilter(filter);
+  dialog.setDefaultSuffix(defaultExt);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(mode == FileDialogMode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (!initialName.isEmpty() && !initialName.contains(QLatin1Char('*'))) {
+    const QFileInfo info(initialName);
+    if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
+    dialog.selectFile(info.fileName());
+  }
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int result = dialog.exec();
+  QApplication::restoreOverrideCursor();
+  if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+int QtPlatform::ShowModal(QDialog& dialog) {
+  return dialog.exec();
+}
+
+double QtPlatform::SecondsSinceMidnight() {
+  return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+QDate QtPlatform::Today() {
+  return QDate::currentDate();
+}
+
+qint64 QtPlatform::MonotonicMs() {
+  return monotonic_.elapsed();
+}
+
+void QtPlatform::Sleep(qint64 ms) {
+  if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+double QtPlatform::Random() {
+  return random_.generateDouble();
+}
+
+void QtPlatform::SetBusyPointer(bool busy) {
+  if (busy) {
+    ++busyDepth_;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busyDepth_ > 0) {
+    --busyDepth_;
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void QtPlatform::PlaySound(const QString& path) {
+  if (!QFileInfo::exists(path)) return;
+  if (!sound_) sound_ = std::make_unique<QSoundEffect>();
+  sound_->setSource(QUrl::fromLocalFile(path));
+  sound_->play();
+}
+
+PrintTarget QtPlatform::OpenPrinter(const QString& jobName) {
+  PrintTarget target;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setDocName(jobName);
+  if (QPrinterInfo::defaultPrinter().isNull()) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    QDir().mkpath(folder);
+    target.pdfPath = QDir(folder).filePath(jobName + QStringLiteral(".pdf"));
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(target.pdfPath);
+  }
+  target.device = std::move(printer);
+  return target;
+}
+
+bool QtPlatform::StartProgram(const QString& program, const QStringList& arguments) {
+  return QProcess::startDetached(program, arguments);
+}
+
+bool QtPlatform::OpenWithDesktop(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtPlatform::ShowHelp(const QString& helpFolder, int contextNumber) {
+  const QDir dir(helpFolder);
+  QString page = dir.filePath(QString::number(contextNumber) + QStringLiteral(".html"));
+  if (contextNumber == 0 || !QFileInfo::exists(page)) page = dir.filePath(QStringLiteral("index.html"));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+bool QtPlatform::AcquireSingleInstance() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) folder = QDir::tempPath();
+  lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("quillane.lock")));
+  // A lock left by a killed run names a process that no longer exists; Qt
+  // then removes it and the lock is taken over.
+  return lock_->tryLock(0);
+}
+
+QRect QtPlatform::ScreenGeometry() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+UserName QtPlatform::CurrentUser() {
+  return CurrentUserAccount();
+}
+
+}  // namespace quillane

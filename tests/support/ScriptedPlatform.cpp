@@ -1,0 +1,101 @@
+#include "support/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+
+namespace quillane::test {
+
+int ScriptedPlatform::MessageBox(QWidget*, const QString& text, int flags, const QString& title) {
+  messages.push_back({text, flags, title});
+  if (answers.empty()) {
+    ADD_FAILURE() << "unexpected message box: " << text.toStdString();
+    return kAnswerOk;
+  }
+  const int answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<QString> ScriptedPlatform::FileDialog(QWidget*, FileDialogMode mode, const QString& filter,
+                                                    const QString& defaultExt, const QString& initialName) {
+  fileDialogs.push_back({mode, filter, defaultExt, initialName});
+  if (files.empty()) {
+    ADD_FAILURE() << "unexpected file dialog";
+    return std::nullopt;
+  }
+  auto path = files.front();
+  files.pop_front();
+  return path;
+}
+
+int ScriptedPlatform::ShowModal(QDialog& dialog) {
+  dialogsShown << dialog.objectName();
+  if (dialogScripts.empty()) {
+    ADD_FAILURE() << "unexpected dialog: " << dialog.objectName().toStdString();
+    return QDialog::Rejected;
+  }
+  DialogScript script = std::move(dialogScripts.front());
+  dialogScripts.pop_front();
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.setResult(QDialog::Rejected);
+  dialog.show();
+  dialog.activateWindow();
+  QApplication::processEvents();
+  script(dialog);
+  QApplication::processEvents();
+  if (dialog.isVisible()) {
+    ADD_FAILURE() << "the script left dialog " << dialog.objectName().toStdString() << " open";
+    dialog.reject();
+  }
+  return dialog.result();
+}
+
+void ScriptedPlatform::Sleep(qint64 ms) {
+  ++sleeps;
+  sleptMs += ms;
+  monotonicMs += ms;  // time passes for the program, not for the test
+}
+
+double ScriptedPlatform::Random() {
+  if (randoms.empty()) return 0.5;
+  const double r = randoms.front();
+  randoms.pop_front();
+  return r;
+}
+
+void ScriptedPlatform::SetBusyPointer(bool busy) {
+  ++busyCalls;
+  busyDepth += busy ? 1 : -1;
+  EXPECT_GE(busyDepth, 0) << "the pointer was restored more often than set";
+}
+
+PrintTarget ScriptedPlatform::OpenPrinter(const QString& jobName) {
+  printJobs << jobName;
+  PrintTarget target;
+  const QString folder = printFolder.isEmpty() ? QDir::tempPath() : printFolder;
+  auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  target.pdfPath = QDir(folder).filePath(jobName + QStringLiteral(".pdf"));
+  printer->setOutputFileName(target.pdfPath);
+  target.device = std::move(printer);
+  return target;
+}
+
+bool ScriptedPlatform::StartProgram(const QString& program, const QStringList& arguments) {
+  programsStarted.emplace_back(program, arguments);
+  return true;
+}
+
+bool ScriptedPlatform::OpenWithDesktop(const QString& path) {
+  desktopOpened << path;
+  return true;
+}
+
+void ScriptedPlatform::ShowHelp(const QString&, int contextNumber) {
+  helpTopics.push_back(contextNumber);
+}
+
+}  // namespace quillane::test

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "session/Session.h"
+
+namespace quillane::test {
+
+// The platform of the tests: every answer is scripted beforehand and every
+// call is recorded, so a test can drive a flow that opens message boxes and
+// dialogs and then check what the user would have seen.
+class ScriptedPlatform : public Platform {
+ public:
+  struct Message {
+    QString text;
+    int flags = 0;
+    QString title;
+  };
+  struct FileDialogCall {
+    FileDialogMode mode;
+    QString filter;
+    QString defaultExt;
+    QString initialName;
+  };
+  using DialogScript = std::function<void(QDialog&)>;
+
+  // Scripting.
+  void AnswerNext(int answer) { answers.push_back(answer); }
+  void ChooseFile(std::optional<QString> path) { files.push_back(std::move(path)); }
+  // The next modal dialog is shown (not modally), then `script` drives it;
+  // the script must close it.
+  void OnNextDialog(DialogScript script) { dialogScripts.push_back(std::move(script)); }
+
+  std::deque<int> answers;
+  std::deque<std::optional<QString>> files;
+  std::deque<DialogScript> dialogScripts;
+  std::deque<double> randoms;
+  double secondsSinceMidnight = 36000.0;
+  QDate today = QDate(2026, 12, 3);
+  qint64 monotonicMs = 0;
+  bool singleInstanceFree = true;
+  QRect screen = QRect(0, 0, 1280, 800);
+  UserName user = {QStringLiteral("Ada Lovelace"), QStringLiteral("ada")};
+  QString printFolder;  // where printed pages go; a temporary folder by default
+
+  // Records.
+  std::vector<Message> messages;
+  std::vector<FileDialogCall> fileDialogs;
+  QStringList dialogsShown;  // object names of the dialogs shown modally
+  qint64 sleptMs = 0;
+  int sleeps = 0;
+  int busyDepth = 0;
+  int busyCalls = 0;
+  QStringList soundsPlayed;
+  QStringList printJobs;
+  std::vector<std::pair<QString, QStringList>> programsStarted;
+  QStringList desktopOpened;
+  std::vector<int> helpTopics;
+
+  int MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) override;
+  std::optional<QString> FileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,
+                                    const QString& defaultExt, const QString& initialName) override;
+  int ShowModal(QDialog& dialog) override;
+  double SecondsSinceMidnight() override { return secondsSinceMidnight; }
+  QDate Today() override { return today; }
+  qint64 MonotonicMs() override { return monotonicMs; }
+  void Sleep(qint64 ms) override;
+  double Random() override;
+  void SetBusyPointer(bool busy) override;
+  void PlaySound(const QString& path) override { soundsPlayed << path; }
+  PrintTarget OpenPrinter(const QString& jobName) override;
+  bool StartProgram(const QString& program, const QStringList& arguments) override;
+  bool OpenWithDesktop(const QString& path) override;
+  void ShowHelp(const QString& helpFolder, int contextNumber) override;
+  bool AcquireSingleInstance() override { return singleInstanceFree; }
+  QRect ScreenGeometry() override { return screen; }
+  UserName CurrentUser() override { return user; }
+};
+
+}  // namespace quillane::test

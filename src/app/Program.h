@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "app/Commands.h"
 #include "app/Progress.h"
 #include "app/StatusLine.h"
+#include "app/TimerSwitch.h"
 #include "session/Session.h"
+
+class QWidget;
 
 namespace quillane {
 
@@ -31,6 +35,21 @@ class Program {
   Commands commands;
   Progress progress;
   StatusLine status;
+  TimerSwitch autoBackupTimer;  // `tmrAutoBackup`
+
+  // Where the program keeps its files on this machine.
+  QString settingsPath;  // the settings file
+  QString dataFolder;    // writable folder of the backup workfile
+
+  // The window that message boxes and file dialogs belong to.
+  QWidget* dialogParent = nullptr;
+
+  // Non-zero while a file is written or read or a busy message runs; the
+  // repaint check of the backup waits until it is zero again.
+  int fileWork = 0;
+
+  // A message box with the program title; returns the answer (1, 2, 6, 7).
+  int MessageBox(const QString& text, int flags);
 
   void MarkProgressStep(int step) { progress.MarkProgressStep(step); }
   void ShowWorkfileName() { quillane::ShowWorkfileName(status, session); }

@@ -1,6 +1,41 @@
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "app/Program.h"
+#include "app/widgets/frmMain.h"
+#include "platform/qt/QtPlatform.h"
+#include "resources/Texts.h"
+#include "session/Constants.h"
+
+namespace {
+
+// The folder of the program's own files: beside the executable in a build,
+// share/quillane when installed.
+QString ProgramFilesFolder() {
+  const QDir exe(QCoreApplication::applicationDirPath());
+  const QString installed = exe.absoluteFilePath(QStringLiteral("../share/quillane"));
+  return QDir(installed).exists() ? QDir::cleanPath(installed) : exe.absolutePath();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QCoreApplication::setApplicationName(quillane::Text(101));
+
+  quillane::QtPlatform platform;
+  // A second start ends at once, without a window or a message.
+  if (!platform.AcquireSingleInstance()) return 0;
+
+  quillane::Program program(platform);
+  quillane::LoadConstants(program.session, ProgramFilesFolder());
+  program.settingsPath = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                             .filePath(program.session.sProduct + QStringLiteral(".ini"));
+  program.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
+  quillane::frmMain window(program);
+  window.Form_Load();
+  window.show();
+  return app.exec();
 }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+namespace quillane {
+
+class Program;
+
+// The base of every dialog of the program. It behaves as the program's own
+// handlers say, not as Qt's defaults would:
+//  - no button is a default or auto-default button, so Enter does only what
+//    the dialog's own key handling says;
+//  - Escape and the title bar's close box run the dialog's cancel handler,
+//    so the shared cancel flag is set exactly as a click on Cancel sets it;
+//  - the dialog centres itself on the screen when it is first shown;
+//  - FormActivate runs when the dialog becomes active, unless it was only a
+//    message box or a file dialog that was active in between.
+class FormDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  FormDialog(Program& program, QWidget* parent, const QString& objectName);
+
+  Program& program() const { return program_; }
+
+  // Closes the dialog from one of its own handlers.
+  void Unload(int result = QDialog::Accepted) { QDialog::done(result); }
+
+  // Escape and the close box: the cancel handler.
+  void reject() override;
+
+ protected:
+  // What Escape and the close box run: the Cancel button's handler, or the
+  // OK button's where the dialog has no Cancel.
+  virtual void CancelRequested() = 0;
+  // Runs when the dialog becomes active.
+  virtual void FormActivate() {}
+
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void ClearDefaultButtons();
+
+  Program& program_;
+  bool centred_ = false;
+  bool leftForOwnForm_ = true;  // the last deactivation handed over to one of our forms
+};
+
+// True for the program's own forms: the main window and its dialogs, not
+// message boxes, file dialogs or the help viewer.
+bool IsProgramForm(const QWidget* window);
+
+}  // namespace quillane

@@ -1,0 +1,86 @@
+#include "app/widgets/StatusBarView.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QTime>
+#include <QTimer>
+
+#include "app/StatusLine.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+constexpr int kProgressBarWidth = 267;  // 4000 twips
+constexpr int kProgressBarHeight = 17;  // 255 twips
+constexpr int kProgressBarTop = 2;      // 30 twips
+}  // namespace
+
+StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* parent)
+    : QStatusBar(parent), status_(status), platform_(platform) {
+  setObjectName(QStringLiteral("winStatusBar"));
+  setSizeGripEnabled(true);
+  const int names[4] = {0, 3006, 3007, 3008};
+  for (int i = 0; i < 4; ++i) {
+    panels_[i] = new QLabel(this);
+    panels_[i]->setObjectName(QStringLiteral("winStatusBar.Panels(%1)").arg(i + 1));
+    if (names[i] != 0) panels_[i]->setAccessibleName(ShownText(names[i]));
+    panels_[i]->setContentsMargins(4, 0, 4, 0);
+  }
+  panels_[0]->setMinimumWidth(kProgressBarWidth);
+  addWidget(panels_[0]);
+  addWidget(panels_[1], 1);
+  addPermanentWidget(panels_[2]);
+  addPermanentWidget(panels_[3]);
+
+  winProgresBar_ = new QProgressBar(this);
+  winProgresBar_->setObjectName(QStringLiteral("winProgresBar"));
+  winProgresBar_->setAccessibleName(ShownText(3005));
+  winProgresBar_->setRange(0, 100);
+  winProgresBar_->setValue(0);
+  winProgresBar_->setTextVisible(false);
+  PlaceProgressBar();
+
+  connect(&status_, &StatusLine::panelTextChanged, panels_[1], &QLabel::setText);
+  connect(&status_, &StatusLine::barValueChanged, this, [this](int value) {
+    winProgresBar_->setValue(value);
+    winProgresBar_->repaint();  // no event runs while the bar moves
+  });
+
+  // The date and time panels change once a minute, at the new minute.
+  minuteTimer_ = new QTimer(this);
+  minuteTimer_->setSingleShot(true);
+  minuteTimer_->setTimerType(Qt::CoarseTimer);
+  connect(minuteTimer_, &QTimer::timeout, this, &StatusBarView::ShowDateAndTime);
+  ShowDateAndTime();
+}
+
+QLabel* StatusBarView::panel(int number) const { return panels_[number - 1]; }
+
+void StatusBarView::PlaceProgressBar() {
+  winProgresBar_->setGeometry(0, kProgressBarTop, kProgressBarWidth, kProgressBarHeight);
+  winProgresBar_->raise();
+}
+
+void StatusBarView::resizeEvent(QResizeEvent* event) {
+  QStatusBar::resizeEvent(event);
+  PlaceProgressBar();
+}
+
+void StatusBarView::ShowDateAndTime() {
+  const QLocale locale = QLocale::system();
+  const double seconds = platform_.SecondsSinceMidnight();
+  const QTime now = QTime::fromMSecsSinceStartOfDay(static_cast<int>(seconds * 1000) % 86400000);
+  panels_[2]->setText(locale.toString(platform_.Today(), QLocale::ShortFormat));
+  // Hours and minutes in the user's own form, without the seconds.
+  QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+  timeFormat.remove(QRegularExpression(QStringLiteral("[:.]ss?")));
+  panels_[3]->setText(locale.toString(now, timeFormat));
+  const int msIntoMinute = static_cast<int>(seconds * 1000) % 60000;
+  minuteTimer_->start(60000 - msIntoMinute + 50);
+}
+
+}  // namespace quillane

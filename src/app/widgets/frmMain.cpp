@@ -1,0 +1,226 @@
+#include "app/widgets/frmMain.h"
+
+#include <QGuiApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "app/widgets/Artwork.h"
+#include "app/widgets/HelpContexts.h"
+#include "app/widgets/MainCommandTable.h"
+#include "app/widgets/ProgressPanel.h"
+#include "app/widgets/StatusBarView.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+constexpr int kCmdFraHeight = 193;     // 2895 twips
+constexpr int kCmdBGMinWidth = 585;    // 8775 twips
+constexpr int kMenuButtonWidth = 64;   // at least 870 twips
+constexpr int kCommandHeight = 30;
+}  // namespace
+
+frmMain::frmMain(Program& program) : program_(program) {
+  setObjectName(QStringLiteral("frmMain"));
+  setProperty("quillaneForm", true);
+  endProgram = [] { QCoreApplication::exit(0); };
+  BuildLayout();
+  connect(&program_.commands, &Commands::changed, this, &frmMain::ShowCommandState);
+  connect(&program_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });
+  program_.dialogParent = this;
+}
+
+frmMain::~frmMain() {
+  if (program_.dialogParent == this) program_.dialogParent = nullptr;
+}
+
+void frmMain::BuildLayout() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("frmMainClient"));
+  setCentralWidget(central);
+
+  panProgressReport_ = new ProgressPanel(program_.progress, central);
+
+  picQuillaneLogoBG_ = new QWidget(central);
+  picQuillaneLogoBG_->setObjectName(QStringLiteral("picQuillaneLogoBG"));
+  imgQuillaneLogo_ = new QLabel(picQuillaneLogoBG_);
+  imgQuillaneLogo_->setObjectName(QStringLiteral("imgQuillaneLogo"));
+  imgQuillaneLogo_->setPixmap(LogoPicture(devicePixelRatioF()));
+  imgQuillaneLogo_->setFixedSize(300, 60);
+  imgQuillaneLogo_->setAccessibleName(ShownText(3001));
+  lblVersion_ = new QLabel(picQuillaneLogoBG_);
+  lblVersion_->setObjectName(QStringLiteral("lblVersion"));
+  lblVersion_->setAlignment(Qt::AlignHCenter);
+  picQuillaneLogoBG_->setFixedSize(320, 96);
+  imgQuillaneLogo_->move(10, 4);
+  lblVersion_->setGeometry(0, 70, 320, 20);
+
+  picCmdFraBG_ = new QWidget(central);
+  picCmdFraBG_->setObjectName(QStringLiteral("picCmdFraBG"));
+  picCmdBG_ = BuildCommandArea(picCmdFraBG_);
+
+  winStatusBar_ = new StatusBarView(program_.status, program_.platform, this);
+  setStatusBar(winStatusBar_);
+}
+
+QWidget* frmMain::BuildCommandArea(QWidget* parent) {
+  auto* area = new QWidget(parent);
+  area->setObjectName(QStringLiteral("picCmdBG"));
+  auto* layout = new QGridLayout(area);
+  layout->setContentsMargins(0, 4, 0, 4);
+  layout->setRowStretch(0, 1);
+
+  for (const MenuSpec& menu : kMenus) {
+    if (!menu.frameName) continue;
+    auto* frame = new QGroupBox(area);
+    frame->setObjectName(QLatin1String(menu.frameName));
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 4, 8, 6);
+    grid->setSpacing(6);
+    frames_[static_cast<std::size_t>(menu.index)] = frame;
+    layout->addWidget(frame, 0, 0, Qt::AlignHCenter | Qt::AlignBottom);
+    frame->hide();
+  }
+  for (int i = 0; i < kCommandButtonCount; ++i) {
+    const CommandButtonSpec& spec = kCommandButtons[i];
+    QGroupBox* frame = frames_[static_cast<std::size_t>(spec.frame)];
+    auto* button = new QPushButton(frame);
+    button->setObjectName(QStringLiteral("cmdButton(%1)").arg(spec.index));
+    button->setAutoDefault(false);
+    button->setMinimumSize(132, kCommandHeight);
+    static_cast<QGridLayout*>(frame->layout())->addWidget(button, spec.row, spec.column);
+    cmdButton_[static_cast<std::size_t>(spec.index)] = button;
+    connect(button, &QPushButton::clicked, this, [this, index = spec.index] { cmdButton_Click(index); });
+  }
+
+  auto* bar = new QWidget(area);
+  bar->setObjectName(QStringLiteral("chkMenuBar"));
+  bar->setAccessibleName(ShownText(3009));
+  auto* barLayout = new QHBoxLayout(bar);
+  barLayout->setContentsMargins(0, 0, 0, 0);
+  barLayout->setSpacing(0);
+  for (const MenuSpec& menu : kMenus) {
+    auto* button = new QPushButton(bar);
+    button->setObjectName(QStringLiteral("chkMenu(%1)").arg(menu.index));
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    button->setMinimumSize(kMenuButtonWidth, kCommandHeight);
+    barLayout->addWidget(button);
+    chkMenu_[static_cast<std::size_t>(menu.index)] = button;
+    connect(button, &QPushButton::clicked, this, [this, index = menu.index] { chkMenu_Click(index); });
+  }
+  layout->addWidget(bar, 1, 0, Qt::AlignHCenter);
+  return area;
+}
+
+void frmMain::SetMainCaptions() {
+  const Session& s = program_.session;
+  setWindowTitle(s.sTitle);
+  QString version = Text(100);
+  version = version.left(1).toUpper() + version.mid(1).toLower();
+  lblVersion_->setText(version + QLatin1Char(' ') + s.sVersion);
+  for (const MenuSpec& menu : kMenus) {
+    chkMenu_[static_cast<std::size_t>(menu.index)]->setText(Text(menu.caption));
+    if (menu.frameName) frames_[static_cast<std::size_t>(menu.index)]->setTitle(Text(menu.caption));
+  }
+  for (int i = 0; i < kCommandButtonCount; ++i) {
+    const CommandButtonSpec& spec = kCommandButtons[i];
+    cmdButton_[static_cast<std::size_t>(spec.index)]->setText(Text(spec.caption));
+  }
+  cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
+  panProgressReport_->SetLabels();
+}
+
+void frmMain::SetMainToolTips() {
+  const Session& s = program_.session;
+  for (const MenuSpec& menu : kMenus) {
+    chkMenu_[static_cast<std::size_t>(menu.index)]->setToolTip(Text(menu.toolTip));
+  }
+  for (int i = 0; i < kCommandButtonCount; ++i) {
+    const CommandButtonSpec& spec = kCommandButtons[i];
+    QString tip = Text(spec.toolTip);
+    if (spec.index == Cmd::kHowToUse) tip += s.sTitle;
+    if (spec.index == Cmd::kAbout) tip += s.sProduct;
+    cmdButton_[static_cast<std::size_t>(spec.index)]->setToolTip(tip);
+  }
+}
+
+void frmMain::Form_Load() {
+  BusyPointer busy(program_.platform);
+  Session& s = program_.session;
+  QGuiApplication::setApplicationDisplayName(s.sTitle);
+  // The settings: until the settings file is read, the defaults of a first run.
+  s.nLanguage = 1;
+  SetMainCaptions();
+  SetInitialCommands(program_.commands);
+  ShowAllCommandStates();
+  program_.ShowWorkfileName();
+  s.lBackupTime = static_cast<Long>(qRound(program_.platform.SecondsSinceMidnight()));
+  if (windowState() == Qt::WindowNoState) setGeometry(program_.platform.ScreenGeometry());
+  Form_Resize();
+  SetHelpContexts(program_);
+  SetMainToolTips();
+  if (s.bHelpAtStartup) ShowHelpContents(program_);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (placed_ || windowState() != Qt::WindowNoState) return;
+  placed_ = true;
+  // The window and its frame together fill the available screen.
+  const QRect screen = program_.platform.ScreenGeometry();
+  const QRect outer = frameGeometry();
+  const QSize frameExtra(outer.width() - width(), outer.height() - height());
+  if (!frameExtra.isEmpty()) {
+    resize(screen.width() - frameExtra.width(), screen.height() - frameExtra.height());
+    move(screen.topLeft());
+  }
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Form_Resize();
+}
+
+void frmMain::Form_Resize() {
+  QWidget* client = centralWidget();
+  const int width = client->width();
+  const int height = client->height();
+  panProgressReport_->setGeometry(0, 0, width, ProgressPanel::kHeight);
+  picCmdFraBG_->setGeometry(0, std::max(ProgressPanel::kHeight, height - kCmdFraHeight), width, kCmdFraHeight);
+  const int middleTop = ProgressPanel::kHeight;
+  const int middleHeight = picCmdFraBG_->y() - middleTop;
+  picQuillaneLogoBG_->move(width / 2 - picQuillaneLogoBG_->width() / 2,
+                           middleTop + std::max(0, (middleHeight - picQuillaneLogoBG_->height()) / 2));
+  winStatusBar_->PlaceProgressBar();
+  const int cmdWidth = std::max(kCmdBGMinWidth, picCmdBG_->sizeHint().width());
+  picCmdBG_->setGeometry(picCmdFraBG_->width() / 2 - cmdWidth / 2, 0, cmdWidth, kCmdFraHeight);
+}
+
+void frmMain::ShowCommandState(Commands::Kind kind, int index) {
+  const Commands::State state = program_.commands.state(kind, index);
+  QWidget* widget = nullptr;
+  switch (kind) {
+    case Commands::Kind::Frame: widget = frames_.at(static_cast<std::size_t>(index)); break;
+    case Commands::Kind::Menu: widget = chkMenu_.at(static_cast<std::size_t>(index)); break;
+    case Commands::Kind::Button: widget = cmdButton_.at(static_cast<std::size_t>(index)); break;
+  }
+  if (!widget) return;
+  widget->setEnabled(state.enabled);
+  // A frame's visibility belongs to the menu; a button's to the command state.
+  if (kind == Commands::Kind::Button) widget->setVisible(state.visible);
+}
+
+void frmMain::ShowAllCommandStates() {
+  for (int i = 0; i < Menu::kFrameCount; ++i) ShowCommandState(Commands::Kind::Frame, i);
+  for (int i = 0; i < Menu::kCount; ++i) ShowCommandState(Commands::Kind::Menu, i);
+  for (int i = 0; i < Cmd::kCount; ++i) ShowCommandState(Commands::Kind::Button, i);
+}
+
+}  // namespace quillane

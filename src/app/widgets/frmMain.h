@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "app/Commands.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace quillane {
+
+class Program;
+class ProgressPanel;
+class StatusBarView;
+
+// The program's main window: the progress report at the top, the logo, the
+// menu bar of toggle buttons with its frames of commands, and the status bar.
+class frmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit frmMain(Program& program);
+  ~frmMain() override;
+
+  // Start-up: constants, settings, captions, command states, placement.
+  void Form_Load();
+  // Keeps the logo and the menu area centred and the busy bar in place.
+  void Form_Resize();
+
+  void chkMenu_Click(int index);
+  void cmdButton_Click(int index);
+  // Leaving the program: the exit question, the unsaved-changes question,
+  // the settings, the end.
+  void ExitRoutine();
+
+  void SetMainCaptions();
+  void SetMainToolTips();
+
+  // How the program ends; tests replace it to watch the end happen.
+  std::function<void()> endProgram;
+
+  QPushButton* menuButton(int index) const { return chkMenu_.at(static_cast<std::size_t>(index)); }
+  QGroupBox* frame(int index) const { return frames_.at(static_cast<std::size_t>(index)); }
+  QPushButton* commandButton(int index) const { return cmdButton_.at(static_cast<std::size_t>(index)); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildLayout();
+  QWidget* BuildCommandArea(QWidget* parent);
+  void ShowCommandState(Commands::Kind kind, int index);
+  void ShowAllCommandStates();
+  void HideAllFrames();
+
+  // Commands.
+  void RunCommand(int index);
+  void NotAvailable();
+  void SaveCommand();
+  void ToggleHelpAtStartup();
+  void CheckAndEvaluate();
+
+  Program& program_;
+  ProgressPanel* panProgressReport_ = nullptr;
+  QWidget* picQuillaneLogoBG_ = nullptr;
+  QLabel* imgQuillaneLogo_ = nullptr;
+  QLabel* lblVersion_ = nullptr;
+  QWidget* picCmdFraBG_ = nullptr;
+  QWidget* picCmdBG_ = nullptr;
+  StatusBarView* winStatusBar_ = nullptr;
+  std::array<QPushButton*, Menu::kCount> chkMenu_{};
+  std::array<QGroupBox*, Menu::kFrameCount> frames_{};
+  std::array<QPushButton*, Cmd::kCount> cmdButton_{};
+  bool placed_ = false;
+};
+
+}  // namespace quillane

@@ -1,0 +1,146 @@
+// The menu bar and the dispatch of every command of the main window.
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "app/Program.h"
+#include "app/widgets/HelpContexts.h"
+#include "app/widgets/frmMain.h"
+#include "app/widgets/frmStart.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+#include "settings/widgets/frmPassword.h"
+
+namespace quillane {
+
+void frmMain::HideAllFrames() {
+  for (QGroupBox* frame : frames_) frame->hide();
+}
+
+void frmMain::chkMenu_Click(int index) {
+  HideAllFrames();
+  QPushButton* pressed = chkMenu_.at(static_cast<std::size_t>(index));
+  if (!pressed->isChecked() && index != Menu::kExit) return;
+  for (int i = 0; i < Menu::kCount; ++i) {
+    if (i != index) chkMenu_[static_cast<std::size_t>(i)]->setChecked(false);
+  }
+  chkMenu_[Menu::kExit]->setChecked(false);
+  if (index < Menu::kFrameCount) {
+    frames_[static_cast<std::size_t>(index)]->show();
+    SetHelpContexts(program_);
+    return;
+  }
+  ExitRoutine();
+  // Releasing the Exit button in code raises no second click here, so
+  // nothing is left to swallow the next press.
+  program_.session.bMenuBusy = false;
+}
+
+void frmMain::cmdButton_Click(int index) {
+  SetHelpContexts(program_);
+  RunCommand(index);
+}
+
+void frmMain::RunCommand(int index) {
+  Session& s = program_.session;
+  switch (index) {
+    case Cmd::kGoal:
+      ShowGoalDialog(program_, this);
+      break;
+    case Cmd::kSave:
+      SaveCommand();
+      break;
+    case Cmd::kCriteriaSet:
+      if (s.sGoal.isEmpty()) {
+        program_.MessageBox(Text(506), MsgFlags::kOkOnly);
+        break;
+      }
+      NotAvailable();
+      break;
+    case Cmd::kEvaluate:
+      CheckAndEvaluate();
+      break;
+    case Cmd::kHelpAtStartup:
+      ToggleHelpAtStartup();
+      break;
+    case Cmd::kPrintConcise:
+      if (program_.MessageBox(Text(532), MsgFlags::kYesNo + MsgFlags::kExclamation) == kAnswerYes) {
+        NotAvailable();
+      }
+      break;
+    case Cmd::kPassword:
+      SetPasswordCommand(program_, this);
+      break;
+    case Cmd::kHowToUse:
+      ShowHelpContents(program_);
+      break;
+    default:
+      NotAvailable();
+      break;
+  }
+}
+
+void frmMain::CheckAndEvaluate() {
+  const Session& s = program_.session;
+  if (s.sngWeight[1] == 0) {
+    program_.MessageBox(Text(507), MsgFlags::kOkOnly);
+    return;
+  }
+  if (s.nIdeas < 2) {
+    program_.MessageBox(Text(511), MsgFlags::kOkOnly);
+    return;
+  }
+  NotAvailable();
+}
+
+void frmMain::ToggleHelpAtStartup() {
+  Session& s = program_.session;
+  s.bHelpAtStartup = !s.bHelpAtStartup;
+  cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
+}
+
+void frmMain::SaveCommand() { NotAvailable(); }
+
+void frmMain::NotAvailable() { program_.MessageBox(Text(3000), MsgFlags::kOkOnly + MsgFlags::kInformation); }
+
+void frmMain::ExitRoutine() {
+  Session& s = program_.session;
+  if (s.bMenuBusy) {
+    s.bMenuBusy = false;
+    return;
+  }
+  const QString question = Text(500) + QLatin1Char(' ') + s.sProduct + QLatin1Char('?');
+  if (program_.MessageBox(question, MsgFlags::kYesNo + MsgFlags::kQuestion + MsgFlags::kDefaultButton2) ==
+      kAnswerNo) {
+    s.bMenuBusy = true;
+    return;
+  }
+  if (s.bChanged) {
+    const QString changed = Text(512) + QStringLiteral("\r\r") + Text(513);
+    switch (program_.MessageBox(changed, MsgFlags::kYesNoCancel + MsgFlags::kExclamation)) {
+      case kAnswerYes:
+        s.bCancel = false;
+        cmdButton_Click(Cmd::kSave);
+        if (s.bCancel) {
+          s.bMenuBusy = true;
+          return;
+        }
+        break;
+      case kAnswerNo:
+        break;
+      default:
+        s.bMenuBusy = true;
+        return;
+    }
+  }
+  endProgram();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  program_.session.bMenuBusy = false;
+  ExitRoutine();
+  program_.session.bMenuBusy = false;
+}
+
+}  // namespace quillane

@@ -1,0 +1,104 @@
+#include "app/widgets/frmStart.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "app/widgets/FocusFirstControl.h"
+#include "app/widgets/HelpContexts.h"
+#include "app/widgets/TextEntry.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+frmStart::frmStart(Program& program, QWidget* parent) : FormDialog(program, parent, QStringLiteral("frmStart")) {
+  cmdOk_ = new QPushButton(this);
+  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+  cmdCancel_ = new QPushButton(this);
+  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+  cmdHelp_ = new QPushButton(this);
+  cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
+
+  fraGoal = new QGroupBox(this);
+  fraGoal->setObjectName(QStringLiteral("fraGoal"));
+  lblGoal_ = new QLabel(fraGoal);
+  lblGoal_->setObjectName(QStringLiteral("lblGoal"));
+  txtGoal_ = new QLineEdit(fraGoal);
+  txtGoal_->setObjectName(QStringLiteral("txtGoal"));
+  LimitEntry(txtGoal_, kMaxTextLength);
+  txtGoal_->installEventFilter(this);
+  lblGoal_->setBuddy(txtGoal_);
+  txtGoal_->setMinimumWidth(380);
+
+  auto* goalLayout = new QVBoxLayout(fraGoal);
+  goalLayout->addWidget(lblGoal_);
+  goalLayout->addWidget(txtGoal_);
+  goalLayout->addStretch();
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(cmdOk_);
+  buttons->addWidget(cmdCancel_);
+  buttons->addStretch();
+  buttons->addWidget(cmdHelp_);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(fraGoal, 1);
+  fraGoal->hide();
+
+  connect(cmdOk_, &QPushButton::clicked, this, &frmStart::cmdOk_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
+  connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpFor(this->program(), this); });
+}
+
+void frmStart::SetStartTexts() {
+  setWindowTitle(ShownText(1000));
+  cmdOk_->setText(Text(120));
+  cmdCancel_->setText(Text(121));
+  cmdHelp_->setText(Text(122));
+  fraGoal->setTitle(Text(1001));
+  lblGoal_->setText(ShownText(1002));
+}
+
+void frmStart::FormActivate() {
+  FocusFirstControl(this);
+  SetHelpContexts(program());
+}
+
+bool frmStart::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtGoal_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      cmdOk_Click();
+      return true;
+    }
+  }
+  return FormDialog::eventFilter(watched, event);
+}
+
+void frmStart::cmdOk_Click() {
+  Session& s = program().session;
+  s.sGoal = txtGoal_->text();
+  if (!s.sGoal.isEmpty()) program().MarkProgressStep(1);
+  s.bChanged = true;
+  Unload(QDialog::Accepted);
+}
+
+void frmStart::cmdCancel_Click() { Unload(QDialog::Rejected); }
+
+void ShowGoalDialog(Program& program, QWidget* parent) {
+  frmStart dialog(program, parent);
+  dialog.fraGoal->show();
+  dialog.SetStartTexts();
+  dialog.findChild<QLineEdit*>(QStringLiteral("txtGoal"))->setText(program.session.sGoal);
+  SetHelpContexts(program);
+  program.platform.ShowModal(dialog);
+}
+
+}  // namespace quillane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/widgets/FormDialog.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillane {
+
+// The goal dialog: the user types or changes the session's goal.
+class frmStart : public FormDialog {
+  Q_OBJECT
+
+ public:
+  frmStart(Program& program, QWidget* parent);
+
+  QGroupBox* fraGoal = nullptr;
+
+  void SetStartTexts();
+  void cmdOk_Click();
+  void cmdCancel_Click();
+
+ protected:
+  void CancelRequested() override { cmdCancel_Click(); }
+  void FormActivate() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QPushButton* cmdOk_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  QPushButton* cmdHelp_ = nullptr;
+  QLabel* lblGoal_ = nullptr;
+  QLineEdit* txtGoal_ = nullptr;
+};
+
+// The Goal command: fraGoal visible, texts set, the goal filled in, help
+// contexts set, and the dialog shown modally.
+void ShowGoalDialog(Program& program, QWidget* parent);
+
+}  // namespace quillane

@@ -1,0 +1,110 @@
+#include "settings/widgets/frmPassword.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "app/widgets/TextEntry.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+constexpr int kMaxPasswordLength = 15;
+
+// Provisional until the code page table lands: capitals that stay one
+// character of the Western code page.
+QString UpperCaseInCodePage(const QString& text) {
+  QString result;
+  for (QChar c : text) {
+    const QString upper = QString(c).toUpper();
+    const bool fits = upper.size() == 1 && (upper[0].unicode() < 256 || upper[0] == QChar(0x160) ||
+                                            upper[0] == QChar(0x152) || upper[0] == QChar(0x17D) ||
+                                            upper[0] == QChar(0x178));
+    result += fits ? upper : QString(c);
+  }
+  return result;
+}
+}  // namespace
+
+frmPassword::frmPassword(Program& program, QWidget* parent, Mode mode)
+    : FormDialog(program, parent, QStringLiteral("frmPassword")) {
+  fraPassword_ = new QGroupBox(this);
+  fraPassword_->setObjectName(QStringLiteral("fraPassword"));
+  txtPassword_ = new QLineEdit(fraPassword_);
+  txtPassword_->setObjectName(QStringLiteral("txtPassword"));
+  LimitEntry(txtPassword_, kMaxPasswordLength);
+  txtPassword_->setEchoMode(QLineEdit::Password);
+  txtPassword_->installEventFilter(this);
+  txtPassword_->setMinimumWidth(200);
+  auto* frameLayout = new QVBoxLayout(fraPassword_);
+  frameLayout->addWidget(txtPassword_);
+
+  cmdOk_ = new QPushButton(Text(120), this);
+  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+  cmdCancel_ = new QPushButton(Text(121), this);
+  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(cmdOk_);
+  buttons->addWidget(cmdCancel_);
+  buttons->addStretch();
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(fraPassword_, 1);
+  layout->addLayout(buttons);
+
+  const bool setMode = mode == Mode::Set;
+  setWindowTitle(ShownText(setMode ? 630 : 300));
+  fraPassword_->setTitle(Text(setMode ? 631 : 301));
+  txtPassword_->setAccessibleName(ShownText(setMode ? 631 : 301));
+  if (setMode) txtPassword_->setText(program.session.sPassword);
+
+  connect(cmdOk_, &QPushButton::clicked, this, &frmPassword::cmdOk_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, &frmPassword::cmdCancel_Click);
+}
+
+bool frmPassword::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtPassword_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (cmdOk_->isEnabled()) cmdOk_->click();
+      return true;
+    }
+  }
+  return FormDialog::eventFilter(watched, event);
+}
+
+void frmPassword::cmdOk_Click() {
+  program().session.sPasswordEntry = UpperCaseInCodePage(txtPassword_->text());
+  Unload(QDialog::Accepted);
+}
+
+void frmPassword::cmdCancel_Click() {
+  program().session.bCancel = true;
+  Unload(QDialog::Rejected);
+}
+
+void SetPasswordCommand(Program& program, QWidget* parent) {
+  Session& s = program.session;
+  frmPassword dialog(program, parent, frmPassword::Mode::Set);
+  program.platform.ShowModal(dialog);
+  if (s.bCancel) {
+    s.bCancel = false;
+    return;
+  }
+  s.sPassword = s.sPasswordEntry;
+  s.bPassword = !s.sPassword.isEmpty();
+  program.MarkProgressStep(2);
+}
+
+void AskPasswordEntry(Program& program, QWidget* parent) {
+  frmPassword dialog(program, parent, frmPassword::Mode::Enter);
+  program.platform.ShowModal(dialog);
+}
+
+}  // namespace quillane

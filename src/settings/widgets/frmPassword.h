@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/widgets/FormDialog.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace quillane {
+
+// The password dialog. It only captures the typed text, in capitals; the
+// callers decide what it means.
+class frmPassword : public FormDialog {
+  Q_OBJECT
+
+ public:
+  enum class Mode { Set, Enter };
+
+  frmPassword(Program& program, QWidget* parent, Mode mode);
+
+  void cmdOk_Click();
+  void cmdCancel_Click();
+
+ protected:
+  void CancelRequested() override { cmdCancel_Click(); }
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QGroupBox* fraPassword_ = nullptr;
+  QLineEdit* txtPassword_ = nullptr;
+  QPushButton* cmdOk_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+};
+
+// The Password command: the dialog in set mode, pre-filled with the current
+// password. Confirming sets or (with an empty text) removes the protection.
+void SetPasswordCommand(Program& program, QWidget* parent);
+
+// The dialog in enter mode, as opening a protected workfile asks for it:
+// leaves the entry in sPasswordEntry, or sets bCancel.
+void AskPasswordEntry(Program& program, QWidget* parent);
+
+}  // namespace quillane

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "app/Program.h"
+#include "app/widgets/frmMain.h"
+#include "session/Constants.h"
+#include "support/ScriptedPlatform.h"
+#include "support/Widgets.h"
+
+namespace quillane::test {
+
+// A started main window on the scripted platform, as a user meets it.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  ScriptedPlatform platform;
+  Program program{platform};
+  std::unique_ptr<frmMain> window;
+  int ended = 0;
+
+  void SetUp() override {
+    LoadConstants(program.session, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
+    window = std::make_unique<frmMain>(program);
+    window->endProgram = [this] { ++ended; };
+    window->Form_Load();
+    window->show();
+    QApplication::processEvents();
+  }
+
+  void TearDown() override {
+    window.reset();
+    EXPECT_TRUE(platform.answers.empty()) << "scripted answers left unused";
+    EXPECT_TRUE(platform.dialogScripts.empty()) << "scripted dialogs never shown";
+  }
+
+  QPushButton* MenuButton(int index) { return window->menuButton(index); }
+  QPushButton* Command(int index) { return window->commandButton(index); }
+  void PressMenu(int index) { QTest::mouseClick(MenuButton(index), Qt::LeftButton); }
+  void PressCommand(int index) { QTest::mouseClick(Command(index), Qt::LeftButton); }
+
+  // The frames now shown, by object name.
+  QStringList VisibleFrames() {
+    QStringList names;
+    for (int i = 0; i < Menu::kFrameCount; ++i) {
+      if (window->frame(i)->isVisible()) names << window->frame(i)->objectName();
+    }
+    return names;
+  }
+
+  void StartNewSession() { SetNewSessionCommands(program.commands); }
+};
+
+}  // namespace quillane::test

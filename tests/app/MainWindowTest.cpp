@@ -1,0 +1,203 @@
+// The main window driven as a user drives it: menu bar, dispatcher, exit.
+#include <QLabel>
+#include <QProgressBar>
+
+#include "MainWindowFixture.h"
+#include "app/widgets/HelpContexts.h"
+#include "platform/Platform.h"
+
+namespace quillane::test {
+namespace {
+
+TEST_F(MainWindowTest, StartsTitledWithCaptionsToolTipsAndTheUntitledName) {
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillane version 1.01"));
+  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.01"));
+  EXPECT_EQ(MenuButton(Menu::kStart)->text(), QStringLiteral("Start"));
+  EXPECT_EQ(MenuButton(Menu::kExit)->toolTip(), QStringLiteral("Exit Quillane now"));
+  EXPECT_EQ(Command(Cmd::kHowToUse)->toolTip(), QStringLiteral("How to Use Quillane version 1.01"));
+  EXPECT_EQ(Command(Cmd::kAbout)->toolTip(), QStringLiteral("About Quillane"));
+  EXPECT_EQ(Command(Cmd::kPairTI)->text(), QStringLiteral("Pair T. and I."));
+  EXPECT_EQ(window->frame(Menu::kPlans)->title(), QStringLiteral("Plans"));
+  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(8)"))->text(), QStringLiteral("T&I paired"));
+  EXPECT_FALSE(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(11)"))->isVisible());
+  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(), QStringLiteral("UNTITLED.QLN"));
+  EXPECT_EQ(program.session.nLanguage, 1);
+  EXPECT_EQ(HelpContextOf(window.get()), 1000);
+  EXPECT_EQ(platform.busyDepth, 0) << "the hourglass is gone once started";
+  EXPECT_GT(platform.busyCalls, 0);
+  EXPECT_EQ(window->frameGeometry(), platform.screen) << "the window fills the available screen";
+}
+
+TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(window.get())) continue;
+    if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QProgressBar*>(w)) {
+      const QLabel* label = qobject_cast<QLabel*>(w);
+      const bool named = !w->accessibleName().isEmpty() ||
+                         (qobject_cast<QAbstractButton*>(w) && !static_cast<QAbstractButton*>(w)->text().isEmpty()) ||
+                         (label && !label->text().isEmpty());
+      if (label && label->text().isEmpty() && label->pixmap().isNull() && w->accessibleName().isEmpty() &&
+          w->objectName() == QStringLiteral("winStatusBar.Panels(1)")) {
+        continue;  // the plain panel the program never writes
+      }
+      EXPECT_TRUE(named) << w->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(MainWindowTest, AtStartUpOnlyStartHelpAndExitOpenAFrame) {
+  for (int menu : {Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kPlans, Menu::kSave}) {
+    PressMenu(menu);
+    EXPECT_TRUE(VisibleFrames().isEmpty()) << menu;
+  }
+  PressMenu(Menu::kStart);
+  EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraStart")});
+  EXPECT_TRUE(Command(Cmd::kNewSession)->isEnabled());
+  EXPECT_FALSE(Command(Cmd::kGoal)->isEnabled());
+}
+
+TEST_F(MainWindowTest, OneFrameAtATimeAndPressingAgainClosesIt) {
+  StartNewSession();
+  PressMenu(Menu::kIdeas);
+  EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraIdeas")});
+  EXPECT_EQ(HelpContextOf(window.get()), 5000);
+  PressMenu(Menu::kCriteria);
+  EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraCriteria")});
+  EXPECT_FALSE(MenuButton(Menu::kIdeas)->isChecked());
+  EXPECT_TRUE(MenuButton(Menu::kCriteria)->isChecked());
+  PressMenu(Menu::kCriteria);
+  EXPECT_TRUE(VisibleFrames().isEmpty());
+  EXPECT_EQ(HelpContextOf(window.get()), 4000) << "releasing keeps the last frame's number";
+  EXPECT_FALSE(Command(Cmd::kIChing)->isVisibleTo(window->frame(Menu::kIdeas)));
+}
+
+TEST_F(MainWindowTest, CommandStatesFollowTheModel) {
+  StartNewSession();
+  EXPECT_TRUE(MenuButton(Menu::kIdeas)->isEnabled());
+  EXPECT_FALSE(MenuButton(Menu::kReports)->isEnabled());
+  EXPECT_FALSE(Command(Cmd::kCriteriaRate)->isEnabled());
+  program.commands.EnableButton(Cmd::kCriteriaRate, true);
+  EXPECT_TRUE(Command(Cmd::kCriteriaRate)->isEnabled());
+}
+
+TEST_F(MainWindowTest, SetWithoutAGoalRefusesWithItsMessage) {
+  StartNewSession();
+  PressMenu(Menu::kCriteria);
+  platform.AnswerNext(kAnswerOk);
+  PressCommand(Cmd::kCriteriaSet);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            QStringLiteral("You forgot to enter your Goal! Please enter it via the Start-button."));
+  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kOkOnly);
+  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Quillane version 1.01"));
+  EXPECT_TRUE(platform.dialogsShown.isEmpty());
+}
+
+TEST_F(MainWindowTest, EvaluateChecksRatedCriteriaFirstThenTwoIdeas) {
+  StartNewSession();
+  PressMenu(Menu::kIdeas);
+  program.session.nIdeas = 50;
+  platform.AnswerNext(kAnswerOk);
+  PressCommand(Cmd::kEvaluate);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("You forgot to enter and/or rate")));
+
+  program.session.sngWeight[1] = 9.0f;
+  program.session.nIdeas = 1;
+  platform.AnswerNext(kAnswerOk);
+  PressCommand(Cmd::kEvaluate);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, QStringLiteral("You forgot to enter at least 2 ideas!"));
+}
+
+TEST_F(MainWindowTest, PrintAnsweredNoPrintsNothing) {
+  StartNewSession();
+  program.commands.EnableMenu(Menu::kReports, true);
+  program.commands.EnableButton(Cmd::kPrintConcise, true);
+  PressMenu(Menu::kReports);
+  platform.AnswerNext(kAnswerNo);
+  PressCommand(Cmd::kPrintConcise);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Print the Concise Report?"));
+  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kYesNo + MsgFlags::kExclamation);
+  EXPECT_TRUE(platform.printJobs.isEmpty());
+}
+
+TEST_F(MainWindowTest, HelpAtStartupTogglesItsCaption) {
+  program.session.bHelpAtStartup = true;
+  PressMenu(Menu::kHelp);
+  PressCommand(Cmd::kHelpAtStartup);
+  EXPECT_FALSE(program.session.bHelpAtStartup);
+  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup OFF"));
+  PressCommand(Cmd::kHelpAtStartup);
+  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
+  PressCommand(Cmd::kHowToUse);
+  EXPECT_EQ(platform.helpTopics, std::vector<int>{0});
+}
+
+// --- Leaving the program -------------------------------------------------
+
+TEST_F(MainWindowTest, ExitAnsweredNoKeepsRunningWithNoFrameAndAsksAgain) {
+  PressMenu(Menu::kStart);
+  platform.AnswerNext(kAnswerNo);
+  PressMenu(Menu::kExit);
+  EXPECT_EQ(ended, 0);
+  EXPECT_TRUE(VisibleFrames().isEmpty());
+  for (int i = 0; i < Menu::kCount; ++i) EXPECT_FALSE(MenuButton(i)->isChecked()) << i;
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Exit Quillane?"));
+  EXPECT_EQ(platform.messages[0].flags, 292);
+
+  platform.AnswerNext(kAnswerNo);
+  PressMenu(Menu::kExit);
+  EXPECT_EQ(platform.messages.size(), 2u) << "a second press asks again";
+  EXPECT_FALSE(program.session.bMenuBusy);
+}
+
+TEST_F(MainWindowTest, ExitYesOnAnUnchangedSessionEndsAfterOneQuestion) {
+  platform.AnswerNext(kAnswerYes);
+  PressMenu(Menu::kExit);
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ExitYesThenNoOnAChangedSessionEndsWithoutSaving) {
+  program.session.bChanged = true;
+  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(kAnswerNo);
+  PressMenu(Menu::kExit);
+  EXPECT_EQ(ended, 1);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, QStringLiteral("The file has changed\r\rDo you want to save the changes?"));
+  EXPECT_EQ(platform.messages[1].flags, 51);
+  EXPECT_TRUE(platform.fileDialogs.empty());
+}
+
+TEST_F(MainWindowTest, CloseRequestWithYesThenCancelKeepsRunningAndTheSession) {
+  program.session.bChanged = true;
+  program.session.sGoal = QStringLiteral("More readers");
+  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(kAnswerCancel);
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(ended, 0);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("More readers"));
+}
+
+TEST_F(MainWindowTest, CloseRequestAfterADeclinedExitAsksAgain) {
+  platform.AnswerNext(kAnswerNo);
+  PressMenu(Menu::kExit);
+  platform.AnswerNext(kAnswerNo);
+  window->close();
+  EXPECT_EQ(platform.messages.size(), 2u);
+  platform.AnswerNext(kAnswerNo);
+  window->close();
+  EXPECT_EQ(platform.messages.size(), 3u);
+  platform.AnswerNext(kAnswerYes);
+  window->close();
+  EXPECT_EQ(ended, 1);
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/Program.h"
+#include "app/widgets/HelpContexts.h"
 #include "platform/Platform.h"
 
 namespace quillane {
@@ -41,6 +42,7 @@ void FormDialog::showEvent(QShowEvent* event) {
     move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
   }
   QDialog::showEvent(event);
+  SetHelpContexts(program_);  // F1 finds the dialog's topic from the start
 }
 
 bool FormDialog::event(QEvent* event) {

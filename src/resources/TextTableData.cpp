@@ -536,6 +536,7 @@ const TextEntry kTextTable[] = {
     {3007, "Date"},
     {3008, "Time"},
     {3009, "Menu"},
+    {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
 };
 
 const std::size_t kTextTableSize = sizeof(kTextTable) / sizeof(kTextTable[0]);

@@ -1,0 +1,14 @@
+#include "session/UnsavedChanges.h"
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+int AskToSaveChanges(Program& program) {
+  const QString text = Text(512) + QStringLiteral("\r\r") + Text(513);
+  return program.MessageBox(text, MsgFlags::kYesNoCancel + MsgFlags::kExclamation);
+}
+
+}  // namespace quillane

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace quillane {
+
+class Program;
+
+// Asks whether the changed session is to be saved first ("The file has
+// changed" / "Do you want to save the changes?", Yes, No and Cancel). Returns
+// the answer: kAnswerYes, kAnswerNo or kAnswerCancel.
+int AskToSaveChanges(Program& program);
+
+}  // namespace quillane

@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "session/Constants.h"
+#include "session/NewSession.h"
+#include "support/ScriptedPlatform.h"
+
+namespace quillane {
+namespace {
+
+// Puts a value that no fresh session holds into every variable, slot 0 of
+// every list included.
+void FillEverything(Session& s) {
+  s.sGoal = QStringLiteral("Sell more bikes");
+  s.nCriteria = s.nTAssets = s.nIAssets = 3;
+  s.nIdeas = 4;
+  for (int i = 0; i <= kMaxCriteria; ++i) {
+    s.sCriteria[i] = s.sTAssets[i] = s.sIAssets[i] = QStringLiteral("entry %1").arg(i);
+    s.sngWeight[i] = 4.5f;
+  }
+  for (int k = 0; k <= kMaxIdeas; ++k) {
+    s.sIdeas[k] = s.sMindStep[k] = s.sCluster[k] = s.sEvalIdeas[k] = QStringLiteral("idea %1").arg(k);
+    s.dblTotal[k] = 2.25;
+    s.sngResultA[k] = s.sngResultB[k] = 1.5f;
+    s.sngScore[k].fill(7.0f);
+    s.dblScoreW[k].fill(3.5);
+  }
+  for (int w = 0; w <= kMaxWords; ++w) s.sActions[w] = s.sObjects[w] = QStringLiteral("word");
+  s.bPassword = true;
+  s.sPassword = QStringLiteral("SECRET");
+  s.vRating = 3.3;
+  s.nRateA = s.nRateB = s.nSuggestA = s.nSuggestB = s.nSuggestPrevA = s.nSuggestPrevB = 2;
+  s.nPairA = s.nPairB = s.nPairPrevA = s.nPairPrevB = s.nActions = s.nObjects = 2;
+  s.nMindStep = s.nMindStepPos = s.nCluster = s.nEvalIdeas = s.nEvalIdea = s.nEvalCrit = 2;
+  s.bMindStepPick = s.bClusterPick = s.bEvalPick = true;
+  s.nIChingNum.fill(9);
+  s.sIChingText.fill(QStringLiteral("hexagram"));
+  s.nIChingA.fill(6);
+  s.nIChingB.fill(7);
+  s.nIChingScroll.fill(8);
+  s.nIChingWork = s.nIChingLine = s.nIChingFrame = 5;
+  s.bIChingFlag = true;
+  s.sLangText.fill(QStringLiteral("GOAL:"));
+  s.nLangValue.fill(45);
+  s.sLangDate.fill(QStringLiteral("3 December 2026"));
+  s.sDateWork = s.sMonthName = QStringLiteral("December");
+  s.sWorkfile = s.sFileName = QStringLiteral("/home/ann/bikes.qln");
+  s.sFilterName = s.sFilterExt = s.sReportFile = s.sPlanFile = QStringLiteral("x");
+  s.bChanged = true;
+  s.nAutoBackup = 1;
+  s.nAutoBackupTime = 5;
+  s.sTextEditor = QStringLiteral("/usr/bin/gedit");
+  s.bHelpAtStartup = true;
+  s.nLanguage = 3;
+  s.lBackupTime = 36000;
+  s.sUserFirstName = QStringLiteral("Ann");
+  s.bCancel = s.bEditMode = s.bMenuBusy = s.bViewShown = true;
+  s.sPasswordEntry = QStringLiteral("GUESS");
+  s.vAnswer = 6;
+  s.vMsgButtons = 51;
+  s.vMessage = QStringLiteral("Terrific,");
+}
+
+class NewSessionTest : public ::testing::Test {
+ protected:
+  NewSessionTest() {
+    LoadConstants(s, QStringLiteral("/opt/quillane"));
+    FillEverything(s);
+    SetInitialCommands(program.commands);
+    program.MarkProgressStep(3);
+    program.ShowWorkfileName();
+  }
+
+  // The Save command: cancels its file dialog while `cancelSaves` is above
+  // zero, else saves and clears the change flag.
+  SaveWorkfileFn save = [this](int mode) {
+    saves.push_back(mode);
+    s.bCancel = cancelSaves > 0;
+    if (cancelSaves-- <= 0) s.bChanged = false;
+  };
+
+  bool WasReset() const { return s.nIdeas == 0 && s.sGoal.isEmpty() && s.sWorkfile.isEmpty(); }
+
+  test::ScriptedPlatform platform;
+  Program program{platform};
+  Session& s = program.session;
+  std::vector<int> saves;
+  int cancelSaves = 0;
+};
+
+TEST_F(NewSessionTest, UnchangedSessionIsResetWithoutAQuestion) {
+  s.bChanged = false;
+  NewSession(program, save);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(saves.empty());
+  EXPECT_TRUE(WasReset());
+}
+
+TEST_F(NewSessionTest, CancelKeepsTheSessionAndItsChangeFlag) {
+  platform.AnswerNext(kAnswerCancel);
+  NewSession(program, save);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            QStringLiteral("The file has changed\r\rDo you want to save the changes?"));
+  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kYesNoCancel + MsgFlags::kExclamation);
+  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Quillane version 1.01"));
+  EXPECT_TRUE(saves.empty());
+  EXPECT_TRUE(s.bChanged);
+  EXPECT_EQ(s.nIdeas, 4);
+  EXPECT_EQ(s.sWorkfile, QStringLiteral("/home/ann/bikes.qln"));
+  EXPECT_TRUE(program.progress.done(3));
+}
+
+TEST_F(NewSessionTest, NoDiscardsTheChanges) {
+  platform.AnswerNext(kAnswerNo);
+  NewSession(program, save);
+  EXPECT_TRUE(saves.empty());
+  EXPECT_TRUE(WasReset());
+  EXPECT_FALSE(s.bChanged);
+}
+
+TEST_F(NewSessionTest, YesWithACancelledSaveAsksAgainAndTheLastAnswerDecides) {
+  cancelSaves = 1;
+  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(kAnswerCancel);
+  NewSession(program, save);
+  EXPECT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(saves, std::vector<int>{0});
+  EXPECT_FALSE(WasReset());
+  EXPECT_TRUE(s.bChanged);
+
+  cancelSaves = 1;
+  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(kAnswerYes);
+  NewSession(program, save);
+  EXPECT_EQ(saves, (std::vector<int>{0, 0, 0}));
+  EXPECT_TRUE(WasReset());
+}
+
+// Slots 1 and up hold the fresh value; slot 0 kept what it held.
+template <typename List>
+void ExpectEmptiedBeyondSlot0(const List& after, const List& before, const char* name) {
+  EXPECT_EQ(after[0], before[0]) << name;
+  for (std::size_t i = 1; i < after.size(); ++i)
+    ASSERT_EQ(after[i], typename List::value_type{}) << name << i;
+}
+
+TEST_F(NewSessionTest, ResetEmptiesTheSessionAndNothingElse) {
+  const auto before = std::make_unique<Session>(s);
+  ResetSession(program);
+
+  // A. Content, B. working state, C. files and change tracking: fresh.
+#define EXPECT_EMPTIED(list) ExpectEmptiedBeyondSlot0(s.list, before->list, #list)
+  EXPECT_EMPTIED(sCriteria);
+  EXPECT_EMPTIED(sngWeight);
+  EXPECT_EMPTIED(sTAssets);
+  EXPECT_EMPTIED(sIAssets);
+  EXPECT_EMPTIED(sIdeas);
+  EXPECT_EMPTIED(sMindStep);
+  EXPECT_EMPTIED(sCluster);
+  EXPECT_EMPTIED(sEvalIdeas);
+  EXPECT_EMPTIED(dblTotal);
+  EXPECT_EMPTIED(sngResultA);
+  EXPECT_EMPTIED(sngResultB);
+  EXPECT_EMPTIED(sActions);
+  EXPECT_EMPTIED(sObjects);
+#undef EXPECT_EMPTIED
+  EXPECT_EQ(s.sngScore[0], before->sngScore[0]);
+  EXPECT_EQ(s.dblScoreW[0], before->dblScoreW[0]);
+  for (int k = 1; k <= kMaxIdeas; ++k) {
+    ExpectEmptiedBeyondSlot0(s.sngScore[k], before->sngScore[k], "sngScore");
+    ExpectEmptiedBeyondSlot0(s.dblScoreW[k], before->dblScoreW[k], "dblScoreW");
+  }
+  for (Integer n : {s.nCriteria,  s.nTAssets,   s.nIAssets,      s.nIdeas,        s.nRateA,    s.nRateB,
+                    s.nSuggestA,  s.nSuggestB,  s.nSuggestPrevA, s.nSuggestPrevB, s.nPairA,    s.nPairB,
+                    s.nPairPrevA, s.nPairPrevB, s.nActions,      s.nObjects,      s.nMindStep, s.nMindStepPos,
+                    s.nCluster,   s.nEvalIdeas, s.nEvalIdea,     s.nEvalCrit}) {
+    EXPECT_EQ(n, 0);
+  }
+  for (const QString& text : {s.sGoal, s.sPassword, s.sWorkfile, s.sFileName, s.sFilterName, s.sFilterExt,
+                              s.sReportFile, s.sPlanFile}) {
+    EXPECT_EQ(text, QString());
+  }
+  EXPECT_EQ(s.vRating, 0.0);
+  EXPECT_FALSE(s.bPassword || s.bMindStepPick || s.bClusterPick || s.bEvalPick || s.bChanged);
+
+  // The I Ching tables, the report texts, the settings, the constants and
+  // the transient values: untouched.
+  EXPECT_TRUE(s.nIChingNum == before->nIChingNum && s.sIChingText == before->sIChingText &&
+              s.nIChingA == before->nIChingA && s.nIChingB == before->nIChingB &&
+              s.nIChingScroll == before->nIChingScroll);
+  EXPECT_TRUE(s.nIChingWork == 5 && s.nIChingLine == 5 && s.nIChingFrame == 5 && s.bIChingFlag);
+  EXPECT_TRUE(s.sLangText == before->sLangText && s.nLangValue == before->nLangValue &&
+              s.sLangDate == before->sLangDate && s.sDateWork == before->sDateWork &&
+              s.sMonthName == before->sMonthName);
+  EXPECT_TRUE(s.nAutoBackup == 1 && s.nAutoBackupTime == 5 && s.bHelpAtStartup && s.nLanguage == 3 &&
+              s.lBackupTime == 36000 && s.sTextEditor == before->sTextEditor);
+  EXPECT_TRUE(s.sTitle == before->sTitle && s.sAppPath == before->sAppPath &&
+              s.sUserFirstName == before->sUserFirstName);
+  EXPECT_TRUE(s.bCancel && s.bEditMode && s.bMenuBusy && s.bViewShown && s.vAnswer == 6 &&
+              s.vMsgButtons == 51 && s.sPasswordEntry == before->sPasswordEntry &&
+              s.vMessage == before->vMessage);
+
+  // The main window shows a new, untitled session: its menus are open.
+  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Menu, Menu::kCriteria));
+  EXPECT_FALSE(program.commands.visible(Commands::Kind::Button, Cmd::kIChing));
+  for (int step = 0; step < Progress::kSteps; ++step) EXPECT_FALSE(program.progress.done(step)) << step;
+  EXPECT_EQ(program.status.panelText(), QStringLiteral("UNTITLED.QLN"));
+}
+
+}  // namespace
+}  // namespace quillane

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "settings/PrivateProfile.h"
+
+namespace quillane {
+namespace {
+
+class PrivateProfileTest : public ::testing::Test {
+ protected:
+  void WriteFile(const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QByteArray ReadFile() {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  QTemporaryDir dir;
+  QString path = dir.filePath(QStringLiteral("test.ini"));
+};
+
+TEST_F(PrivateProfileTest, ReadsValuesAsTheProfileFunctionsDo) {
+  WriteFile(
+      "[S]\n"
+      "Number = 12 minutes\n"
+      "Negative=-3\n"
+      "Word=abc\n"
+      "Empty=\n"
+      "Huge=99999999999\n"
+      "Quoted=\"/opt/my editor\" \n"
+      "Long=abcdefgh\n"
+      "Dup=first\n"
+      "dup=second\n");
+  const PrivateProfile profile = PrivateProfile::Load(path);
+  const QString s = QStringLiteral("s");
+  EXPECT_EQ(profile.GetInt(s, QStringLiteral("number"), 7), 12);
+  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Negative"), 7), -3);
+  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Word"), 7), 0);
+  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Empty"), 7), 7);
+  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Missing"), 7), 7);
+  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Huge"), 7), 2147483647);
+  EXPECT_EQ(profile.GetInt(QStringLiteral("Other"), QStringLiteral("Number"), 7), 7);
+  EXPECT_EQ(profile.GetString(s, QStringLiteral("Quoted"), {}), QStringLiteral("/opt/my editor"));
+  EXPECT_EQ(profile.GetString(s, QStringLiteral("Long"), {}, 5), QStringLiteral("abcde"));
+  EXPECT_EQ(profile.GetString(s, QStringLiteral("Missing"), QStringLiteral("fallback"), 3),
+            QStringLiteral("fal"));
+  EXPECT_EQ(profile.GetString(s, QStringLiteral("DUP"), {}), QStringLiteral("first"));
+}
+
+TEST_F(PrivateProfileTest, RefusesWhatALineCannotHoldAndAddsMissingSections) {
+  WriteFile("[A]\nKey=1\n");
+  PrivateProfile profile = PrivateProfile::Load(path);
+  EXPECT_FALSE(profile.WriteString(QStringLiteral("A"), QStringLiteral("Key"), QStringLiteral("two\nlines")));
+  EXPECT_FALSE(profile.WriteString(QStringLiteral("A"), QStringLiteral("a=b"), QStringLiteral("1")));
+  EXPECT_FALSE(profile.WriteString(QStringLiteral("A"), QStringLiteral(" "), QStringLiteral("1")));
+  EXPECT_FALSE(profile.WriteString(QStringLiteral("A]"), QStringLiteral("Key"), QStringLiteral("1")));
+  ASSERT_TRUE(profile.WriteString(QStringLiteral("B"), QStringLiteral("k"), QString()));
+  ASSERT_TRUE(profile.Save(path));
+  EXPECT_EQ(ReadFile(), "[A]\nKey=1\n\n[B]\nk=\n");
+}
+
+TEST_F(PrivateProfileTest, KeepsAnyCharacterOfAPathAndReadsAnEightBitFile) {
+  const QString editor = QString::fromUtf8("/home/zo\xC3\xAB/\xE7\xBC\x96\xE8\xBE\x91/edit");
+  PrivateProfile profile = PrivateProfile::Load(path);
+  ASSERT_TRUE(profile.WriteString(QStringLiteral("A"), QStringLiteral("Editor"), editor));
+  ASSERT_TRUE(profile.Save(path));
+  EXPECT_EQ(PrivateProfile::Load(path).GetString(QStringLiteral("A"), QStringLiteral("Editor"), {}), editor);
+
+  WriteFile("[A]\nEditor=/home/zo\xEB/edit\n");  // "ë" as one Latin-1 byte
+  EXPECT_EQ(PrivateProfile::Load(path).GetString(QStringLiteral("A"), QStringLiteral("Editor"), {}),
+            QString::fromUtf8("/home/zo\xC3\xAB/edit"));
+}
+
+}  // namespace
+}  // namespace quillane

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/Program.h"
+#include "session/Constants.h"
+#include "settings/Settings.h"
+#include "support/ScriptedPlatform.h"
+
+namespace quillane {
+namespace {
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  SettingsTest() {
+    LoadConstants(s, dir.path());
+    program.settingsPath = dir.filePath(QStringLiteral("config/Quillane.ini"));
+  }
+  void WriteFile(const QByteArray& bytes) {
+    QFile file(dir.filePath(QStringLiteral("config/Quillane.ini")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("config"))));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QByteArray ReadFile() {
+    QFile file(program.settingsPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  QTemporaryDir dir;
+  test::ScriptedPlatform platform;
+  Program program{platform};
+  Session& s = program.session;
+};
+
+TEST_F(SettingsTest, WithoutAFileEveryPreferenceHasItsDefault) {
+#if defined(Q_OS_WIN)
+  ReadSettings(program);
+  EXPECT_EQ(s.sTextEditor, QStringLiteral("C:\\WINDOWS\\NOTEPAD.EXE"));
+#elif defined(Q_OS_MACOS)
+  ReadSettings(program);
+  EXPECT_EQ(s.sTextEditor, DefaultTextEditor());
+#else
+  // The desktop's opener, by its full path as the PATH finds it.
+  QFile opener(dir.filePath(QStringLiteral("bin/xdg-open")));
+  ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("bin"))));
+  ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+  opener.write("#!/bin/sh\n");
+  opener.close();
+  opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
+  ReadSettings(program);
+  qputenv("PATH", path);
+  EXPECT_EQ(s.sTextEditor, opener.fileName());
+#endif
+  EXPECT_TRUE(s.bHelpAtStartup);
+  EXPECT_EQ(s.nAutoBackup, 1);
+  EXPECT_EQ(s.nAutoBackupTime, 5);
+  EXPECT_EQ(s.nLanguage, 1);
+  EXPECT_TRUE(program.autoBackupTimer.enabled());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SettingsTest, ReadsKeysInAnyLetterCaseFromTheProgramsSectionOnly) {
+  program.autoBackupTimer.SetEnabled(true);
+  WriteFile("[Other]\r\nAutomatic Backup=7\r\n[quillane]\r\nTEXTEDITOR = /" + QByteArray(300, 'e') +
+            " \r\nhelp at startup=2\r\nautomatic backup=0\r\nAUTOMATIC BACKUP TIME=12\r\nLanguage=3\r\n");
+  ReadSettings(program);
+  EXPECT_EQ(s.sTextEditor, QStringLiteral("/") + QString(253, QLatin1Char('e')));  // 254 characters at most
+  EXPECT_FALSE(s.bHelpAtStartup);
+  EXPECT_EQ(s.nAutoBackup, 0);
+  EXPECT_EQ(s.nAutoBackupTime, 12);
+  EXPECT_EQ(s.nLanguage, 1);
+  EXPECT_FALSE(program.autoBackupTimer.enabled());
+
+  WriteFile("[Quillane]\nAutomatic Backup Time=70000\n");  // too large for the setting
+  ReadSettings(program);
+  EXPECT_EQ(s.nAutoBackupTime, 5);
+}
+
+TEST_F(SettingsTest, WritesTheFiveKeysInOrderIntoANewFile) {
+  s.sTextEditor = QStringLiteral("/opt/My Editor/edit");
+  s.nLanguage = 2;
+  s.bHelpAtStartup = false;
+  s.nAutoBackup = 1;
+  s.nAutoBackupTime = 30;
+  WriteSettings(program);
+#ifdef Q_OS_WIN
+  const QByteArray end = "\r\n";
+#else
+  const QByteArray end = "\n";
+#endif
+  EXPECT_EQ(ReadFile(), "[Quillane]" + end + "Texteditor=/opt/My Editor/edit" + end + "Language=2" + end +
+                            "Help at Startup=0" + end + "Automatic Backup=1" + end +
+                            "Automatic Backup Time=30" + end);
+}
+
+TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndTheLanguageIsNotReadBack) {
+  WriteFile(
+      "; written by hand\r\n"
+      "[QUILLANE]\r\n"
+      "help at startup=1\r\n"
+      "Window=maximised\r\n"
+      "\r\n"
+      "[Recent]\r\n"
+      "File1=/home/ann/a.qln\r\n");
+  s.sTextEditor = QStringLiteral("/usr/bin/gedit");
+  s.nLanguage = 4;
+  s.bHelpAtStartup = true;
+  s.nAutoBackup = 0;
+  s.nAutoBackupTime = 9;
+  WriteSettings(program);
+  EXPECT_EQ(ReadFile(),
+            "; written by hand\r\n"
+            "[QUILLANE]\r\n"
+            "help at startup=1\r\n"
+            "Window=maximised\r\n"
+            "Texteditor=/usr/bin/gedit\r\n"
+            "Language=4\r\n"
+            "Automatic Backup=0\r\n"
+            "Automatic Backup Time=9\r\n"
+            "\r\n"
+            "[Recent]\r\n"
+            "File1=/home/ann/a.qln\r\n");
+
+  s.bHelpAtStartup = false;
+  WriteSettings(program);
+  s.sTextEditor.clear();
+  s.nAutoBackupTime = 0;
+  ReadSettings(program);
+  EXPECT_EQ(s.sTextEditor, QStringLiteral("/usr/bin/gedit"));
+  EXPECT_FALSE(s.bHelpAtStartup);
+  EXPECT_EQ(s.nAutoBackup, 0);
+  EXPECT_EQ(s.nAutoBackupTime, 9);
+  EXPECT_EQ(s.nLanguage, 1);
+}
+
+}  // namespace
+}  // namespace quillane

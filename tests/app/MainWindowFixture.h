@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -24,7 +26,21 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<frmMain> window;
   int ended = 0;
 
+  QTemporaryDir folder;  // the user's settings and data folders
+
+  // The settings file the program finds at start-up.
+  virtual QByteArray SettingsFile() {
+    return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=0\r\n";
+  }
+
   void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    program.settingsPath = folder.filePath(QStringLiteral("Quillane.ini"));
+    program.dataFolder = folder.filePath(QStringLiteral("data"));
+    QFile settings(program.settingsPath);
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(SettingsFile());
+    settings.close();
     LoadConstants(program.session, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
     window = std::make_unique<frmMain>(program);
     window->endProgram = [this] { ++ended; };

@@ -1,6 +1,7 @@
 // The main window driven as a user drives it: menu bar, dispatcher, exit.
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "app/widgets/HelpContexts.h"
@@ -197,6 +198,72 @@ TEST_F(MainWindowTest, CloseRequestAfterADeclinedExitAsksAgain) {
   platform.AnswerNext(kAnswerYes);
   window->close();
   EXPECT_EQ(ended, 1);
+}
+
+}  // namespace
+}  // namespace quillane::test
+
+namespace quillane::test {
+namespace {
+
+class FirstRunTest : public MainWindowTest {
+ protected:
+  QByteArray SettingsFile() override { return {}; }  // no settings yet
+};
+
+TEST_F(FirstRunTest, OpensTheHelpContentsAndRunsTheBackupTimer) {
+  EXPECT_EQ(platform.helpTopics, std::vector<int>{0});
+  EXPECT_TRUE(program.session.bHelpAtStartup);
+  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
+  EXPECT_TRUE(program.autoBackupTimer.enabled());
+  EXPECT_TRUE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
+  EXPECT_EQ(program.session.nAutoBackupTime, 5);
+}
+
+TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpAndExitWritesTheSettings) {
+  EXPECT_TRUE(platform.helpTopics.empty());
+  EXPECT_FALSE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
+  PressMenu(Menu::kHelp);
+  PressCommand(Cmd::kHelpAtStartup);
+  platform.AnswerNext(kAnswerYes);
+  PressMenu(Menu::kExit);
+  ASSERT_EQ(ended, 1);
+  QFile settings(program.settingsPath);
+  ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+  const QByteArray written = settings.readAll();
+  EXPECT_TRUE(written.contains("Help at Startup=1")) << written.constData();
+  EXPECT_TRUE(written.contains("Language=1")) << written.constData();
+}
+
+}  // namespace
+}  // namespace quillane::test
+
+namespace quillane::test {
+namespace {
+
+TEST_F(MainWindowTest, NewSessionOpensTheMenusAndClearsTheProgress) {
+  program.MarkProgressStep(1);
+  program.session.sGoal = QStringLiteral("old");
+  PressMenu(Menu::kStart);
+  PressCommand(Cmd::kNewSession);
+  EXPECT_TRUE(platform.messages.empty()) << "an unchanged session is reset without a question";
+  EXPECT_FALSE(program.progress.done(1));
+  EXPECT_EQ(program.session.sGoal, QString());
+  EXPECT_TRUE(MenuButton(Menu::kIdeas)->isEnabled());
+  EXPECT_TRUE(Command(Cmd::kGoal)->isEnabled());
+  EXPECT_FALSE(Command(Cmd::kIChing)->isVisibleTo(window->frame(Menu::kIdeas)));
+  EXPECT_FALSE(Find<QWidget>(window.get(), QStringLiteral("picProgressReport(1)"))->property("done").toBool());
+}
+
+TEST_F(MainWindowTest, NewSessionOnAChangedSessionCancelledKeepsEverything) {
+  program.session.bChanged = true;
+  program.session.sGoal = QStringLiteral("keep");
+  PressMenu(Menu::kStart);
+  platform.AnswerNext(kAnswerCancel);
+  PressCommand(Cmd::kNewSession);
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("keep"));
+  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_FALSE(MenuButton(Menu::kIdeas)->isEnabled());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Program.h"
@@ -14,6 +15,8 @@
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/StatusBarView.h"
+#include "session/AutoBackup.h"
+#include "settings/Settings.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 
@@ -34,9 +37,23 @@ frmMain::frmMain(Program& program) : program_(program) {
   connect(&program_.commands, &Commands::changed, this, &frmMain::ShowCommandState);
   connect(&program_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });
   program_.dialogParent = this;
+
+  autoBackup_ = std::make_unique<AutoBackup>(program_, [this](int mode) { SaveCommand(mode); });
+  tmrAutoBackup_ = new QTimer(this);
+  tmrAutoBackup_->setObjectName(QStringLiteral("tmrAutoBackup"));
+  tmrAutoBackup_->setInterval(500);
+  connect(tmrAutoBackup_, &QTimer::timeout, this, [this] { autoBackup_->Tick(); });
+  connect(&program_.autoBackupTimer, &TimerSwitch::enabledChanged, this, [this](bool on) {
+    if (on) {
+      tmrAutoBackup_->start();
+    } else {
+      tmrAutoBackup_->stop();
+    }
+  });
 }
 
 frmMain::~frmMain() {
+  tmrAutoBackup_->stop();
   if (program_.dialogParent == this) program_.dialogParent = nullptr;
 }
 
@@ -155,13 +172,12 @@ void frmMain::Form_Load() {
   BusyPointer busy(program_.platform);
   Session& s = program_.session;
   QGuiApplication::setApplicationDisplayName(s.sTitle);
-  // The settings: until the settings file is read, the defaults of a first run.
-  s.nLanguage = 1;
+  ReadSettings(program_);
   SetMainCaptions();
   SetInitialCommands(program_.commands);
   ShowAllCommandStates();
   program_.ShowWorkfileName();
-  s.lBackupTime = static_cast<Long>(qRound(program_.platform.SecondsSinceMidnight()));
+  StartBackupInterval(program_);
   if (windowState() == Qt::WindowNoState) setGeometry(program_.platform.ScreenGeometry());
   Form_Resize();
   SetHelpContexts(program_);
@@ -181,6 +197,12 @@ void frmMain::showEvent(QShowEvent* event) {
     resize(screen.width() - frameExtra.width(), screen.height() - frameExtra.height());
     move(screen.topLeft());
   }
+}
+
+void frmMain::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  // A backup that is due is also written when the window repaints.
+  if (program_.autoBackupTimer.enabled()) autoBackup_->OnRepaint();
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "app/Commands.h"
 
@@ -14,6 +15,7 @@ class QTimer;
 
 namespace quillane {
 
+class AutoBackup;
 class Program;
 class ProgressPanel;
 class StatusBarView;
@@ -52,6 +54,7 @@ class frmMain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildLayout();
@@ -63,7 +66,7 @@ class frmMain : public QMainWindow {
   // Commands.
   void RunCommand(int index);
   void NotAvailable();
-  void SaveCommand();
+  void SaveCommand(int mode);
   void ToggleHelpAtStartup();
   void CheckAndEvaluate();
 
@@ -78,6 +81,8 @@ class frmMain : public QMainWindow {
   std::array<QPushButton*, Menu::kCount> chkMenu_{};
   std::array<QGroupBox*, Menu::kFrameCount> frames_{};
   std::array<QPushButton*, Cmd::kCount> cmdButton_{};
+  QTimer* tmrAutoBackup_ = nullptr;
+  std::unique_ptr<AutoBackup> autoBackup_;
   bool placed_ = false;
 };
 

@@ -9,6 +9,9 @@
 #include "app/widgets/frmStart.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "session/NewSession.h"
+#include "session/UnsavedChanges.h"
+#include "settings/Settings.h"
 #include "settings/widgets/frmPassword.h"
 
 namespace quillane {
@@ -44,11 +47,14 @@ void frmMain::cmdButton_Click(int index) {
 void frmMain::RunCommand(int index) {
   Session& s = program_.session;
   switch (index) {
+    case Cmd::kNewSession:
+      NewSession(program_, [this](int mode) { SaveCommand(mode); });
+      break;
     case Cmd::kGoal:
       ShowGoalDialog(program_, this);
       break;
     case Cmd::kSave:
-      SaveCommand();
+      SaveCommand(0);
       break;
     case Cmd::kCriteriaSet:
       if (s.sGoal.isEmpty()) {
@@ -99,7 +105,7 @@ void frmMain::ToggleHelpAtStartup() {
   cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
 }
 
-void frmMain::SaveCommand() { NotAvailable(); }
+void frmMain::SaveCommand(int) { NotAvailable(); }
 
 void frmMain::NotAvailable() { program_.MessageBox(Text(3000), MsgFlags::kOkOnly + MsgFlags::kInformation); }
 
@@ -116,8 +122,7 @@ void frmMain::ExitRoutine() {
     return;
   }
   if (s.bChanged) {
-    const QString changed = Text(512) + QStringLiteral("\r\r") + Text(513);
-    switch (program_.MessageBox(changed, MsgFlags::kYesNoCancel + MsgFlags::kExclamation)) {
+    switch (AskToSaveChanges(program_)) {
       case kAnswerYes:
         s.bCancel = false;
         cmdButton_Click(Cmd::kSave);
@@ -133,6 +138,7 @@ void frmMain::ExitRoutine() {
         return;
     }
   }
+  WriteSettings(program_);
   endProgram();
 }
 

@@ -1,0 +1,189 @@
+#include "settings/widgets/frmPreferences.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "app/widgets/HelpContexts.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+#include "session/AutoBackup.h"
+#include "session/FileChoice.h"
+
+namespace quillane {
+
+namespace {
+constexpr int kMinMinutes = 1;
+constexpr int kMaxMinutes = 30;
+constexpr int kMaxEditorPath = 254;
+}  // namespace
+
+frmPreferences::frmPreferences(Program& program, QWidget* parent)
+    : FormDialog(program, parent, QStringLiteral("frmPreferences")) {
+  auto named = [](QWidget* w, const char* name) {
+    w->setObjectName(QLatin1String(name));
+    return w;
+  };
+  fraAutoBackup_ = static_cast<QGroupBox*>(named(new QGroupBox(this), "fraAutoBackup"));
+  chkAutoBackup_ = static_cast<QCheckBox*>(named(new QCheckBox(fraAutoBackup_), "chkAutoBackup"));
+  txtAutoBackup_ = static_cast<QLineEdit*>(named(new QLineEdit(fraAutoBackup_), "txtAutoBackup"));
+  txtAutoBackup_->setMaxLength(2);
+  txtAutoBackup_->setFixedWidth(40);
+  txtAutoBackup_->installEventFilter(this);
+  vsbAutoBackup_ = static_cast<QScrollBar*>(named(new QScrollBar(Qt::Vertical, fraAutoBackup_), "vsbAutoBackup"));
+  vsbAutoBackup_->setRange(-1, 1);
+  vsbAutoBackup_->setValue(0);
+  vsbAutoBackup_->setFixedHeight(txtAutoBackup_->sizeHint().height());
+  lblAutoBackup_ = static_cast<QLabel*>(named(new QLabel(fraAutoBackup_), "lblAutoBackup"));
+  auto* backupRow = new QHBoxLayout(fraAutoBackup_);
+  backupRow->addWidget(chkAutoBackup_);
+  backupRow->addWidget(txtAutoBackup_);
+  backupRow->addWidget(vsbAutoBackup_);
+  backupRow->addWidget(lblAutoBackup_);
+  backupRow->addStretch();
+
+  fraExtProg_ = static_cast<QGroupBox*>(named(new QGroupBox(this), "fraExtProg"));
+  lblViewer_ = static_cast<QLabel*>(named(new QLabel(fraExtProg_), "lblViewer"));
+  txtNotepad_ = static_cast<QLineEdit*>(named(new QLineEdit(fraExtProg_), "txtNotepad"));
+  txtNotepad_->setMaxLength(kMaxEditorPath);
+  txtNotepad_->setMinimumWidth(320);
+  lblViewer_->setBuddy(txtNotepad_);
+  cmdBrowse_ = static_cast<QPushButton*>(named(new QPushButton(fraExtProg_), "cmdBrowse"));
+  auto* programRow = new QHBoxLayout(fraExtProg_);
+  programRow->addWidget(lblViewer_);
+  programRow->addWidget(txtNotepad_, 1);
+  programRow->addWidget(cmdBrowse_);
+
+  cmdOk_ = static_cast<QPushButton*>(named(new QPushButton(this), "cmdOk"));
+  cmdCancel_ = static_cast<QPushButton*>(named(new QPushButton(this), "cmdCancel"));
+  cmdHelp_ = static_cast<QPushButton*>(named(new QPushButton(this), "cmdHelp"));
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(cmdOk_);
+  buttons->addWidget(cmdCancel_);
+  buttons->addStretch();
+  buttons->addWidget(cmdHelp_);
+  auto* frames = new QVBoxLayout;
+  frames->addWidget(fraAutoBackup_);
+  frames->addWidget(fraExtProg_);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addLayout(frames, 1);
+
+  SetPreferencesTexts();
+  const Session& s = program.session;
+  chkAutoBackup_->setChecked(s.nAutoBackup != 0);
+  txtAutoBackup_->setText(QString::number(s.nAutoBackupTime));
+  txtAutoBackup_Change();
+  chkAutoBackup_Click();
+  txtNotepad_->setText(s.sTextEditor);
+
+  connect(chkAutoBackup_, &QCheckBox::clicked, this, &frmPreferences::chkAutoBackup_Click);
+  connect(txtAutoBackup_, &QLineEdit::textChanged, this, &frmPreferences::txtAutoBackup_Change);
+  connect(vsbAutoBackup_, &QScrollBar::valueChanged, this, &frmPreferences::vsbAutoBackup_Change);
+  connect(cmdBrowse_, &QPushButton::clicked, this, &frmPreferences::cmdBrowse_Click);
+  connect(cmdOk_, &QPushButton::clicked, this, &frmPreferences::cmdOk_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, &frmPreferences::cmdCancel_Click);
+  connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpFor(this->program(), this); });
+}
+
+void frmPreferences::SetPreferencesTexts() {
+  setWindowTitle(ShownText(600));
+  fraAutoBackup_->setTitle(Text(601));
+  fraExtProg_->setTitle(Text(602));
+  chkAutoBackup_->setText(Text(603));
+  lblAutoBackup_->setText(ShownText(604));
+  txtAutoBackup_->setAccessibleName(ShownText(603));
+  vsbAutoBackup_->setAccessibleName(ShownText(603));
+  lblViewer_->setText(ShownText(605));
+  cmdBrowse_->setText(Text(606));
+  cmdOk_->setText(Text(120));
+  cmdCancel_->setText(Text(121));
+  cmdHelp_->setText(Text(122));
+}
+
+void frmPreferences::chkAutoBackup_Click() {
+  const bool on = chkAutoBackup_->isChecked();
+  txtAutoBackup_->setEnabled(on);
+  vsbAutoBackup_->setEnabled(on);
+}
+
+bool frmPreferences::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtAutoBackup_) {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool digit = key->text().size() == 1 && key->text()[0].isDigit() && key->text()[0].unicode() < 128;
+      const bool allowed = digit || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab ||
+                           key->key() == Qt::Key_Backtab;
+      if (!allowed) return true;  // every other key is discarded
+    } else if (event->type() == QEvent::FocusIn) {
+      // Selected after Qt's own focus handling, which would otherwise place the cursor.
+      QTimer::singleShot(0, txtAutoBackup_, &QLineEdit::selectAll);
+    }
+  }
+  return FormDialog::eventFilter(watched, event);
+}
+
+void frmPreferences::txtAutoBackup_Change() {
+  bool ok = false;
+  int minutes = txtAutoBackup_->text().toInt(&ok);
+  if (!ok) minutes = 0;
+  if (minutes > kMaxMinutes) {
+    txtAutoBackup_->setText(QString::number(kMaxMinutes));
+  } else if (minutes < kMinMinutes) {
+    txtAutoBackup_->setText(QString::number(kMinMinutes));
+  }
+}
+
+void frmPreferences::vsbAutoBackup_Change(int value) {
+  if (value == 0) return;  // the bar returning to rest
+  const int minutes = txtAutoBackup_->text().toInt();
+  // The arrow towards -1 raises the minutes, the one towards 1 lowers them.
+  txtAutoBackup_->setText(QString::number(value >= 1 ? minutes - 1 : minutes + 1));
+  vsbAutoBackup_->setValue(0);
+  if (txtAutoBackup_->isEnabled()) txtAutoBackup_->setFocus();
+}
+
+void frmPreferences::cmdBrowse_Click() {
+  Session& s = program().session;
+  s.sFilterName = Text(901);
+  s.sFilterExt = Text(902);
+  s.bCancel = false;
+  ShowFileDialog(program(), FileDialogMode::Open);
+  if (s.bCancel) {
+    s.bCancel = false;
+    return;
+  }
+  if (FileExists(s.sFileName)) txtNotepad_->setText(s.sFileName);
+}
+
+void frmPreferences::cmdOk_Click() {
+  Program& p = program();
+  Session& s = p.session;
+  s.nAutoBackup = chkAutoBackup_->isChecked() ? 1 : 0;
+  p.autoBackupTimer.SetEnabled(chkAutoBackup_->isChecked());
+  s.nAutoBackupTime = static_cast<Integer>(txtAutoBackup_->text().toInt());
+  StartBackupInterval(p);
+  const QString editor = txtNotepad_->text();
+  if (FileExists(editor)) {
+    s.sTextEditor = editor;
+    Unload(QDialog::Accepted);
+    return;
+  }
+  p.MessageBox(Text(501) + QLatin1Char(' ') + editor, MsgFlags::kOkOnly);
+}
+
+void ShowPreferencesDialog(Program& program, QWidget* parent) {
+  frmPreferences dialog(program, parent);
+  program.platform.ShowModal(dialog);
+}
+
+}  // namespace quillane

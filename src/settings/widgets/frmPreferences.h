@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/widgets/FormDialog.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace quillane {
+
+// The preferences: the automatic backup and its interval, and the program
+// that shows and edits reports and plans.
+class frmPreferences : public FormDialog {
+  Q_OBJECT
+
+ public:
+  frmPreferences(Program& program, QWidget* parent);
+
+  void cmdOk_Click();
+  void cmdCancel_Click() { Unload(QDialog::Rejected); }
+  void cmdBrowse_Click();
+
+ protected:
+  void CancelRequested() override { cmdCancel_Click(); }
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void SetPreferencesTexts();
+  void chkAutoBackup_Click();
+  void txtAutoBackup_Change();
+  void vsbAutoBackup_Change(int value);
+
+  QGroupBox* fraAutoBackup_ = nullptr;
+  QCheckBox* chkAutoBackup_ = nullptr;
+  QLineEdit* txtAutoBackup_ = nullptr;
+  QScrollBar* vsbAutoBackup_ = nullptr;
+  QLabel* lblAutoBackup_ = nullptr;
+  QGroupBox* fraExtProg_ = nullptr;
+  QLabel* lblViewer_ = nullptr;
+  QLineEdit* txtNotepad_ = nullptr;
+  QPushButton* cmdBrowse_ = nullptr;
+  QPushButton* cmdOk_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  QPushButton* cmdHelp_ = nullptr;
+};
+
+// The Preferences command: fills the dialog from the settings and shows it.
+void ShowPreferencesDialog(Program& program, QWidget* parent);
+
+}  // namespace quillane

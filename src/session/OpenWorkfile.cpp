@@ -20,8 +20,8 @@ constexpr qint64 kMaxWorkfileBytes = 16 * 1024 * 1024;
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.read(kMaxWorkfileBytes + 1);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxWorkfileBytes) return std::nullopt;
+  QByteArray bytes = file.readAll();
   if (bytes.size() > kMaxWorkfileBytes || file.error() != QFileDevice::NoError) return std::nullopt;
   return bytes;
 }

@@ -41,13 +41,11 @@ void SaveWorkfile(Program& program, int mode) {
   if (!backup) s.sFileName = s.sWorkfile;
   if (s.sFileName.isEmpty() || mode == SaveMode::kSaveAs) ShowFileDialog(program, FileDialogMode::SaveAs);
   // A cancelled dialog changes no name: after a refused replace question
-  // `sFileName` names the file the user chose not to overwrite.
+  // `sFileName` names the file the user chose not to overwrite. The
+  // workfile takes the new name only once the file is written.
   if (s.bCancel) return;
-  const QString previousWorkfile = s.sWorkfile;
-  if (!backup) s.sWorkfile = s.sFileName;
 
   if (!ContentFitsCodePage(s)) {
-    s.sWorkfile = previousWorkfile;
     RefuseSave(program, Text(3101));
     return;
   }
@@ -61,7 +59,6 @@ void SaveWorkfile(Program& program, int mode) {
     written = WriteFileSafely(s.sFileName, bytes);
   }
   if (!written) {
-    s.sWorkfile = previousWorkfile;
     RefuseSave(program, Text(3100));
     return;
   }
@@ -70,6 +67,7 @@ void SaveWorkfile(Program& program, int mode) {
     program.ShowStatusMessage(StatusKind::kAutoBackup);
     return;
   }
+  s.sWorkfile = s.sFileName;
   s.bChanged = false;
   program.MarkProgressStep(19);
   program.ShowStatusMessage(StatusKind::kSaving);

@@ -157,10 +157,11 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
   bases << Saved(QStringLiteral("fullplain.qln"));
 
   Generator generator(20261203);
-  const QString path = PathOf(QStringLiteral("damaged.qln"));
   int loaded = 0, refused = 0, wrongPassword = 0;
   for (int round = 0; round < 10000; ++round) {
     SCOPED_TRACE(round);
+    // A new file each round: rewriting one file makes the file system flush it every time.
+    const QString path = PathOf(QStringLiteral("damaged%1.qln").arg(round));
     const QByteArray damaged = Damage(bases[Below(generator, static_cast<int>(bases.size()))], generator);
     WriteBytes(path, damaged);
     const SessionContent before = ContentOf(s);
@@ -179,7 +180,6 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
       ASSERT_FALSE(HasControlCharacter(s.sGoal));
       for (int i = 1; i <= s.nIdeas; ++i) ASSERT_FALSE(HasControlCharacter(s.sIdeas[i]));
       for (int i = 1; i <= s.nCriteria; ++i) ASSERT_TRUE(std::isfinite(s.sngWeight[i]));
-      s.sWorkfile = PathOf(QStringLiteral("elsewhere.qln"));  // so the next load shows again
     } else {
       ASSERT_EQ(platform.messages.size(), 1u);
       const QString& text = platform.messages[0].text;
@@ -197,6 +197,7 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
     }
     ASSERT_EQ(program.fileWork, 0);
     ASSERT_EQ(platform.busyDepth, 0);
+    QFile::remove(path);
   }
   // Every outcome was met, so the damage reached every check.
   EXPECT_GT(loaded, 1000);

@@ -536,6 +536,9 @@ const TextEntry kTextTable[] = {
     {3007, "Date"},
     {3008, "Time"},
     {3009, "Menu"},
+    {3100, "This file could not be saved. Any earlier version of it is kept unchanged."},
+    {3101, "This session holds characters that a workfile cannot store. Please replace them and save again."},
+    {3102, "txt"},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
 };
 

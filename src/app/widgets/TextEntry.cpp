@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QValidator>
 
+#include "session/CodePage.h"
+
 namespace quillane {
 
 namespace {
@@ -20,7 +22,7 @@ class EntryValidator : public QValidator {
     }
     for (QChar& c : input) {
       if (c == QLatin1Char('\t')) c = QLatin1Char(' ');
-      if (c.unicode() < 32) return Invalid;
+      if (c.unicode() < 32 || !FitsCodePage(c)) return Invalid;
     }
     return Acceptable;
   }

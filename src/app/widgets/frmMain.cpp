@@ -16,6 +16,7 @@
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/StatusBarView.h"
 #include "session/AutoBackup.h"
+#include "session/Workfile.h"
 #include "settings/Settings.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -38,7 +39,7 @@ frmMain::frmMain(Program& program) : program_(program) {
   connect(&program_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });
   program_.dialogParent = this;
 
-  autoBackup_ = std::make_unique<AutoBackup>(program_, [this](int mode) { SaveCommand(mode); });
+  autoBackup_ = std::make_unique<AutoBackup>(program_, [this](int mode) { SaveWorkfile(program_, mode); });
   tmrAutoBackup_ = new QTimer(this);
   tmrAutoBackup_->setObjectName(QStringLiteral("tmrAutoBackup"));
   tmrAutoBackup_->setInterval(500);

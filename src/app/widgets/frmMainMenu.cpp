@@ -4,15 +4,18 @@
 #include <QPushButton>
 
 #include "app/Program.h"
+#include "session/AutoBackup.h"
 #include "app/widgets/HelpContexts.h"
 #include "app/widgets/frmMain.h"
 #include "app/widgets/frmStart.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/NewSession.h"
+#include "session/Workfile.h"
 #include "session/UnsavedChanges.h"
 #include "settings/Settings.h"
 #include "settings/widgets/frmPassword.h"
+#include "settings/widgets/frmPreferences.h"
 
 namespace quillane {
 
@@ -50,11 +53,18 @@ void frmMain::RunCommand(int index) {
     case Cmd::kNewSession:
       NewSession(program_, [this](int mode) { SaveCommand(mode); });
       break;
+    case Cmd::kOpenSession:
+      OpenWorkfile(program_, [this] { AskPasswordEntry(program_, this); });
+      autoBackup_->RunPendingCheck();
+      break;
     case Cmd::kGoal:
       ShowGoalDialog(program_, this);
       break;
     case Cmd::kSave:
-      SaveCommand(0);
+      SaveCommand(SaveMode::kSave);
+      break;
+    case Cmd::kSaveAs:
+      SaveCommand(SaveMode::kSaveAs);
       break;
     case Cmd::kCriteriaSet:
       if (s.sGoal.isEmpty()) {
@@ -76,6 +86,9 @@ void frmMain::RunCommand(int index) {
       break;
     case Cmd::kPassword:
       SetPasswordCommand(program_, this);
+      break;
+    case Cmd::kPreferences:
+      ShowPreferencesDialog(program_, this);
       break;
     case Cmd::kHowToUse:
       ShowHelpContents(program_);
@@ -105,7 +118,10 @@ void frmMain::ToggleHelpAtStartup() {
   cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
 }
 
-void frmMain::SaveCommand(int) { NotAvailable(); }
+void frmMain::SaveCommand(int mode) {
+  SaveWorkfile(program_, mode);
+  autoBackup_->RunPendingCheck();
+}
 
 void frmMain::NotAvailable() { program_.MessageBox(Text(3000), MsgFlags::kOkOnly + MsgFlags::kInformation); }
 

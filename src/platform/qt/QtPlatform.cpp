@@ -83,8 +83,18 @@ int QtPlatform::MessageBox(QWidget* parent, const QString& text, int flags, cons
 std::optional<QString> QtPlatform::FileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,
                                               const QString& defaultExt, const QString& initialName) {
   QFileDialog dialog(parent);
+#ifdef Q_OS_WIN
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix(defaultExt);
+#else
+  // Programs carry no extension here: a program filter lists every file.
+  if (defaultExt.compare(QLatin1String("exe"), Qt::CaseInsensitive) == 0) {
+    dialog.setNameFilter(filter.left(filter.indexOf(QLatin1Char('('))) + QStringLiteral("(*)"));
+  } else {
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultExt);
+  }
+#endif
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   dialog.setFileMode(mode == FileDialogMode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

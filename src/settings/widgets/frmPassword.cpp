@@ -11,25 +11,13 @@
 #include "app/widgets/TextEntry.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "session/CodePage.h"
 
 namespace quillane {
 
 namespace {
 constexpr int kMaxPasswordLength = 15;
 
-// Provisional until the code page table lands: capitals that stay one
-// character of the Western code page.
-QString UpperCaseInCodePage(const QString& text) {
-  QString result;
-  for (QChar c : text) {
-    const QString upper = QString(c).toUpper();
-    const bool fits = upper.size() == 1 && (upper[0].unicode() < 256 || upper[0] == QChar(0x160) ||
-                                            upper[0] == QChar(0x152) || upper[0] == QChar(0x17D) ||
-                                            upper[0] == QChar(0x178));
-    result += fits ? upper : QString(c);
-  }
-  return result;
-}
 }  // namespace
 
 frmPassword::frmPassword(Program& program, QWidget* parent, Mode mode)

@@ -1,0 +1,116 @@
+// Save and open of a full protected session (100 criteria, 100 + 100
+// assets, 200 ideas): microseconds per round trip.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPagedPaintDevice>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <random>
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "session/Constants.h"
+#include "session/Workfile.h"
+
+namespace {
+
+using namespace quillane;
+
+// A platform that answers at once: the file dialog names one file, random
+// numbers come from a seeded generator, and no wait really waits.
+class BenchPlatform : public Platform {
+ public:
+  explicit BenchPlatform(QString file) : file_(std::move(file)) {}
+
+  int MessageBox(QWidget*, const QString& text, int, const QString&) override {
+    std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+    return kAnswerOk;
+  }
+  std::optional<QString> FileDialog(QWidget*, FileDialogMode, const QString&, const QString&,
+                                    const QString&) override {
+    return file_;
+  }
+  int ShowModal(QDialog&) override { return 0; }
+  double SecondsSinceMidnight() override { return 0; }
+  QDate Today() override { return QDate(2026, 1, 1); }
+  qint64 MonotonicMs() override { return clockMs_; }
+  void Sleep(qint64 ms) override { clockMs_ += ms; }
+  double Random() override { return uniform_(generator_); }
+  void SetBusyPointer(bool) override {}
+  void PlaySound(const QString&) override {}
+  PrintTarget OpenPrinter(const QString&) override { return {}; }
+  bool StartProgram(const QString&, const QStringList&) override { return false; }
+  bool OpenWithDesktop(const QString&) override { return false; }
+  void ShowHelp(const QString&, int) override {}
+  bool AcquireSingleInstance() override { return true; }
+  QRect ScreenGeometry() override { return {}; }
+  UserName CurrentUser() override { return {}; }
+
+ private:
+  QString file_;
+  qint64 clockMs_ = 0;
+  std::mt19937 generator_{1};
+  std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+void FillFullSession(Session& s) {
+  s.sGoal = QStringLiteral("Find a better way to reach our readers");
+  s.nCriteria = kMaxCriteria;
+  for (int i = 1; i <= kMaxCriteria; ++i) {
+    s.sCriteria[i] = QStringLiteral("Criterion number %1, with a longer name").arg(i);
+    s.sngWeight[i] = 9.0f * static_cast<float>(kMaxCriteria + 1 - i) / kMaxCriteria;
+  }
+  s.nTAssets = kMaxAssets;
+  s.nIAssets = kMaxAssets;
+  for (int i = 1; i <= kMaxAssets; ++i) {
+    s.sTAssets[i] = QStringLiteral("Tangible asset %1").arg(i);
+    s.sIAssets[i] = QStringLiteral("Intangible asset %1").arg(i);
+  }
+  s.nIdeas = kMaxIdeas;
+  for (int i = 1; i <= kMaxIdeas; ++i) {
+    s.sIdeas[i] = QStringLiteral("Idea %1: a sentence of the length people tend to type here").arg(i);
+  }
+  s.bPassword = true;
+  s.sPassword = QStringLiteral("BENCHMARK");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("bench.qln"));
+
+  BenchPlatform platform(path);
+  Program program(platform);
+  LoadConstants(program.session, folder.path());
+  FillFullSession(program.session);
+  program.session.sWorkfile = path;
+
+  constexpr int kRounds = 200;
+  const auto typePassword = [&program] { program.session.sPasswordEntry = program.session.sPassword; };
+  SaveWorkfile(program, SaveMode::kSave);  // warm-up
+  OpenWorkfile(program, typePassword);
+
+  QElapsedTimer timer;
+  qint64 saveNs = 0;
+  qint64 openNs = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    timer.start();
+    SaveWorkfile(program, SaveMode::kSave);
+    saveNs += timer.nsecsElapsed();
+    timer.start();
+    OpenWorkfile(program, typePassword);
+    openNs += timer.nsecsElapsed();
+  }
+  if (program.session.nIdeas != kMaxIdeas) {
+    std::fprintf(stderr, "the session did not come back whole\n");
+    return 1;
+  }
+  const auto perRound = [](qint64 ns) { return static_cast<double>(ns) / 1000.0 / kRounds; };
+  std::printf(
+      "workfile, full protected session (%d rounds): save %.1f us + open %.1f us = %.1f us per round trip\n",
+      kRounds, perRound(saveNs), perRound(openNs), perRound(saveNs + openNs));
+  return 0;
+}

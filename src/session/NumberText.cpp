@@ -1,0 +1,58 @@
+#include "session/NumberText.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace quillane {
+
+namespace {
+
+constexpr int kMaxSignificantDigits = 7;
+
+// The scientific form "d.ddde+XX" with the fewest digits that gives `value` back.
+QString ShortestScientific(float value) {
+  QString text;
+  for (int digits = 1; digits <= kMaxSignificantDigits; ++digits) {
+    text = QString::number(static_cast<double>(value), 'e', digits - 1);
+    if (static_cast<float>(text.toDouble()) == value) break;
+  }
+  return text;
+}
+
+}  // namespace
+
+QString FormatNumber(float value) {
+  if (!std::isfinite(value) || value == 0.0f) return QStringLiteral("0");
+
+  const QString scientific = ShortestScientific(value);
+  const bool negative = scientific.startsWith(QLatin1Char('-'));
+  const qsizetype exponentAt = scientific.indexOf(QLatin1Char('e'));
+  QString digits = scientific.mid(negative ? 1 : 0, exponentAt - (negative ? 1 : 0));
+  digits.remove(QLatin1Char('.'));
+  while (digits.size() > 1 && digits.endsWith(QLatin1Char('0'))) digits.chop(1);
+  const int exponent = scientific.mid(exponentAt + 1).toInt();
+
+  // The decimal point stands after this many digits.
+  const qsizetype point = exponent + 1;
+  QString text;
+  if (point <= 0) {
+    text = QLatin1Char('.') + QString(-point, QLatin1Char('0')) + digits;
+  } else if (point >= digits.size()) {
+    text = digits + QString(point - digits.size(), QLatin1Char('0'));
+  } else {
+    text = digits.left(point) + QLatin1Char('.') + digits.mid(point);
+  }
+  if (negative) text.prepend(QLatin1Char('-'));
+  return text;
+}
+
+std::optional<double> ParseNumber(const QString& text) {
+  static const QRegularExpression kNumber(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+  if (!kNumber.match(text).hasMatch()) return std::nullopt;
+  bool ok = false;
+  const double value = text.trimmed().toDouble(&ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace quillane

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace quillane {
+
+// Replaces the file at `path` with `bytes`, or leaves it exactly as it was:
+// the bytes go into a new file beside it that takes the old one's place only
+// once everything is written. False when the file could not be written.
+bool WriteFileSafely(const QString& path, const QByteArray& bytes);
+
+}  // namespace quillane

@@ -1,0 +1,159 @@
+#include "session/WorkfileReader.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+#include "session/CodePage.h"
+#include "session/NumberText.h"
+#include "session/Scramble.h"
+#include "session/Session.h"
+
+namespace quillane {
+
+namespace {
+
+// The Boolean forms a flag may be written in.
+constexpr char kBooleanTrue[] = "#TRUE#";
+constexpr char kBooleanFalse[] = "#FALSE#";
+
+class LineCursor {
+ public:
+  LineCursor(const QList<QByteArray>& lines, qsizetype first) : lines_(lines), next_(first) {}
+
+  std::optional<QByteArray> Next() {
+    if (next_ < 0 || next_ >= lines_.size()) return std::nullopt;
+    return lines_[next_++];
+  }
+
+ private:
+  const QList<QByteArray>& lines_;
+  qsizetype next_;
+};
+
+std::optional<double> ReadWholeNumber(const QByteArray& line) {
+  const auto number = ParseNumber(DecodeCodePage(line));
+  if (!number || std::floor(*number) != *number) return std::nullopt;
+  return number;
+}
+
+std::optional<QString> ReadText(LineCursor& cursor, bool scrambled) {
+  const auto line = cursor.Next();
+  if (!line) return std::nullopt;
+  const std::optional<QString> text = scrambled ? Unscramble(*line) : DecodeCodePage(*line);
+  if (!text) return std::nullopt;
+  return BlankControlCharacters(*text);
+}
+
+std::optional<int> ReadCount(LineCursor& cursor, int capacity) {
+  const auto line = cursor.Next();
+  if (!line) return std::nullopt;
+  const auto count = ReadWholeNumber(*line);
+  if (!count || *count < 0 || *count > capacity) return std::nullopt;
+  return static_cast<int>(*count);
+}
+
+std::optional<float> ReadWeight(LineCursor& cursor) {
+  const auto line = cursor.Next();
+  if (!line) return std::nullopt;
+  const auto weight = ParseNumber(DecodeCodePage(*line));
+  if (!weight || std::fabs(*weight) > FLT_MAX) return std::nullopt;
+  return static_cast<float>(*weight);
+}
+
+std::optional<QStringList> ReadTexts(LineCursor& cursor, int count, bool scrambled) {
+  QStringList texts;
+  for (int i = 0; i < count; ++i) {
+    auto text = ReadText(cursor, scrambled);
+    if (!text) return std::nullopt;
+    texts.append(*text);
+  }
+  return texts;
+}
+
+// Slots 1 to the count; a list longer than the capacity keeps its first entries.
+template <std::size_t Size>
+Integer PutList(std::array<QString, Size>& list, const QStringList& texts) {
+  const std::size_t count = std::min(static_cast<std::size_t>(texts.size()), Size - 1);
+  for (std::size_t i = 0; i < count; ++i) list[i + 1] = texts[static_cast<qsizetype>(i)];
+  return static_cast<Integer>(count);
+}
+
+}  // namespace
+
+QList<QByteArray> SplitLines(const QByteArray& bytes) {
+  QList<QByteArray> lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.append(bytes.mid(start, i - start));
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < bytes.size()) lines.append(bytes.mid(start));
+  return lines;
+}
+
+bool IsStartMarkerLine(const QByteArray& line, const QString& startMarker) {
+  const QString firstField = DecodeCodePage(line).section(QLatin1Char(','), 0, 0).trimmed();
+  return UpperCaseInCodePage(firstField) == UpperCaseInCodePage(startMarker);
+}
+
+std::optional<bool> ReadPasswordFlag(const QByteArray& line) {
+  const QString text = DecodeCodePage(line).trimmed();
+  if (text.compare(QLatin1String(kBooleanTrue), Qt::CaseInsensitive) == 0) return true;
+  if (text.compare(QLatin1String(kBooleanFalse), Qt::CaseInsensitive) == 0) return false;
+  const auto number = ReadWholeNumber(line);
+  if (!number) return std::nullopt;
+  return *number != 0;
+}
+
+std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& lines, qsizetype first,
+                                                   bool scrambled) {
+  LineCursor cursor(lines, first);
+  if (!cursor.Next()) return std::nullopt;  // the reserved line, read and left aside
+
+  WorkfileContent content;
+  const auto goal = ReadText(cursor, scrambled);
+  if (!goal) return std::nullopt;
+  content.goal = *goal;
+
+  const auto criteria = ReadCount(cursor, kMaxCriteria);
+  const auto tAssets = ReadCount(cursor, kMaxAssets);
+  const auto iAssets = ReadCount(cursor, kMaxAssets);
+  const auto ideas = ReadCount(cursor, kMaxIdeas);
+  if (!criteria || !tAssets || !iAssets || !ideas) return std::nullopt;
+
+  for (int i = 0; i < *criteria; ++i) {
+    const auto name = ReadText(cursor, scrambled);
+    if (!name) return std::nullopt;
+    const auto weight = ReadWeight(cursor);
+    if (!weight) return std::nullopt;
+    content.criteria.append(*name);
+    content.weights.append(*weight);
+  }
+  auto tAssetTexts = ReadTexts(cursor, *tAssets, scrambled);
+  if (!tAssetTexts) return std::nullopt;
+  auto iAssetTexts = ReadTexts(cursor, *iAssets, scrambled);
+  if (!iAssetTexts) return std::nullopt;
+  auto ideaTexts = ReadTexts(cursor, *ideas, scrambled);
+  if (!ideaTexts) return std::nullopt;
+  content.tAssets = std::move(*tAssetTexts);
+  content.iAssets = std::move(*iAssetTexts);
+  content.ideas = std::move(*ideaTexts);
+  return content;
+}
+
+void ApplyWorkfileContent(Session& s, const WorkfileContent& content) {
+  s.sGoal = content.goal;
+  s.nCriteria = PutList(s.sCriteria, content.criteria);
+  for (int i = 1; i <= s.nCriteria && i <= content.weights.size(); ++i) {
+    s.sngWeight[static_cast<std::size_t>(i)] = content.weights[i - 1];
+  }
+  s.nTAssets = PutList(s.sTAssets, content.tAssets);
+  s.nIAssets = PutList(s.sIAssets, content.iAssets);
+  s.nIdeas = PutList(s.sIdeas, content.ideas);
+}
+
+}  // namespace quillane

@@ -1,0 +1,102 @@
+#include "session/WorkfileWriter.h"
+
+#include <algorithm>
+
+#include "session/CodePage.h"
+#include "session/NumberText.h"
+#include "session/Scramble.h"
+#include "session/Session.h"
+
+namespace quillane {
+
+namespace {
+
+// The flag forms of line 2.
+constexpr char kFlagTrue[] = "-1";
+constexpr char kFlagFalse[] = "0";
+constexpr char kBooleanFalse[] = "#FALSE#";
+
+int CountWithin(int count, int capacity) {
+  return std::clamp(count, 0, capacity);
+}
+
+class LineWriter {
+ public:
+  LineWriter(bool scrambled, Platform& platform) : scrambled_(scrambled), platform_(platform) {}
+
+  void Raw(const QByteArray& line) {
+    bytes_ += line;
+    bytes_ += "\r\n";
+  }
+  void Plain(const QString& text) { Raw(EncodeCodePage(BlankControlCharacters(text))); }
+  void Number(float value) { Plain(FormatNumber(value)); }
+  void Count(int count) { Plain(QString::number(count)); }
+  // A session value: scrambled in a protected file.
+  void Value(const QString& text) {
+    if (scrambled_) {
+      ScrambledValue(text);
+    } else {
+      Plain(text);
+    }
+  }
+  void ScrambledValue(const QString& text) { Raw(Scramble(BlankControlCharacters(text), platform_)); }
+
+  QByteArray bytes() const { return bytes_; }
+
+ private:
+  bool scrambled_;
+  Platform& platform_;
+  QByteArray bytes_;
+};
+
+template <std::size_t Size>
+bool ListFits(const std::array<QString, Size>& list, int count) {
+  for (int i = 1; i <= CountWithin(count, static_cast<int>(Size) - 1); ++i) {
+    if (!FitsCodePage(list[i])) return false;
+  }
+  return true;
+}
+
+template <std::size_t Size>
+void WriteList(LineWriter& out, const std::array<QString, Size>& list, int count) {
+  for (int i = 1; i <= count; ++i) out.Value(list[i]);
+}
+
+}  // namespace
+
+bool ContentFitsCodePage(const Session& s) {
+  return FitsCodePage(s.sGoal) && (!s.bPassword || FitsCodePage(s.sPassword)) &&
+         ListFits(s.sCriteria, s.nCriteria) && ListFits(s.sTAssets, s.nTAssets) &&
+         ListFits(s.sIAssets, s.nIAssets) && ListFits(s.sIdeas, s.nIdeas);
+}
+
+QByteArray WorkfileBytes(const Session& s, WorkfileKind kind, Platform& platform) {
+  const bool protectedFile = kind == WorkfileKind::Workfile && s.bPassword;
+  const int criteria = CountWithin(s.nCriteria, kMaxCriteria);
+  const int tAssets = CountWithin(s.nTAssets, kMaxAssets);
+  const int iAssets = CountWithin(s.nIAssets, kMaxAssets);
+  const int ideas = CountWithin(s.nIdeas, kMaxIdeas);
+
+  LineWriter out(protectedFile, platform);
+  out.Plain(s.sStartMarker);
+  if (kind == WorkfileKind::Backup) {
+    out.Raw(kBooleanFalse);
+  } else {
+    out.Raw(protectedFile ? kFlagTrue : kFlagFalse);
+  }
+  if (protectedFile) out.ScrambledValue(s.sPassword);
+  out.Value(QString());  // reserved
+  out.Value(s.sGoal);
+  for (int count : {criteria, tAssets, iAssets, ideas}) out.Count(count);
+  for (int i = 1; i <= criteria; ++i) {
+    out.Value(s.sCriteria[i]);
+    out.Number(s.sngWeight[i]);
+  }
+  WriteList(out, s.sTAssets, tAssets);
+  WriteList(out, s.sIAssets, iAssets);
+  WriteList(out, s.sIdeas, ideas);
+  out.Plain(s.sEndMarker);
+  return out.bytes();
+}
+
+}  // namespace quillane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace quillane {
+
+class Platform;
+struct Session;
+
+// A workfile proper takes the session's password flag; the backup is always
+// written plain, its flag in the Boolean form "#FALSE#".
+enum class WorkfileKind { Workfile, Backup };
+
+// True when every text the workfile would hold has a byte in the code page,
+// so writing it loses no character.
+bool ContentFitsCodePage(const Session& session);
+
+// The whole workfile of the session's content, byte for byte: Windows-1252
+// lines ending in CR LF. Protected text lines are scrambled with keys drawn
+// from `platform`. A control character in a text is written as a blank, so
+// no value can break its line.
+QByteArray WorkfileBytes(const Session& session, WorkfileKind kind, Platform& platform);
+
+}  // namespace quillane

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "session/NumberText.h"
+
+namespace quillane {
+namespace {
+
+TEST(NumberText, WritesTheShortestInvariantFormWithoutLeadingZero) {
+  EXPECT_EQ(FormatNumber(0.0f), "0");
+  EXPECT_EQ(FormatNumber(-0.0f), "0");
+  EXPECT_EQ(FormatNumber(9.0f), "9");
+  EXPECT_EQ(FormatNumber(100.0f), "100");
+  EXPECT_EQ(FormatNumber(4.5f), "4.5");
+  EXPECT_EQ(FormatNumber(0.5f), ".5");
+  EXPECT_EQ(FormatNumber(-0.25f), "-.25");
+  EXPECT_EQ(FormatNumber(0.1f), ".1");
+  EXPECT_EQ(FormatNumber(12.375f), "12.375");
+  EXPECT_EQ(FormatNumber(0.0001f), ".0001");
+  EXPECT_EQ(FormatNumber(0.00001234f), ".00001234");
+  EXPECT_EQ(FormatNumber(1234567.0f), "1234567");
+}
+
+TEST(NumberText, KeepsAtMostSevenSignificantDigits) {
+  EXPECT_EQ(FormatNumber(1.0f / 3.0f), ".3333333");
+  EXPECT_EQ(FormatNumber(20.0f / 3.0f), "6.666667");
+  EXPECT_EQ(FormatNumber(123456789.0f), "123456800");
+  EXPECT_EQ(FormatNumber(9.0f * (2.0f / 7.0f)), "2.571429");
+}
+
+TEST(NumberText, WhatIsWrittenReadsBackWithinSevenDigits) {
+  std::mt19937 generator(7);
+  std::uniform_real_distribution<float> weights(0.0f, 9.0f);
+  for (int i = 0; i < 2000; ++i) {
+    const float weight = weights(generator);
+    const QString text = FormatNumber(weight);
+    const auto read = ParseNumber(text);
+    ASSERT_TRUE(read) << text.toStdString();
+    EXPECT_NEAR(*read, weight, weight * 1e-6) << text.toStdString();
+    EXPECT_FALSE(text.startsWith(QLatin1Char('0')) && text.size() > 1) << text.toStdString();
+    EXPECT_FALSE(text.contains(QLatin1Char('e')) || text.contains(QLatin1Char(','))) << text.toStdString();
+  }
+}
+
+TEST(NumberText, ReadsTheUsualFormsAndRefusesTheRest) {
+  EXPECT_EQ(ParseNumber(".5"), 0.5);
+  EXPECT_EQ(ParseNumber("0.5"), 0.5);
+  EXPECT_EQ(ParseNumber(" 4.5 "), 4.5);
+  EXPECT_EQ(ParseNumber("-1"), -1.0);
+  EXPECT_EQ(ParseNumber("+3"), 3.0);
+  EXPECT_EQ(ParseNumber("5."), 5.0);
+  EXPECT_EQ(ParseNumber("1E-05"), 1e-5);
+  for (const char* bad :
+       {"", " ", "abc", "1.2.3", "1,5", "nan", "inf", "1e999", "--1", ".", "0x10", "5 5", "E5"}) {
+    EXPECT_FALSE(ParseNumber(QString::fromLatin1(bad))) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace quillane

@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "resources/Texts.h"
+#include "session/Workfile.h"
+#include "session/WorkfileFixture.h"
+#include "session/WorkfileWriter.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+namespace quillane::test {
+namespace {
+
+double RandomForKey(int key) {
+  return (key - 1) / 9.0 + 0.01;
+}
+
+class SaveTest : public WorkfileTest {
+ protected:
+  SaveTest() {
+    QObject::connect(&program.status, &StatusLine::panelTextChanged,
+                     [this](const QString& text) { panelTexts << text; });
+  }
+
+  void FillSmallProtectedSession() {
+    s.bPassword = true;
+    s.sPassword = QStringLiteral("AB");
+    s.sGoal = QStringLiteral("Go");
+    s.nCriteria = 2;
+    s.sCriteria[1] = QStringLiteral("X");
+    s.sngWeight[1] = 9.0f;
+    s.sCriteria[2] = QStringLiteral("Y, \"q\"");
+    s.sngWeight[2] = 0.5f;
+    s.nTAssets = 1;
+    s.sTAssets[1] = QStringLiteral("T\tU");  // a control character is written as a blank
+    s.nIdeas = 1;
+    s.sIdeas[1] = QString::fromUtf8("I\xC3\xBF");  // "ÿ" + 3 passes the top of the code page
+  }
+
+  QStringList panelTexts;
+};
+
+const QByteArray kFreshWorkfile =
+    "{***Quillane start***}\r\n0\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n{***Quillane end***}\r\n";
+
+TEST_F(SaveTest, FreshSessionGivesTheMarkersFourZeroCountsAndEmptyLines) {
+  s.bChanged = true;
+  const QString path = PathOf(QStringLiteral("fresh.qln"));
+  SaveAs(path);
+
+  EXPECT_EQ(ReadBytes(path), kFreshWorkfile);
+  EXPECT_FALSE(s.bCancel);
+  EXPECT_FALSE(s.bChanged);
+  EXPECT_EQ(s.sWorkfile, path);
+  EXPECT_TRUE(program.progress.done(19));
+  EXPECT_TRUE(platform.messages.empty());
+  ASSERT_EQ(platform.fileDialogs.size(), 1u);
+  EXPECT_EQ(platform.fileDialogs[0].mode, FileDialogMode::SaveAs);
+  EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Quillane (*.qln)"));
+  EXPECT_EQ(platform.fileDialogs[0].defaultExt, QStringLiteral("qln"));
+  EXPECT_TRUE(panelTexts.contains(s.sMsgSaving));
+  EXPECT_EQ(program.status.panelText(), path);
+  EXPECT_GT(platform.busyCalls, 0);
+  EXPECT_EQ(platform.busyDepth, 0);
+  EXPECT_EQ(program.fileWork, 0);
+}
+
+TEST_F(SaveTest, ProtectedSessionScramblesEveryTextLineWithItsOwnKey) {
+  FillSmallProtectedSession();
+  // Keys for: password, reserved line, goal, two criteria, one asset, one idea.
+  for (int key : {1, 5, 9, 2, 4, 6, 3}) platform.randoms.push_back(RandomForKey(key));
+  const QString path = PathOf(QStringLiteral("small.qln"));
+  SaveAs(path);
+
+  const QByteArray expected = QByteArray(
+                                  "{***Quillane start***}\r\n"
+                                  "-1\r\n"
+                                  "1BC\r\n"
+                                  "5\r\n"
+                                  "9Px\r\n"
+                                  "2\r\n1\r\n0\r\n1\r\n"
+                                  "2Z\r\n9\r\n"
+                                  "4]0$&u&\r\n.5\r\n"
+                                  "6Z&[\r\n"
+                                  "3L") +
+                              QByteArray(1, '\x02') + QByteArray("\r\n{***Quillane end***}\r\n");
+  EXPECT_EQ(ReadBytes(path), expected);
+  EXPECT_TRUE(platform.randoms.empty()) << "one key per scrambled line";
+}
+
+TEST_F(SaveTest, BackupIsPlainWithTheBooleanFalseAndChangesNoSessionState) {
+  FillSmallProtectedSession();
+  s.sWorkfile = PathOf(QStringLiteral("mine.qln"));
+  s.bChanged = true;
+  SaveWorkfile(program, SaveMode::kBackup);
+
+  const QString backup = QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN"));
+  EXPECT_EQ(BackupPath(program), backup);
+  EXPECT_EQ(ReadBytes(backup),
+            QByteArray("{***Quillane start***}\r\n#FALSE#\r\n\r\nGo\r\n2\r\n1\r\n0\r\n1\r\n"
+                       "X\r\n9\r\nY, \"q\"\r\n.5\r\nT U\r\nI\xFF\r\n{***Quillane end***}\r\n"));
+  EXPECT_TRUE(platform.fileDialogs.empty());
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(s.bChanged);
+  EXPECT_TRUE(s.bPassword);
+  EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("mine.qln")));
+  EXPECT_EQ(s.sFileName, backup);
+  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_TRUE(panelTexts.contains(s.sMsgAutoBackup));
+  EXPECT_FALSE(panelTexts.contains(s.sMsgSaving));
+}
+
+TEST_F(SaveTest, SaveUnderAKnownNameAsksNothingAndUntitledAsksForAName) {
+  const QString path = PathOf(QStringLiteral("known.qln"));
+  WriteBytes(path, "old");
+  s.sWorkfile = path;
+  SaveWorkfile(program, SaveMode::kSave);
+  EXPECT_TRUE(platform.fileDialogs.empty());
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(ReadBytes(path), kFreshWorkfile);
+
+  s.sWorkfile.clear();
+  platform.ChooseFile(PathOf(QStringLiteral("named.qln")));
+  SaveWorkfile(program, SaveMode::kSave);
+  ASSERT_EQ(platform.fileDialogs.size(), 1u);
+  EXPECT_EQ(platform.fileDialogs[0].initialName, QString());
+  EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("named.qln")));
+  EXPECT_TRUE(QFile::exists(s.sWorkfile));
+}
+
+TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYes) {
+  const QString existing = PathOf(QStringLiteral("existing.qln"));
+  WriteBytes(existing, "keep me");
+  s.sWorkfile = PathOf(QStringLiteral("current.qln"));
+  platform.ChooseFile(existing);
+  platform.AnswerNext(kAnswerNo);
+  platform.ChooseFile(existing);
+  platform.AnswerNext(kAnswerYes);
+  SaveWorkfile(program, SaveMode::kSaveAs);
+
+  ASSERT_EQ(platform.fileDialogs.size(), 2u);
+  EXPECT_EQ(platform.fileDialogs[0].initialName, PathOf(QStringLiteral("current.qln")));
+  EXPECT_EQ(platform.fileDialogs[1].initialName, existing) << "the dialog comes back with the chosen name";
+  ASSERT_EQ(platform.messages.size(), 2u);
+  for (const auto& message : platform.messages) {
+    EXPECT_EQ(message.text, Text(509) + QStringLiteral("\r\r") + Text(510));
+    EXPECT_EQ(message.flags, 4 + 48 + 256);
+    EXPECT_EQ(message.title, s.sTitle);
+  }
+  EXPECT_EQ(s.vAnswer, kAnswerYes);
+  EXPECT_EQ(ReadBytes(existing), kFreshWorkfile);
+  EXPECT_EQ(s.sWorkfile, existing);
+}
+
+TEST_F(SaveTest, ReplaceQuestionAnsweredNoThenANewNameOrCancel) {
+  const QString existing = PathOf(QStringLiteral("existing.qln"));
+  WriteBytes(existing, "keep me");
+  platform.ChooseFile(existing);
+  platform.AnswerNext(kAnswerNo);
+  platform.ChooseFile(PathOf(QStringLiteral("new.qln")));
+  SaveWorkfile(program, SaveMode::kSaveAs);
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
+  EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("new.qln"))), kFreshWorkfile);
+
+  s.bChanged = true;
+  platform.ChooseFile(existing);
+  platform.AnswerNext(kAnswerNo);
+  platform.ChooseFile(std::nullopt);
+  SaveWorkfile(program, SaveMode::kSaveAs);
+  EXPECT_TRUE(s.bCancel);
+  EXPECT_TRUE(s.bChanged);
+  EXPECT_EQ(s.sFileName, existing) << "a cancel keeps the name the dialog was shown with";
+  EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("new.qln"))) << "so a later Save cannot replace it unasked";
+  EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
+}
+
+TEST_F(SaveTest, CancelledDialogWritesNothing) {
+  s.bChanged = true;
+  platform.ChooseFile(std::nullopt);
+  SaveWorkfile(program, SaveMode::kSave);
+  EXPECT_TRUE(s.bCancel);
+  EXPECT_TRUE(s.bChanged);
+  EXPECT_EQ(s.sWorkfile, QString());
+  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+  EXPECT_EQ(program.fileWork, 0);
+}
+
+TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
+  s.sWorkfile = PathOf(QStringLiteral("before.qln"));
+  s.bChanged = true;
+  const QString path = PathOf(QStringLiteral("no such folder/new.qln"));
+  platform.AnswerNext(kAnswerOk);
+  SaveAs(path);
+
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
+  EXPECT_EQ(platform.messages[0].flags, 48);
+  EXPECT_TRUE(s.bCancel) << "a caller that discards the session after saving must not";
+  EXPECT_TRUE(s.bChanged);
+  EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("before.qln")));
+  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_FALSE(QFile::exists(path));
+  EXPECT_EQ(platform.busyDepth, 0);
+}
+
+TEST_F(SaveTest, TextsOutsideTheCodePageAreRefusedBeforeWriting) {
+  const QString path = PathOf(QStringLiteral("kept.qln"));
+  WriteBytes(path, "previous");
+  s.sWorkfile = path;
+  s.nIdeas = 1;
+  s.sIdeas[1] = QString::fromUtf8("arrow \xE2\x86\x92");
+  platform.AnswerNext(kAnswerOk);
+  SaveWorkfile(program, SaveMode::kSave);
+
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3101));
+  EXPECT_EQ(ReadBytes(path), QByteArray("previous"));
+  EXPECT_TRUE(s.bCancel);
+  EXPECT_TRUE(ContentFitsCodePage(s) == false);
+  s.nIdeas = 0;  // the same text beyond the count is never written
+  EXPECT_TRUE(ContentFitsCodePage(s));
+}
+
+#ifdef Q_OS_UNIX
+// Lets the process write no file beyond `bytes`, as a full disk would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(SaveTest, WriteInterruptedHalfwayLeavesThePreviousFileByteIdentical) {
+  const QString path = PathOf(QStringLiteral("session.qln"));
+  s.sGoal = QStringLiteral("the saved goal");
+  SaveAs(path);
+  const QByteArray before = ReadBytes(path);
+  ASSERT_FALSE(before.isEmpty());
+
+  s.nIdeas = 200;
+  for (int i = 1; i <= 200; ++i) s.sIdeas[i] = QStringLiteral("idea %1 ").arg(i).repeated(8);
+  s.bChanged = true;
+  platform.AnswerNext(kAnswerOk);
+  {
+    FileSizeLimit limit(before.size() + 10);
+    SaveWorkfile(program, SaveMode::kSave);
+  }
+
+  EXPECT_EQ(ReadBytes(path), before);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
+  EXPECT_TRUE(s.bChanged);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("session.qln")})
+      << "no half-written file is left behind";
+}
+#endif
+
+}  // namespace
+}  // namespace quillane::test

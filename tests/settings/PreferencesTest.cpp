@@ -1,0 +1,107 @@
+// The preferences dialog, opened from the main window.
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "../app/MainWindowFixture.h"
+
+namespace quillane::test {
+namespace {
+
+class PreferencesTest : public MainWindowTest {
+ protected:
+  QByteArray SettingsFile() override {
+    return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=1\r\nAutomatic Backup Time=5\r\nTexteditor=" +
+           editor.toUtf8() + "\r\n";
+  }
+  QString editor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
+
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    StartNewSession();
+    PressMenu(Menu::kOptions);
+  }
+  void Preferences(const std::function<void(QDialog&)>& script) {
+    platform.OnNextDialog(script);
+    PressCommand(Cmd::kPreferences);
+  }
+  static void Click(QDialog& d, const char* name) {
+    QTest::mouseClick(Find<QAbstractButton>(&d, QLatin1String(name)), Qt::LeftButton);
+  }
+};
+
+TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThirty) {
+  Preferences([&](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Preferences"));
+    auto* minutes = Find<QLineEdit>(&d, QStringLiteral("txtAutoBackup"));
+    EXPECT_TRUE(Find<QCheckBox>(&d, QStringLiteral("chkAutoBackup"))->isChecked());
+    EXPECT_EQ(minutes->text(), QStringLiteral("5"));
+    EXPECT_EQ(Find<QLineEdit>(&d, QStringLiteral("txtNotepad"))->text(), editor);
+    minutes->clear();
+    EXPECT_EQ(minutes->text(), QStringLiteral("1")) << "no digits gives 1";
+    minutes->selectAll();
+    QTest::keyClicks(minutes, QStringLiteral("4x5"));
+    EXPECT_EQ(minutes->text(), QStringLiteral("30")) << "45 gives 30, the x is discarded";
+    // The spin bar: towards 1 lowers, towards -1 raises, and it rests at 0.
+    auto* spin = Find<QScrollBar>(&d, QStringLiteral("vsbAutoBackup"));
+    spin->setValue(1);
+    EXPECT_EQ(minutes->text(), QStringLiteral("29"));
+    EXPECT_EQ(spin->value(), 0);
+    spin->setValue(-1);
+    spin->setValue(-1);
+    EXPECT_EQ(minutes->text(), QStringLiteral("30"));
+    Click(d, "cmdOk");
+  });
+  EXPECT_EQ(program.session.nAutoBackupTime, 30);
+}
+
+TEST_F(PreferencesTest, UncheckingAndOkStopsTheBackupAtOnce) {
+  program.session.lBackupTime = 0;
+  platform.secondsSinceMidnight = 50000.4;
+  Preferences([&](QDialog& d) {
+    Click(d, "chkAutoBackup");
+    EXPECT_FALSE(Find<QLineEdit>(&d, QStringLiteral("txtAutoBackup"))->isEnabled());
+    Click(d, "cmdOk");
+  });
+  EXPECT_EQ(program.session.nAutoBackup, 0);
+  EXPECT_FALSE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
+  EXPECT_EQ(program.session.lBackupTime, 50000) << "the interval starts anew";
+}
+
+TEST_F(PreferencesTest, AMissingViewerIsRefusedButTheBackupSettingsStayApplied) {
+  Preferences([&](QDialog& d) {
+    Click(d, "chkAutoBackup");
+    auto* viewer = Find<QLineEdit>(&d, QStringLiteral("txtNotepad"));
+    viewer->setText(QStringLiteral("/no/such/viewer"));
+    platform.AnswerNext(kAnswerOk);
+    Click(d, "cmdOk");
+    EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
+    Click(d, "cmdCancel");
+  });
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("File not found: /no/such/viewer"));
+  EXPECT_EQ(program.session.nAutoBackup, 0);
+  EXPECT_FALSE(program.autoBackupTimer.enabled());
+  EXPECT_EQ(program.session.sTextEditor, editor);
+}
+
+TEST_F(PreferencesTest, BrowseTakesAChosenProgramThatExists) {
+  const QString chosen = QStringLiteral(QUILLANE_SOURCE_DIR "/app/widgets/frmMain.cpp");
+  Preferences([&](QDialog& d) {
+    platform.ChooseFile(QStringLiteral("/no/such/program"));
+    Click(d, "cmdBrowse");
+    EXPECT_EQ(Find<QLineEdit>(&d, QStringLiteral("txtNotepad"))->text(), editor);
+    platform.ChooseFile(chosen);
+    Click(d, "cmdBrowse");
+    EXPECT_EQ(Find<QLineEdit>(&d, QStringLiteral("txtNotepad"))->text(), chosen);
+    Click(d, "cmdOk");
+  });
+  EXPECT_EQ(program.session.sTextEditor, chosen);
+  ASSERT_EQ(platform.fileDialogs.size(), 2u);
+  EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Programs (*.exe)"));
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -29,9 +29,7 @@ class MainWindowTest : public ::testing::Test {
   QTemporaryDir folder;  // the user's settings and data folders
 
   // The settings file the program finds at start-up.
-  virtual QByteArray SettingsFile() {
-    return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=0\r\n";
-  }
+  virtual QByteArray SettingsFile() { return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=0\r\n"; }
 
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());

@@ -19,9 +19,11 @@ TEST_F(MainWindowTest, StartsTitledWithCaptionsToolTipsAndTheUntitledName) {
   EXPECT_EQ(Command(Cmd::kAbout)->toolTip(), QStringLiteral("About Quillane"));
   EXPECT_EQ(Command(Cmd::kPairTI)->text(), QStringLiteral("Pair T. and I."));
   EXPECT_EQ(window->frame(Menu::kPlans)->title(), QStringLiteral("Plans"));
-  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(8)"))->text(), QStringLiteral("T&I paired"));
+  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(8)"))->text(),
+            QStringLiteral("T&I paired"));
   EXPECT_FALSE(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(11)"))->isVisible());
-  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(), QStringLiteral("UNTITLED.QLN"));
+  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),
+            QStringLiteral("UNTITLED.QLN"));
   EXPECT_EQ(program.session.nLanguage, 1);
   EXPECT_EQ(HelpContextOf(window.get()), 1000);
   EXPECT_EQ(platform.busyDepth, 0) << "the hourglass is gone once started";
@@ -34,9 +36,10 @@ TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
     if (!w->isVisibleTo(window.get())) continue;
     if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QProgressBar*>(w)) {
       const QLabel* label = qobject_cast<QLabel*>(w);
-      const bool named = !w->accessibleName().isEmpty() ||
-                         (qobject_cast<QAbstractButton*>(w) && !static_cast<QAbstractButton*>(w)->text().isEmpty()) ||
-                         (label && !label->text().isEmpty());
+      const bool named =
+          !w->accessibleName().isEmpty() ||
+          (qobject_cast<QAbstractButton*>(w) && !static_cast<QAbstractButton*>(w)->text().isEmpty()) ||
+          (label && !label->text().isEmpty());
       if (label && label->text().isEmpty() && label->pixmap().isNull() && w->accessibleName().isEmpty() &&
           w->objectName() == QStringLiteral("winStatusBar.Panels(1)")) {
         continue;  // the plain panel the program never writes
@@ -47,7 +50,8 @@ TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
 }
 
 TEST_F(MainWindowTest, AtStartUpOnlyStartHelpAndExitOpenAFrame) {
-  for (int menu : {Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kPlans, Menu::kSave}) {
+  for (int menu :
+       {Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kPlans, Menu::kSave}) {
     PressMenu(menu);
     EXPECT_TRUE(VisibleFrames().isEmpty()) << menu;
   }
@@ -169,7 +173,8 @@ TEST_F(MainWindowTest, ExitYesThenNoOnAChangedSessionEndsWithoutSaving) {
   PressMenu(Menu::kExit);
   EXPECT_EQ(ended, 1);
   ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text, QStringLiteral("The file has changed\r\rDo you want to save the changes?"));
+  EXPECT_EQ(platform.messages[1].text,
+            QStringLiteral("The file has changed\r\rDo you want to save the changes?"));
   EXPECT_EQ(platform.messages[1].flags, 51);
   EXPECT_TRUE(platform.fileDialogs.empty());
 }
@@ -252,7 +257,8 @@ TEST_F(MainWindowTest, NewSessionOpensTheMenusAndClearsTheProgress) {
   EXPECT_TRUE(MenuButton(Menu::kIdeas)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kGoal)->isEnabled());
   EXPECT_FALSE(Command(Cmd::kIChing)->isVisibleTo(window->frame(Menu::kIdeas)));
-  EXPECT_FALSE(Find<QWidget>(window.get(), QStringLiteral("picProgressReport(1)"))->property("done").toBool());
+  EXPECT_FALSE(
+      Find<QWidget>(window.get(), QStringLiteral("picProgressReport(1)"))->property("done").toBool());
 }
 
 TEST_F(MainWindowTest, NewSessionOnAChangedSessionCancelledKeepsEverything) {

@@ -44,7 +44,8 @@ TEST(Commands, NewSessionOpensTheFirstStepsAndHidesIChingAndLanguage) {
   SetInitialCommands(c);
   SetNewSessionCommands(c);
   EXPECT_EQ(EnabledMenus(c), (std::vector<int>{0, 1, 2, 3, 6, 7, 8}));
-  EXPECT_EQ(EnabledButtons(c), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 20, 21, 22, 29, 30, 32, 35}));
+  EXPECT_EQ(EnabledButtons(c),
+            (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 20, 21, 22, 29, 30, 32, 35}));
   for (int hidden : {Cmd::kIChing, Cmd::kSetLanguage}) {
     EXPECT_TRUE(c.enabled(Kind::Button, hidden)) << hidden;  // enabled, then hidden
     EXPECT_FALSE(c.visible(Kind::Button, hidden)) << hidden;
@@ -144,7 +145,8 @@ TEST_F(StatusLineTest, BusyMessageRunsTheBarInFiftyStepsThenShowsTheFileAgain) {
   QObject::connect(&program.status, &StatusLine::panelTextChanged, [&](const QString& t) { shown << t; });
   QObject::connect(&program.status, &StatusLine::barValueChanged, [&](int v) { bar.push_back(v); });
   int busyDuringBar = 0;
-  QObject::connect(&program.status, &StatusLine::barValueChanged, [&](int) { busyDuringBar += platform.busyDepth; });
+  QObject::connect(&program.status, &StatusLine::barValueChanged,
+                   [&](int) { busyDuringBar += platform.busyDepth; });
 
   program.ShowStatusMessage(StatusKind::kSavingReport);
 

@@ -18,9 +18,12 @@ class PasswordTest : public MainWindowTest {
   }
 
   void Password(const std::function<void(QDialog&, QLineEdit*)>& script) {
-    platform.OnNextDialog([&](QDialog& dialog) { script(dialog, Find<QLineEdit>(&dialog, QStringLiteral("txtPassword"))); });
+    platform.OnNextDialog(
+        [&](QDialog& dialog) { script(dialog, Find<QLineEdit>(&dialog, QStringLiteral("txtPassword"))); });
   }
-  static void Ok(QDialog& dialog) { QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton); }
+  static void Ok(QDialog& dialog) {
+    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton);
+  }
 };
 
 TEST_F(PasswordTest, SetModeStoresCapitalsLightsStepTwoAndLeavesChangedAlone) {
@@ -35,7 +38,8 @@ TEST_F(PasswordTest, SetModeStoresCapitalsLightsStepTwoAndLeavesChangedAlone) {
     Ok(dialog);
   });
   PressCommand(Cmd::kPassword);
-  EXPECT_EQ(program.session.sPassword, QString::fromUtf8("ABC\xC3\x89\xC3\x9F")) << "ß has no one-letter capital";
+  EXPECT_EQ(program.session.sPassword, QString::fromUtf8("ABC\xC3\x89\xC3\x9F"))
+      << "ß has no one-letter capital";
   EXPECT_TRUE(program.session.bPassword);
   EXPECT_TRUE(program.progress.done(2));
   EXPECT_FALSE(program.session.bChanged);

@@ -18,7 +18,9 @@ FormDialog::FormDialog(Program& program, QWidget* parent, const QString& objectN
   setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-void FormDialog::reject() { CancelRequested(); }
+void FormDialog::reject() {
+  CancelRequested();
+}
 
 void FormDialog::closeEvent(QCloseEvent* event) {
   // The close box closes only through the dialog's own handler.
@@ -50,11 +52,8 @@ bool FormDialog::event(QEvent* event) {
     case QEvent::WindowActivate:
       if (leftForOwnForm_) FormActivate();
       break;
-    case QEvent::WindowDeactivate:
-      leftForOwnForm_ = IsProgramForm(QApplication::activeWindow());
-      break;
-    default:
-      break;
+    case QEvent::WindowDeactivate: leftForOwnForm_ = IsProgramForm(QApplication::activeWindow()); break;
+    default: break;
   }
   return QDialog::event(event);
 }

@@ -26,20 +26,35 @@ struct FormContexts {
 
 const std::vector<FormContexts>& Table() {
   static const std::vector<FormContexts> table = {
-      {"frmMain", 1000,
-       {{"fraStart", 2000}, {"fraOptions", 3000}, {"fraCriteria", 4000}, {"fraIdeas", 5000},
-        {"fraReports", 6000}, {"fraScenarios", 7000}, {"fraSave", 8000}, {"fraHelp", 10000}}},
+      {"frmMain",
+       1000,
+       {{"fraStart", 2000},
+        {"fraOptions", 3000},
+        {"fraCriteria", 4000},
+        {"fraIdeas", 5000},
+        {"fraReports", 6000},
+        {"fraScenarios", 7000},
+        {"fraSave", 8000},
+        {"fraHelp", 10000}}},
       {"frmAbout", 1000, {}},
       {"frmStart", 2000, {{"fraGoal", 2500}}},
       {"frmPassword", 3200, {}},
       {"frmPreferences", 3300, {}},
       {"frmLanguage", 3400, {}},
       {"frmCriteria", 4000, {{"fraCriteriaSet", 4100}, {"fraCriteriaRate", 4200}, {"fraCriteriaView", 4300}}},
-      {"frmIdeas", 5000,
-       {{"fraIdeasTAssets", 5100}, {"fraIdeasIAssets", 5150}, {"fraIdeasWarmingUp", 5200},
-        {"fraIdeasPairTI", 5250}, {"fraIdeasPairTT", 5300}, {"fraIdeasPairII", 5350},
-        {"fraIdeasIChing", 5400}, {"fraIdeasMindstepping", 5450}, {"fraIdeasCluster", 5500},
-        {"fraIdeasEvaluation", 5600}, {"fraIdeasEvaluationView", 5650}}},
+      {"frmIdeas",
+       5000,
+       {{"fraIdeasTAssets", 5100},
+        {"fraIdeasIAssets", 5150},
+        {"fraIdeasWarmingUp", 5200},
+        {"fraIdeasPairTI", 5250},
+        {"fraIdeasPairTT", 5300},
+        {"fraIdeasPairII", 5350},
+        {"fraIdeasIChing", 5400},
+        {"fraIdeasMindstepping", 5450},
+        {"fraIdeasCluster", 5500},
+        {"fraIdeasEvaluation", 5600},
+        {"fraIdeasEvaluationView", 5650}}},
       {"frmAddIdea", 5550, {}},
       {"frmView", 5550, {}},
   };
@@ -78,11 +93,15 @@ void SetHelpContexts(Program& program) {
   }
 }
 
-int HelpContextOf(const QWidget* form) { return form ? form->property("helpContext").toInt() : 0; }
+int HelpContextOf(const QWidget* form) {
+  return form ? form->property("helpContext").toInt() : 0;
+}
 
 namespace {
 
-QString HelpFolder(const Program& program) { return QDir(program.session.sAppPath).filePath(QStringLiteral("help")); }
+QString HelpFolder(const Program& program) {
+  return QDir(program.session.sAppPath).filePath(QStringLiteral("help"));
+}
 
 }  // namespace
 
@@ -90,6 +109,8 @@ void ShowHelpFor(Program& program, const QWidget* form) {
   program.platform.ShowHelp(HelpFolder(program), HelpContextOf(form));
 }
 
-void ShowHelpContents(Program& program) { program.platform.ShowHelp(HelpFolder(program), 0); }
+void ShowHelpContents(Program& program) {
+  program.platform.ShowHelp(HelpFolder(program), 0);
+}
 
 }  // namespace quillane

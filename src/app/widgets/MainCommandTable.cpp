@@ -5,10 +5,10 @@
 namespace quillane {
 
 const MenuSpec kMenus[9] = {
-    {Menu::kStart, "fraStart", 144, 2000},     {Menu::kOptions, "fraOptions", 149, 2001},
+    {Menu::kStart, "fraStart", 144, 2000},       {Menu::kOptions, "fraOptions", 149, 2001},
     {Menu::kCriteria, "fraCriteria", 145, 2002}, {Menu::kIdeas, "fraIdeas", 146, 2003},
-    {Menu::kReports, "fraReports", 147, 2004}, {Menu::kPlans, "fraScenarios", 148, 2005},
-    {Menu::kSave, "fraSave", 143, 2006},       {Menu::kHelp, "fraHelp", 150, 2007},
+    {Menu::kReports, "fraReports", 147, 2004},   {Menu::kPlans, "fraScenarios", 148, 2005},
+    {Menu::kSave, "fraSave", 143, 2006},         {Menu::kHelp, "fraHelp", 150, 2007},
     {Menu::kExit, nullptr, 151, 2008},
 };
 

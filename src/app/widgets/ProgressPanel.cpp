@@ -66,7 +66,8 @@ void ProgressPanel::ShowStep(int step) {
   const bool isDone = progress_.done(step);
   indicator->setPixmap(isDone ? done_ : notDone_);
   indicator->setProperty("done", isDone);
-  indicator->setAccessibleName(ShownText(310 + step) + QStringLiteral(": ") + ShownText(isDone ? 3003 : 3004));
+  indicator->setAccessibleName(ShownText(310 + step) + QStringLiteral(": ") +
+                               ShownText(isDone ? 3003 : 3004));
 }
 
 }  // namespace quillane

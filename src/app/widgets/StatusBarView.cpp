@@ -58,7 +58,9 @@ StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* pa
   ShowDateAndTime();
 }
 
-QLabel* StatusBarView::panel(int number) const { return panels_[number - 1]; }
+QLabel* StatusBarView::panel(int number) const {
+  return panels_[number - 1];
+}
 
 void StatusBarView::PlaceProgressBar() {
   winProgresBar_->setGeometry(0, kProgressBarTop, kProgressBarWidth, kProgressBarHeight);

@@ -1,8 +1,8 @@
 #include "app/widgets/frmMain.h"
 
-#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,18 +15,18 @@
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/StatusBarView.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
 #include "session/AutoBackup.h"
 #include "session/Workfile.h"
 #include "settings/Settings.h"
-#include "platform/Platform.h"
-#include "resources/Texts.h"
 
 namespace quillane {
 
 namespace {
-constexpr int kCmdFraHeight = 193;     // 2895 twips
-constexpr int kCmdBGMinWidth = 585;    // 8775 twips
-constexpr int kMenuButtonWidth = 64;   // at least 870 twips
+constexpr int kCmdFraHeight = 193;    // 2895 twips
+constexpr int kCmdBGMinWidth = 585;   // 8775 twips
+constexpr int kMenuButtonWidth = 64;  // at least 870 twips
 constexpr int kCommandHeight = 30;
 }  // namespace
 
@@ -216,7 +216,8 @@ void frmMain::Form_Resize() {
   const int width = client->width();
   const int height = client->height();
   panProgressReport_->setGeometry(0, 0, width, ProgressPanel::kHeight);
-  picCmdFraBG_->setGeometry(0, std::max(ProgressPanel::kHeight, height - kCmdFraHeight), width, kCmdFraHeight);
+  picCmdFraBG_->setGeometry(0, std::max(ProgressPanel::kHeight, height - kCmdFraHeight), width,
+                            kCmdFraHeight);
   const int middleTop = ProgressPanel::kHeight;
   const int middleHeight = picCmdFraBG_->y() - middleTop;
   picQuillaneLogoBG_->move(width / 2 - picQuillaneLogoBG_->width() / 2,

@@ -4,15 +4,15 @@
 #include <QPushButton>
 
 #include "app/Program.h"
-#include "session/AutoBackup.h"
 #include "app/widgets/HelpContexts.h"
 #include "app/widgets/frmMain.h"
 #include "app/widgets/frmStart.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "session/AutoBackup.h"
 #include "session/NewSession.h"
-#include "session/Workfile.h"
 #include "session/UnsavedChanges.h"
+#include "session/Workfile.h"
 #include "settings/Settings.h"
 #include "settings/widgets/frmPassword.h"
 #include "settings/widgets/frmPreferences.h"
@@ -50,22 +50,14 @@ void frmMain::cmdButton_Click(int index) {
 void frmMain::RunCommand(int index) {
   Session& s = program_.session;
   switch (index) {
-    case Cmd::kNewSession:
-      NewSession(program_, [this](int mode) { SaveCommand(mode); });
-      break;
+    case Cmd::kNewSession: NewSession(program_, [this](int mode) { SaveCommand(mode); }); break;
     case Cmd::kOpenSession:
       OpenWorkfile(program_, [this] { AskPasswordEntry(program_, this); });
       autoBackup_->RunPendingCheck();
       break;
-    case Cmd::kGoal:
-      ShowGoalDialog(program_, this);
-      break;
-    case Cmd::kSave:
-      SaveCommand(SaveMode::kSave);
-      break;
-    case Cmd::kSaveAs:
-      SaveCommand(SaveMode::kSaveAs);
-      break;
+    case Cmd::kGoal: ShowGoalDialog(program_, this); break;
+    case Cmd::kSave: SaveCommand(SaveMode::kSave); break;
+    case Cmd::kSaveAs: SaveCommand(SaveMode::kSaveAs); break;
     case Cmd::kCriteriaSet:
       if (s.sGoal.isEmpty()) {
         program_.MessageBox(Text(506), MsgFlags::kOkOnly);
@@ -73,29 +65,17 @@ void frmMain::RunCommand(int index) {
       }
       NotAvailable();
       break;
-    case Cmd::kEvaluate:
-      CheckAndEvaluate();
-      break;
-    case Cmd::kHelpAtStartup:
-      ToggleHelpAtStartup();
-      break;
+    case Cmd::kEvaluate: CheckAndEvaluate(); break;
+    case Cmd::kHelpAtStartup: ToggleHelpAtStartup(); break;
     case Cmd::kPrintConcise:
       if (program_.MessageBox(Text(532), MsgFlags::kYesNo + MsgFlags::kExclamation) == kAnswerYes) {
         NotAvailable();
       }
       break;
-    case Cmd::kPassword:
-      SetPasswordCommand(program_, this);
-      break;
-    case Cmd::kPreferences:
-      ShowPreferencesDialog(program_, this);
-      break;
-    case Cmd::kHowToUse:
-      ShowHelpContents(program_);
-      break;
-    default:
-      NotAvailable();
-      break;
+    case Cmd::kPassword: SetPasswordCommand(program_, this); break;
+    case Cmd::kPreferences: ShowPreferencesDialog(program_, this); break;
+    case Cmd::kHowToUse: ShowHelpContents(program_); break;
+    default: NotAvailable(); break;
   }
 }
 
@@ -123,7 +103,9 @@ void frmMain::SaveCommand(int mode) {
   autoBackup_->RunPendingCheck();
 }
 
-void frmMain::NotAvailable() { program_.MessageBox(Text(3000), MsgFlags::kOkOnly + MsgFlags::kInformation); }
+void frmMain::NotAvailable() {
+  program_.MessageBox(Text(3000), MsgFlags::kOkOnly + MsgFlags::kInformation);
+}
 
 void frmMain::ExitRoutine() {
   Session& s = program_.session;
@@ -147,11 +129,8 @@ void frmMain::ExitRoutine() {
           return;
         }
         break;
-      case kAnswerNo:
-        break;
-      default:
-        s.bMenuBusy = true;
-        return;
+      case kAnswerNo: break;
+      default: s.bMenuBusy = true; return;
     }
   }
   WriteSettings(program_);

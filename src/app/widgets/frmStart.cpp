@@ -17,7 +17,8 @@
 
 namespace quillane {
 
-frmStart::frmStart(Program& program, QWidget* parent) : FormDialog(program, parent, QStringLiteral("frmStart")) {
+frmStart::frmStart(Program& program, QWidget* parent)
+    : FormDialog(program, parent, QStringLiteral("frmStart")) {
   cmdOk_ = new QPushButton(this);
   cmdOk_->setObjectName(QStringLiteral("cmdOk"));
   cmdCancel_ = new QPushButton(this);
@@ -90,7 +91,9 @@ void frmStart::cmdOk_Click() {
   Unload(QDialog::Accepted);
 }
 
-void frmStart::cmdCancel_Click() { Unload(QDialog::Rejected); }
+void frmStart::cmdCancel_Click() {
+  Unload(QDialog::Rejected);
+}
 
 void ShowGoalDialog(Program& program, QWidget* parent) {
   frmStart dialog(program, parent);

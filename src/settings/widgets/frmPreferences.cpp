@@ -39,7 +39,8 @@ frmPreferences::frmPreferences(Program& program, QWidget* parent)
   txtAutoBackup_->setMaxLength(2);
   txtAutoBackup_->setFixedWidth(40);
   txtAutoBackup_->installEventFilter(this);
-  vsbAutoBackup_ = static_cast<QScrollBar*>(named(new QScrollBar(Qt::Vertical, fraAutoBackup_), "vsbAutoBackup"));
+  vsbAutoBackup_ =
+      static_cast<QScrollBar*>(named(new QScrollBar(Qt::Vertical, fraAutoBackup_), "vsbAutoBackup"));
   vsbAutoBackup_->setRange(-1, 1);
   vsbAutoBackup_->setValue(0);
   vsbAutoBackup_->setFixedHeight(txtAutoBackup_->sizeHint().height());
@@ -120,7 +121,8 @@ bool frmPreferences::eventFilter(QObject* watched, QEvent* event) {
   if (watched == txtAutoBackup_) {
     if (event->type() == QEvent::KeyPress) {
       const auto* key = static_cast<QKeyEvent*>(event);
-      const bool digit = key->text().size() == 1 && key->text()[0].isDigit() && key->text()[0].unicode() < 128;
+      const bool digit =
+          key->text().size() == 1 && key->text()[0].isDigit() && key->text()[0].unicode() < 128;
       const bool allowed = digit || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab ||
                            key->key() == Qt::Key_Backtab;
       if (!allowed) return true;  // every other key is discarded

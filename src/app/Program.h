@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "app/Commands.h"
@@ -47,6 +48,9 @@ class Program {
   // Non-zero while a file is written or read or a busy message runs; the
   // repaint check of the backup waits until it is zero again.
   int fileWork = 0;
+
+  // Redraws the idea meter of the ideas dialog while it is open.
+  std::function<void()> updateIdeaMeter = [] {};
 
   // A message box with the program title; returns the answer (1, 2, 6, 7).
   int MessageBox(const QString& text, int flags);

@@ -14,7 +14,8 @@ class Program;
 //    so the shared cancel flag is set exactly as a click on Cancel sets it;
 //  - the dialog centres itself on the screen when it is first shown;
 //  - FormActivate runs when the dialog becomes active, unless it was only a
-//    message box or a file dialog that was active in between.
+//    message box or a file dialog that was active in between;
+//  - FormDeactivate runs when another form of the program becomes active.
 class FormDialog : public QDialog {
   Q_OBJECT
 
@@ -35,6 +36,9 @@ class FormDialog : public QDialog {
   virtual void CancelRequested() = 0;
   // Runs when the dialog becomes active.
   virtual void FormActivate() {}
+  // Runs when another of the program's own forms becomes active while this
+  // dialog is open (message boxes, file dialogs and help never count).
+  virtual void FormDeactivate() {}
 
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

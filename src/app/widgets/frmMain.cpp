@@ -15,6 +15,7 @@
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/StatusBarView.h"
+#include "ideas/IdeaList.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
@@ -173,6 +174,8 @@ void frmMain::Form_Load() {
   BusyPointer busy(program_.platform);
   Session& s = program_.session;
   QGuiApplication::setApplicationDisplayName(s.sTitle);
+  const UserName user = program_.platform.CurrentUser();
+  s.sUserFirstName = FirstNameOf(user.fullName, user.loginName);
   ReadSettings(program_);
   SetMainCaptions();
   SetInitialCommands(program_.commands);

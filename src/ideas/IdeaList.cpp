@@ -1,0 +1,85 @@
+#include "ideas/IdeaList.h"
+
+#include <QDir>
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+#include "session/FileChoice.h"
+
+namespace quillane {
+
+namespace {
+
+enum class Shape { A, B, C, D };
+
+struct Milestone {
+  int count;
+  Shape shape;
+  int exclamation;  // text number, 0 for none
+  int milestone;    // text number, 0 for none
+};
+
+constexpr Milestone kMilestones[] = {
+    {10, Shape::A, 400, 420},  {20, Shape::A, 401, 421},  {30, Shape::A, 402, 422},
+    {40, Shape::A, 403, 423},  {50, Shape::A, 404, 424},  {60, Shape::A, 405, 425},
+    {70, Shape::B, 406, 426},  {80, Shape::A, 407, 427},  {90, Shape::A, 408, 428},
+    {100, Shape::A, 409, 429}, {110, Shape::A, 410, 430}, {120, Shape::C, 411, 0},
+    {130, Shape::A, 412, 431}, {140, Shape::A, 413, 432}, {150, Shape::A, 414, 433},
+    {160, Shape::D, 0, 434},   {170, Shape::A, 415, 435}, {180, Shape::A, 416, 436},
+    {190, Shape::C, 417, 0},   {195, Shape::A, 418, 437}, {200, Shape::C, 419, 0},
+};
+
+constexpr double kMeterInnerHeight = 3135.0;
+constexpr double kMeterTopMargin = 120.0;
+
+}  // namespace
+
+void EncouragementFor(Session& s, int count) {
+  s.vMessage.clear();
+  for (const Milestone& m : kMilestones) {
+    if (m.count != count) continue;
+    const QString& name = s.sUserFirstName;
+    switch (m.shape) {
+      case Shape::A:
+        s.vMessage = Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(", ") + Text(m.milestone);
+        break;
+      case Shape::B:
+        s.vMessage = Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(": ") + Text(m.milestone);
+        break;
+      case Shape::C: s.vMessage = Text(m.exclamation) + QLatin1Char(' ') + name + QLatin1Char('!'); break;
+      case Shape::D: s.vMessage = name + QStringLiteral(", ") + Text(m.milestone); break;
+    }
+  }
+}
+
+void AddIdea(Program& program, const QString& text) {
+  Session& s = program.session;
+  if (s.nIdeas >= kMaxIdeas || text.size() < kMinIdeaLength) return;
+  ++s.nIdeas;
+  s.sIdeas[static_cast<std::size_t>(s.nIdeas)] = text;
+  program.updateIdeaMeter();
+  EncouragementFor(s, s.nIdeas);
+  if (!s.vMessage.isEmpty()) {
+    const QString sound = QDir(s.sAppPath).filePath(Text(119));
+    if (FileExists(sound)) program.platform.PlaySound(sound);
+    program.MessageBox(s.vMessage, MsgFlags::kOkOnly + MsgFlags::kInformation);
+  }
+  for (int button : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
+    program.commands.EnableButton(button, true);
+  }
+  program.commands.EnableMenu(Menu::kReports, true);
+  s.bChanged = true;
+}
+
+QString FirstNameOf(const QString& fullName, const QString& loginName) {
+  const QString first = fullName.simplified().section(QLatin1Char(' '), 0, 0);
+  return first.isEmpty() ? loginName : first;
+}
+
+MeterBar IdeaMeterBar(int ideaCount) {
+  const double height = kMeterInnerHeight / kMaxIdeas * ideaCount;
+  return {kMeterInnerHeight - height + kMeterTopMargin, height};
+}
+
+}  // namespace quillane

@@ -1,0 +1,181 @@
+#include "ideas/widgets/frmIdeas.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "app/widgets/FocusFirstControl.h"
+#include "app/widgets/HelpContexts.h"
+#include "app/widgets/TextEntry.h"
+#include "ideas/IdeaList.h"
+#include "ideas/widgets/IdeaMeter.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+
+struct PageSpec {
+  int mode;
+  const char* frame;
+  int caption;
+  int entryBox;      // index of its `txtAddIdeas`, -1 for none
+  int progressStep;  // recorded on OK, -1 for none
+};
+
+// In the order OK looks for the visible page.
+constexpr PageSpec kPages[] = {
+    {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, 5},
+    {frmIdeas::kIAssets, "fraIdeasIAssets", 2211, -1, 6},
+    {frmIdeas::kAutoSuggest, "fraIdeasWarmingUp", 2212, 0, 7},
+    {frmIdeas::kPairTI, "fraIdeasPairTI", 2213, 1, 8},
+    {frmIdeas::kPairTT, "fraIdeasPairTT", 2214, 2, 9},
+    {frmIdeas::kPairII, "fraIdeasPairII", 2215, 3, 10},
+    {frmIdeas::kIChing, "fraIdeasIChing", 2216, 4, 11},
+    {frmIdeas::kMindStepping, "fraIdeasMindstepping", 2217, 5, 12},
+    {frmIdeas::kClustering, "fraIdeasCluster", 2218, 6, 13},
+    {frmIdeas::kEvaluation, "fraIdeasEvaluation", 2219, -1, 15},
+    {frmIdeas::kEvaluationView, "fraIdeasEvaluationView", 2220, -1, -1},
+};
+
+}  // namespace
+
+frmIdeas::frmIdeas(Program& program, QWidget* parent)
+    : FormDialog(program, parent, QStringLiteral("frmIdeas")) {
+  cmdOk_ = new QPushButton(this);
+  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+  cmdCancel_ = new QPushButton(this);
+  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+  cmdHelp_ = new QPushButton(this);
+  cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(cmdOk_);
+  buttons->addWidget(cmdCancel_);
+  buttons->addStretch();
+  buttons->addWidget(cmdHelp_);
+
+  auto* pages = new QGridLayout;
+  for (const PageSpec& page : kPages) {
+    QGroupBox* frame = BuildFrame(page.mode, page.frame);
+    pages->addWidget(frame, 0, 0);
+    if (page.entryBox >= 0) AddEntryBox(page.mode, page.entryBox);
+  }
+
+  fraIdeasMeter_ = new QGroupBox(this);
+  fraIdeasMeter_->setObjectName(QStringLiteral("fraIdeasMeter"));
+  fraIdeasMeter_->setAlignment(Qt::AlignHCenter);
+  panIdeasMeter_ = new IdeaMeter(fraIdeasMeter_);
+  auto* meterLayout = new QVBoxLayout(fraIdeasMeter_);
+  meterLayout->addWidget(panIdeasMeter_, 0, Qt::AlignHCenter);
+  meterLayout->addStretch();
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addLayout(pages, 1);
+  layout->addWidget(fraIdeasMeter_);
+
+  connect(cmdOk_, &QPushButton::clicked, this, &frmIdeas::cmdOk_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, &frmIdeas::cmdCancel_Click);
+  connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpFor(this->program(), this); });
+  program.updateIdeaMeter = [this] { UpdateIdeaMeter(); };
+}
+
+frmIdeas::~frmIdeas() {
+  program().updateIdeaMeter = [] {};
+}
+
+QGroupBox* frmIdeas::BuildFrame(int mode, const char* name) {
+  auto* frame = new QGroupBox(this);
+  frame->setObjectName(QLatin1String(name));
+  frame->setMinimumWidth(480);
+  new QVBoxLayout(frame);
+  frame->hide();
+  frames_[static_cast<std::size_t>(mode - 1)] = frame;
+  return frame;
+}
+
+void frmIdeas::AddEntryBox(int mode, int index) {
+  QGroupBox* frame = this->frame(mode);
+  auto* box = new QLineEdit(frame);
+  box->setObjectName(QStringLiteral("txtAddIdeas(%1)").arg(index));
+  LimitEntry(box, kMaxTextLength);
+  box->installEventFilter(this);
+  auto* view = new QPushButton(frame);
+  view->setObjectName(QStringLiteral("cmdViewIdeas(%1)").arg(index));
+  auto* row = new QHBoxLayout;
+  row->addWidget(box, 1);
+  row->addWidget(view);
+  static_cast<QVBoxLayout*>(frame->layout())->addStretch();
+  static_cast<QVBoxLayout*>(frame->layout())->addLayout(row);
+  txtAddIdeas_[static_cast<std::size_t>(index)] = box;
+  cmdViewIdeas_[static_cast<std::size_t>(index)] = view;
+}
+
+void frmIdeas::SetIdeasTexts() {
+  setWindowTitle(ShownText(214));
+  cmdOk_->setText(Text(120));
+  cmdCancel_->setText(Text(121));
+  cmdHelp_->setText(Text(122));
+  for (const PageSpec& page : kPages) frame(page.mode)->setTitle(Text(page.caption));
+  for (QPushButton* view : cmdViewIdeas_) view->setText(Text(243));
+  for (QLineEdit* box : txtAddIdeas_) box->setAccessibleName(ShownText(217));
+}
+
+void frmIdeas::UpdateIdeaMeter() {
+  const int count = program().session.nIdeas;
+  fraIdeasMeter_->setTitle(QString::number(count));
+  panIdeasMeter_->Show(count);
+}
+
+bool frmIdeas::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    const bool entryBox =
+        box && std::find(txtAddIdeas_.begin(), txtAddIdeas_.end(), box) != txtAddIdeas_.end();
+    if (entryBox && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      if (box->text().size() >= kMinIdeaLength) {
+        AddIdea(program(), box->text());
+        box->clear();
+        box->setFocus();
+      }
+      return true;
+    }
+  }
+  return FormDialog::eventFilter(watched, event);
+}
+
+void frmIdeas::FormActivate() {
+  FocusFirstControl(this);
+  SetHelpContexts(program());
+}
+
+void frmIdeas::FormDeactivate() {
+  if (!program().session.bViewShown) cmdOk_Click();
+}
+
+void frmIdeas::cmdOk_Click() {
+  for (const PageSpec& page : kPages) {
+    if (!frame(page.mode)->isVisibleTo(this)) continue;
+    if (page.progressStep >= 0) program().MarkProgressStep(page.progressStep);
+    break;
+  }
+  program().session.bChanged = true;
+  Unload(QDialog::Accepted);
+}
+
+void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode) {
+  Q_UNUSED(mode);
+  dialog.SetIdeasTexts();
+  dialog.UpdateIdeaMeter();
+  SetHelpContexts(program);
+  program.platform.ShowModal(dialog);
+}
+
+}  // namespace quillane

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+
+#include "app/widgets/FormDialog.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace quillane {
+
+class IdeaMeter;
+
+// The ideas dialog: one page (frame) per idea technique, the evaluation and
+// its results, with the idea meter beside the technique pages.
+class frmIdeas : public FormDialog {
+  Q_OBJECT
+
+ public:
+  // Modes of ShowIdeasDialog, one per page.
+  enum Mode {
+    kTAssets = 1,
+    kIAssets,
+    kAutoSuggest,
+    kPairTI,
+    kPairTT,
+    kPairII,
+    kIChing,
+    kMindStepping,
+    kClustering,
+    kEvaluation,
+    kEvaluationView,
+  };
+  static constexpr int kModes = 11;
+  static constexpr int kEntryBoxes = 7;
+
+  frmIdeas(Program& program, QWidget* parent);
+  ~frmIdeas() override;
+
+  // The page of a mode, and the idea meter's frame.
+  QGroupBox* frame(int mode) const { return frames_.at(static_cast<std::size_t>(mode - 1)); }
+  QGroupBox* fraIdeasMeter() const { return fraIdeasMeter_; }
+  // `txtAddIdeas(index)`: the idea entry box of a technique page.
+  QLineEdit* txtAddIdeas(int index) const { return txtAddIdeas_.at(static_cast<std::size_t>(index)); }
+
+  void SetIdeasTexts();
+  void UpdateIdeaMeter();
+
+  void cmdOk_Click();
+  void cmdCancel_Click() { Unload(QDialog::Rejected); }
+
+ protected:
+  void CancelRequested() override { cmdCancel_Click(); }
+  void FormActivate() override;
+  void FormDeactivate() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QGroupBox* BuildFrame(int mode, const char* name);
+  void AddEntryBox(int mode, int index);
+
+  std::array<QGroupBox*, kModes> frames_{};
+  std::array<QLineEdit*, kEntryBoxes> txtAddIdeas_{};
+  std::array<QPushButton*, kEntryBoxes> cmdViewIdeas_{};
+  QGroupBox* fraIdeasMeter_ = nullptr;
+  IdeaMeter* panIdeasMeter_ = nullptr;
+  QPushButton* cmdOk_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  QPushButton* cmdHelp_ = nullptr;
+};
+
+// Prepares the ideas dialog for `mode` and shows it modally. The command has
+// already made the mode's page visible (and hidden the meter where needed).
+void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode);
+
+}  // namespace quillane

@@ -1,0 +1,124 @@
+// The idea list: adding, the milestone encouragements and sound, the meter.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/Program.h"
+#include "ideas/IdeaList.h"
+#include "platform/Platform.h"
+#include "session/Constants.h"
+#include "support/ScriptedPlatform.h"
+
+namespace quillane {
+namespace {
+
+class IdeaListTest : public ::testing::Test {
+ protected:
+  test::ScriptedPlatform platform;
+  Program program{platform};
+  Session& s = program.session;
+  QTemporaryDir programFolder;
+  int meterUpdates = 0;
+
+  void SetUp() override {
+    LoadConstants(s, programFolder.path());
+    s.sUserFirstName = QStringLiteral("Ada");
+    program.updateIdeaMeter = [this] { ++meterUpdates; };
+  }
+  void AddIdeas(int count) {
+    for (int i = 0; i < count; ++i) AddIdea(program, QStringLiteral("idea %1").arg(s.nIdeas + 1));
+  }
+  void AnswerMilestones(int count) {
+    for (int i = 0; i < count; ++i) platform.AnswerNext(kAnswerOk);
+  }
+};
+
+TEST_F(IdeaListTest, AppendsInOrderOpensTheIdeaCommandsAndMarksChanged) {
+  AddIdea(program, QStringLiteral("Paint the door"));
+  AddIdea(program, QStringLiteral("Paint the door"));  // no duplicate check
+  EXPECT_EQ(s.nIdeas, 2);
+  EXPECT_EQ(s.sIdeas[2], QStringLiteral("Paint the door"));
+  EXPECT_EQ(meterUpdates, 2);
+  EXPECT_TRUE(s.bChanged);
+  for (int button : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
+    EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, button)) << button;
+  }
+  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Menu, Menu::kReports));
+}
+
+TEST_F(IdeaListTest, ShortTextsAreRefusedWithoutAnyChange) {
+  AddIdea(program, QStringLiteral("ab"));
+  EXPECT_EQ(s.nIdeas, 0);
+  EXPECT_FALSE(s.bChanged);
+  EXPECT_EQ(meterUpdates, 0);
+  AddIdea(program, QStringLiteral("abc"));
+  EXPECT_EQ(s.nIdeas, 1);
+}
+
+TEST_F(IdeaListTest, TheTenthIdeaPlaysTheSoundAndEncouragesTheEleventhDoesNot) {
+  QFile sound(QDir(programFolder.path()).filePath(QStringLiteral("YIPPEE.WAV")));
+  ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
+  sound.write("RIFF");
+  sound.close();
+  AnswerMilestones(1);
+  AddIdeas(11);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
+  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kInformation);
+  EXPECT_EQ(platform.soundsPlayed, QStringList{sound.fileName()});
+  EXPECT_EQ(s.vMessage, QString()) << "the 11th count has no message";
+}
+
+TEST_F(IdeaListTest, WithoutTheSoundFileTheMessageStillShows) {
+  AnswerMilestones(1);
+  AddIdeas(10);
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.soundsPlayed.isEmpty());
+}
+
+TEST_F(IdeaListTest, EveryShapeOfEncouragement) {
+  const std::pair<int, const char*> expected[] = {
+      {70, "You must be a crea-genius, Ada: 70 ideas!"}, {120, "Keep the creative juices flowing, Ada!"},
+      {160, "Ada, you are a creative wizard!"},          {170, "Magnificent Ada, my congratulations!"},
+      {195, "Attention, Ada, only 5 ideas to go now!"},  {200, "Wow, you have made it to the top, Ada!"},
+  };
+  for (const auto& [count, text] : expected) {
+    EncouragementFor(s, count);
+    EXPECT_EQ(s.vMessage, QString::fromUtf8(text)) << count;
+  }
+  EncouragementFor(s, 199);
+  EXPECT_EQ(s.vMessage, QString());
+  s.sUserFirstName.clear();
+  EncouragementFor(s, 10);
+  EXPECT_EQ(s.vMessage, QStringLiteral("Terrific, , your first 10 ideas!"))
+      << "an empty name is inserted as it is";
+}
+
+TEST_F(IdeaListTest, AFullListTakesNothingMoreAndSaysNothing) {
+  AnswerMilestones(21);
+  AddIdeas(200);
+  EXPECT_EQ(s.nIdeas, 200);
+  EXPECT_EQ(platform.messages.size(), 21u);
+  AddIdea(program, QStringLiteral("one too many"));
+  EXPECT_EQ(s.nIdeas, 200);
+  EXPECT_EQ(platform.messages.size(), 21u);
+}
+
+TEST(IdeaMeter, GrowsUpwardsFromAFixedBottomEdge) {
+  EXPECT_DOUBLE_EQ(IdeaMeterBar(0).height, 0.0);
+  EXPECT_DOUBLE_EQ(IdeaMeterBar(0).top, 3255.0);
+  EXPECT_DOUBLE_EQ(IdeaMeterBar(200).height, 3135.0);
+  EXPECT_DOUBLE_EQ(IdeaMeterBar(200).top, 120.0);
+  EXPECT_DOUBLE_EQ(IdeaMeterBar(1).height, 15.675);
+}
+
+TEST(FirstName, FromTheFullNameOrElseTheLogin) {
+  EXPECT_EQ(FirstNameOf(QStringLiteral("  Ada  King Lovelace"), QStringLiteral("ada")),
+            QStringLiteral("Ada"));
+  EXPECT_EQ(FirstNameOf(QString(), QStringLiteral("ada")), QStringLiteral("ada"));
+}
+
+}  // namespace
+}  // namespace quillane

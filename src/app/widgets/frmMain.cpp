@@ -16,6 +16,7 @@
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/StatusBarView.h"
 #include "ideas/IdeaList.h"
+#include "ideas/widgets/frmIdeas.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"

@@ -16,6 +16,7 @@ class QTimer;
 namespace quillane {
 
 class AutoBackup;
+class frmIdeas;
 class Program;
 class ProgressPanel;
 class StatusBarView;
@@ -69,6 +70,12 @@ class frmMain : public QMainWindow {
   void SaveCommand(int mode);
   void ToggleHelpAtStartup();
   void CheckAndEvaluate();
+  // The ideas dialog, loaded when a command first touches it.
+  frmIdeas& IdeasForm();
+  // Shows the ideas dialog in `mode`; it is unloaded when it closes.
+  void OpenIdeas(int mode);
+  // Lets the user pick ideas for MindStepping or Clustering, then opens it.
+  void PickThenStep(int mode);
 
   Program& program_;
   ProgressPanel* panProgressReport_ = nullptr;
@@ -83,6 +90,7 @@ class frmMain : public QMainWindow {
   std::array<QPushButton*, Cmd::kCount> cmdButton_{};
   QTimer* tmrAutoBackup_ = nullptr;
   std::unique_ptr<AutoBackup> autoBackup_;
+  std::unique_ptr<frmIdeas> ideas_;
   bool placed_ = false;
 };
 

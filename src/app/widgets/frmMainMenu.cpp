@@ -7,6 +7,8 @@
 #include "app/widgets/HelpContexts.h"
 #include "app/widgets/frmMain.h"
 #include "app/widgets/frmStart.h"
+#include "ideas/widgets/frmIdeas.h"
+#include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
@@ -65,6 +67,11 @@ void frmMain::RunCommand(int index) {
       }
       NotAvailable();
       break;
+    case Cmd::kMindStepping:
+    case Cmd::kClustering:
+      PickThenStep(index == Cmd::kMindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);
+      break;
+    case Cmd::kViewEditIdeas: ShowIdeaList(program_, this); break;
     case Cmd::kEvaluate: CheckAndEvaluate(); break;
     case Cmd::kHelpAtStartup: ToggleHelpAtStartup(); break;
     case Cmd::kPrintConcise:
@@ -90,6 +97,33 @@ void frmMain::CheckAndEvaluate() {
     return;
   }
   NotAvailable();
+}
+
+frmIdeas& frmMain::IdeasForm() {
+  if (!ideas_) ideas_ = std::make_unique<frmIdeas>(program_, this);
+  return *ideas_;
+}
+
+void frmMain::OpenIdeas(int mode) {
+  ShowIdeasDialog(program_, IdeasForm(), mode);
+  ideas_.reset();
+}
+
+void frmMain::PickThenStep(int mode) {
+  Session& s = program_.session;
+  IdeasForm().frame(mode)->show();
+  if (mode == frmIdeas::kMindStepping) {
+    s.bMindStepPick = true;
+  } else {
+    s.bClusterPick = true;
+  }
+  ShowIdeaList(program_, this);
+  if (s.bCancel) {
+    s.bCancel = false;
+    IdeasForm().frame(mode)->hide();
+    return;
+  }
+  OpenIdeas(mode);
 }
 
 void frmMain::ToggleHelpAtStartup() {

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,6 +15,8 @@
 #include "app/widgets/TextEntry.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/IdeaMeter.h"
+#include "ideas/widgets/StepPages.h"
+#include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 
@@ -64,8 +67,22 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
   for (const PageSpec& page : kPages) {
     QGroupBox* frame = BuildFrame(page.mode, page.frame);
     pages->addWidget(frame, 0, 0);
-    if (page.entryBox >= 0) AddEntryBox(page.mode, page.entryBox);
+    QBoxLayout* entryRow = page.entryBox >= 0 ? AddEntryBox(page.mode, page.entryBox) : nullptr;
+    auto* frameLayout = static_cast<QVBoxLayout*>(frame->layout());
+    switch (page.mode) {
+      case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
+      case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
+      default:
+        if (entryRow) {
+          frameLayout->addStretch();
+          frameLayout->addLayout(entryRow);
+        }
+        break;
+    }
   }
+  cluster_->txtClusterUnif->installEventFilter(this);
+  connect(mindStepping_->cmdIdeasMindstepping, &QPushButton::clicked, this,
+          [this] { mindStepping_->cmdIdeasMindstepping_Click(this->program().session, txtAddIdeas(5)); });
 
   fraIdeasMeter_ = new QGroupBox(this);
   fraIdeasMeter_->setObjectName(QStringLiteral("fraIdeasMeter"));
@@ -100,7 +117,7 @@ QGroupBox* frmIdeas::BuildFrame(int mode, const char* name) {
   return frame;
 }
 
-void frmIdeas::AddEntryBox(int mode, int index) {
+QBoxLayout* frmIdeas::AddEntryBox(int mode, int index) {
   QGroupBox* frame = this->frame(mode);
   auto* box = new QLineEdit(frame);
   box->setObjectName(QStringLiteral("txtAddIdeas(%1)").arg(index));
@@ -111,10 +128,23 @@ void frmIdeas::AddEntryBox(int mode, int index) {
   auto* row = new QHBoxLayout;
   row->addWidget(box, 1);
   row->addWidget(view);
-  static_cast<QVBoxLayout*>(frame->layout())->addStretch();
-  static_cast<QVBoxLayout*>(frame->layout())->addLayout(row);
   txtAddIdeas_[static_cast<std::size_t>(index)] = box;
   cmdViewIdeas_[static_cast<std::size_t>(index)] = view;
+  connect(view, &QPushButton::clicked, this, &frmIdeas::cmdViewIdeas_Click);
+  return row;
+}
+
+void frmIdeas::cmdViewIdeas_Click() {
+  ShowIdeaList(program(), this);
+}
+
+void frmIdeas::Prepare(int mode) {
+  Session& s = program().session;
+  switch (mode) {
+    case kMindStepping: mindStepping_->Prepare(s); break;
+    case kClustering: cluster_->Prepare(s); break;
+    default: break;
+  }
 }
 
 void frmIdeas::SetIdeasTexts() {
@@ -125,6 +155,8 @@ void frmIdeas::SetIdeasTexts() {
   for (const PageSpec& page : kPages) frame(page.mode)->setTitle(Text(page.caption));
   for (QPushButton* view : cmdViewIdeas_) view->setText(Text(243));
   for (QLineEdit* box : txtAddIdeas_) box->setAccessibleName(ShownText(217));
+  mindStepping_->SetTexts(program().session);
+  cluster_->SetTexts(program().session);
 }
 
 void frmIdeas::UpdateIdeaMeter() {
@@ -139,6 +171,10 @@ bool frmIdeas::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool entryBox =
         box && std::find(txtAddIdeas_.begin(), txtAddIdeas_.end(), box) != txtAddIdeas_.end();
+    if (watched == cluster_->txtClusterUnif && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      txtAddIdeas(6)->setFocus();  // the common idea only prompts; it is never read
+      return true;
+    }
     if (entryBox && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
       if (box->text().size() >= kMinIdeaLength) {
         AddIdea(program(), box->text());
@@ -171,7 +207,7 @@ void frmIdeas::cmdOk_Click() {
 }
 
 void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode) {
-  Q_UNUSED(mode);
+  dialog.Prepare(mode);
   dialog.SetIdeasTexts();
   dialog.UpdateIdeaMeter();
   SetHelpContexts(program);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "app/widgets/FormDialog.h"
 
+class QBoxLayout;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -11,6 +13,8 @@ class QPushButton;
 namespace quillane {
 
 class IdeaMeter;
+struct ClusterPage;
+struct MindSteppingPage;
 
 // The ideas dialog: one page (frame) per idea technique, the evaluation and
 // its results, with the idea meter beside the technique pages.
@@ -58,13 +62,19 @@ class frmIdeas : public FormDialog {
 
  private:
   QGroupBox* BuildFrame(int mode, const char* name);
-  void AddEntryBox(int mode, int index);
+  QBoxLayout* AddEntryBox(int mode, int index);
+  void Prepare(int mode);
+  void cmdViewIdeas_Click();
+
+  friend void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode);
 
   std::array<QGroupBox*, kModes> frames_{};
   std::array<QLineEdit*, kEntryBoxes> txtAddIdeas_{};
   std::array<QPushButton*, kEntryBoxes> cmdViewIdeas_{};
   QGroupBox* fraIdeasMeter_ = nullptr;
   IdeaMeter* panIdeasMeter_ = nullptr;
+  std::unique_ptr<MindSteppingPage> mindStepping_;
+  std::unique_ptr<ClusterPage> cluster_;
   QPushButton* cmdOk_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdHelp_ = nullptr;

@@ -1,0 +1,26 @@
+#include "app/widgets/GoalLine.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+
+namespace quillane {
+
+GoalLine AddGoalLine(QWidget* parent, QBoxLayout* layout, const char* captionName, const char* goalName) {
+  GoalLine line;
+  line.caption = new QLabel(parent);
+  line.caption->setObjectName(QLatin1String(captionName));
+  line.goal = new QLabel(parent);
+  line.goal->setObjectName(QLatin1String(goalName));
+  line.goal->setWordWrap(true);
+  line.goal->setTextFormat(Qt::PlainText);
+  QFont bold = line.goal->font();
+  bold.setBold(true);
+  line.goal->setFont(bold);
+  auto* row = new QHBoxLayout;
+  row->addWidget(line.caption);
+  row->addWidget(line.goal, 1);
+  layout->addLayout(row);
+  return line;
+}
+
+}  // namespace quillane

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStringList>
+
+#include "session/Session.h"
+
+namespace quillane {
+
+class Program;
+
+// The idea list and the picks made from it in the selection dialog.
+
+// Replaces the whole idea list by `ideas` (the dialog's list after a
+// deletion): the old slots are cleared up to the first empty one.
+void StoreIdeas(Session& session, const QStringList& ideas);
+
+// Stores a pick in list order into `list`, clearing an earlier, longer pick.
+template <std::size_t N>
+void StorePick(std::array<QString, N>& list, Integer& count, const QStringList& picked) {
+  for (std::size_t i = 1; i < N && !list[i].isEmpty(); ++i) list[i].clear();
+  count = 0;
+  for (const QString& idea : picked) {
+    if (static_cast<std::size_t>(count) + 1 >= N) break;
+    ++count;
+    list[static_cast<std::size_t>(count)] = idea;
+  }
+}
+
+// Replaces idea `position` (from 1) by `text` and shows the encouragement of
+// the present count again, in a plain message box.
+void ReplaceIdea(Program& program, int position, const QString& text);
+
+// After ideas were deleted: the commands that step from ideas follow the count.
+void IdeasDeleted(Program& program);
+
+}  // namespace quillane

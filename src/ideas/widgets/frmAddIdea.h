@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/widgets/FormDialog.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillane {
+
+// Takes the text of one new idea, or of a changed one (`bEditMode`).
+class frmAddIdea : public FormDialog {
+  Q_OBJECT
+
+ public:
+  // `position` is the idea an edit replaces (from 1; 0 when nothing is current).
+  frmAddIdea(Program& program, QWidget* parent, const QString& text, int position);
+
+  void cmdOk_Click();
+  void cmdCancel_Click() { Unload(QDialog::Rejected); }
+
+ protected:
+  void CancelRequested() override { cmdCancel_Click(); }
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int position_;
+  QLabel* lblAddIdea_ = nullptr;
+  QLineEdit* txtAddIdea_ = nullptr;
+  QPushButton* cmdOk_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+};
+
+}  // namespace quillane

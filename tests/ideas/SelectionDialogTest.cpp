@@ -1,0 +1,266 @@
+// The selection dialog and the two techniques that start from a pick.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "../app/MainWindowFixture.h"
+#include "app/widgets/HelpContexts.h"
+#include "ideas/widgets/frmIdeas.h"
+#include "platform/Platform.h"
+
+namespace quillane::test {
+namespace {
+
+class SelectionTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    StartNewSession();
+    for (int i = 1; i <= 6; ++i)
+      program.session.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
+    program.session.nIdeas = 6;
+    program.commands.EnableButton(Cmd::kMindStepping, true);
+    program.commands.EnableButton(Cmd::kClustering, true);
+    PressMenu(Menu::kIdeas);
+  }
+
+  static void ClickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  }
+  static void Click(QWidget* dialog, const char* name) {
+    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
+  }
+  static QListWidget* List(QDialog& d) { return Find<QListWidget>(&d, QStringLiteral("lstView")); }
+  QStringList Ideas() {
+    QStringList ideas;
+    for (int i = 1; i <= program.session.nIdeas; ++i)
+      ideas << program.session.sIdeas[static_cast<std::size_t>(i)];
+    return ideas;
+  }
+};
+
+TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialog) {
+  platform.OnNextDialog([&](QDialog& view) {
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("View/Edit Ideas"));
+    EXPECT_EQ(Find<QGroupBox>(&view, QStringLiteral("fraView"))->title(),
+              QStringLiteral("View and/or Edit your Ideas"));
+    EXPECT_FALSE(Find<QPushButton>(&view, QStringLiteral("cmdCancel"))->isVisible());
+    EXPECT_TRUE(Find<QPushButton>(&view, QStringLiteral("cmdAdd"))->isVisible());
+    EXPECT_FALSE(Find<QPushButton>(&view, QStringLiteral("cmdEdit"))->isEnabled());
+    EXPECT_EQ(HelpContextOf(&view), 5550);
+    EXPECT_EQ(List(view)->count(), 6);
+    platform.OnNextDialog([&](QDialog& add) {
+      EXPECT_EQ(add.windowTitle(), QStringLiteral("Add Idea"));
+      EXPECT_EQ(add.parentWidget(), &view) << "the add dialog stands over the list";
+      auto* box = Find<QLineEdit>(&add, QStringLiteral("txtAddIdea"));
+      auto* ok = Find<QPushButton>(&add, QStringLiteral("cmdOk"));
+      QTest::keyClicks(box, QStringLiteral("ab"));
+      EXPECT_FALSE(ok->isEnabled());
+      QTest::keyClick(box, Qt::Key_Return);
+      EXPECT_TRUE(add.isVisible()) << "Enter does nothing below three characters";
+      QTest::keyClicks(box, QStringLiteral("c"));
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    Click(&view, "cmdAdd");
+    EXPECT_EQ(List(view)->count(), 7);
+    Click(&view, "cmdOk");
+  });
+  PressCommand(Cmd::kViewEditIdeas);
+  EXPECT_EQ(Ideas().last(), QStringLiteral("abc"));
+  EXPECT_FALSE(program.session.bViewShown);
+}
+
+TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
+  platform.OnNextDialog([&](QDialog& view) {
+    ClickRow(List(view), 1);
+    ClickRow(List(view), 2);
+    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(kAnswerNo);
+    Click(&view, "cmdDelete");
+    EXPECT_EQ(List(view)->count(), 6) << "No to the second question";
+    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(kAnswerYes);
+    Click(&view, "cmdDelete");
+    EXPECT_EQ(List(view)->count(), 4);
+    EXPECT_TRUE(view.isVisible()) << "the questions do not close the dialog";
+    Click(&view, "cmdOk");
+  });
+  PressCommand(Cmd::kViewEditIdeas);
+  EXPECT_EQ(Ideas(), (QStringList{"idea 1", "idea 4", "idea 5", "idea 6"}));
+  EXPECT_TRUE(program.session.sIdeas[5].isEmpty());
+  EXPECT_TRUE(program.progress.done(14));
+  EXPECT_TRUE(program.session.bChanged);
+  ASSERT_EQ(platform.messages.size(), 4u);
+  EXPECT_EQ(platform.messages[1].text, QStringLiteral("Are you sure?"));
+  EXPECT_EQ(platform.messages[1].flags, 292);
+}
+
+TEST_F(SelectionTest, DeletingEveryIdeaClosesTheSteppingCommandsButNotTheReports) {
+  program.commands.EnableMenu(Menu::kReports, true);
+  platform.OnNextDialog([&](QDialog& view) {
+    for (int row = 0; row < 6; ++row) ClickRow(List(view), row);
+    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(kAnswerYes);
+    Click(&view, "cmdDelete");
+    EXPECT_FALSE(Find<QPushButton>(&view, QStringLiteral("cmdEdit"))->isEnabled());
+    Click(&view, "cmdOk");
+  });
+  PressCommand(Cmd::kViewEditIdeas);
+  EXPECT_EQ(program.session.nIdeas, 0);
+  EXPECT_FALSE(Command(Cmd::kMindStepping)->isEnabled());
+  EXPECT_FALSE(Command(Cmd::kClustering)->isEnabled());
+  EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled());
+}
+
+TEST_F(SelectionTest, EditingAtAMilestoneCountShowsItsMessageAgainPlainly) {
+  for (int i = 7; i <= 10; ++i)
+    program.session.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
+  program.session.nIdeas = 10;
+  program.session.sUserFirstName = QStringLiteral("Ada");
+  platform.OnNextDialog([&](QDialog& view) {
+    ClickRow(List(view), 3);
+    platform.OnNextDialog([&](QDialog& edit) {
+      EXPECT_EQ(edit.windowTitle(), QStringLiteral("Edit Idea"));
+      auto* box = Find<QLineEdit>(&edit, QStringLiteral("txtAddIdea"));
+      EXPECT_EQ(box->text(), QStringLiteral("idea 4"));
+      EXPECT_EQ(box->selectedText(), QStringLiteral("idea 4"));
+      QTest::keyClicks(box, QStringLiteral("better idea"));
+      platform.AnswerNext(kAnswerOk);
+      Click(&edit, "cmdOk");
+    });
+    QTest::mouseDClick(List(view)->viewport(), Qt::LeftButton, {},
+                       List(view)->visualItemRect(List(view)->item(3)).center());
+    EXPECT_EQ(List(view)->selectedItems().size(), 0) << "the list is rebuilt";
+    Click(&view, "cmdOk");
+  });
+  PressCommand(Cmd::kViewEditIdeas);
+  EXPECT_EQ(program.session.sIdeas[4], QStringLiteral("better idea"));
+  EXPECT_EQ(program.session.nIdeas, 10);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
+  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kOkOnly);
+  EXPECT_FALSE(program.session.bEditMode);
+}
+
+TEST_F(SelectionTest, EditWithoutACurrentEntryChangesNothing) {
+  platform.OnNextDialog([&](QDialog& view) {
+    ClickRow(List(view), 0);
+    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(kAnswerYes);
+    Click(&view, "cmdDelete");  // Edit stays enabled, with no entry current
+    List(view)->setCurrentRow(-1);
+    platform.OnNextDialog([&](QDialog& edit) {
+      QTest::keyClicks(Find<QLineEdit>(&edit, QStringLiteral("txtAddIdea")), QStringLiteral("orphan"));
+      Click(&edit, "cmdOk");
+    });
+    Click(&view, "cmdEdit");
+    Click(&view, "cmdOk");
+  });
+  PressCommand(Cmd::kViewEditIdeas);
+  EXPECT_EQ(Ideas(), (QStringList{"idea 2", "idea 3", "idea 4", "idea 5", "idea 6"}));
+}
+
+TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
+  platform.OnNextDialog([&](QDialog& view) {
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("MindStepping"));
+    EXPECT_EQ(HelpContextOf(&view), 5450);
+    EXPECT_FALSE(Find<QPushButton>(&view, QStringLiteral("cmdAdd"))->isVisible());
+    platform.AnswerNext(kAnswerOk);
+    Click(&view, "cmdOk");  // nothing picked
+    EXPECT_TRUE(view.isVisible());
+    for (int row : {3, 4, 5}) ClickRow(List(view), row);
+    Click(&view, "cmdOk");
+  });
+  platform.OnNextDialog([&](QDialog& ideas) {
+    auto* position = Find<QLabel>(&ideas, QStringLiteral("lblIdeasMindStepping(0)"));
+    auto* stone = Find<QLabel>(&ideas, QStringLiteral("lblIdeasMindSteppingIdea"));
+    auto* next = Find<QPushButton>(&ideas, QStringLiteral("cmdIdeasMindstepping"));
+    EXPECT_TRUE(position->text().startsWith(QStringLiteral("Below, you see idea no. 1 that you want")));
+    EXPECT_EQ(stone->text(), QStringLiteral("idea 4"));
+    EXPECT_EQ(HelpContextOf(&ideas), 5450);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_TRUE(position->text().startsWith(QStringLiteral("Below, you see idea no. 3 that")));
+    EXPECT_EQ(stone->text(), QStringLiteral("idea 6"));
+    EXPECT_FALSE(next->isEnabled());
+    auto* entry = Find<QLineEdit>(&ideas, QStringLiteral("txtAddIdeas(5)"));
+    QTest::keyClicks(entry, QStringLiteral("a better idea"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    Click(&ideas, "cmdOk");
+  });
+  PressCommand(Cmd::kMindStepping);
+  EXPECT_EQ(program.session.nMindStep, 3);
+  EXPECT_EQ(program.session.nIdeas, 7);
+  EXPECT_TRUE(program.progress.done(12));
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("No Ideas were selected."));
+}
+
+TEST_F(SelectionTest, OneSteppingStoneLeavesNextDisabled) {
+  platform.OnNextDialog([&](QDialog& view) {
+    ClickRow(List(view), 0);
+    Click(&view, "cmdOk");
+  });
+  platform.OnNextDialog([&](QDialog& ideas) {
+    EXPECT_FALSE(Find<QPushButton>(&ideas, QStringLiteral("cmdIdeasMindstepping"))->isEnabled());
+    Click(&ideas, "cmdCancel");
+  });
+  PressCommand(Cmd::kMindStepping);
+  EXPECT_FALSE(program.progress.done(12)) << "Cancel records nothing";
+}
+
+TEST_F(SelectionTest, CancellingThePickOpensNothing) {
+  platform.OnNextDialog([&](QDialog& view) { Click(&view, "cmdCancel"); });
+  PressCommand(Cmd::kMindStepping);
+  EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmView")});
+  EXPECT_FALSE(program.session.bCancel);
+  EXPECT_FALSE(program.session.bMindStepPick);
+}
+
+TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
+  for (int i = 1; i <= 5; ++i) program.session.sCluster[static_cast<std::size_t>(i)] = QStringLiteral("old");
+  platform.OnNextDialog([&](QDialog& view) {
+    EXPECT_EQ(HelpContextOf(&view), 5500);
+    for (int row : {4, 0, 2}) ClickRow(List(view), row);
+    Click(&view, "cmdOk");
+  });
+  platform.OnNextDialog([&](QDialog& ideas) {
+    EXPECT_EQ(Find<QLabel>(&ideas, QStringLiteral("lblIdeasCluster(0)"))->text(),
+              QStringLiteral("List of your 3 clustered Ideas:"));
+    EXPECT_EQ(Find<QListWidget>(&ideas, QStringLiteral("lstIdeasCluster"))->count(), 3);
+    auto* common = Find<QLineEdit>(&ideas, QStringLiteral("txtClusterUnif"));
+    EXPECT_TRUE(common->hasFocus());
+    QTest::keyClicks(common, QStringLiteral("all cheap"));
+    QTest::keyClick(common, Qt::Key_Return);
+    EXPECT_TRUE(Find<QLineEdit>(&ideas, QStringLiteral("txtAddIdeas(6)"))->hasFocus());
+    EXPECT_EQ(program.session.nIdeas, 6) << "the common idea is never added";
+    Click(&ideas, "cmdOk");
+  });
+  PressCommand(Cmd::kClustering);
+  EXPECT_EQ(program.session.nCluster, 3);
+  EXPECT_EQ(program.session.sCluster[1], QStringLiteral("idea 1"));
+  EXPECT_EQ(program.session.sCluster[3], QStringLiteral("idea 5"));
+  EXPECT_TRUE(program.session.sCluster[4].isEmpty());
+  EXPECT_TRUE(program.progress.done(13));
+}
+
+TEST_F(SelectionTest, ViewIdeasOverTheIdeasDialogLeavesItOpen) {
+  platform.OnNextDialog([&](QDialog& view) {
+    ClickRow(List(view), 0);
+    Click(&view, "cmdOk");
+  });
+  platform.OnNextDialog([&](QDialog& ideas) {
+    platform.OnNextDialog([&](QDialog& view) {
+      EXPECT_EQ(view.parentWidget(), &ideas);
+      EXPECT_EQ(view.windowTitle(), QStringLiteral("View/Edit Ideas"));
+      Click(&view, "cmdOk");
+    });
+    Click(&ideas, "cmdViewIdeas(6)");
+    EXPECT_TRUE(ideas.isVisible()) << "the view dialog does not close the ideas dialog";
+    Click(&ideas, "cmdCancel");
+  });
+  PressCommand(Cmd::kClustering);
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -537,6 +537,10 @@ const TextEntry kTextTable[] = {
     {3008, "Time"},
     {3009, "Menu"},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
+    {3200, "Your Criteria"},
+    {3201, "Relative importance"},
+    {3202, "Your rated Criteria"},
+    {3203, "Each criterion with its weight and a bar of one cell per half point"},
 };
 
 const std::size_t kTextTableSize = sizeof(kTextTable) / sizeof(kTextTable[0]);

@@ -540,6 +540,10 @@ const TextEntry kTextTable[] = {
     {3101, "This session holds characters that a workfile cannot store. Please replace them and save again."},
     {3102, "txt"},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
+    {3200, "Your Criteria"},
+    {3201, "Relative importance"},
+    {3202, "Your rated Criteria"},
+    {3203, "Each criterion with its weight and a bar of one cell per half point"},
 };
 
 const std::size_t kTextTableSize = sizeof(kTextTable) / sizeof(kTextTable[0]);

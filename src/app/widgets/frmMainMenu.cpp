@@ -7,6 +7,7 @@
 #include "app/widgets/HelpContexts.h"
 #include "app/widgets/frmMain.h"
 #include "app/widgets/frmStart.h"
+#include "criteria/widgets/frmCriteria.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
@@ -65,7 +66,13 @@ void frmMain::RunCommand(int index) {
         program_.MessageBox(Text(506), MsgFlags::kOkOnly);
         break;
       }
-      NotAvailable();
+      ShowCriteriaDialog(program_, this, kCriteriaSetMode);
+      break;
+    case Cmd::kCriteriaRate:
+      ShowCriteriaDialog(program_, this, kCriteriaRateMode);
+      break;
+    case Cmd::kCriteriaView:
+      ShowCriteriaDialog(program_, this, kCriteriaViewMode);
       break;
     case Cmd::kMindStepping:
     case Cmd::kClustering:

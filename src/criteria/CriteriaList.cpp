@@ -1,0 +1,30 @@
+#include "criteria/CriteriaList.h"
+
+#include "app/Program.h"
+
+namespace quillane {
+
+namespace {
+constexpr int kStepCriteriaSet = 3;
+}  // namespace
+
+void StoreListEntries(std::span<QString> stored, const QStringList& entries) {
+  Q_ASSERT(static_cast<std::size_t>(entries.size()) < stored.size());
+  for (std::size_t i = 1; i < stored.size(); ++i) {
+    if (stored[i].isEmpty()) break;
+    stored[i].clear();
+  }
+  for (qsizetype i = 0; i < entries.size(); ++i) stored[static_cast<std::size_t>(i + 1)] = entries[i];
+}
+
+void StoreCriteria(Program& program, const QStringList& entries) {
+  Session& s = program.session;
+  StoreListEntries(s.sCriteria, entries);
+  if (!s.sCriteria[1].isEmpty()) program.MarkProgressStep(kStepCriteriaSet);
+  s.nCriteria = static_cast<Integer>(entries.size());
+  const bool canRate = s.nCriteria >= 2;
+  program.commands.EnableButton(Cmd::kCriteriaRate, canRate);
+  if (!canRate) program.commands.EnableButton(Cmd::kCriteriaView, false);
+}
+
+}  // namespace quillane

@@ -1,0 +1,200 @@
+#include "criteria/widgets/ListEditor.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
+
+#include "app/Program.h"
+#include "app/widgets/TextEntry.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+
+constexpr int kDeleteQuestion = 504;
+
+// A list box whose Click comes as the program knows it: a press on an entry,
+// or a key that moves the current entry or changes the selection. Changes
+// made in code are no clicks, and neither is the second press of a double
+// click.
+class ClickList : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+  std::function<void()> onClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    QListWidget::mousePressEvent(event);
+    if (indexAt(event->position().toPoint()).isValid() && onClick) onClick();
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    const int currentBefore = currentRow();
+    const QModelIndexList selectedBefore = selectedIndexes();
+    QListWidget::keyPressEvent(event);
+    if ((currentRow() != currentBefore || selectedIndexes() != selectedBefore) && onClick) onClick();
+  }
+};
+
+}  // namespace
+
+ListEditor::ListEditor(Program& program, const ListEditorNames& names, int capacity, QWidget* parent)
+    : QWidget(parent), program_(program), capacity_(capacity) {
+  text_ = new QLineEdit(this);
+  text_->setObjectName(names.textBox);
+  LimitEntry(text_, kMaxTextLength);
+  text_->installEventFilter(this);
+
+  auto* list = new ClickList(this);
+  list->onClick = [this] { List_Click(); };
+  list_ = list;
+  list_->setObjectName(names.list);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+  add_ = new QPushButton(this);
+  add_->setObjectName(names.add);
+  edit_ = new QPushButton(this);
+  edit_->setObjectName(names.edit);
+  delete_ = new QPushButton(this);
+  delete_->setObjectName(names.del);
+
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(text_, 0, 0);
+  layout->addWidget(add_, 0, 1);
+  layout->addWidget(list_, 1, 0, 3, 1);
+  layout->addWidget(edit_, 1, 1);
+  layout->addWidget(delete_, 2, 1);
+  layout->setRowStretch(3, 1);
+  layout->setColumnStretch(0, 1);
+
+  connect(text_, &QLineEdit::textChanged, this, &ListEditor::Text_Change);
+  connect(add_, &QPushButton::clicked, this, &ListEditor::Add_Click);
+  connect(edit_, &QPushButton::clicked, this, &ListEditor::Edit_Click);
+  connect(delete_, &QPushButton::clicked, this, &ListEditor::Delete_Click);
+  connect(list_, &QListWidget::itemDoubleClicked, this, &ListEditor::List_DblClick);
+
+  add_->setEnabled(false);
+  edit_->setEnabled(false);
+  delete_->setEnabled(false);
+}
+
+void ListEditor::SetButtonTexts() {
+  add_->setText(Text(123));
+  edit_->setText(Text(124));
+  delete_->setText(Text(125));
+}
+
+void ListEditor::Fill(const QStringList& entries) {
+  list_->clear();
+  list_->addItems(entries);
+  ClearCurrentEntry();
+  // An edit left open when the dialog last closed does not carry over.
+  program_.session.bEditMode = false;
+  text_->clear();
+  add_->setEnabled(false);
+  edit_->setEnabled(false);
+  delete_->setEnabled(false);
+}
+
+QStringList ListEditor::Entries() const {
+  QStringList entries;
+  for (int i = 0; i < list_->count(); ++i) entries << list_->item(i)->text();
+  return entries;
+}
+
+bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (add_->isEnabled()) Add_Click();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void ListEditor::Text_Change() {
+  if (list_->count() >= capacity_ && !program_.session.bEditMode) {
+    add_->setEnabled(false);
+  } else {
+    add_->setEnabled(!text_->text().isEmpty());
+  }
+}
+
+void ListEditor::ClearCurrentEntry() {
+  list_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void ListEditor::EnableEntryButtons() {
+  const bool current = list_->currentRow() != -1;
+  edit_->setEnabled(current);
+  delete_->setEnabled(current);
+}
+
+void ListEditor::Add_Click() {
+  Session& s = program_.session;
+  const QString entry = text_->text();
+  if (!s.bEditMode) {
+    list_->addItem(entry);
+  } else {
+    s.bEditMode = false;
+    if (QListWidgetItem* current = list_->currentItem()) {
+      current->setText(entry);
+    } else if (list_->count() < capacity_) {
+      // Edit took no entry (none was current): keep the text as a new one.
+      list_->addItem(entry);
+    }
+  }
+  text_->clear();
+  EnableEntryButtons();
+  text_->setFocus(Qt::OtherFocusReason);
+}
+
+void ListEditor::Edit_Click() {
+  const QListWidgetItem* current = list_->currentItem();
+  program_.session.bEditMode = true;
+  text_->setText(current ? current->text() : QString());
+  text_->setFocus(Qt::OtherFocusReason);
+}
+
+void ListEditor::List_Click() {
+  EnableEntryButtons();
+  Session& s = program_.session;
+  if (s.bEditMode) {
+    s.bEditMode = false;
+    text_->clear();
+  }
+}
+
+void ListEditor::List_DblClick() {
+  if (edit_->isEnabled()) Edit_Click();
+}
+
+void ListEditor::Delete_Click() {
+  const int answer = program_.MessageBox(Text(kDeleteQuestion),
+                                         MsgFlags::kYesNo + MsgFlags::kQuestion + MsgFlags::kDefaultButton2);
+  if (answer == kAnswerNo) return;
+  // The entry that moves into a removed one's place is examined too.
+  for (int index = 0; index < list_->count(); ++index) {
+    if (list_->item(index)->isSelected()) {
+      delete list_->takeItem(index);
+      --index;
+    }
+  }
+  // As after any removal, no entry is current, though Edit and Delete stay
+  // usable while entries remain.
+  ClearCurrentEntry();
+  if (list_->count() == 0) {
+    edit_->setEnabled(false);
+    delete_->setEnabled(false);
+  }
+}
+
+}  // namespace quillane

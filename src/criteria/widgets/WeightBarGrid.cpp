@@ -1,0 +1,87 @@
+#include "criteria/widgets/WeightBarGrid.h"
+
+#include <QHeaderView>
+#include <cmath>
+
+#include "criteria/WeightText.h"
+
+namespace quillane {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kValueColumnTwips = 750;
+constexpr int kNameColumnMarginTwips = 1900;  // the value column and the bar
+constexpr int kBarCellTwips = 50;
+constexpr int kSeparatorRowTwips = 50;
+constexpr int kNameColumn = 0;
+constexpr int kValueColumn = 1;
+constexpr int kFirstBarColumn = 2;
+constexpr int kLastBarColumn = 19;
+
+const QColor kBarColour(0, 0, 128);
+
+QTableWidgetItem* ReadOnlyItem(const QString& text = QString()) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled);
+  return item;
+}
+
+}  // namespace
+
+int TwipsToPixels(int twips) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+WeightBarGrid::WeightBarGrid(QWidget* parent) : QTableWidget(parent) {
+  setFixedWidth(TwipsToPixels(kWidthTwips));
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  verticalHeader()->setMinimumSectionSize(1);  // the separating rows are thinner than any text
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::NoSelection);
+  setShowGrid(false);
+  setWordWrap(false);
+  QFont plain = font();
+  plain.setBold(false);
+  setFont(plain);
+}
+
+void WeightBarGrid::FillWeightBars(std::span<const QString> names, std::span<const Single> values, int n,
+                                   int lastColumnTwips) {
+  clear();
+  setColumnCount(kColumns);
+  const int gridTwips = width() * kTwipsPerPixel;
+  setColumnWidth(kNameColumn, TwipsToPixels(gridTwips - kNameColumnMarginTwips));
+  setColumnWidth(kValueColumn, TwipsToPixels(kValueColumnTwips));
+  for (int column = kFirstBarColumn; column <= kLastBarColumn; ++column) {
+    setColumnWidth(column, TwipsToPixels(kBarCellTwips));
+  }
+  setColumnWidth(kColumns - 1, lastColumnTwips > 0 ? TwipsToPixels(lastColumnTwips)
+                                                   : horizontalHeader()->defaultSectionSize());
+  setRowCount(1);
+  setRowHeight(0, verticalHeader()->defaultSectionSize());
+
+  for (int i = 1; i <= n; ++i) {
+    if (i > 1) {
+      setRowCount(rowCount() + 2);
+      setRowHeight(rowCount() - 2, TwipsToPixels(kSeparatorRowTwips));
+      setRowHeight(rowCount() - 1, verticalHeader()->defaultSectionSize());
+    }
+    const int row = rowCount() - 1;
+    const Single value = values[static_cast<std::size_t>(i)];
+    setItem(row, kNameColumn, ReadOnlyItem(names[static_cast<std::size_t>(i)]));
+    setItem(row, kValueColumn, ReadOnlyItem(WeightText(value)));
+    for (int column = kFirstBarColumn; column <= LastBarColumn(value); ++column) {
+      QTableWidgetItem* cell = ReadOnlyItem();
+      cell->setBackground(kBarColour);
+      setItem(row, column, cell);
+    }
+  }
+}
+
+}  // namespace quillane

@@ -1,0 +1,190 @@
+#include "criteria/widgets/frmCriteria.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "app/widgets/FocusFirstControl.h"
+#include "app/widgets/HelpContexts.h"
+#include "criteria/CriteriaList.h"
+#include "criteria/Weights.h"
+#include "criteria/widgets/ListEditor.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+
+// The width of the pages' texts, in pixels: the widest the weight table and
+// the list editor need.
+constexpr int kPageTextWidth = 460;
+
+// A dialog's layout does not follow the height a wrapped label needs for its
+// width, so each wrapped label gets a fixed width and the height its text
+// takes there.
+void FitToWidth(QLabel* label, int width) {
+  label->setFixedWidth(width);
+  label->setMinimumHeight(label->heightForWidth(width));
+}
+
+}  // namespace
+
+frmCriteria::frmCriteria(Program& program, QWidget* parent)
+    : FormDialog(program, parent, QStringLiteral("frmCriteria")) {
+  cmdOk_ = new QPushButton(this);
+  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+  cmdCancel_ = new QPushButton(this);
+  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+  cmdHelp_ = new QPushButton(this);
+  cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
+
+  fraCriteriaSet = BuildSetPage();
+  fraCriteriaRate = BuildRatePage();
+  fraCriteriaView = BuildViewPage();
+
+  // The three pages share one place; the opening shows one of them.
+  auto* pages = new QGridLayout;
+  for (QGroupBox* page : {fraCriteriaSet, fraCriteriaRate, fraCriteriaView}) {
+    pages->addWidget(page, 0, 0);
+    page->hide();
+  }
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(cmdOk_);
+  buttons->addWidget(cmdCancel_);
+  buttons->addStretch();
+  buttons->addWidget(cmdHelp_);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addLayout(pages, 1);
+
+  connect(cmdOk_, &QPushButton::clicked, this, &frmCriteria::cmdOk_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, &frmCriteria::cmdCancel_Click);
+  connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpFor(this->program(), this); });
+}
+
+void frmCriteria::AddGoalRow(QWidget* page, QBoxLayout* layout, const QString& namePrefix) {
+  auto* caption = new QLabel(page);
+  caption->setObjectName(namePrefix);
+  auto* goal = new QLabel(page);
+  goal->setObjectName(namePrefix + QStringLiteral("Goal"));
+  goal->setTextFormat(Qt::PlainText);
+  goal->setWordWrap(true);
+  QFont strong = goal->font();
+  strong.setBold(true);
+  goal->setFont(strong);
+  caption->setBuddy(goal);
+  auto* row = new QHBoxLayout;
+  row->addWidget(caption, 0, Qt::AlignTop);
+  row->addWidget(goal, 1);
+  layout->addLayout(row);
+  goalCaptions_ << caption;
+  goalLabels_ << goal;
+}
+
+void frmCriteria::SetCriteriaTexts() {
+  setWindowTitle(ShownText(250));
+  cmdOk_->setText(Text(120));
+  cmdCancel_->setText(Text(121));
+  cmdHelp_->setText(Text(122));
+
+  for (QLabel* caption : goalCaptions_) caption->setText(ShownText(257));
+
+  fraCriteriaSet->setTitle(Text(2200));
+  lblCriteriaSet_->setText(ShownText(251));
+  criteriaList_->SetButtonTexts();
+
+  fraCriteriaRate->setTitle(Text(2201));
+  lblCriteriaRate_->setText(ShownText(252));
+  lblCriteriaMuchLess_->setText(ShownText(253));
+  lblCriteriaMuchMore_->setText(ShownText(254));
+  lblCriteriaRateImportantThan_->setText(ShownText(255));
+  cmdCriteriaRate_->setText(Text(126));
+
+  fraCriteriaView->setTitle(Text(2202));
+  lblCriteriaView_->setText(ShownText(256));
+  FitWrappedLabels();
+}
+
+void frmCriteria::FitWrappedLabels() {
+  for (qsizetype i = 0; i < goalLabels_.size(); ++i) {
+    const int captionWidth =
+        goalCaptions_[i]->sizeHint().width() + goalCaptions_[i]->parentWidget()->layout()->spacing();
+    FitToWidth(goalLabels_[i], kPageTextWidth - captionWidth);
+  }
+  for (QLabel* label : {lblCriteriaRate_, lblCriteriaA_, lblCriteriaB_}) FitToWidth(label, kPageTextWidth);
+}
+
+void frmCriteria::FormActivate() {
+  FocusFirstControl(this);
+  SetHelpContexts(program());
+}
+
+bool frmCriteria::event(QEvent* event) {
+  const bool handled = FormDialog::event(event);
+  // Another of the program's own windows taking over confirms the dialog;
+  // a message box, the file dialog or the help viewer does not.
+  if (event->type() == QEvent::WindowDeactivate && isVisible() && !unloading_) {
+    const QWidget* active = QApplication::activeWindow();
+    if (active != this && IsProgramForm(active)) cmdOk_Click();
+  }
+  return handled;
+}
+
+void frmCriteria::CancelRequested() {
+  if (cmdCancel_->isVisibleTo(this)) {
+    cmdCancel_Click();
+  } else {
+    cmdOk_Click();
+  }
+}
+
+void frmCriteria::cmdOk_Click() {
+  Session& s = program().session;
+  if (fraCriteriaSet->isVisibleTo(this)) StoreCriteria(program(), criteriaList_->Entries());
+  if (fraCriteriaRate->isVisibleTo(this) && s.sngWeight[1] != 0) NormaliseWeights(s);
+  s.bChanged = true;
+  Close(QDialog::Accepted);
+}
+
+void frmCriteria::cmdCancel_Click() {
+  Session& s = program().session;
+  if (fraCriteriaRate->isVisibleTo(this) && s.sngWeight[1] != 0) NormaliseWeights(s);
+  Close(QDialog::Rejected);
+}
+
+void frmCriteria::Close(int result) {
+  unloading_ = true;
+  Unload(result);
+}
+
+void ShowCriteriaDialog(Program& program, QWidget* parent, int mode) {
+  frmCriteria dialog(program, parent);
+  switch (mode) {
+    case kCriteriaSetMode:
+      dialog.fraCriteriaSet->show();
+      dialog.PrepareSetPage();
+      break;
+    case kCriteriaRateMode:
+      dialog.fraCriteriaRate->show();
+      dialog.PrepareRatePage();
+      break;
+    case kCriteriaViewMode:
+      dialog.fraCriteriaView->show();
+      dialog.PrepareViewPage();
+      break;
+    default: Q_ASSERT_X(false, "ShowCriteriaDialog", "unknown mode"); return;
+  }
+  dialog.SetCriteriaTexts();
+  SetHelpContexts(program);
+  program.platform.ShowModal(dialog);
+}
+
+}  // namespace quillane

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/widgets/FormDialog.h"
+
+class QBoxLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace quillane {
+
+class ListEditor;
+class WeightBarGrid;
+
+// The criteria dialog: one of its three pages is shown per opening. On the
+// Set page the user edits the list of criteria, on the Rate page compares
+// them pair by pair with a slider, on the View page sees their weights as
+// bars.
+class frmCriteria : public FormDialog {
+  Q_OBJECT
+
+ public:
+  frmCriteria(Program& program, QWidget* parent);
+
+  QGroupBox* fraCriteriaSet = nullptr;
+  QGroupBox* fraCriteriaRate = nullptr;
+  QGroupBox* fraCriteriaView = nullptr;
+
+  // The captions of the form, its common buttons and its three pages.
+  void SetCriteriaTexts();
+
+  // What the opening procedure prepares on the page of its mode.
+  void PrepareSetPage();
+  void PrepareRatePage();
+  void PrepareViewPage();
+
+  void cmdOk_Click();
+  void cmdCancel_Click();
+
+ protected:
+  void CancelRequested() override;
+  void FormActivate() override;
+  bool event(QEvent* event) override;
+
+ private:
+  QGroupBox* BuildSetPage();
+  QGroupBox* BuildRatePage();
+  QGroupBox* BuildViewPage();
+  // A "Your goal is:" label and the goal beside it, for one page.
+  void AddGoalRow(QWidget* page, QBoxLayout* layout, const QString& namePrefix);
+  void cmdCriteriaRate_Click();
+  void ShowPair();
+  void FitWrappedLabels();
+  void Close(int result);
+
+  QPushButton* cmdOk_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  QPushButton* cmdHelp_ = nullptr;
+
+  ListEditor* criteriaList_ = nullptr;
+  QLabel* lblCriteriaSet_ = nullptr;
+
+  QLabel* lblCriteriaRate_ = nullptr;
+  QLabel* lblCriteriaA_ = nullptr;
+  QLabel* lblCriteriaB_ = nullptr;
+  QLabel* lblCriteriaMuchLess_ = nullptr;
+  QLabel* lblCriteriaMuchMore_ = nullptr;
+  QLabel* lblCriteriaRateImportantThan_ = nullptr;
+  QSlider* sliCriteriaRate_ = nullptr;
+  QPushButton* cmdCriteriaRate_ = nullptr;
+
+  QLabel* lblCriteriaView_ = nullptr;
+  WeightBarGrid* grdCriteria_ = nullptr;
+
+  // Each page's "Your goal is:" label and goal label.
+  QList<QLabel*> goalCaptions_;
+  QList<QLabel*> goalLabels_;
+
+  bool unloading_ = false;
+};
+
+// Opening modes of the criteria dialog.
+inline constexpr int kCriteriaSetMode = 1;
+inline constexpr int kCriteriaRateMode = 2;
+inline constexpr int kCriteriaViewMode = 3;
+
+// The Set, Rate and View commands: prepares the dialog's page for `mode`,
+// sets its texts and help contexts and shows it modally.
+void ShowCriteriaDialog(Program& program, QWidget* parent, int mode);
+
+}  // namespace quillane

@@ -1,0 +1,186 @@
+// The three pages of the criteria dialog: the list editor, the pairwise
+// rating and the weight view.
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "criteria/PairRating.h"
+#include "criteria/widgets/ListEditor.h"
+#include "criteria/widgets/WeightBarGrid.h"
+#include "criteria/widgets/frmCriteria.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+
+constexpr int kStepCriteriaRated = 4;
+constexpr int kSliderLeft = 0;
+constexpr int kSliderRight = 10;
+constexpr int kSliderEqual = 5;
+
+// Accessible names and descriptions of controls that carry no caption.
+constexpr int kCriteriaListName = 3200;
+constexpr int kSliderName = 3201;
+constexpr int kGridName = 3202;
+constexpr int kGridDescription = 3203;
+
+QLabel* NameLabel(QWidget* page, const QString& objectName) {
+  auto* label = new QLabel(page);
+  label->setObjectName(objectName);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(true);
+  QFont strong = label->font();
+  strong.setBold(true);
+  label->setFont(strong);
+  return label;
+}
+
+}  // namespace
+
+QGroupBox* frmCriteria::BuildSetPage() {
+  auto* page = new QGroupBox(this);
+  page->setObjectName(QStringLiteral("fraCriteriaSet"));
+  auto* layout = new QVBoxLayout(page);
+  AddGoalRow(page, layout, QStringLiteral("lblCriteria"));
+
+  lblCriteriaSet_ = new QLabel(page);
+  lblCriteriaSet_->setObjectName(QStringLiteral("lblCriteriaSet"));
+  criteriaList_ =
+      new ListEditor(program(),
+                     {QStringLiteral("txtCriteriaSet"), QStringLiteral("lstCriteriaSet"),
+                      QStringLiteral("cmdAdd"), QStringLiteral("cmdEdit"), QStringLiteral("cmdDelete")},
+                     kMaxCriteria, page);
+  lblCriteriaSet_->setBuddy(criteriaList_->textBox());
+  criteriaList_->list()->setAccessibleName(Text(kCriteriaListName));
+  criteriaList_->setMinimumHeight(260);
+  layout->addWidget(lblCriteriaSet_);
+  layout->addWidget(criteriaList_, 1);
+  return page;
+}
+
+QGroupBox* frmCriteria::BuildRatePage() {
+  auto* page = new QGroupBox(this);
+  page->setObjectName(QStringLiteral("fraCriteriaRate"));
+  auto* layout = new QVBoxLayout(page);
+  AddGoalRow(page, layout, QStringLiteral("lblCriteriaRateYourGoal"));
+
+  lblCriteriaRate_ = new QLabel(page);
+  lblCriteriaRate_->setObjectName(QStringLiteral("lblCriteriaRate"));
+  lblCriteriaRate_->setWordWrap(true);
+  lblCriteriaA_ = NameLabel(page, QStringLiteral("lblCriteriaA"));
+  lblCriteriaB_ = NameLabel(page, QStringLiteral("lblCriteriaB"));
+
+  sliCriteriaRate_ = new QSlider(Qt::Horizontal, page);
+  sliCriteriaRate_->setObjectName(QStringLiteral("sliCriteriaRate"));
+  sliCriteriaRate_->setRange(kSliderLeft, kSliderRight);
+  sliCriteriaRate_->setSingleStep(1);
+  sliCriteriaRate_->setPageStep(1);
+  sliCriteriaRate_->setTickPosition(QSlider::TicksBelow);
+  sliCriteriaRate_->setTickInterval(1);
+  sliCriteriaRate_->setValue(kSliderEqual);
+  sliCriteriaRate_->setAccessibleName(Text(kSliderName));
+  lblCriteriaMuchLess_ = new QLabel(page);
+  lblCriteriaMuchLess_->setObjectName(QStringLiteral("lblCriteriaMuchLess"));
+  lblCriteriaMuchMore_ = new QLabel(page);
+  lblCriteriaMuchMore_->setObjectName(QStringLiteral("lblCriteriaMuchMore"));
+  auto* sliderRow = new QHBoxLayout;
+  sliderRow->addWidget(lblCriteriaMuchLess_);
+  sliderRow->addWidget(sliCriteriaRate_, 1);
+  sliderRow->addWidget(lblCriteriaMuchMore_);
+
+  lblCriteriaRateImportantThan_ = new QLabel(page);
+  lblCriteriaRateImportantThan_->setObjectName(QStringLiteral("lblCriteriaRateImportantThan"));
+  lblCriteriaRateImportantThan_->setAlignment(Qt::AlignCenter);
+
+  cmdCriteriaRate_ = new QPushButton(page);
+  cmdCriteriaRate_->setObjectName(QStringLiteral("cmdCriteriaRate"));
+  auto* nextRow = new QHBoxLayout;
+  nextRow->addStretch();
+  nextRow->addWidget(cmdCriteriaRate_);
+
+  layout->addWidget(lblCriteriaRate_);
+  layout->addSpacing(12);
+  layout->addWidget(lblCriteriaA_);
+  layout->addLayout(sliderRow);
+  layout->addWidget(lblCriteriaRateImportantThan_);
+  layout->addWidget(lblCriteriaB_);
+  layout->addStretch();
+  layout->addLayout(nextRow);
+
+  connect(cmdCriteriaRate_, &QPushButton::clicked, this, &frmCriteria::cmdCriteriaRate_Click);
+  return page;
+}
+
+QGroupBox* frmCriteria::BuildViewPage() {
+  auto* page = new QGroupBox(this);
+  page->setObjectName(QStringLiteral("fraCriteriaView"));
+  auto* layout = new QVBoxLayout(page);
+  AddGoalRow(page, layout, QStringLiteral("lblCriteriaViewYourGoal"));
+
+  lblCriteriaView_ = new QLabel(page);
+  lblCriteriaView_->setObjectName(QStringLiteral("lblCriteriaView"));
+  grdCriteria_ = new WeightBarGrid(page);
+  grdCriteria_->setObjectName(QStringLiteral("grdCriteria"));
+  grdCriteria_->setAccessibleName(Text(kGridName));
+  grdCriteria_->setAccessibleDescription(Text(kGridDescription));
+  grdCriteria_->setMinimumHeight(240);
+  lblCriteriaView_->setBuddy(grdCriteria_);
+  layout->addWidget(lblCriteriaView_);
+  layout->addWidget(grdCriteria_, 1);
+  return page;
+}
+
+void frmCriteria::PrepareSetPage() {
+  const Session& s = program().session;
+  QStringList names;
+  for (int i = 1; i <= s.nCriteria; ++i) names << s.sCriteria[static_cast<std::size_t>(i)];
+  criteriaList_->Fill(names);
+  for (QLabel* goal : goalLabels_) goal->setText(s.sGoal);
+}
+
+void frmCriteria::PrepareRatePage() {
+  Session& s = program().session;
+  StartRating(s);
+  ShowPair();
+  for (QLabel* goal : goalLabels_) goal->setText(s.sGoal);
+  cmdOk_->setEnabled(false);
+  // With fewer than two criteria there is no pair to rate.
+  cmdCriteriaRate_->setEnabled(s.nCriteria >= 2);
+}
+
+void frmCriteria::PrepareViewPage() {
+  const Session& s = program().session;
+  grdCriteria_->FillWeightBars(s.sCriteria, s.sngWeight, s.nCriteria);
+  for (QLabel* goal : goalLabels_) goal->setText(s.sGoal);
+  cmdCancel_->hide();
+}
+
+void frmCriteria::ShowPair() {
+  const Session& s = program().session;
+  lblCriteriaA_->setText(s.sCriteria[static_cast<std::size_t>(s.nRateA)]);
+  lblCriteriaB_->setText(s.sCriteria[static_cast<std::size_t>(s.nRateB)]);
+  FitWrappedLabels();
+  sliCriteriaRate_->setValue(kSliderEqual);
+}
+
+void frmCriteria::cmdCriteriaRate_Click() {
+  Session& s = program().session;
+  if (RateCurrentPair(s, sliCriteriaRate_->value())) {
+    ShowPair();
+    sliCriteriaRate_->setFocus(Qt::OtherFocusReason);  // the next pair is judged from the keyboard too
+    return;
+  }
+  program().MarkProgressStep(kStepCriteriaRated);
+  program().commands.EnableButton(Cmd::kCriteriaView, true);
+  cmdOk_Click();
+}
+
+}  // namespace quillane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSlider>
+
+#include "app/MainWindowFixture.h"
+
+namespace quillane::test {
+
+// The main window with a session under way, a goal and the Criteria menu
+// open, from which the criteria dialog is opened as a user opens it.
+class CriteriaDialogTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    StartNewSession();
+    program.session.sGoal = QStringLiteral("Sell more books");
+    PressMenu(Menu::kCriteria);
+  }
+
+  void SetCriteria(const QStringList& names) {
+    Session& s = program.session;
+    for (int i = 0; i < names.size(); ++i) s.sCriteria[static_cast<std::size_t>(i + 1)] = names[i];
+    s.nCriteria = static_cast<Integer>(names.size());
+  }
+
+  // Presses command `command` and lets `script` work in the dialog it opens.
+  void Open(int command, const std::function<void(QDialog&)>& script) {
+    program.commands.EnableButton(command, true);
+    platform.OnNextDialog([&](QDialog& dialog) { script(dialog); });
+    PressCommand(command);
+  }
+
+  static QPushButton* Button(QDialog& dialog, const char* name) {
+    return Find<QPushButton>(&dialog, QLatin1String(name));
+  }
+  static void Click(QDialog& dialog, const char* name) {
+    QTest::mouseClick(Button(dialog, name), Qt::LeftButton);
+  }
+
+  QStringList StoredCriteria() const {
+    QStringList names;
+    for (int i = 1; i <= program.session.nCriteria; ++i) names << program.session.sCriteria[std::size_t(i)];
+    return names;
+  }
+};
+
+}  // namespace quillane::test

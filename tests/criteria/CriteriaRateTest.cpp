@@ -1,0 +1,113 @@
+// The Rate page of the criteria dialog: one comparison per Next, the weights
+// after the last pair, and Cancel part-way.
+#include <QGroupBox>
+
+#include "app/widgets/HelpContexts.h"
+#include "criteria/CriteriaDialogFixture.h"
+
+namespace quillane::test {
+namespace {
+
+class CriteriaRateTest : public CriteriaDialogTest {
+ protected:
+  struct Page {
+    QDialog& dialog;
+    QSlider* slider;
+    QLabel* a;
+    QLabel* b;
+    QPushButton* next;
+  };
+
+  void Rate(const std::function<void(Page&)>& script) {
+    Open(Cmd::kCriteriaRate, [&](QDialog& dialog) {
+      Page page{dialog, Find<QSlider>(&dialog, QStringLiteral("sliCriteriaRate")),
+                Find<QLabel>(&dialog, QStringLiteral("lblCriteriaA")),
+                Find<QLabel>(&dialog, QStringLiteral("lblCriteriaB")), Button(dialog, "cmdCriteriaRate")};
+      script(page);
+    });
+  }
+
+  // Moves the slider from the keyboard to `value`, starting from 5.
+  static void SlideTo(QSlider* slider, int value) {
+    slider->setFocus();
+    const Qt::Key key = value > slider->value() ? Qt::Key_Right : Qt::Key_Left;
+    while (slider->value() != value) QTest::keyClick(slider, key);
+  }
+
+  std::vector<Single> Weights() const {
+    const Session& s = program.session;
+    return std::vector<Single>(s.sngWeight.begin() + 1, s.sngWeight.begin() + 1 + s.nCriteria);
+  }
+};
+
+TEST_F(CriteriaRateTest, OpensOnTheFirstPairWithTheSliderInTheMiddleAndOkDisabled) {
+  SetCriteria({"Cost", "Speed", "Fun"});
+  Rate([&](Page& p) {
+    EXPECT_TRUE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaRate"))->isVisible());
+    EXPECT_FALSE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaSet"))->isVisible());
+    EXPECT_EQ(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaRate"))->title(),
+              QStringLiteral("Rate Criteria"));
+    EXPECT_EQ(p.a->text(), QStringLiteral("Cost"));
+    EXPECT_EQ(p.b->text(), QStringLiteral("Speed"));
+    EXPECT_EQ(p.slider->minimum(), 0);
+    EXPECT_EQ(p.slider->maximum(), 10);
+    EXPECT_EQ(p.slider->value(), 5);
+    EXPECT_TRUE(p.slider->hasFocus());
+    EXPECT_EQ(Find<QLabel>(&p.dialog, QStringLiteral("lblCriteriaMuchLess"))->text(),
+              QStringLiteral("much less"));
+    EXPECT_EQ(Find<QLabel>(&p.dialog, QStringLiteral("lblCriteriaMuchMore"))->text(),
+              QStringLiteral("much more"));
+    EXPECT_EQ(Find<QLabel>(&p.dialog, QStringLiteral("lblCriteriaRateImportantThan"))->text(),
+              QStringLiteral("important than"));
+    EXPECT_EQ(p.next->text(), QStringLiteral("Next"));
+    EXPECT_FALSE(Button(p.dialog, "cmdOk")->isEnabled());
+    Click(p.dialog, "cmdHelp");
+    Click(p.dialog, "cmdCancel");
+  });
+  EXPECT_EQ(platform.helpTopics, std::vector<int>{4200});
+  // Nothing was rated and there were no weights: Cancel leaves all as it was.
+  EXPECT_EQ(Weights(), (std::vector<Single>{0, 0, 0}));
+  EXPECT_FALSE(program.session.bChanged);
+}
+
+TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheView) {
+  SetCriteria({"Cost", "Speed", "Fun"});
+  Rate([&](Page& p) {
+    QStringList pairs;
+    for (int comparison = 0; comparison < 3; ++comparison) {
+      EXPECT_EQ(p.slider->value(), 5) << "the slider is back in the middle for every pair";
+      pairs << p.a->text() + QStringLiteral(" > ") + p.b->text();
+      SlideTo(p.slider, 10);
+      QTest::mouseClick(p.next, Qt::LeftButton);
+    }
+    EXPECT_EQ(pairs, (QStringList{"Cost > Speed", "Cost > Fun", "Speed > Fun"}));
+    EXPECT_FALSE(p.dialog.isVisible());
+  });
+  EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed", "Fun"}));
+  EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 5.9F, 2.9F}));
+  EXPECT_TRUE(program.progress.done(4));
+  EXPECT_TRUE(Command(Cmd::kCriteriaView)->isEnabled());
+  EXPECT_TRUE(program.session.bChanged);
+}
+
+TEST_F(CriteriaRateTest, CancelAfterOneOfThreeComparisonsNormalisesTheWeightsThatStand) {
+  SetCriteria({"Cost", "Speed", "Fun"});
+  Rate([&](Page& p) {
+    SlideTo(p.slider, 0);  // Speed much more important than Cost
+    QTest::mouseClick(p.next, Qt::LeftButton);
+    EXPECT_EQ(p.a->text(), QStringLiteral("Cost"));
+    EXPECT_EQ(p.b->text(), QStringLiteral("Fun"));
+    Click(p.dialog, "cmdCancel");
+  });
+  // 10/3 each, then Speed gains a whole share: 6.67 against 3.33 and 3.33,
+  // which the factor 9 / 6.67 brings to 9.0, 4.5 and 4.5.
+  ASSERT_EQ(program.session.nCriteria, 3);
+  EXPECT_EQ(program.session.sCriteria[1], QStringLiteral("Speed"));
+  EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 4.5F, 4.5F}));
+  EXPECT_FALSE(program.progress.done(4));
+  EXPECT_FALSE(Command(Cmd::kCriteriaView)->isEnabled());
+  EXPECT_FALSE(program.session.bChanged);
+}
+
+}  // namespace
+}  // namespace quillane::test

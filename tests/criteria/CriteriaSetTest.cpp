@@ -1,0 +1,307 @@
+// The Set page of the criteria dialog: the list editor and what OK stores.
+#include <QGroupBox>
+
+#include "app/widgets/HelpContexts.h"
+#include "criteria/CriteriaDialogFixture.h"
+#include "criteria/CriteriaList.h"
+
+namespace quillane::test {
+namespace {
+
+class CriteriaSetTest : public CriteriaDialogTest {
+ protected:
+  struct Page {
+    QDialog& dialog;
+    QLineEdit* text;
+    QListWidget* list;
+    QPushButton* add;
+    QPushButton* edit;
+    QPushButton* del;
+  };
+
+  void Set(const std::function<void(Page&)>& script) {
+    Open(Cmd::kCriteriaSet, [&](QDialog& dialog) {
+      Page page{dialog,
+                Find<QLineEdit>(&dialog, QStringLiteral("txtCriteriaSet")),
+                Find<QListWidget>(&dialog, QStringLiteral("lstCriteriaSet")),
+                Button(dialog, "cmdAdd"),
+                Button(dialog, "cmdEdit"),
+                Button(dialog, "cmdDelete")};
+      script(page);
+    });
+  }
+
+  static QStringList Entries(const QListWidget* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+    return entries;
+  }
+
+  static void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualItemRect(list->item(row)).center());
+  }
+
+  static void DoubleClickRow(QListWidget* list, int row) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+
+  static void TypeAndEnter(QLineEdit* box, const QString& text) {
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+};
+
+TEST_F(CriteriaSetTest, OpensOnTheSetPageWithTheListGoalCaptionsAndFocus) {
+  SetCriteria({"Cost", "Speed", "Fun"});
+  Set([&](Page& p) {
+    EXPECT_EQ(p.dialog.windowTitle(), QStringLiteral("Criteria"));
+    EXPECT_TRUE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaSet"))->isVisible());
+    EXPECT_FALSE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaRate"))->isVisible());
+    EXPECT_FALSE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaView"))->isVisible());
+    EXPECT_EQ(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaSet"))->title(),
+              QStringLiteral("Set Criteria"));
+    EXPECT_EQ(Find<QLabel>(&p.dialog, QStringLiteral("lblCriteria"))->text(),
+              QStringLiteral("Your goal is:"));
+    EXPECT_EQ(Find<QLabel>(&p.dialog, QStringLiteral("lblCriteriaGoal"))->text(),
+              QStringLiteral("Sell more books"));
+    EXPECT_EQ(Find<QLabel>(&p.dialog, QStringLiteral("lblCriteriaSet"))->text(),
+              QStringLiteral("Enter your Criteria below:"));
+    EXPECT_EQ(Entries(p.list), (QStringList{"Cost", "Speed", "Fun"}));
+    EXPECT_EQ(p.list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(p.text->maxLength(), kMaxTextLength);
+    EXPECT_EQ(p.add->text(), QStringLiteral("Add"));
+    EXPECT_FALSE(p.add->isEnabled());
+    EXPECT_FALSE(p.edit->isEnabled());
+    EXPECT_FALSE(p.del->isEnabled());
+    EXPECT_TRUE(p.text->hasFocus());
+    EXPECT_EQ(HelpContextOf(&p.dialog), 4100);
+    EXPECT_EQ(p.dialog.parentWidget(), window.get());
+    Click(p.dialog, "cmdHelp");
+    Click(p.dialog, "cmdCancel");
+  });
+  EXPECT_EQ(platform.helpTopics, std::vector<int>{4100});
+  EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmCriteria")});
+}
+
+TEST_F(CriteriaSetTest, AddAppendsByButtonAndByEnterAndEmptyTextAddsNothing) {
+  Set([&](Page& p) {
+    QTest::keyClicks(p.text, QStringLiteral("Cost"));
+    EXPECT_TRUE(p.add->isEnabled());
+    QTest::mouseClick(p.add, Qt::LeftButton);
+    EXPECT_EQ(p.text->text(), QString());
+    EXPECT_FALSE(p.add->isEnabled());
+    EXPECT_TRUE(p.text->hasFocus());
+    // No entry is current after an append, so there is nothing to edit yet.
+    EXPECT_FALSE(p.edit->isEnabled());
+    QTest::keyClick(p.text, Qt::Key_Return);  // Add disabled: nothing happens
+    TypeAndEnter(p.text, QStringLiteral("Speed"));
+    EXPECT_TRUE(p.dialog.isVisible()) << "Enter must not close the dialog";
+    EXPECT_EQ(Entries(p.list), (QStringList{"Cost", "Speed"}));
+    Click(p.dialog, "cmdOk");
+  });
+  EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed"}));
+  EXPECT_TRUE(program.progress.done(3));
+  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
+  EXPECT_TRUE(program.session.bChanged);
+}
+
+TEST_F(CriteriaSetTest, EditStoresInPlaceByButtonAndByDoubleClick) {
+  SetCriteria({"a", "b", "c"});
+  Set([&](Page& p) {
+    ClickRow(p.list, 1);
+    EXPECT_TRUE(p.edit->isEnabled());
+    EXPECT_TRUE(p.del->isEnabled());
+    QTest::mouseClick(p.edit, Qt::LeftButton);
+    EXPECT_EQ(p.text->text(), QStringLiteral("b"));
+    EXPECT_TRUE(program.session.bEditMode);
+    EXPECT_TRUE(p.text->hasFocus());
+    TypeAndEnter(p.text, QStringLiteral("ee"));
+    EXPECT_FALSE(program.session.bEditMode);
+    EXPECT_EQ(Entries(p.list), (QStringList{"a", "bee", "c"}));
+
+    DoubleClickRow(p.list, 2);
+    EXPECT_TRUE(program.session.bEditMode);
+    EXPECT_EQ(p.text->text(), QStringLiteral("c"));
+    p.text->setText(QStringLiteral("sea"));
+    QTest::mouseClick(p.add, Qt::LeftButton);
+    EXPECT_EQ(Entries(p.list), (QStringList{"a", "bee", "sea"}));
+    Click(p.dialog, "cmdOk");
+  });
+  EXPECT_EQ(StoredCriteria(), (QStringList{"a", "bee", "sea"}));
+}
+
+TEST_F(CriteriaSetTest, AClickInTheListAbandonsTheEditAndTheNextTextIsAppended) {
+  SetCriteria({"a", "b", "c"});
+  Set([&](Page& p) {
+    ClickRow(p.list, 0);
+    QTest::mouseClick(p.edit, Qt::LeftButton);
+    QTest::keyClicks(p.text, QStringLiteral("ardvark"));
+    ClickRow(p.list, 2);
+    EXPECT_FALSE(program.session.bEditMode);
+    EXPECT_EQ(p.text->text(), QString());
+    EXPECT_FALSE(p.add->isEnabled());
+    TypeAndEnter(p.text, QStringLiteral("d"));
+    EXPECT_EQ(Entries(p.list), (QStringList{"a", "b", "c", "d"}));
+    Click(p.dialog, "cmdCancel");
+  });
+  EXPECT_EQ(StoredCriteria(), (QStringList{"a", "b", "c"}));
+  EXPECT_FALSE(program.session.bChanged);
+}
+
+TEST_F(CriteriaSetTest, DeleteRemovesTheCtrlSelectedEntriesAfterAsking) {
+  SetCriteria({"1", "2", "3", "4", "5"});
+  Set([&](Page& p) {
+    ClickRow(p.list, 1);
+    ClickRow(p.list, 2, Qt::ControlModifier);
+    platform.AnswerNext(kAnswerYes);
+    QTest::mouseClick(p.del, Qt::LeftButton);
+    EXPECT_EQ(Entries(p.list), (QStringList{"1", "4", "5"}));
+    // Entries remain, so Edit stays usable though none is current: it takes
+    // an empty text, and what is typed then is kept as a new entry.
+    EXPECT_TRUE(p.edit->isEnabled());
+    QTest::mouseClick(p.edit, Qt::LeftButton);
+    EXPECT_TRUE(program.session.bEditMode);
+    EXPECT_EQ(p.text->text(), QString());
+    TypeAndEnter(p.text, QStringLiteral("6"));
+    EXPECT_EQ(Entries(p.list), (QStringList{"1", "4", "5", "6"}));
+    Click(p.dialog, "cmdOk");
+  });
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Do you really want to delete this item?"));
+  EXPECT_EQ(platform.messages[0].flags, 4 + 32 + 256);
+  EXPECT_EQ(platform.messages[0].title, program.session.sTitle);
+  EXPECT_EQ(program.session.vAnswer, kAnswerYes);
+  EXPECT_EQ(StoredCriteria(), (QStringList{"1", "4", "5", "6"}));
+  EXPECT_EQ(program.session.sCriteria[5], QString());
+}
+
+TEST_F(CriteriaSetTest, DeleteAnsweredNoChangesNothingAndKeepsTheDialogOpen) {
+  SetCriteria({"1", "2", "3"});
+  Set([&](Page& p) {
+    ClickRow(p.list, 0);
+    platform.AnswerNext(kAnswerNo);
+    QTest::mouseClick(p.del, Qt::LeftButton);
+    EXPECT_EQ(program.session.vAnswer, kAnswerNo);
+    EXPECT_EQ(Entries(p.list), (QStringList{"1", "2", "3"}));
+    EXPECT_TRUE(p.dialog.isVisible());
+    Click(p.dialog, "cmdCancel");
+  });
+}
+
+TEST_F(CriteriaSetTest, AFullListTakesNoHundredAndFirstButAnEntryCanStillBeEdited) {
+  QStringList hundred;
+  for (int i = 1; i <= kMaxCriteria; ++i) hundred << QString::number(i);
+  SetCriteria(hundred);
+  Set([&](Page& p) {
+    QTest::keyClicks(p.text, QStringLiteral("one more"));
+    EXPECT_FALSE(p.add->isEnabled());
+    QTest::keyClick(p.text, Qt::Key_Return);
+    EXPECT_EQ(p.list->count(), kMaxCriteria);
+    EXPECT_EQ(p.text->text(), QStringLiteral("one more")) << "a refused Enter leaves the text";
+
+    p.list->scrollToItem(p.list->item(4));
+    ClickRow(p.list, 4);
+    QTest::mouseClick(p.edit, Qt::LeftButton);
+    EXPECT_TRUE(p.add->isEnabled());
+    TypeAndEnter(p.text, QStringLiteral("!"));
+    EXPECT_EQ(p.list->count(), kMaxCriteria);
+    EXPECT_EQ(p.list->item(4)->text(), QStringLiteral("5!"));
+    Click(p.dialog, "cmdOk");
+  });
+  EXPECT_EQ(program.session.nCriteria, kMaxCriteria);
+  EXPECT_EQ(program.session.sCriteria[5], QStringLiteral("5!"));
+}
+
+TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView) {
+  SetCriteria({"old 1", "old 2"});
+  program.commands.EnableButton(Cmd::kCriteriaRate, true);
+  program.commands.EnableButton(Cmd::kCriteriaView, true);
+  Set([&](Page& p) {
+    ClickRow(p.list, 0);
+    ClickRow(p.list, 1, Qt::ShiftModifier);
+    platform.AnswerNext(kAnswerYes);
+    QTest::mouseClick(p.del, Qt::LeftButton);
+    EXPECT_FALSE(p.edit->isEnabled());
+    EXPECT_FALSE(p.del->isEnabled());
+    Click(p.dialog, "cmdOk");
+  });
+  EXPECT_EQ(program.session.nCriteria, 0);
+  EXPECT_EQ(program.session.sCriteria[1], QString());
+  EXPECT_EQ(program.session.sCriteria[2], QString());
+  EXPECT_FALSE(program.progress.done(3));
+  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
+  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaView));
+  EXPECT_TRUE(program.session.bChanged);
+}
+
+TEST_F(CriteriaSetTest, OkWithOneCriterionRecordsTheStepButOffersNoRating) {
+  program.commands.EnableButton(Cmd::kCriteriaView, true);
+  Set([&](Page& p) {
+    TypeAndEnter(p.text, QStringLiteral("Only one"));
+    Click(p.dialog, "cmdOk");
+  });
+  EXPECT_EQ(program.session.nCriteria, 1);
+  EXPECT_TRUE(program.progress.done(3));
+  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
+  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaView));
+  EXPECT_FALSE(Command(Cmd::kCriteriaRate)->isEnabled());
+}
+
+TEST_F(CriteriaSetTest, OkWithTwoCriteriaOffersRatingAndLeavesViewAsItWas) {
+  Set([&](Page& p) {
+    TypeAndEnter(p.text, QStringLiteral("One"));
+    TypeAndEnter(p.text, QStringLiteral("Two"));
+    Click(p.dialog, "cmdOk");
+  });
+  EXPECT_TRUE(Command(Cmd::kCriteriaRate)->isEnabled());
+  EXPECT_FALSE(Command(Cmd::kCriteriaView)->isEnabled());
+}
+
+TEST_F(CriteriaSetTest, EscapeCancelsWithoutStoring) {
+  SetCriteria({"keep"});
+  Set([&](Page& p) {
+    TypeAndEnter(p.text, QStringLiteral("drop"));
+    QTest::keyClick(p.text, Qt::Key_Escape);
+  });
+  EXPECT_EQ(StoredCriteria(), QStringList{"keep"});
+  EXPECT_FALSE(program.session.bChanged);
+  EXPECT_FALSE(program.progress.done(3));
+}
+
+TEST_F(CriteriaSetTest, AnotherProgramFormBecomingActiveConfirmsTheDialog) {
+  Set([&](Page& p) {
+    TypeAndEnter(p.text, QStringLiteral("Cost"));
+    // A window that is not one of the program's forms, like a message box,
+    // leaves the dialog open.
+    QDialog foreign(&p.dialog);
+    foreign.show();
+    foreign.activateWindow();
+    QApplication::processEvents();
+    EXPECT_TRUE(p.dialog.isVisible());
+    foreign.hide();
+    p.dialog.activateWindow();
+    QApplication::processEvents();
+
+    QDialog own(&p.dialog);
+    own.setProperty("quillaneForm", true);
+    own.show();
+    own.activateWindow();
+    QApplication::processEvents();
+    EXPECT_FALSE(p.dialog.isVisible());
+  });
+  EXPECT_EQ(StoredCriteria(), QStringList{"Cost"});
+  EXPECT_TRUE(program.session.bChanged);
+}
+
+TEST(StoreListEntries, EmptiesOldNamesUpToTheFirstEmptySlotThenCopies) {
+  std::array<QString, 7> stored = {"", "a", "b", "c", "", "stale", ""};
+  StoreListEntries(stored, {"x"});
+  // Slots after the first empty one are not looked at.
+  EXPECT_EQ(stored, (std::array<QString, 7>{"", "x", "", "", "", "stale", ""}));
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -52,7 +52,12 @@ bool FormDialog::event(QEvent* event) {
     case QEvent::WindowActivate:
       if (leftForOwnForm_) FormActivate();
       break;
-    case QEvent::WindowDeactivate: leftForOwnForm_ = IsProgramForm(QApplication::activeWindow()); break;
+    case QEvent::WindowDeactivate: {
+      QWidget* next = QApplication::activeWindow();
+      leftForOwnForm_ = IsProgramForm(next);
+      if (leftForOwnForm_ && next != this && isVisible()) FormDeactivate();
+      break;
+    }
     default: break;
   }
   return QDialog::event(event);

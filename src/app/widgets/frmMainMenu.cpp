@@ -68,12 +68,8 @@ void frmMain::RunCommand(int index) {
       }
       ShowCriteriaDialog(program_, this, kCriteriaSetMode);
       break;
-    case Cmd::kCriteriaRate:
-      ShowCriteriaDialog(program_, this, kCriteriaRateMode);
-      break;
-    case Cmd::kCriteriaView:
-      ShowCriteriaDialog(program_, this, kCriteriaViewMode);
-      break;
+    case Cmd::kCriteriaRate: ShowCriteriaDialog(program_, this, kCriteriaRateMode); break;
+    case Cmd::kCriteriaView: ShowCriteriaDialog(program_, this, kCriteriaViewMode); break;
     case Cmd::kMindStepping:
     case Cmd::kClustering:
       PickThenStep(index == Cmd::kMindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);

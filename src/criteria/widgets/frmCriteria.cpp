@@ -127,15 +127,9 @@ void frmCriteria::FormActivate() {
   SetHelpContexts(program());
 }
 
-bool frmCriteria::event(QEvent* event) {
-  const bool handled = FormDialog::event(event);
-  // Another of the program's own windows taking over confirms the dialog;
-  // a message box, the file dialog or the help viewer does not.
-  if (event->type() == QEvent::WindowDeactivate && isVisible() && !unloading_) {
-    const QWidget* active = QApplication::activeWindow();
-    if (active != this && IsProgramForm(active)) cmdOk_Click();
-  }
-  return handled;
+void frmCriteria::FormDeactivate() {
+  // Another of the program's own windows taking over confirms the dialog.
+  if (!unloading_) cmdOk_Click();
 }
 
 void frmCriteria::CancelRequested() {

@@ -41,7 +41,7 @@ class frmCriteria : public FormDialog {
  protected:
   void CancelRequested() override;
   void FormActivate() override;
-  bool event(QEvent* event) override;
+  void FormDeactivate() override;
 
  private:
   QGroupBox* BuildSetPage();

@@ -1,10 +1,16 @@
 #include "ideas/IdeaSelection.h"
 
 #include "app/Program.h"
+#include "criteria/CriteriaList.h"
 #include "ideas/IdeaList.h"
 #include "platform/Platform.h"
 
 namespace quillane {
+
+void StorePick(std::span<QString> list, Integer& count, const QStringList& picked) {
+  StoreListEntries(list, picked);
+  count = static_cast<Integer>(picked.size());
+}
 
 void StoreIdeas(Session& s, const QStringList& ideas) {
   StorePick(s.sIdeas, s.nIdeas, ideas);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <span>
 
 #include "session/Session.h"
 
@@ -15,16 +16,7 @@ class Program;
 void StoreIdeas(Session& session, const QStringList& ideas);
 
 // Stores a pick in list order into `list`, clearing an earlier, longer pick.
-template <std::size_t N>
-void StorePick(std::array<QString, N>& list, Integer& count, const QStringList& picked) {
-  for (std::size_t i = 1; i < N && !list[i].isEmpty(); ++i) list[i].clear();
-  count = 0;
-  for (const QString& idea : picked) {
-    if (static_cast<std::size_t>(count) + 1 >= N) break;
-    ++count;
-    list[static_cast<std::size_t>(count)] = idea;
-  }
-}
+void StorePick(std::span<QString> list, Integer& count, const QStringList& picked);
 
 // Replaces idea `position` (from 1) by `text` and shows the encouragement of
 // the present count again, in a plain message box.

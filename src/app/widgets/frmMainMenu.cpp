@@ -70,6 +70,14 @@ void frmMain::RunCommand(int index) {
       break;
     case Cmd::kCriteriaRate: ShowCriteriaDialog(program_, this, kCriteriaRateMode); break;
     case Cmd::kCriteriaView: ShowCriteriaDialog(program_, this, kCriteriaViewMode); break;
+    case Cmd::kTAssets:
+    case Cmd::kIAssets: {
+      const int mode = index == Cmd::kTAssets ? frmIdeas::kTAssets : frmIdeas::kIAssets;
+      IdeasForm().frame(mode)->show();
+      IdeasForm().fraIdeasMeter()->hide();
+      OpenIdeas(mode);
+      break;
+    }
     case Cmd::kMindStepping:
     case Cmd::kClustering:
       PickThenStep(index == Cmd::kMindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);

@@ -14,6 +14,7 @@
 #include "app/widgets/HelpContexts.h"
 #include "app/widgets/TextEntry.h"
 #include "ideas/IdeaList.h"
+#include "ideas/widgets/AssetPage.h"
 #include "ideas/widgets/IdeaMeter.h"
 #include "ideas/widgets/StepPages.h"
 #include "ideas/widgets/frmView.h"
@@ -34,8 +35,9 @@ struct PageSpec {
 
 // In the order OK looks for the visible page.
 constexpr PageSpec kPages[] = {
-    {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, 5},
-    {frmIdeas::kIAssets, "fraIdeasIAssets", 2211, -1, 6},
+    // The asset pages record their steps as they store their lists.
+    {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, -1},
+    {frmIdeas::kIAssets, "fraIdeasIAssets", 2211, -1, -1},
     {frmIdeas::kAutoSuggest, "fraIdeasWarmingUp", 2212, 0, 7},
     {frmIdeas::kPairTI, "fraIdeasPairTI", 2213, 1, 8},
     {frmIdeas::kPairTT, "fraIdeasPairTT", 2214, 2, 9},
@@ -70,6 +72,8 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
     QBoxLayout* entryRow = page.entryBox >= 0 ? AddEntryBox(page.mode, page.entryBox) : nullptr;
     auto* frameLayout = static_cast<QVBoxLayout*>(frame->layout());
     switch (page.mode) {
+      case kTAssets: tangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Tangible); break;
+      case kIAssets: intangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Intangible); break;
       case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
       case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
       default:
@@ -141,6 +145,8 @@ void frmIdeas::cmdViewIdeas_Click() {
 void frmIdeas::Prepare(int mode) {
   Session& s = program().session;
   switch (mode) {
+    case kTAssets: tangibles_->Prepare(program()); break;
+    case kIAssets: intangibles_->Prepare(program()); break;
     case kMindStepping: mindStepping_->Prepare(s); break;
     case kClustering: cluster_->Prepare(s); break;
     default: break;
@@ -155,6 +161,8 @@ void frmIdeas::SetIdeasTexts() {
   for (const PageSpec& page : kPages) frame(page.mode)->setTitle(Text(page.caption));
   for (QPushButton* view : cmdViewIdeas_) view->setText(Text(243));
   for (QLineEdit* box : txtAddIdeas_) box->setAccessibleName(ShownText(217));
+  tangibles_->SetTexts();
+  intangibles_->SetTexts();
   mindStepping_->SetTexts(program().session);
   cluster_->SetTexts(program().session);
 }
@@ -199,6 +207,8 @@ void frmIdeas::FormDeactivate() {
 void frmIdeas::cmdOk_Click() {
   for (const PageSpec& page : kPages) {
     if (!frame(page.mode)->isVisibleTo(this)) continue;
+    if (page.mode == kTAssets) tangibles_->Store(program());
+    if (page.mode == kIAssets) intangibles_->Store(program());
     if (page.progressStep >= 0) program().MarkProgressStep(page.progressStep);
     break;
   }

@@ -13,6 +13,7 @@ class QPushButton;
 namespace quillane {
 
 class IdeaMeter;
+struct AssetPage;
 struct ClusterPage;
 struct MindSteppingPage;
 
@@ -73,6 +74,8 @@ class frmIdeas : public FormDialog {
   std::array<QPushButton*, kEntryBoxes> cmdViewIdeas_{};
   QGroupBox* fraIdeasMeter_ = nullptr;
   IdeaMeter* panIdeasMeter_ = nullptr;
+  std::unique_ptr<AssetPage> tangibles_;
+  std::unique_ptr<AssetPage> intangibles_;
   std::unique_ptr<MindSteppingPage> mindStepping_;
   std::unique_ptr<ClusterPage> cluster_;
   QPushButton* cmdOk_ = nullptr;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+namespace quillane {
+
+class Program;
+struct Session;
+
+enum class AssetKind { Tangible, Intangible };
+
+// The assets as the list of their page shows them: slots 1.. in order, up to
+// the first empty one.
+QStringList AssetEntries(const Session& session, AssetKind kind);
+
+// Stores a confirmed asset list: the entries in order, the count, its
+// progress step when there is a first entry, and the pairings it allows.
+void StoreAssets(Program& program, AssetKind kind, const QStringList& entries);
+
+}  // namespace quillane

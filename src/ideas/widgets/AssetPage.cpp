@@ -1,0 +1,43 @@
+#include "ideas/widgets/AssetPage.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "criteria/widgets/ListEditor.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+AssetPage::AssetPage(Program& program, QGroupBox* frame, AssetKind assetKind) : kind(assetKind) {
+  const QString name = kind == AssetKind::Tangible ? QStringLiteral("TAssets") : QStringLiteral("IAssets");
+  label = new QLabel(frame);
+  label->setObjectName(QStringLiteral("lblIdeas") + name);
+  const QString prefix = QStringLiteral("cmdIdeas") + name;
+  editor = new ListEditor(
+      program,
+      {QStringLiteral("txtIdeas") + name, QStringLiteral("lstIdeas") + name, prefix + QStringLiteral("Add"),
+       prefix + QStringLiteral("Edit"), prefix + QStringLiteral("Delete")},
+      kMaxAssets, frame);
+  label->setBuddy(editor->textBox());
+  auto* layout = static_cast<QVBoxLayout*>(frame->layout());
+  layout->addWidget(label);
+  layout->addWidget(editor, 1);
+}
+
+void AssetPage::Prepare(const Program& program) {
+  editor->Fill(AssetEntries(program.session, kind));
+}
+
+void AssetPage::SetTexts() {
+  label->setText(ShownText(kind == AssetKind::Tangible ? 215 : 216));
+  editor->SetButtonTexts();
+}
+
+void AssetPage::Store(Program& program) {
+  StoreAssets(program, kind, editor->Entries());
+}
+
+}  // namespace quillane

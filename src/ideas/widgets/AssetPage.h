@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ideas/Assets.h"
+
+class QGroupBox;
+class QLabel;
+
+namespace quillane {
+
+class ListEditor;
+class Program;
+
+// The page of the tangible or of the intangible assets: the list editor
+// working on a copy that OK stores.
+struct AssetPage {
+  AssetPage(Program& program, QGroupBox* frame, AssetKind kind);
+  void Prepare(const Program& program);
+  void SetTexts();
+  void Store(Program& program);
+
+  AssetKind kind;
+  QLabel* label = nullptr;  // `lblIdeasTAssets` / `lblIdeasIAssets`
+  ListEditor* editor = nullptr;
+};
+
+}  // namespace quillane

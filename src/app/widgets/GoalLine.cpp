@@ -16,8 +16,9 @@ GoalLine AddGoalLine(QWidget* parent, QBoxLayout* layout, const char* captionNam
   QFont bold = line.goal->font();
   bold.setBold(true);
   line.goal->setFont(bold);
+  line.caption->setBuddy(line.goal);
   auto* row = new QHBoxLayout;
-  row->addWidget(line.caption);
+  row->addWidget(line.caption, 0, Qt::AlignTop);
   row->addWidget(line.goal, 1);
   layout->addLayout(row);
   return line;

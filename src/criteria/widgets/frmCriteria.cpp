@@ -10,6 +10,7 @@
 
 #include "app/Program.h"
 #include "app/widgets/FocusFirstControl.h"
+#include "app/widgets/GoalLine.h"
 #include "app/widgets/HelpContexts.h"
 #include "criteria/CriteriaList.h"
 #include "criteria/Weights.h"
@@ -71,22 +72,11 @@ frmCriteria::frmCriteria(Program& program, QWidget* parent)
 }
 
 void frmCriteria::AddGoalRow(QWidget* page, QBoxLayout* layout, const QString& namePrefix) {
-  auto* caption = new QLabel(page);
-  caption->setObjectName(namePrefix);
-  auto* goal = new QLabel(page);
-  goal->setObjectName(namePrefix + QStringLiteral("Goal"));
-  goal->setTextFormat(Qt::PlainText);
-  goal->setWordWrap(true);
-  QFont strong = goal->font();
-  strong.setBold(true);
-  goal->setFont(strong);
-  caption->setBuddy(goal);
-  auto* row = new QHBoxLayout;
-  row->addWidget(caption, 0, Qt::AlignTop);
-  row->addWidget(goal, 1);
-  layout->addLayout(row);
-  goalCaptions_ << caption;
-  goalLabels_ << goal;
+  const QByteArray caption = namePrefix.toLatin1();
+  const QByteArray goal = caption + "Goal";
+  const GoalLine line = AddGoalLine(page, layout, caption.constData(), goal.constData());
+  goalCaptions_ << line.caption;
+  goalLabels_ << line.goal;
 }
 
 void frmCriteria::SetCriteriaTexts() {

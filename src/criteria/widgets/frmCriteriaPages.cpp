@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/Program.h"
+#include "app/widgets/RatingSlider.h"
 #include "criteria/PairRating.h"
 #include "criteria/widgets/ListEditor.h"
 #include "criteria/widgets/WeightBarGrid.h"
@@ -21,9 +22,6 @@ namespace quillane {
 namespace {
 
 constexpr int kStepCriteriaRated = 4;
-constexpr int kSliderLeft = 0;
-constexpr int kSliderRight = 10;
-constexpr int kSliderEqual = 5;
 
 // Accessible names and descriptions of controls that carry no caption.
 constexpr int kCriteriaListName = 3200;
@@ -78,23 +76,12 @@ QGroupBox* frmCriteria::BuildRatePage() {
   lblCriteriaA_ = NameLabel(page, QStringLiteral("lblCriteriaA"));
   lblCriteriaB_ = NameLabel(page, QStringLiteral("lblCriteriaB"));
 
-  sliCriteriaRate_ = new QSlider(Qt::Horizontal, page);
-  sliCriteriaRate_->setObjectName(QStringLiteral("sliCriteriaRate"));
-  sliCriteriaRate_->setRange(kSliderLeft, kSliderRight);
-  sliCriteriaRate_->setSingleStep(1);
-  sliCriteriaRate_->setPageStep(1);
-  sliCriteriaRate_->setTickPosition(QSlider::TicksBelow);
-  sliCriteriaRate_->setTickInterval(1);
-  sliCriteriaRate_->setValue(kSliderEqual);
-  sliCriteriaRate_->setAccessibleName(Text(kSliderName));
-  lblCriteriaMuchLess_ = new QLabel(page);
-  lblCriteriaMuchLess_->setObjectName(QStringLiteral("lblCriteriaMuchLess"));
-  lblCriteriaMuchMore_ = new QLabel(page);
-  lblCriteriaMuchMore_->setObjectName(QStringLiteral("lblCriteriaMuchMore"));
-  auto* sliderRow = new QHBoxLayout;
-  sliderRow->addWidget(lblCriteriaMuchLess_);
-  sliderRow->addWidget(sliCriteriaRate_, 1);
-  sliderRow->addWidget(lblCriteriaMuchMore_);
+  const RatingSlider rating(page, "sliCriteriaRate", "lblCriteriaMuchLess", "lblCriteriaMuchMore",
+                            Text(kSliderName));
+  sliCriteriaRate_ = rating.slider;
+  lblCriteriaMuchLess_ = rating.left;
+  lblCriteriaMuchMore_ = rating.right;
+  QHBoxLayout* sliderRow = rating.row;
 
   lblCriteriaRateImportantThan_ = new QLabel(page);
   lblCriteriaRateImportantThan_->setObjectName(QStringLiteral("lblCriteriaRateImportantThan"));
@@ -168,7 +155,7 @@ void frmCriteria::ShowPair() {
   lblCriteriaA_->setText(s.sCriteria[static_cast<std::size_t>(s.nRateA)]);
   lblCriteriaB_->setText(s.sCriteria[static_cast<std::size_t>(s.nRateB)]);
   FitWrappedLabels();
-  sliCriteriaRate_->setValue(kSliderEqual);
+  sliCriteriaRate_->setValue(RatingSlider::kMiddle);
 }
 
 void frmCriteria::cmdCriteriaRate_Click() {

@@ -83,6 +83,11 @@ void frmMain::RunCommand(int index) {
       PickThenStep(index == Cmd::kMindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);
       break;
     case Cmd::kViewEditIdeas: ShowIdeaList(program_, this); break;
+    case Cmd::kViewResults:
+      IdeasForm().frame(frmIdeas::kEvaluationView)->show();
+      IdeasForm().fraIdeasMeter()->hide();
+      OpenIdeas(frmIdeas::kEvaluationView);
+      break;
     case Cmd::kEvaluate: CheckAndEvaluate(); break;
     case Cmd::kHelpAtStartup: ToggleHelpAtStartup(); break;
     case Cmd::kPrintConcise:
@@ -98,7 +103,7 @@ void frmMain::RunCommand(int index) {
 }
 
 void frmMain::CheckAndEvaluate() {
-  const Session& s = program_.session;
+  Session& s = program_.session;
   if (s.sngWeight[1] == 0) {
     program_.MessageBox(Text(507), MsgFlags::kOkOnly);
     return;
@@ -107,7 +112,17 @@ void frmMain::CheckAndEvaluate() {
     program_.MessageBox(Text(511), MsgFlags::kOkOnly);
     return;
   }
-  NotAvailable();
+  frmIdeas& ideas = IdeasForm();
+  ideas.frame(frmIdeas::kEvaluation)->show();
+  ideas.fraIdeasMeter()->hide();
+  s.bEvalPick = true;
+  ShowIdeaList(program_, this);
+  if (s.bCancel) {
+    s.bCancel = false;
+    ideas.frame(frmIdeas::kEvaluation)->hide();
+    return;
+  }
+  OpenIdeas(frmIdeas::kEvaluation);
 }
 
 frmIdeas& frmMain::IdeasForm() {

@@ -13,6 +13,7 @@
 #include "app/widgets/FocusFirstControl.h"
 #include "app/widgets/HelpContexts.h"
 #include "app/widgets/TextEntry.h"
+#include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/AssetPage.h"
 #include "ideas/widgets/IdeaMeter.h"
@@ -76,6 +77,8 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
       case kIAssets: intangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Intangible); break;
       case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
       case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
+      case kEvaluation: evaluation_ = std::make_unique<EvaluationPage>(frame); break;
+      case kEvaluationView: results_ = std::make_unique<EvaluationViewPage>(frame); break;
       default:
         if (entryRow) {
           frameLayout->addStretch();
@@ -85,6 +88,9 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
     }
   }
   cluster_->txtClusterUnif->installEventFilter(this);
+  connect(evaluation_->cmdIdeasEvaluation, &QPushButton::clicked, this, [this] {
+    if (!evaluation_->cmdIdeasEvaluation_Click(this->program())) cmdOk_Click();
+  });
   connect(mindStepping_->cmdIdeasMindstepping, &QPushButton::clicked, this,
           [this] { mindStepping_->cmdIdeasMindstepping_Click(this->program().session, txtAddIdeas(5)); });
 
@@ -149,6 +155,14 @@ void frmIdeas::Prepare(int mode) {
     case kIAssets: intangibles_->Prepare(program()); break;
     case kMindStepping: mindStepping_->Prepare(s); break;
     case kClustering: cluster_->Prepare(s); break;
+    case kEvaluation:
+      evaluation_->Prepare(program());
+      cmdOk_->setEnabled(false);  // the page ends through its last Next or Cancel
+      break;
+    case kEvaluationView:
+      results_->Prepare(program());
+      cmdCancel_->hide();
+      break;
     default: break;
   }
 }
@@ -165,6 +179,8 @@ void frmIdeas::SetIdeasTexts() {
   intangibles_->SetTexts();
   mindStepping_->SetTexts(program().session);
   cluster_->SetTexts(program().session);
+  evaluation_->SetTexts(program());
+  results_->SetTexts();
 }
 
 void frmIdeas::UpdateIdeaMeter() {
@@ -195,6 +211,15 @@ bool frmIdeas::eventFilter(QObject* watched, QEvent* event) {
   return FormDialog::eventFilter(watched, event);
 }
 
+void frmIdeas::CancelRequested() {
+  // Escape and the close box: Cancel, or OK on the page that hides Cancel.
+  if (cmdCancel_->isVisibleTo(this)) {
+    cmdCancel_Click();
+  } else {
+    cmdOk_Click();
+  }
+}
+
 void frmIdeas::FormActivate() {
   FocusFirstControl(this);
   SetHelpContexts(program());
@@ -210,6 +235,14 @@ void frmIdeas::cmdOk_Click() {
     if (page.mode == kTAssets) tangibles_->Store(program());
     if (page.mode == kIAssets) intangibles_->Store(program());
     if (page.progressStep >= 0) program().MarkProgressStep(page.progressStep);
+    if (page.mode == kEvaluation) {
+      // A finished evaluation opens the plans and the results.
+      Commands& commands = program().commands;
+      commands.EnableMenu(Menu::kPlans, true);
+      commands.EnableFrame(Menu::kPlans, true);
+      commands.EnableButton(Cmd::kMakePlan, true);
+      commands.EnableButton(Cmd::kViewResults, true);
+    }
     break;
   }
   program().session.bChanged = true;

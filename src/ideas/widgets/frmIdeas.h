@@ -14,6 +14,8 @@ namespace quillane {
 
 class IdeaMeter;
 struct AssetPage;
+struct EvaluationPage;
+struct EvaluationViewPage;
 struct ClusterPage;
 struct MindSteppingPage;
 
@@ -56,7 +58,7 @@ class frmIdeas : public FormDialog {
   void cmdCancel_Click() { Unload(QDialog::Rejected); }
 
  protected:
-  void CancelRequested() override { cmdCancel_Click(); }
+  void CancelRequested() override;
   void FormActivate() override;
   void FormDeactivate() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,6 +80,8 @@ class frmIdeas : public FormDialog {
   std::unique_ptr<AssetPage> intangibles_;
   std::unique_ptr<MindSteppingPage> mindStepping_;
   std::unique_ptr<ClusterPage> cluster_;
+  std::unique_ptr<EvaluationPage> evaluation_;
+  std::unique_ptr<EvaluationViewPage> results_;
   QPushButton* cmdOk_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdHelp_ = nullptr;

@@ -1,0 +1,116 @@
+#include "evaluation/widgets/EvaluationPages.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "criteria/widgets/WeightBarGrid.h"
+#include "evaluation/Evaluation.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+
+constexpr int kResultsLastColumnTwips = 500;
+constexpr int kStepEvaluation = 15;
+
+QLabel* Label(QGroupBox* frame, const QString& name, bool strong = false) {
+  auto* label = new QLabel(frame);
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  if (strong) {
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setMargin(6);
+  }
+  return label;
+}
+
+}  // namespace
+
+EvaluationPage::EvaluationPage(QGroupBox* frame)
+    : rating(frame, "sliIdeasEvaluationRate", "lblIdeasEvaluation(3)", "lblIdeasEvaluation(4)",
+             ShownText(2219)) {
+  auto* layout = static_cast<QVBoxLayout*>(frame->layout());
+  goal = AddGoalLine(frame, layout, "lblIdeasEvaluation(0)", "lblIdeasEvaluationGoal");
+  lblSelected = Label(frame, QStringLiteral("lblIdeasEvaluation(1)"));
+  lblIdeaNumber = Label(frame, QStringLiteral("lblIdeasEvaluation(2)"));
+  lblIdeasEvaluationIdea = Label(frame, QStringLiteral("lblIdeasEvaluationIdea"), true);
+  lblCriterionNumber = Label(frame, QStringLiteral("lblIdeasEvaluation(5)"));
+  lblIdeasEvaluationCrit = Label(frame, QStringLiteral("lblIdeasEvaluationCrit"), true);
+  cmdIdeasEvaluation = new QPushButton(frame);
+  cmdIdeasEvaluation->setObjectName(QStringLiteral("cmdIdeasEvaluation"));
+  layout->addWidget(lblSelected);
+  layout->addSpacing(8);
+  layout->addWidget(lblIdeaNumber);
+  layout->addWidget(lblIdeasEvaluationIdea);
+  layout->addWidget(lblCriterionNumber);
+  layout->addWidget(lblIdeasEvaluationCrit);
+  layout->addLayout(rating.row);
+  auto* next = new QHBoxLayout;
+  next->addStretch();
+  next->addWidget(cmdIdeasEvaluation);
+  layout->addLayout(next);
+  layout->addStretch();
+}
+
+void EvaluationPage::ShowPair(const Program& program) {
+  const Session& s = program.session;
+  lblIdeasEvaluationIdea->setText(s.sEvalIdeas[static_cast<std::size_t>(s.nEvalIdea)]);
+  lblIdeasEvaluationCrit->setText(s.sCriteria[static_cast<std::size_t>(s.nEvalCrit)]);
+}
+
+void EvaluationPage::Prepare(Program& program) {
+  StartEvaluation(program.session);
+  goal.goal->setText(program.session.sGoal);
+  ShowPair(program);
+  rating.slider->setValue(RatingSlider::kMiddle);
+}
+
+void EvaluationPage::SetTexts(const Program& program) {
+  const Session& s = program.session;
+  goal.caption->setText(Text(257));
+  lblSelected->setText(Text(232) + QString::number(s.nEvalIdeas) + Text(233));
+  lblIdeaNumber->setText(Text(234) + QString::number(s.nEvalIdea));
+  lblCriterionNumber->setText(Text(237) + QString::number(s.nEvalCrit) + Text(238));
+  rating.left->setText(ShownText(235));
+  rating.right->setText(ShownText(236));
+  cmdIdeasEvaluation->setText(Text(126));
+}
+
+bool EvaluationPage::cmdIdeasEvaluation_Click(Program& program) {
+  if (RecordRating(program.session, rating.slider->value())) {
+    ShowPair(program);
+    SetTexts(program);
+    rating.slider->setValue(RatingSlider::kMiddle);
+    rating.slider->setFocus();
+    return true;
+  }
+  program.MarkProgressStep(kStepEvaluation);
+  return false;
+}
+
+EvaluationViewPage::EvaluationViewPage(QGroupBox* frame) {
+  auto* layout = static_cast<QVBoxLayout*>(frame->layout());
+  lblIdeasEvaluationView = Label(frame, QStringLiteral("lblIdeasEvaluationView"));
+  grdEvaluation = new WeightBarGrid(frame);
+  grdEvaluation->setObjectName(QStringLiteral("grdEvaluation"));
+  lblIdeasEvaluationView->setBuddy(grdEvaluation);
+  layout->addWidget(lblIdeasEvaluationView);
+  layout->addWidget(grdEvaluation, 1);
+}
+
+void EvaluationViewPage::Prepare(const Program& program) {
+  const Session& s = program.session;
+  grdEvaluation->FillWeightBars(s.sEvalIdeas, s.sngResultB, s.nEvalIdeas, kResultsLastColumnTwips);
+}
+
+void EvaluationViewPage::SetTexts() {
+  lblIdeasEvaluationView->setText(Text(239));
+}
+
+}  // namespace quillane

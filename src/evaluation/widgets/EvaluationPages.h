@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+
+#include "app/widgets/GoalLine.h"
+#include "app/widgets/RatingSlider.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace quillane {
+
+class Program;
+class WeightBarGrid;
+
+// The evaluation page: each picked idea rated against each criterion.
+struct EvaluationPage {
+  explicit EvaluationPage(QGroupBox* frame);
+  void Prepare(Program& program);
+  void SetTexts(const Program& program);
+  // Records the slider's rating and shows the next pair; false after the last.
+  bool cmdIdeasEvaluation_Click(Program& program);
+
+  GoalLine goal;                    // `lblIdeasEvaluation(0)`, `lblIdeasEvaluationGoal`
+  QLabel* lblSelected = nullptr;    // `lblIdeasEvaluation(1)`
+  QLabel* lblIdeaNumber = nullptr;  // `lblIdeasEvaluation(2)`
+  QLabel* lblIdeasEvaluationIdea = nullptr;
+  QLabel* lblCriterionNumber = nullptr;  // `lblIdeasEvaluation(5)`
+  QLabel* lblIdeasEvaluationCrit = nullptr;
+  RatingSlider rating;  // `sliIdeasEvaluationRate`, `lblIdeasEvaluation(3)`, `lblIdeasEvaluation(4)`
+  QPushButton* cmdIdeasEvaluation = nullptr;
+
+ private:
+  void ShowPair(const Program& program);
+};
+
+// The results page: the ranked ideas as a weight-bar table.
+struct EvaluationViewPage {
+  explicit EvaluationViewPage(QGroupBox* frame);
+  void Prepare(const Program& program);
+  void SetTexts();
+
+  QLabel* lblIdeasEvaluationView = nullptr;
+  WeightBarGrid* grdEvaluation = nullptr;
+};
+
+}  // namespace quillane

@@ -1,0 +1,138 @@
+// Evaluating picked ideas in the ideas dialog, and viewing the results.
+#include <QLabel>
+#include <QListWidget>
+#include <QSlider>
+#include <QTableWidget>
+
+#include "../app/MainWindowFixture.h"
+#include "app/widgets/HelpContexts.h"
+
+namespace quillane::test {
+namespace {
+
+class EvaluationPageTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    StartNewSession();
+    Session& s = program.session;
+    s.sGoal = QStringLiteral("A calmer office");
+    const char* criteria[] = {"Cost", "Speed", "Comfort"};
+    const Single weights[] = {9.0f, 4.5f, 3.0f};
+    s.nCriteria = 3;
+    for (int c = 1; c <= 3; ++c) {
+      s.sCriteria[static_cast<std::size_t>(c)] = QLatin1String(criteria[c - 1]);
+      s.sngWeight[static_cast<std::size_t>(c)] = weights[c - 1];
+    }
+    s.nIdeas = 3;
+    for (int i = 1; i <= 3; ++i) s.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
+    PressMenu(Menu::kIdeas);
+  }
+  static void Click(QWidget* dialog, const char* name) {
+    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
+  }
+  // Picks ideas 2 and 3 for the evaluation.
+  void PickTwo() {
+    platform.OnNextDialog([&](QDialog& view) {
+      EXPECT_EQ(view.windowTitle(), QStringLiteral("Evaluation"));
+      auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
+      list->item(1)->setSelected(true);
+      platform.AnswerNext(kAnswerOk);
+      Click(&view, "cmdOk");  // one idea is too few
+      EXPECT_TRUE(view.isVisible());
+      list->item(2)->setSelected(true);
+      Click(&view, "cmdOk");
+    });
+  }
+  // Rates with the slider values in the order the page asks for them.
+  static void Rate(QDialog& d, const std::vector<int>& values) {
+    auto* slider = Find<QSlider>(&d, QStringLiteral("sliIdeasEvaluationRate"));
+    for (int value : values) {
+      EXPECT_EQ(slider->value(), 5) << "each rating starts in the middle";
+      slider->setValue(value);
+      Click(&d, "cmdIdeasEvaluation");
+    }
+  }
+};
+
+TEST_F(EvaluationPageTest, RatesEveryIdeaOnEveryCriterionAndRanksThem) {
+  PickTwo();
+  platform.OnNextDialog([&](QDialog& d) {
+    EXPECT_FALSE(Find<QPushButton>(&d, QStringLiteral("cmdOk"))->isEnabled());
+    EXPECT_FALSE(Find<QWidget>(&d, QStringLiteral("fraIdeasMeter"))->isVisible());
+    EXPECT_TRUE(Find<QSlider>(&d, QStringLiteral("sliIdeasEvaluationRate"))->hasFocus());
+    EXPECT_EQ(HelpContextOf(&d), 5600);
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluation(1)"))->text(),
+              QStringLiteral("You have selected 2 ideas to reach this goal."));
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluationGoal"))->text(),
+              QStringLiteral("A calmer office"));
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluation(4)"))->text(),
+              QStringLiteral("Meets crit. perf."));
+    Rate(d, {0, 0, 0, 10, 10});
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluation(2)"))->text(),
+              QStringLiteral("Below, you see selected idea no. 2"));
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluation(5)"))->text(),
+              QStringLiteral("Please evaluate this idea, using criterion no. 3 below."));
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluationIdea"))->text(), QStringLiteral("idea 3"));
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluationCrit"))->text(), QStringLiteral("Comfort"));
+    Rate(d, {10});
+    EXPECT_FALSE(d.isVisible()) << "the last rating closes the dialog";
+  });
+  PressCommand(Cmd::kEvaluate);
+  const Session& s = program.session;
+  EXPECT_EQ(s.sEvalIdeas[1], QStringLiteral("idea 3"));
+  EXPECT_EQ(s.sngResultB[1], 9.0f);
+  EXPECT_EQ(s.sEvalIdeas[2], QStringLiteral("idea 2"));
+  EXPECT_EQ(s.sngResultB[2], 0.0f);
+  EXPECT_TRUE(program.progress.done(15));
+  EXPECT_TRUE(MenuButton(Menu::kPlans)->isEnabled());
+  EXPECT_TRUE(Command(Cmd::kMakePlan)->isEnabled());
+  EXPECT_TRUE(Command(Cmd::kViewResults)->isEnabled());
+  EXPECT_TRUE(s.bChanged);
+}
+
+TEST_F(EvaluationPageTest, CancelPartWayKeepsTheRatingsButRanksNothing) {
+  program.session.sngResultB[1] = 7.7f;
+  PickTwo();
+  platform.OnNextDialog([&](QDialog& d) {
+    Rate(d, {10, 10});
+    Click(&d, "cmdCancel");
+  });
+  PressCommand(Cmd::kEvaluate);
+  const Session& s = program.session;
+  EXPECT_EQ(s.sngScore[1][2], 10.0f);
+  EXPECT_EQ(s.sEvalIdeas[1], QStringLiteral("idea 2")) << "nothing sorted";
+  EXPECT_EQ(s.sngResultB[1], 7.7f);
+  EXPECT_FALSE(program.progress.done(15));
+  EXPECT_FALSE(Command(Cmd::kViewResults)->isEnabled());
+  EXPECT_FALSE(MenuButton(Menu::kPlans)->isEnabled());
+}
+
+TEST_F(EvaluationPageTest, ResultsShowTheRankingAsWeightBars) {
+  Session& s = program.session;
+  s.nEvalIdeas = 2;
+  s.sEvalIdeas[1] = QStringLiteral("best");
+  s.sEvalIdeas[2] = QStringLiteral("half");
+  s.sngResultB[1] = 9.0f;
+  s.sngResultB[2] = 4.5f;
+  program.commands.EnableButton(Cmd::kViewResults, true);
+  platform.OnNextDialog([&](QDialog& d) {
+    EXPECT_EQ(HelpContextOf(&d), 5650);
+    EXPECT_FALSE(Find<QPushButton>(&d, QStringLiteral("cmdCancel"))->isVisible());
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluationView"))->text(),
+              QStringLiteral("You evaluated your Ideas as follows:"));
+    auto* grid = Find<QTableWidget>(&d, QStringLiteral("grdEvaluation"));
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("best"));
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("9,0"));
+    EXPECT_EQ(grid->item(2, 1)->text(), QStringLiteral("4.5"));
+    EXPECT_EQ(grid->item(2, 10)->background().color(), QColor(0, 0, 128));
+    EXPECT_NE(grid->item(2, 11) ? grid->item(2, 11)->background().color() : QColor(), QColor(0, 0, 128));
+    QTest::keyClick(&d, Qt::Key_Escape);  // OK, since Cancel is hidden
+  });
+  PressCommand(Cmd::kViewResults);
+  EXPECT_TRUE(program.session.bChanged);
+}
+
+}  // namespace
+}  // namespace quillane::test

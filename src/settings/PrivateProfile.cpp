@@ -80,11 +80,19 @@ PrivateProfile PrivateProfile::Load(const QString& path) {
     profile.saveAllowed_ = false;
     return profile;
   }
-  const QString text = DecodeProfile(file.readAll());
+  const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
     profile.saveAllowed_ = false;
     return profile;
   }
+  return FromBytes(bytes);
+}
+
+PrivateProfile PrivateProfile::FromBytes(const QByteArray& bytes) {
+  PrivateProfile profile;
+  profile.lineEnd_ = PlatformLineEnd();
+  const QString text = DecodeProfile(bytes);
+  if (text.isEmpty()) return profile;
   if (text.contains(QLatin1String("\r\n"))) {
     profile.lineEnd_ = QStringLiteral("\r\n");
   } else if (text.contains(QLatin1Char('\n'))) {

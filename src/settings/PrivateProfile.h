@@ -17,6 +17,8 @@ class PrivateProfile {
   // but cannot be read gives an empty profile that refuses to be saved, so
   // what the file holds is never replaced by our few keys.
   static PrivateProfile Load(const QString& path);
+  // The profile held in `bytes`, as Load reads it from a file.
+  static PrivateProfile FromBytes(const QByteArray& bytes);
 
   // The value of `key`, without the blanks around it and without one pair of
   // enclosing quotes, cut to `maxLength` characters (no limit when negative);

@@ -544,6 +544,17 @@ const TextEntry kTextTable[] = {
     {3201, "Relative importance"},
     {3202, "Your rated Criteria"},
     {3203, "Each criterion with its weight and a bar of one cell per half point"},
+    {3300, "Quillane Help"},
+    {3301, "Back"},
+    {3302, "Forward"},
+    {3303, "Contents"},
+    {3304, "Search"},
+    {3305, "Words to look for"},
+    {3306, "No page holds all of these words."},
+    {3307, "There is no help page for topic "},
+    {3308, ". Here are the contents instead."},
+    {3309, "Pages found"},
+    {3310, "The help pages could not be found in this folder:"},
 };
 
 const std::size_t kTextTableSize = sizeof(kTextTable) / sizeof(kTextTable[0]);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "app/Program.h"
@@ -91,6 +92,19 @@ void SetHelpContexts(Program& program) {
       }
     }
   }
+}
+
+std::vector<int> AllHelpContexts() {
+  // The selection dialog's pick modes give numbers of the ideas dialog's
+  // frames, which the table already holds.
+  std::vector<int> numbers;
+  for (const FormContexts& row : Table()) {
+    numbers.push_back(row.base);
+    for (const FrameNumber& frame : row.frames) numbers.push_back(frame.number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
 }
 
 int HelpContextOf(const QWidget* form) {

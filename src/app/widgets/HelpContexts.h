@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class QWidget;
 
 namespace quillane {
@@ -10,6 +12,10 @@ class Program;
 // base number, then the number of each visible frame in list order (the
 // last visible one wins); the selection dialog goes by its pick mode.
 void SetHelpContexts(Program& program);
+
+// Every number the context table can give a form, each once, ascending:
+// the topics the help pages must cover.
+std::vector<int> AllHelpContexts();
 
 // The help context number a form carries now.
 int HelpContextOf(const QWidget* form);

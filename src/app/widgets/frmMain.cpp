@@ -12,6 +12,7 @@
 #include "app/Program.h"
 #include "app/widgets/Artwork.h"
 #include "app/widgets/HelpContexts.h"
+#include "app/widgets/HelpKey.h"
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/StatusBarView.h"
@@ -40,6 +41,7 @@ frmMain::frmMain(Program& program) : program_(program) {
   connect(&program_.commands, &Commands::changed, this, &frmMain::ShowCommandState);
   connect(&program_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });
   program_.dialogParent = this;
+  InstallHelpKey(program_, this);
 
   autoBackup_ = std::make_unique<AutoBackup>(program_, [this](int mode) { SaveWorkfile(program_, mode); });
   tmrAutoBackup_ = new QTimer(this);

@@ -1,10 +1,12 @@
 // The menu bar and the dispatch of every command of the main window.
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include "app/Program.h"
 #include "app/widgets/HelpContexts.h"
+#include "app/widgets/frmAbout.h"
 #include "app/widgets/frmMain.h"
 #include "app/widgets/frmStart.h"
 #include "criteria/widgets/frmCriteria.h"
@@ -98,6 +100,7 @@ void frmMain::RunCommand(int index) {
     case Cmd::kPassword: SetPasswordCommand(program_, this); break;
     case Cmd::kPreferences: ShowPreferencesDialog(program_, this); break;
     case Cmd::kHowToUse: ShowHelpContents(program_); break;
+    case Cmd::kAbout: ShowAboutBox(program_, this, imgQuillaneLogo_->pixmap()); break;
     default: NotAvailable(); break;
   }
 }

@@ -19,6 +19,7 @@
 #include <QTime>
 #include <QUrl>
 
+#include "app/helpviewer/HelpRequest.h"
 #include "platform/qt/UserAccount.h"
 
 namespace quillane {
@@ -176,6 +177,12 @@ bool QtPlatform::OpenWithDesktop(const QString& path) {
 }
 
 void QtPlatform::ShowHelp(const QString& helpFolder, int contextNumber) {
+  // The viewer is a program of its own, so it takes input while one of our
+  // modal dialogs is open. An open viewer shows the topic; else one starts.
+  const HelpRequest request{helpFolder, contextNumber};
+  if (SendHelpRequest(HelpServerName(), request)) return;
+  if (QProcess::startDetached(HelpViewerProgram(), HelpViewerArguments(request))) return;
+  // Without the viewer, the desktop's browser shows the page.
   const QDir dir(helpFolder);
   QString page = dir.filePath(QString::number(contextNumber) + QStringLiteral(".html"));
   if (contextNumber == 0 || !QFileInfo::exists(page)) page = dir.filePath(QStringLiteral("index.html"));

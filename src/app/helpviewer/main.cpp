@@ -1,0 +1,40 @@
+// The help viewer: a program of its own, so it takes input while a modal
+// dialog of Quillane is open. Started as `quillane-help FOLDER TOPIC`; a
+// second start hands its topic to the viewer already open and ends.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+
+#include "app/helpviewer/HelpRequest.h"
+#include "app/helpviewer/HelpRequestServer.h"
+#include "app/helpviewer/HelpWindow.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  using namespace quillane;
+
+  const HelpRequest request =
+      HelpRequestFromArguments(app.arguments().mid(1))
+          .value_or(
+              HelpRequest{QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help")), 0});
+  if (SendHelpRequest(HelpServerName(), request)) return 0;
+
+  HelpWindow window;
+  HelpRequestServer server;
+  // Without the socket the viewer still shows this request; the next one
+  // then starts a viewer of its own.
+  server.Listen(HelpServerName());
+  QObject::connect(&server, &HelpRequestServer::requested, &window, [&window](const HelpRequest& next) {
+    window.Open(next);
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+  });
+
+  window.Open(request);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    window.setGeometry(HelpWindowPlace(screen->availableGeometry()));
+  }
+  window.show();
+  return app.exec();
+}

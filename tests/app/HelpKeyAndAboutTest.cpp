@@ -1,0 +1,69 @@
+// F1 in the main window and the dialogs, and the About box.
+#include <QLabel>
+#include <QLineEdit>
+
+#include "MainWindowFixture.h"
+#include "app/widgets/HelpContexts.h"
+
+namespace quillane::test {
+namespace {
+
+using HelpKeyTest = MainWindowTest;
+
+TEST_F(HelpKeyTest, F1InTheMainWindowOpensTheTopicOfTheFrameLastShown) {
+  QTest::keyClick(MenuButton(Menu::kStart), Qt::Key_F1);  // no frame opened yet
+  StartNewSession();
+  PressMenu(Menu::kIdeas);
+  QTest::keyClick(Command(Cmd::kNewSession)->window(), Qt::Key_F1);
+  PressMenu(Menu::kIdeas);  // released: the frame closes, the number stays
+  ASSERT_TRUE(VisibleFrames().isEmpty());
+  QTest::keyClick(MenuButton(Menu::kHelp), Qt::Key_F1);
+  PressMenu(Menu::kCriteria);
+  QTest::keyClick(MenuButton(Menu::kCriteria), Qt::Key_F1);
+  EXPECT_EQ(platform.helpTopics, (std::vector<int>{1000, 5000, 5000, 4000}));
+}
+
+TEST_F(HelpKeyTest, F1InADialogOpensThatDialogsTopicAndLeavesItOpen) {
+  StartNewSession();
+  PressMenu(Menu::kStart);
+  platform.OnNextDialog([&](QDialog& dialog) {
+    auto* box = Find<QLineEdit>(&dialog, QStringLiteral("txtGoal"));
+    QTest::keyClick(box, Qt::Key_F1);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(box->text(), QString());
+    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdCancel")), Qt::LeftButton);
+  });
+  PressCommand(Cmd::kGoal);
+
+  PressMenu(Menu::kOptions);
+  platform.OnNextDialog([&](QDialog& dialog) {
+    QTest::keyClick(Find<QLineEdit>(&dialog, QStringLiteral("txtPassword")), Qt::Key_F1);
+    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdCancel")), Qt::LeftButton);
+  });
+  PressCommand(Cmd::kPassword);
+  EXPECT_EQ(platform.helpTopics, (std::vector<int>{2500, 3200}));
+}
+
+TEST_F(HelpKeyTest, AboutShowsTheMainWindowsLogoAndVersionAndClosesWithOk) {
+  PressMenu(Menu::kHelp);
+  platform.OnNextDialog([&](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About"));
+    const QImage logo = Find<QLabel>(&dialog, QStringLiteral("imgLogo"))->pixmap().toImage();
+    const QImage mainLogo = Find<QLabel>(window.get(), QStringLiteral("imgQuillaneLogo"))->pixmap().toImage();
+    EXPECT_FALSE(logo.isNull());
+    EXPECT_EQ(logo, mainLogo);
+    EXPECT_EQ(Find<QLabel>(&dialog, QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.01"));
+    auto* ok = Find<QPushButton>(&dialog, QStringLiteral("cmdOk"));
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    QTest::keyClick(ok, Qt::Key_F1);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+  });
+  PressCommand(Cmd::kAbout);
+  EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmAbout")});
+  EXPECT_EQ(platform.helpTopics, std::vector<int>{1000});
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace quillane::test

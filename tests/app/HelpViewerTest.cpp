@@ -1,0 +1,181 @@
+// The help pages shipped with the program, and the help viewer that shows them.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "app/helpviewer/HelpPages.h"
+#include "app/helpviewer/HelpRequest.h"
+#include "app/helpviewer/HelpRequestServer.h"
+#include "app/helpviewer/HelpWindow.h"
+#include "app/widgets/HelpContexts.h"
+#include "support/Widgets.h"
+
+namespace quillane::test {
+namespace {
+
+const QString kShippedHelp = QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped/help");
+
+QString ReadFile(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  return QString::fromUtf8(file.readAll());
+}
+
+void WriteFile(const QString& path, const QString& text) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(text.toUtf8());
+}
+
+TEST(HelpPages, EveryContextNumberHasItsOwnPageListedInTheContentsAndNoPageIsLeftOver) {
+  const HelpPages pages(kShippedHelp);
+  ASSERT_TRUE(pages.HasContents());
+  const QString contents = ReadFile(pages.ContentsPage());
+  QStringList expected;
+  for (int number : AllHelpContexts()) {
+    expected << QStringLiteral("%1.html").arg(number);
+    EXPECT_TRUE(pages.HasTopic(number)) << number;
+    EXPECT_TRUE(contents.contains(QStringLiteral("href=\"%1.html\"").arg(number))) << number;
+  }
+  QStringList topicFiles = QDir(kShippedHelp).entryList({QStringLiteral("*.html")}, QDir::Files);
+  topicFiles.removeAll(QStringLiteral("index.html"));
+  expected.sort();
+  topicFiles.sort();
+  EXPECT_EQ(topicFiles, expected);
+}
+
+TEST(HelpPages, EveryPageHasATitleAWayBackToTheContentsAndLinksThatResolve) {
+  const QRegularExpression title(QStringLiteral("<title>([^<]+)</title>"));
+  const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+  const QDir folder(kShippedHelp);
+  for (const QString& name : folder.entryList({QStringLiteral("*.html")}, QDir::Files)) {
+    SCOPED_TRACE(name.toStdString());
+    const QString page = ReadFile(folder.filePath(name));
+    EXPECT_TRUE(title.match(page).hasMatch());
+    if (name != QLatin1String("index.html")) {
+      EXPECT_TRUE(page.contains(QStringLiteral("href=\"index.html\"")));
+    }
+    for (auto match = link.globalMatch(page); match.hasNext();) {
+      const QString target = match.next().captured(1);
+      if (target.contains(QLatin1String("://"))) continue;  // the web, not our pages
+      const QString file = target.section(QLatin1Char('#'), 0, 0);
+      EXPECT_TRUE(file.isEmpty() || folder.exists(file)) << target.toStdString();
+    }
+  }
+}
+
+TEST(HelpPages, ATopicWithoutAPageOpensTheContents) {
+  const HelpPages pages(kShippedHelp);
+  EXPECT_EQ(QFileInfo(pages.PageFor(4200)).fileName(), QStringLiteral("4200.html"));
+  EXPECT_EQ(QFileInfo(pages.PageFor(0)).fileName(), QStringLiteral("index.html"));
+  EXPECT_FALSE(pages.HasTopic(4242));
+  EXPECT_EQ(QFileInfo(pages.PageFor(4242)).fileName(), QStringLiteral("index.html"));
+}
+
+TEST(HelpPages, SearchFindsThePagesHoldingEveryWordMostMentionsFirst) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  WriteFile(dir.filePath(QStringLiteral("index.html")),
+            QStringLiteral("<p>pairing pairing pairing slider</p>"));
+  WriteFile(dir.filePath(QStringLiteral("1.html")),
+            QStringLiteral("<title>One</title><p>Pair the <b>assets</b>; a pairing of assets. I Ching</p>"));
+  WriteFile(dir.filePath(QStringLiteral("2.html")),
+            QStringLiteral("<title>Two</title><p>PAIRING and a slider</p>"));
+  WriteFile(dir.filePath(QStringLiteral("3.html")),
+            QStringLiteral("<title>Three</title><p>impair, in idea</p>"));
+  const HelpPages pages(dir.path());
+
+  auto titles = [&](const QString& words) {
+    QStringList found;
+    for (const HelpPages::Hit& hit : pages.Search(words)) found << hit.title;
+    return found;
+  };
+  EXPECT_EQ(titles(QStringLiteral("pair")), (QStringList{QStringLiteral("One"), QStringLiteral("Two")}));
+  EXPECT_EQ(titles(QStringLiteral("  Pairing   SLIDER ")), QStringList{QStringLiteral("Two")});
+  EXPECT_EQ(titles(QStringLiteral("i ching")), QStringList{QStringLiteral("One")});
+  EXPECT_EQ(titles(QStringLiteral("asset pair")), QStringList{QStringLiteral("One")});
+  EXPECT_TRUE(titles(QStringLiteral("hexagram")).isEmpty());
+  EXPECT_TRUE(titles(QStringLiteral("   ")).isEmpty());
+}
+
+TEST(HelpRequest, TravelsAsOneLineAndAsTheViewersCommandLine) {
+  const HelpRequest request{QStringLiteral("/opt/my help/h\u00e9lp"), 5300};
+  EXPECT_EQ(DecodeHelpRequest(EncodeHelpRequest(request)), request);
+  EXPECT_EQ(HelpRequestFromArguments(HelpViewerArguments(request)), request);
+  EXPECT_EQ(DecodeHelpRequest("0\t/x\n"), (HelpRequest{QStringLiteral("/x"), 0}));
+  EXPECT_FALSE(DecodeHelpRequest("5300 /x\n"));
+  EXPECT_FALSE(DecodeHelpRequest("-1\t/x\n"));
+  EXPECT_FALSE(HelpRequestFromArguments({QStringLiteral("/x")}));
+  EXPECT_FALSE(HelpRequestFromArguments({QStringLiteral("/x"), QStringLiteral("five")}));
+}
+
+TEST(HelpRequest, ReachesTheViewerThatListensAndOnlyThatOne) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString name = dir.filePath(QStringLiteral("help"));
+  EXPECT_FALSE(SendHelpRequest(name, {QStringLiteral("/f"), 1}));
+
+  HelpRequestServer server;
+  ASSERT_TRUE(server.Listen(name));
+  std::vector<HelpRequest> received;
+  QObject::connect(&server, &HelpRequestServer::requested,
+                   [&](const HelpRequest& request) { received.push_back(request); });
+  ASSERT_TRUE(SendHelpRequest(name, {QStringLiteral("/f"), 5000}));
+  ASSERT_TRUE(SendHelpRequest(name, {QStringLiteral("/f"), 0}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }));
+  EXPECT_EQ(received, (std::vector<HelpRequest>{{QStringLiteral("/f"), 5000}, {QStringLiteral("/f"), 0}}));
+}
+
+TEST(HelpWindow, ShowsTopicsNotesAMissingOneSearchesAndGoesBack) {
+  HelpWindow window;
+  window.show();
+  auto* page = Find<QTextBrowser>(&window, QStringLiteral("brwPage"));
+  auto* note = Find<QLabel>(&window, QStringLiteral("lblNote"));
+  window.Open({kShippedHelp, 4200});
+  EXPECT_EQ(page->source().fileName(), QStringLiteral("4200.html"));
+  EXPECT_TRUE(page->toPlainText().contains(QStringLiteral("Rate Criteria")));
+  EXPECT_FALSE(note->isVisible());
+
+  window.Open({kShippedHelp, 4242});
+  EXPECT_EQ(page->source().fileName(), QStringLiteral("index.html"));
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_EQ(note->text(),
+            QStringLiteral("There is no help page for topic 4242. Here are the contents instead."));
+
+  auto* box = Find<QLineEdit>(&window, QStringLiteral("txtSearch"));
+  QTest::keyClicks(box, QStringLiteral("hexagram"));
+  QTest::keyClick(box, Qt::Key_Return);
+  auto* results = Find<QListWidget>(&window, QStringLiteral("lstSearchResults"));
+  ASSERT_TRUE(results->isVisible());
+  ASSERT_EQ(results->count(), 1);
+  EXPECT_EQ(results->item(0)->text(), QStringLiteral("I Ching"));
+  QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                    results->visualItemRect(results->item(0)).center());
+  EXPECT_EQ(page->source().fileName(), QStringLiteral("5400.html"));
+  EXPECT_FALSE(note->isVisible());
+
+  Find<QAction>(&window, QStringLiteral("actBack"))->trigger();
+  EXPECT_EQ(page->source().fileName(), QStringLiteral("index.html"));
+  EXPECT_TRUE(Find<QAction>(&window, QStringLiteral("actForward"))->isEnabled());
+}
+
+TEST(HelpWindow, SaysSoWhenTheHelpFolderIsMissing) {
+  HelpWindow window;
+  window.show();
+  window.Open({QStringLiteral("/no/such/help"), 2500});
+  auto* note = Find<QLabel>(&window, QStringLiteral("lblNote"));
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_TRUE(note->text().endsWith(QStringLiteral("/no/such/help")));
+}
+
+}  // namespace
+}  // namespace quillane::test

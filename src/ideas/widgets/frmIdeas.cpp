@@ -16,6 +16,7 @@
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/IdeaMeter.h"
 #include "ideas/widgets/StepPages.h"
+#include "ideas/widgets/SuggestPages.h"
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -47,6 +48,14 @@ constexpr PageSpec kPages[] = {
     {frmIdeas::kEvaluationView, "fraIdeasEvaluationView", 2220, -1, -1},
 };
 
+Pairing PairingOf(int mode) {
+  switch (mode) {
+    case frmIdeas::kPairTI: return Pairing::TangibleIntangible;
+    case frmIdeas::kPairTT: return Pairing::TangibleTangible;
+    default: return Pairing::IntangibleIntangible;
+  }
+}
+
 }  // namespace
 
 frmIdeas::frmIdeas(Program& program, QWidget* parent)
@@ -70,6 +79,13 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
     QBoxLayout* entryRow = page.entryBox >= 0 ? AddEntryBox(page.mode, page.entryBox) : nullptr;
     auto* frameLayout = static_cast<QVBoxLayout*>(frame->layout());
     switch (page.mode) {
+      case kAutoSuggest: suggest_ = std::make_unique<SuggestPage>(frame, entryRow); break;
+      case kPairTI:
+      case kPairTT:
+      case kPairII:
+        pairings_[static_cast<std::size_t>(page.mode - kPairTI)] =
+            std::make_unique<PairingPage>(frame, entryRow, PairingOf(page.mode));
+        break;
       case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
       case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
       default:
@@ -81,6 +97,13 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
     }
   }
   cluster_->txtClusterUnif->installEventFilter(this);
+  connect(suggest_->cmdIdeasWarmingUp, &QPushButton::clicked, this,
+          [this] { suggest_->cmdIdeasWarmingUp_Click(this->program(), txtAddIdeas(0)); });
+  for (int mode : {kPairTI, kPairTT, kPairII}) {
+    connect(pairing(mode).cmdNewPair, &QPushButton::clicked, this, [this, mode] {
+      pairing(mode).cmdIdeasPair_Click(this->program(), txtAddIdeas(kPages[mode - 1].entryBox));
+    });
+  }
   connect(mindStepping_->cmdIdeasMindstepping, &QPushButton::clicked, this,
           [this] { mindStepping_->cmdIdeasMindstepping_Click(this->program().session, txtAddIdeas(5)); });
 
@@ -138,13 +161,18 @@ void frmIdeas::cmdViewIdeas_Click() {
   ShowIdeaList(program(), this);
 }
 
-void frmIdeas::Prepare(int mode) {
+bool frmIdeas::Prepare(int mode) {
   Session& s = program().session;
   switch (mode) {
+    case kAutoSuggest: return suggest_->Prepare(program());
+    case kPairTI:
+    case kPairTT:
+    case kPairII: pairing(mode).Prepare(program()); break;
     case kMindStepping: mindStepping_->Prepare(s); break;
     case kClustering: cluster_->Prepare(s); break;
     default: break;
   }
+  return true;
 }
 
 void frmIdeas::SetIdeasTexts() {
@@ -155,6 +183,8 @@ void frmIdeas::SetIdeasTexts() {
   for (const PageSpec& page : kPages) frame(page.mode)->setTitle(Text(page.caption));
   for (QPushButton* view : cmdViewIdeas_) view->setText(Text(243));
   for (QLineEdit* box : txtAddIdeas_) box->setAccessibleName(ShownText(217));
+  suggest_->SetTexts();
+  for (int mode : {kPairTI, kPairTT, kPairII}) pairing(mode).SetTexts();
   mindStepping_->SetTexts(program().session);
   cluster_->SetTexts(program().session);
 }
@@ -207,7 +237,7 @@ void frmIdeas::cmdOk_Click() {
 }
 
 void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode) {
-  dialog.Prepare(mode);
+  if (!dialog.Prepare(mode)) return;
   dialog.SetIdeasTexts();
   dialog.UpdateIdeaMeter();
   SetHelpContexts(program);

@@ -80,6 +80,15 @@ void frmMain::RunCommand(int index) {
       OpenIdeas(mode);
       break;
     }
+    case Cmd::kAutoSuggest:
+    case Cmd::kPairTI:
+    case Cmd::kPairTT:
+    case Cmd::kPairII: {
+      const int mode = frmIdeas::kAutoSuggest + (index - Cmd::kAutoSuggest);
+      IdeasForm().frame(mode)->show();
+      OpenIdeas(mode);
+      break;
+    }
     case Cmd::kMindStepping:
     case Cmd::kClustering:
       PickThenStep(index == Cmd::kMindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);

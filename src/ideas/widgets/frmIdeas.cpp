@@ -18,6 +18,7 @@
 #include "ideas/widgets/AssetPage.h"
 #include "ideas/widgets/IdeaMeter.h"
 #include "ideas/widgets/StepPages.h"
+#include "ideas/widgets/SuggestPages.h"
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -50,6 +51,14 @@ constexpr PageSpec kPages[] = {
     {frmIdeas::kEvaluationView, "fraIdeasEvaluationView", 2220, -1, -1},
 };
 
+Pairing PairingOf(int mode) {
+  switch (mode) {
+    case frmIdeas::kPairTI: return Pairing::TangibleIntangible;
+    case frmIdeas::kPairTT: return Pairing::TangibleTangible;
+    default: return Pairing::IntangibleIntangible;
+  }
+}
+
 }  // namespace
 
 frmIdeas::frmIdeas(Program& program, QWidget* parent)
@@ -75,6 +84,13 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
     switch (page.mode) {
       case kTAssets: tangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Tangible); break;
       case kIAssets: intangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Intangible); break;
+      case kAutoSuggest: suggest_ = std::make_unique<SuggestPage>(frame, entryRow); break;
+      case kPairTI:
+      case kPairTT:
+      case kPairII:
+        pairings_[static_cast<std::size_t>(page.mode - kPairTI)] =
+            std::make_unique<PairingPage>(frame, entryRow, PairingOf(page.mode));
+        break;
       case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
       case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
       case kEvaluation: evaluation_ = std::make_unique<EvaluationPage>(frame); break;
@@ -91,6 +107,13 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
   connect(evaluation_->cmdIdeasEvaluation, &QPushButton::clicked, this, [this] {
     if (!evaluation_->cmdIdeasEvaluation_Click(this->program())) cmdOk_Click();
   });
+  connect(suggest_->cmdIdeasWarmingUp, &QPushButton::clicked, this,
+          [this] { suggest_->cmdIdeasWarmingUp_Click(this->program(), txtAddIdeas(0)); });
+  for (int mode : {kPairTI, kPairTT, kPairII}) {
+    connect(pairing(mode).cmdNewPair, &QPushButton::clicked, this, [this, mode] {
+      pairing(mode).cmdIdeasPair_Click(this->program(), txtAddIdeas(kPages[mode - 1].entryBox));
+    });
+  }
   connect(mindStepping_->cmdIdeasMindstepping, &QPushButton::clicked, this,
           [this] { mindStepping_->cmdIdeasMindstepping_Click(this->program().session, txtAddIdeas(5)); });
 
@@ -148,11 +171,15 @@ void frmIdeas::cmdViewIdeas_Click() {
   ShowIdeaList(program(), this);
 }
 
-void frmIdeas::Prepare(int mode) {
+bool frmIdeas::Prepare(int mode) {
   Session& s = program().session;
   switch (mode) {
     case kTAssets: tangibles_->Prepare(program()); break;
     case kIAssets: intangibles_->Prepare(program()); break;
+    case kAutoSuggest: return suggest_->Prepare(program());
+    case kPairTI:
+    case kPairTT:
+    case kPairII: pairing(mode).Prepare(program()); break;
     case kMindStepping: mindStepping_->Prepare(s); break;
     case kClustering: cluster_->Prepare(s); break;
     case kEvaluation:
@@ -165,6 +192,7 @@ void frmIdeas::Prepare(int mode) {
       break;
     default: break;
   }
+  return true;
 }
 
 void frmIdeas::SetIdeasTexts() {
@@ -177,6 +205,8 @@ void frmIdeas::SetIdeasTexts() {
   for (QLineEdit* box : txtAddIdeas_) box->setAccessibleName(ShownText(217));
   tangibles_->SetTexts();
   intangibles_->SetTexts();
+  suggest_->SetTexts();
+  for (int mode : {kPairTI, kPairTT, kPairII}) pairing(mode).SetTexts();
   mindStepping_->SetTexts(program().session);
   cluster_->SetTexts(program().session);
   evaluation_->SetTexts(program());
@@ -250,7 +280,7 @@ void frmIdeas::cmdOk_Click() {
 }
 
 void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode) {
-  dialog.Prepare(mode);
+  if (!dialog.Prepare(mode)) return;
   dialog.SetIdeasTexts();
   dialog.UpdateIdeaMeter();
   SetHelpContexts(program);

@@ -18,6 +18,8 @@ struct EvaluationPage;
 struct EvaluationViewPage;
 struct ClusterPage;
 struct MindSteppingPage;
+struct PairingPage;
+struct SuggestPage;
 
 // The ideas dialog: one page (frame) per idea technique, the evaluation and
 // its results, with the idea meter beside the technique pages.
@@ -66,7 +68,9 @@ class frmIdeas : public FormDialog {
  private:
   QGroupBox* BuildFrame(int mode, const char* name);
   QBoxLayout* AddEntryBox(int mode, int index);
-  void Prepare(int mode);
+  // False when the page cannot open (AutoSuggest without its word file).
+  bool Prepare(int mode);
+  PairingPage& pairing(int mode) const { return *pairings_.at(static_cast<std::size_t>(mode - kPairTI)); }
   void cmdViewIdeas_Click();
 
   friend void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode);
@@ -78,6 +82,8 @@ class frmIdeas : public FormDialog {
   IdeaMeter* panIdeasMeter_ = nullptr;
   std::unique_ptr<AssetPage> tangibles_;
   std::unique_ptr<AssetPage> intangibles_;
+  std::unique_ptr<SuggestPage> suggest_;
+  std::array<std::unique_ptr<PairingPage>, 3> pairings_;  // modes kPairTI, kPairTT, kPairII
   std::unique_ptr<MindSteppingPage> mindStepping_;
   std::unique_ptr<ClusterPage> cluster_;
   std::unique_ptr<EvaluationPage> evaluation_;

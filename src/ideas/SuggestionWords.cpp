@@ -1,0 +1,105 @@
+#include "ideas/SuggestionWords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+#include "session/CodePage.h"
+
+namespace quillane {
+
+namespace {
+
+// The section names of the word file are part of its format, not texts
+// shown to the user.
+const QString kActionsHeader = QStringLiteral("[Actions]");
+const QString kObjectsHeader = QStringLiteral("[Objects]");
+
+bool IsLineEnd(QChar c) {
+  return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// The items of the file, empty ones dropped. Items end at a comma or a line
+// end; blanks in front are skipped. A quoted item runs to its closing quote
+// and so may hold commas; it never runs past its line, and whatever follows
+// the closing quote up to the next separator is dropped.
+QStringList SplitItems(const QString& text) {
+  QStringList items;
+  const qsizetype n = text.size();
+  qsizetype i = 0;
+  const auto endOfItem = [&](qsizetype from) {
+    while (from < n && text[from] != QLatin1Char(',') && !IsLineEnd(text[from])) ++from;
+    return from;
+  };
+  while (i < n) {
+    while (i < n && text[i] == QLatin1Char(' ')) ++i;
+    QString item;
+    if (i < n && text[i] == QLatin1Char('"')) {
+      const qsizetype start = ++i;
+      while (i < n && text[i] != QLatin1Char('"') && !IsLineEnd(text[i])) ++i;
+      item = text.mid(start, i - start);
+      i = endOfItem(i);
+    } else {
+      const qsizetype start = i;
+      i = endOfItem(i);
+      item = text.mid(start, i - start);
+    }
+    ++i;  // past the separator
+    if (!item.isEmpty()) items << item;
+  }
+  return items;
+}
+
+enum class Section { None, Actions, Objects };
+
+// Stores the items section by section. A header (re)starts its section at
+// slot 1; words past the capacity are ignored. A count changes only when a
+// word is stored, so a header without words keeps the count it had.
+void StoreItems(Session& s, const QStringList& items) {
+  Section section = Section::None;
+  int n = 0;
+  for (const QString& item : items) {
+    if (item.compare(kActionsHeader, Qt::CaseInsensitive) == 0) {
+      section = Section::Actions;
+      n = 0;
+    } else if (item.compare(kObjectsHeader, Qt::CaseInsensitive) == 0) {
+      section = Section::Objects;
+      n = 0;
+    } else if (section != Section::None && n < kMaxWords) {
+      ++n;
+      const bool actions = section == Section::Actions;
+      (actions ? s.nActions : s.nObjects) = static_cast<Integer>(n);
+      (actions ? s.sActions : s.sObjects)[static_cast<std::size_t>(n)] = item;
+    }
+  }
+}
+
+void Fail(Program& program, int message) {
+  program.MessageBox(Text(message) + QLatin1Char(' ') + program.session.sDataName, MsgFlags::kOkOnly);
+  program.session.bCancel = true;
+}
+
+}  // namespace
+
+void LoadSuggestionWords(Program& program) {
+  Session& s = program.session;
+  const QString path = QDir(s.sAppPath).filePath(s.sDataName);
+  QByteArray bytes;
+  {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return Fail(program, 501);
+    bytes = file.readAll();
+    // A file that opens but cannot be read counts as missing.
+    if (file.error() != QFileDevice::NoError) return Fail(program, 501);
+  }
+  StoreItems(s, SplitItems(DecodeCodePage(bytes)));
+  if (s.nActions == 0) return Fail(program, 502);
+  if (s.nObjects == 0) return Fail(program, 503);
+  s.bChanged = true;
+}
+
+}  // namespace quillane

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace quillane {
+
+class Program;
+
+// Reads the word file beside the program into the session's action and
+// object lists, afresh at every opening of AutoSuggest. Marks the session
+// changed when both lists hold words. When the file is missing or cannot be
+// read, or a list is left empty, it shows which (with the bare file name)
+// and sets bCancel; the words read so far stay in the session.
+void LoadSuggestionWords(Program& program);
+
+}  // namespace quillane

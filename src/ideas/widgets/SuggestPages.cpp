@@ -1,0 +1,141 @@
+#include "ideas/widgets/SuggestPages.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "ideas/SuggestionWords.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+
+QLabel* Label(QGroupBox* frame, const QString& name) {
+  auto* label = new QLabel(frame);
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+// The drawn words stand out from the explanations around them.
+QLabel* DrawLabel(QGroupBox* frame, const QString& name) {
+  QLabel* label = Label(frame, name);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFrameShape(QFrame::StyledPanel);
+  label->setMargin(8);
+  label->setMinimumHeight(72);
+  QFont font = label->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.25);
+  label->setFont(font);
+  return label;
+}
+
+// The page layout both techniques share: explanation, the drawn words with
+// their button, the entry label and row, and the goal at the bottom.
+void LayOut(QGroupBox* frame, QLabel* explanation, QLabel* drawn, QPushButton* draw, QLabel* entry,
+            QBoxLayout* entryRow) {
+  auto* layout = static_cast<QVBoxLayout*>(frame->layout());
+  layout->addWidget(explanation);
+  layout->addWidget(drawn);
+  layout->addWidget(draw, 0, Qt::AlignHCenter);
+  layout->addStretch();
+  layout->addWidget(entry);
+  layout->addLayout(entryRow);
+}
+
+struct PairingNames {
+  const char* suffix;
+  int explanation;
+};
+
+PairingNames NamesOf(Pairing pairing) {
+  switch (pairing) {
+    case Pairing::TangibleIntangible: return {"TI", 220};
+    case Pairing::TangibleTangible: return {"TT", 221};
+    case Pairing::IntangibleIntangible: break;
+  }
+  return {"II", 222};
+}
+
+}  // namespace
+
+SuggestPage::SuggestPage(QGroupBox* frame, QBoxLayout* entryRow) {
+  lblExplanation = Label(frame, QStringLiteral("lblIdeasWarmingUp(0)"));
+  lblIdeasWarmingUpRnd = DrawLabel(frame, QStringLiteral("lblIdeasWarmingUpRnd"));
+  cmdIdeasWarmingUp = new QPushButton(frame);
+  cmdIdeasWarmingUp->setObjectName(QStringLiteral("cmdIdeasWarmingUp"));
+  lblModified = Label(frame, QStringLiteral("lblIdeasWarmingUp(1)"));
+  LayOut(frame, lblExplanation, lblIdeasWarmingUpRnd, cmdIdeasWarmingUp, lblModified, entryRow);
+  goal = AddGoalLine(frame, static_cast<QBoxLayout*>(frame->layout()), "lblIdeasWarmingUp(2)",
+                     "lblIdeasWarmingUpGoal");
+}
+
+bool SuggestPage::Prepare(Program& program) {
+  Session& s = program.session;
+  LoadSuggestionWords(program);
+  goal.goal->setText(s.sGoal);
+  if (s.bCancel) {
+    s.bCancel = false;
+    return false;
+  }
+  lblIdeasWarmingUpRnd->setText(DrawSuggestion(s, program.platform));
+  return true;
+}
+
+void SuggestPage::SetTexts() {
+  lblExplanation->setText(Text(219));
+  cmdIdeasWarmingUp->setText(Text(240));
+  lblModified->setText(Text(218));
+  goal.caption->setText(Text(257));
+}
+
+void SuggestPage::cmdIdeasWarmingUp_Click(Program& program, QLineEdit* entryBox) {
+  lblIdeasWarmingUpRnd->setText(DrawSuggestion(program.session, program.platform));
+  entryBox->setFocus();
+}
+
+PairingPage::PairingPage(QGroupBox* frame, QBoxLayout* entryRow, Pairing pairing) : pairing(pairing) {
+  const QString suffix = QLatin1String(NamesOf(pairing).suffix);
+  const QString labels = QStringLiteral("lblIdeasPair") + suffix;
+  lblExplanation = Label(frame, labels + QStringLiteral("(0)"));
+  lblPair = DrawLabel(frame, labels + QStringLiteral("Rnd"));
+  cmdNewPair = new QPushButton(frame);
+  cmdNewPair->setObjectName(QStringLiteral("cmdIdeasPair") + suffix);
+  lblEntry = Label(frame, labels + QStringLiteral("(1)"));
+  LayOut(frame, lblExplanation, lblPair, cmdNewPair, lblEntry, entryRow);
+  goal = AddGoalLine(frame, static_cast<QBoxLayout*>(frame->layout()),
+                     (labels + QStringLiteral("(2)")).toLatin1().constData(),
+                     (labels + QStringLiteral("Goal")).toLatin1().constData());
+}
+
+void PairingPage::Prepare(Program& program) {
+  if (!DrawOpeningPair(program.session, program.platform, pairing)) return;
+  goal.goal->setText(program.session.sGoal);
+  ShowPair(program);
+}
+
+void PairingPage::SetTexts() {
+  lblExplanation->setText(Text(NamesOf(pairing).explanation));
+  cmdNewPair->setText(Text(241));
+  lblEntry->setText(Text(217));
+  goal.caption->setText(Text(257));
+}
+
+void PairingPage::cmdIdeasPair_Click(Program& program, QLineEdit* entryBox) {
+  if (DrawNextPair(program.session, program.platform, pairing)) ShowPair(program);
+  entryBox->setFocus();
+}
+
+void PairingPage::ShowPair(const Program& program) {
+  // The two assets stand on two lines; a label breaks its lines at "\n".
+  QString text = PairText(program.session, pairing);
+  lblPair->setText(text.replace(QLatin1Char('\r'), QLatin1Char('\n')));
+}
+
+}  // namespace quillane

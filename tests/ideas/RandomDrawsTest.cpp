@@ -1,0 +1,100 @@
+// The random draws of AutoSuggest and the pairings, on scripted numbers.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <stdexcept>
+
+#include "ideas/RandomDraws.h"
+#include "session/Session.h"
+#include "support/ScriptedPlatform.h"
+
+namespace quillane {
+namespace {
+
+// A draw that wants more numbers than scripted fails instead of looping on.
+struct StrictPlatform : test::ScriptedPlatform {
+  double Random() override {
+    if (randoms.empty()) throw std::runtime_error("more random numbers drawn than scripted");
+    return ScriptedPlatform::Random();
+  }
+};
+
+class RandomDrawsTest : public ::testing::Test {
+ protected:
+  StrictPlatform platform;
+  Session s;
+
+  void Script(std::initializer_list<double> numbers) { platform.randoms.assign(numbers); }
+  template <std::size_t Size>
+  static void Fill(std::array<QString, Size>& list, Integer& count,
+                   std::initializer_list<const char*> words) {
+    count = 0;
+    for (const char* word : words) list[static_cast<std::size_t>(++count)] = QString::fromUtf8(word);
+  }
+  void TearDown() override { EXPECT_TRUE(platform.randoms.empty()) << "scripted numbers left unused"; }
+};
+
+TEST_F(RandomDrawsTest, ASuggestionChangesBothWordsUnlessAListHoldsOne) {
+  EXPECT_EQ(DrawIndex(0.34, 3), 2);
+  EXPECT_EQ(DrawIndex(0.9999999999999999, 71), 71);
+  Fill(s.sActions, s.nActions, {"Paint", "Fold"});
+  Fill(s.sObjects, s.nObjects, {"the door", "the roof"});
+  Script({0.0, 0.0});
+  EXPECT_EQ(DrawSuggestion(s, platform), QStringLiteral("Paint the door"));
+  // (1, 2) keeps the action and (2, 1) the object: both are drawn again.
+  Script({0.0, 0.9, 0.9, 0.0, 0.9, 0.9});
+  EXPECT_EQ(DrawSuggestion(s, platform), QStringLiteral("Fold the roof"));
+
+  Fill(s.sActions, s.nActions, {"Paint"});
+  Fill(s.sObjects, s.nObjects, {"a", "b", "c", "d", "e"});
+  Script({0.0, 0.5, 0.0, 0.5});
+  EXPECT_EQ(DrawSuggestion(s, platform), QStringLiteral("Paint c"));
+  EXPECT_EQ(DrawSuggestion(s, platform), QStringLiteral("Paint c")) << "the same pair may come twice";
+  EXPECT_EQ(s.nSuggestPrevA, 1);
+  EXPECT_EQ(s.nSuggestPrevB, 3);
+}
+
+TEST_F(RandomDrawsTest, TangibleWithIntangibleOpensOnDifferentIndexesButTheButtonMayShowEqualOnes) {
+  Fill(s.sTAssets, s.nTAssets, {"bike", "helmet"});
+  Fill(s.sIAssets, s.nIAssets, {"speed", "trust"});
+  s.nPairPrevA = s.nPairPrevB = 2;
+  Script({0.0, 0.0, 0.5, 0.0});
+  ASSERT_TRUE(DrawOpeningPair(s, platform, Pairing::TangibleIntangible));
+  EXPECT_EQ(PairText(s, Pairing::TangibleIntangible), QStringLiteral("helmet\rspeed"));
+  EXPECT_EQ(s.nPairPrevA + s.nPairPrevB, 0);
+  Script({0.0, 0.0, 0.5, 0.0, 0.5, 0.5});  // (2, 1) keeps the intangible of (1, 1)
+  DrawNextPair(s, platform, Pairing::TangibleIntangible);
+  EXPECT_EQ(PairText(s, Pairing::TangibleIntangible), QStringLiteral("bike\rspeed"));
+  DrawNextPair(s, platform, Pairing::TangibleIntangible);
+  EXPECT_EQ(PairText(s, Pairing::TangibleIntangible), QStringLiteral("helmet\rtrust"));
+}
+
+TEST_F(RandomDrawsTest, TwoTangiblesNeverPairWithThemselvesAndTheSecondPressTurnsThePair) {
+  Fill(s.sTAssets, s.nTAssets, {"bike", "helmet"});
+  // Opening (1, 1) (1, 2); first press (2, 2) (1, 2); second press (1, 2) (2, 2) (2, 1).
+  Script({0.0, 0.0, 0.0, 0.5, 0.5, 0.5, 0.0, 0.5, 0.0, 0.5, 0.5, 0.5, 0.5, 0.0});
+  ASSERT_TRUE(DrawOpeningPair(s, platform, Pairing::TangibleTangible));
+  EXPECT_EQ(PairText(s, Pairing::TangibleTangible), QStringLiteral("bike\rhelmet"));
+  DrawNextPair(s, platform, Pairing::TangibleTangible);
+  EXPECT_EQ(PairText(s, Pairing::TangibleTangible), QStringLiteral("bike\rhelmet")) << "opening pair again";
+  DrawNextPair(s, platform, Pairing::TangibleTangible);
+  EXPECT_EQ(PairText(s, Pairing::TangibleTangible), QStringLiteral("helmet\rbike"));
+}
+
+TEST_F(RandomDrawsTest, TooFewAssetsDrawNothingOrStopAtTheFirstAttempt) {
+  Fill(s.sTAssets, s.nTAssets, {"bike"});
+  Fill(s.sIAssets, s.nIAssets, {"speed", "trust", "fun"});
+  s.nPairA = 7;
+  EXPECT_FALSE(DrawOpeningPair(s, platform, Pairing::TangibleIntangible));
+  EXPECT_FALSE(DrawNextPair(s, platform, Pairing::TangibleTangible));
+  EXPECT_EQ(s.nPairA, 7);
+  s.nPairPrevA = 1;
+  s.nPairPrevB = 2;
+  Script({0.0, 0.5});
+  EXPECT_TRUE(DrawNextPair(s, platform, Pairing::TangibleIntangible));
+  EXPECT_EQ(PairText(s, Pairing::TangibleIntangible), QStringLiteral("bike\rtrust"));
+  EXPECT_EQ(s.nPairPrevB, 2) << "not remembered";
+}
+
+}  // namespace
+}  // namespace quillane

@@ -1,0 +1,93 @@
+// AutoSuggest and a random pairing, opened from the main window.
+#include <QLabel>
+#include <QLineEdit>
+
+#include "../app/MainWindowFixture.h"
+#include "app/widgets/HelpContexts.h"
+
+namespace quillane::test {
+namespace {
+
+class SuggestPagesTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    StartNewSession();
+    program.session.sGoal = QStringLiteral("Sell more bikes");
+    PressMenu(Menu::kIdeas);
+  }
+  static QString LabelText(QDialog& d, const char* name) {
+    return Find<QLabel>(&d, QLatin1String(name))->text();
+  }
+  static void Click(QDialog& d, const char* name) {
+    QTest::mouseClick(Find<QPushButton>(&d, QLatin1String(name)), Qt::LeftButton);
+  }
+};
+
+TEST_F(SuggestPagesTest, AutoSuggestDrawsFromTheShippedWordsAndTakesIdeas) {
+  const Session& s = program.session;
+  platform.randoms = {0.0, 0.0};
+  platform.OnNextDialog([&](QDialog& d) {
+    EXPECT_EQ(Find<QGroupBox>(&d, QStringLiteral("fraIdeasWarmingUp"))->title(),
+              QStringLiteral("AutoSuggest"));
+    EXPECT_TRUE(LabelText(d, "lblIdeasWarmingUp(0)").contains(QStringLiteral("take ik too")));
+    EXPECT_EQ(LabelText(d, "lblIdeasWarmingUpGoal"), QStringLiteral("Sell more bikes"));
+    EXPECT_EQ(HelpContextOf(&d), 5200);
+    EXPECT_EQ(LabelText(d, "lblIdeasWarmingUpRnd"), s.sActions[1] + u' ' + s.sObjects[1]);
+    platform.randoms = {0.9999, 0.9999};
+    Click(d, "cmdIdeasWarmingUp");
+    EXPECT_EQ(LabelText(d, "lblIdeasWarmingUpRnd"), s.sActions[static_cast<std::size_t>(s.nActions)] + u' ' +
+                                                        s.sObjects[static_cast<std::size_t>(s.nObjects)]);
+    auto* box = Find<QLineEdit>(&d, QStringLiteral("txtAddIdeas(0)"));
+    EXPECT_TRUE(box->hasFocus());
+    QTest::keyClicks(box, QStringLiteral("Rent out bikes by the hour"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_TRUE(box->text().isEmpty());
+    Click(d, "cmdOk");
+  });
+  PressCommand(Cmd::kAutoSuggest);
+  EXPECT_EQ(s.nIdeas, 1);
+  EXPECT_EQ(s.sIdeas[1], QStringLiteral("Rent out bikes by the hour"));
+  EXPECT_TRUE(program.progress.done(7));
+}
+
+TEST_F(SuggestPagesTest, AutoSuggestWithoutItsWordFileShowsOnlyTheMessage) {
+  QTemporaryDir emptyFolder;
+  program.session.sAppPath = emptyFolder.path();
+  platform.AnswerNext(kAnswerOk);
+  PressCommand(Cmd::kAutoSuggest);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("File not found: QUILLANE.DTA"));
+  EXPECT_TRUE(platform.dialogsShown.isEmpty());
+  EXPECT_FALSE(program.session.bCancel);
+}
+
+TEST_F(SuggestPagesTest, TangiblePairingShowsTwoAssetsOnTwoLinesAndDrawsAnew) {
+  Session& s = program.session;
+  s.sTAssets[1] = QStringLiteral("bike");
+  s.sTAssets[2] = QStringLiteral("helmet");
+  s.nTAssets = 2;
+  program.commands.EnableButton(Cmd::kPairTT, true);
+  platform.randoms = {0.0, 0.0, 0.0, 0.5};
+  platform.OnNextDialog([&](QDialog& d) {
+    EXPECT_EQ(Find<QGroupBox>(&d, QStringLiteral("fraIdeasPairTT"))->title(),
+              QStringLiteral("Pair Tangibles"));
+    EXPECT_EQ(
+        LabelText(d, "lblIdeasPairTT(0)"),
+        QStringLiteral("Below, you see a randomly produced pair of the Tangible Assets you entered before."));
+    EXPECT_EQ(LabelText(d, "lblIdeasPairTTGoal"), QStringLiteral("Sell more bikes"));
+    EXPECT_EQ(LabelText(d, "lblIdeasPairTTRnd"), QStringLiteral("bike\nhelmet"));
+    auto* box = Find<QLineEdit>(&d, QStringLiteral("txtAddIdeas(2)"));
+    EXPECT_TRUE(box->hasFocus());
+    platform.randoms = {0.5, 0.0};
+    Click(d, "cmdIdeasPairTT");
+    EXPECT_EQ(LabelText(d, "lblIdeasPairTTRnd"), QStringLiteral("helmet\nbike"));
+    EXPECT_TRUE(box->hasFocus());
+    Click(d, "cmdOk");
+  });
+  PressCommand(Cmd::kPairTT);
+  EXPECT_TRUE(program.progress.done(9));
+}
+
+}  // namespace
+}  // namespace quillane::test

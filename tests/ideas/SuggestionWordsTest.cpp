@@ -1,0 +1,150 @@
+// Reading the AutoSuggest word file.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/Program.h"
+#include "ideas/SuggestionWords.h"
+#include "session/Constants.h"
+#include "support/ScriptedPlatform.h"
+
+namespace quillane {
+namespace {
+
+class SuggestionWordsTest : public ::testing::Test {
+ protected:
+  test::ScriptedPlatform platform;
+  Program program{platform};
+  Session& s = program.session;
+  QTemporaryDir folder;
+
+  static bool Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+  }
+  void Load(const QByteArray& bytes) {
+    LoadConstants(s, folder.path());
+    ASSERT_TRUE(Write(QDir(folder.path()).filePath(s.sDataName), bytes));
+    LoadSuggestionWords(program);
+  }
+  static QStringList Words(const TextList<kMaxWords>& list, int count) {
+    return QStringList(list.begin() + 1, list.begin() + 1 + count);
+  }
+};
+
+TEST_F(SuggestionWordsTest, ReadsItemsAsTheFileGrammarSays) {
+  QByteArray tooMany = "[Actions]\r\n";
+  QStringList first71;
+  for (int i = 1; i <= 80; ++i) {
+    tooMany += "a" + QByteArray::number(i) + "\r\n";
+    if (i <= kMaxWords) first71 << QStringLiteral("a%1").arg(i);
+  }
+  const struct {
+    const char* what;
+    QByteArray file;
+    QStringList actions, objects;
+  } cases[] = {
+      {"headers in any case, objects first",
+       "[objects]\r\nthe door\r\n[ACTIONS]\r\nPaint\r\nSand\r\n",
+       {"Paint", "Sand"},
+       {"the door"}},
+      {"commas split, quotes keep commas, blanks in front dropped, blanks within kept",
+       "[Actions]\r\nPaint, Sand\r\n\"Cut, then glue\"\r\n   Turn over\r\n[Objects]\r\nthe door\r\n",
+       {"Paint", "Sand", "Cut, then glue", "Turn over"},
+       {"the door"}},
+      {"empty items skipped, also a run of them at the end",
+       "[Actions]\r\n\r\n,,Paint,\r\n[Objects]\r\nthe door\r\n\r\n , \r\n\r\n",
+       {"Paint"},
+       {"the door"}},
+      {"items before the first header ignored; a repeated header restarts at slot 1",
+       "Words, as you like them\r\n[Actions]\r\nA1\r\nA2\r\n[Objects]\r\nO1\r\n[actions]\r\nB1",
+       {"B1"},
+       {"O1"}},
+      {"an unclosed quote ends with its line; text after a closing quote is dropped",
+       "[Actions]\n\"Open, wide\n\"Cut\" up, Fold\n[Objects]\nthe door",
+       {"Open, wide", "Cut", "Fold"},
+       {"the door"}},
+      {"Windows-1252 and bytes that are not text",
+       QByteArray("[Actions]\r\nR\xe9sum\xe9\r\n[Objects]\r\nx") + '\0' + "\x81y\r\n",
+       {"Résumé"},
+       {QStringLiteral("x") + QChar(0) + QChar(0x81) + u'y'}},
+      {"a section keeps its first 71 words and reading goes on",
+       tooMany + "[Objects]\r\nthe door",
+       first71,
+       {"the door"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    s.nActions = s.nObjects = 0;
+    s.bChanged = false;
+    Load(c.file);
+    EXPECT_FALSE(s.bCancel);
+    EXPECT_EQ(Words(s.sActions, s.nActions), c.actions);
+    EXPECT_EQ(Words(s.sObjects, s.nObjects), c.objects);
+    EXPECT_TRUE(s.bChanged);
+  }
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SuggestionWordsTest, AHeaderWithoutWordsKeepsTheCountOfTheLastReading) {
+  Load("[Actions]\r\nPaint\r\nSand\r\n[Objects]\r\nthe door\r\nthe roof\r\n");
+  Load("[Objects]\r\n[Actions]\r\nCut\r\n");
+  EXPECT_FALSE(s.bCancel);
+  EXPECT_EQ(Words(s.sActions, s.nActions), QStringList{"Cut"});
+  EXPECT_EQ(s.sActions[2], QStringLiteral("Sand")) << "slots past the count are not cleared";
+  EXPECT_EQ(Words(s.sObjects, s.nObjects), (QStringList{"the door", "the roof"}));
+}
+
+TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
+  const struct {
+    QByteArray file;  // "-" for no file, "/" for a folder in its place
+    QString message;
+  } cases[] = {
+      {"-", QStringLiteral("File not found: QUILLANE.DTA")},
+      {"/", QStringLiteral("File not found: QUILLANE.DTA")},
+      {"[Actions]\r\n[Objects]\r\nthe door\r\n", QStringLiteral("No Actions found in: QUILLANE.DTA")},
+      {"words, before, any header\r\n[Actions]\r\nPaint\r\n",
+       QStringLiteral("No Objects found in: QUILLANE.DTA")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message.toStdString());
+    QTemporaryDir programFolder;
+    LoadConstants(s, programFolder.path());
+    const QString path = QDir(programFolder.path()).filePath(s.sDataName);
+    bool ready = true;
+    if (c.file == "/") {
+      ready = QDir().mkdir(path);
+    } else if (c.file != "-") {
+      ready = Write(path, c.file);
+    }
+    ASSERT_TRUE(ready);
+    s.nActions = s.nObjects = 0;
+    s.bCancel = s.bChanged = false;
+    platform.messages.clear();
+    platform.AnswerNext(kAnswerOk);
+    LoadSuggestionWords(program);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, c.message);
+    EXPECT_EQ(platform.messages[0].flags, MsgFlags::kOkOnly);
+    EXPECT_EQ(platform.messages[0].title, s.sTitle);
+    EXPECT_TRUE(s.bCancel);
+    EXPECT_FALSE(s.bChanged);
+  }
+  EXPECT_EQ(s.nActions, 1) << "the words read stay in the session";
+}
+
+TEST_F(SuggestionWordsTest, TheShippedWordFileFillsBothListsWithinTheirCapacity) {
+  LoadConstants(s, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
+  LoadSuggestionWords(program);
+  EXPECT_FALSE(s.bCancel);
+  EXPECT_TRUE(s.nActions >= 1 && s.nActions <= kMaxWords) << s.nActions;
+  EXPECT_TRUE(s.nObjects >= 1 && s.nObjects <= kMaxWords) << s.nObjects;
+  for (const QString& word : Words(s.sActions, s.nActions) + Words(s.sObjects, s.nObjects)) {
+    EXPECT_TRUE(word == word.trimmed() && !word.startsWith(u'[')) << word.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace quillane

@@ -544,6 +544,13 @@ const TextEntry kTextTable[] = {
     {3201, "Relative importance"},
     {3202, "Your rated Criteria"},
     {3203, "Each criterion with its weight and a bar of one cell per half point"},
+    {3400, "Changing broken line"},
+    {3401, "Unbroken line"},
+    {3402, "Broken line"},
+    {3403, "Changing unbroken line"},
+    {3404, "Cast hexagram"},
+    {3405, "Changed hexagram"},
+    {3406, "Changes into"},
 };
 
 const std::size_t kTextTableSize = sizeof(kTextTable) / sizeof(kTextTable[0]);

@@ -16,6 +16,7 @@
 #include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/AssetPage.h"
+#include "ideas/widgets/IChingPage.h"
 #include "ideas/widgets/IdeaMeter.h"
 #include "ideas/widgets/StepPages.h"
 #include "ideas/widgets/frmView.h"
@@ -75,6 +76,7 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
     switch (page.mode) {
       case kTAssets: tangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Tangible); break;
       case kIAssets: intangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Intangible); break;
+      case kIChing: iching_ = std::make_unique<IChingPage>(program, frame, entryRow); break;
       case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
       case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
       case kEvaluation: evaluation_ = std::make_unique<EvaluationPage>(frame); break;
@@ -90,6 +92,11 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
   cluster_->txtClusterUnif->installEventFilter(this);
   connect(evaluation_->cmdIdeasEvaluation, &QPushButton::clicked, this, [this] {
     if (!evaluation_->cmdIdeasEvaluation_Click(this->program())) cmdOk_Click();
+  });
+  connect(iching_->cmdIdeasIChing, &QPushButton::clicked, this, [this] {
+    if (!iching_->cmdIdeasIChing_Click()) return;
+    cmdOk_->setEnabled(true);  // the consultation is complete
+    txtAddIdeas(4)->setFocus();
   });
   connect(mindStepping_->cmdIdeasMindstepping, &QPushButton::clicked, this,
           [this] { mindStepping_->cmdIdeasMindstepping_Click(this->program().session, txtAddIdeas(5)); });
@@ -153,6 +160,10 @@ void frmIdeas::Prepare(int mode) {
   switch (mode) {
     case kTAssets: tangibles_->Prepare(program()); break;
     case kIAssets: intangibles_->Prepare(program()); break;
+    case kIChing:
+      iching_->Prepare();
+      cmdOk_->setEnabled(false);  // until the sixth line is cast
+      break;
     case kMindStepping: mindStepping_->Prepare(s); break;
     case kClustering: cluster_->Prepare(s); break;
     case kEvaluation:
@@ -177,6 +188,7 @@ void frmIdeas::SetIdeasTexts() {
   for (QLineEdit* box : txtAddIdeas_) box->setAccessibleName(ShownText(217));
   tangibles_->SetTexts();
   intangibles_->SetTexts();
+  iching_->SetTexts();
   mindStepping_->SetTexts(program().session);
   cluster_->SetTexts(program().session);
   evaluation_->SetTexts(program());

@@ -18,6 +18,7 @@ struct EvaluationPage;
 struct EvaluationViewPage;
 struct ClusterPage;
 struct MindSteppingPage;
+class IChingPage;
 
 // The ideas dialog: one page (frame) per idea technique, the evaluation and
 // its results, with the idea meter beside the technique pages.
@@ -78,6 +79,7 @@ class frmIdeas : public FormDialog {
   IdeaMeter* panIdeasMeter_ = nullptr;
   std::unique_ptr<AssetPage> tangibles_;
   std::unique_ptr<AssetPage> intangibles_;
+  std::unique_ptr<IChingPage> iching_;
   std::unique_ptr<MindSteppingPage> mindStepping_;
   std::unique_ptr<ClusterPage> cluster_;
   std::unique_ptr<EvaluationPage> evaluation_;

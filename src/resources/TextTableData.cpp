@@ -555,6 +555,13 @@ const TextEntry kTextTable[] = {
     {3308, ". Here are the contents instead."},
     {3309, "Pages found"},
     {3310, "The help pages could not be found in this folder:"},
+    {3400, "Changing broken line"},
+    {3401, "Unbroken line"},
+    {3402, "Broken line"},
+    {3403, "Changing unbroken line"},
+    {3404, "Cast hexagram"},
+    {3405, "Changed hexagram"},
+    {3406, "Changes into"},
 };
 
 const std::size_t kTextTableSize = sizeof(kTextTable) / sizeof(kTextTable[0]);

@@ -93,6 +93,10 @@ void frmMain::RunCommand(int index) {
     case Cmd::kClustering:
       PickThenStep(index == Cmd::kMindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);
       break;
+    case Cmd::kIChing:
+      IdeasForm().frame(frmIdeas::kIChing)->show();
+      OpenIdeas(frmIdeas::kIChing);
+      break;
     case Cmd::kViewEditIdeas: ShowIdeaList(program_, this); break;
     case Cmd::kViewResults:
       IdeasForm().frame(frmIdeas::kEvaluationView)->show();

@@ -16,6 +16,7 @@
 #include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/AssetPage.h"
+#include "ideas/widgets/IChingPage.h"
 #include "ideas/widgets/IdeaMeter.h"
 #include "ideas/widgets/StepPages.h"
 #include "ideas/widgets/SuggestPages.h"
@@ -91,6 +92,7 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
         pairings_[static_cast<std::size_t>(page.mode - kPairTI)] =
             std::make_unique<PairingPage>(frame, entryRow, PairingOf(page.mode));
         break;
+      case kIChing: iching_ = std::make_unique<IChingPage>(program, frame, entryRow); break;
       case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
       case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
       case kEvaluation: evaluation_ = std::make_unique<EvaluationPage>(frame); break;
@@ -114,6 +116,11 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
       pairing(mode).cmdIdeasPair_Click(this->program(), txtAddIdeas(kPages[mode - 1].entryBox));
     });
   }
+  connect(iching_->cmdIdeasIChing, &QPushButton::clicked, this, [this] {
+    if (!iching_->cmdIdeasIChing_Click()) return;
+    cmdOk_->setEnabled(true);  // the consultation is complete
+    txtAddIdeas(4)->setFocus();
+  });
   connect(mindStepping_->cmdIdeasMindstepping, &QPushButton::clicked, this,
           [this] { mindStepping_->cmdIdeasMindstepping_Click(this->program().session, txtAddIdeas(5)); });
 
@@ -180,6 +187,10 @@ bool frmIdeas::Prepare(int mode) {
     case kPairTI:
     case kPairTT:
     case kPairII: pairing(mode).Prepare(program()); break;
+    case kIChing:
+      iching_->Prepare();
+      cmdOk_->setEnabled(false);  // until the sixth line is cast
+      break;
     case kMindStepping: mindStepping_->Prepare(s); break;
     case kClustering: cluster_->Prepare(s); break;
     case kEvaluation:
@@ -207,6 +218,7 @@ void frmIdeas::SetIdeasTexts() {
   intangibles_->SetTexts();
   suggest_->SetTexts();
   for (int mode : {kPairTI, kPairTT, kPairII}) pairing(mode).SetTexts();
+  iching_->SetTexts();
   mindStepping_->SetTexts(program().session);
   cluster_->SetTexts(program().session);
   evaluation_->SetTexts(program());

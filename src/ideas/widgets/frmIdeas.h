@@ -20,6 +20,7 @@ struct ClusterPage;
 struct MindSteppingPage;
 struct PairingPage;
 struct SuggestPage;
+class IChingPage;
 
 // The ideas dialog: one page (frame) per idea technique, the evaluation and
 // its results, with the idea meter beside the technique pages.
@@ -84,6 +85,7 @@ class frmIdeas : public FormDialog {
   std::unique_ptr<AssetPage> intangibles_;
   std::unique_ptr<SuggestPage> suggest_;
   std::array<std::unique_ptr<PairingPage>, 3> pairings_;  // modes kPairTI, kPairTT, kPairII
+  std::unique_ptr<IChingPage> iching_;
   std::unique_ptr<MindSteppingPage> mindStepping_;
   std::unique_ptr<ClusterPage> cluster_;
   std::unique_ptr<EvaluationPage> evaluation_;

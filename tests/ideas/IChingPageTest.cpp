@@ -1,0 +1,137 @@
+// The I Ching page of the ideas dialog, driven as a user drives it.
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "../app/MainWindowFixture.h"
+#include "ideas/widgets/frmIdeas.h"
+
+namespace quillane::test {
+namespace {
+
+constexpr QRgb kGround = 0xffc0c0c0;
+
+class IChingPageTest : public MainWindowTest {
+ protected:
+  // The draws that cast these line values, from the bottom line up.
+  void WillCast(std::initializer_list<int> values) {
+    for (int value : values) platform.randoms.push_back((value - 6) * 0.25 + 0.2);
+  }
+  static void Press(QDialog& d, int times = 1) {
+    for (int i = 0; i < times; ++i) {
+      QTest::mouseClick(Find<QPushButton>(&d, QStringLiteral("cmdIdeasIChing")), Qt::LeftButton);
+    }
+  }
+  static QString Caption(QDialog& d, const QString& name) { return Find<QLabel>(&d, name)->text(); }
+  static bool Visible(QDialog& d, const QString& name) { return Find(&d, name)->isVisibleTo(&d); }
+  static bool Ticking(QDialog& d, int line) {
+    return Find<QTimer>(&d, QStringLiteral("tmrIChing(%1)").arg(line))->isActive();
+  }
+  // The command is reachable only before a session begins.
+  void OpenFromCommand(const ScriptedPlatform::DialogScript& script) {
+    program.commands.EnableMenu(Menu::kIdeas, true);
+    program.commands.EnableFrame(Menu::kIdeas, true);
+    program.commands.EnableButton(Cmd::kIChing, true);
+    platform.OnNextDialog(script);
+    PressMenu(Menu::kIdeas);
+    PressCommand(Cmd::kIChing);
+  }
+};
+
+TEST_F(IChingPageTest, SixthPressShowsBothHexagramsAndOpensOk) {
+  program.session.sGoal = QStringLiteral("a quieter office");
+  WillCast({9, 8, 8, 8, 8, 8});
+  OpenFromCommand([&](QDialog& d) {
+    auto* ok = Find<QPushButton>(&d, QStringLiteral("cmdOk"));
+    auto* cast = Find<QPushButton>(&d, QStringLiteral("cmdIdeasIChing"));
+    EXPECT_EQ(Find<QGroupBox>(&d, QStringLiteral("fraIdeasIChing"))->title(), QStringLiteral("I Ching"));
+    EXPECT_EQ(Caption(d, QStringLiteral("lblIdeasIChingGoal")), QStringLiteral("a quieter office"));
+    EXPECT_EQ(cast->text(), QStringLiteral("Click here"));
+    EXPECT_TRUE(cast->hasFocus());
+    Press(d, 5);
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_TRUE(Caption(d, QStringLiteral("lblIdeasIChingNumber(0)")).isEmpty());
+    Press(d);
+    EXPECT_FALSE(cast->isEnabled());
+    EXPECT_TRUE(ok->isEnabled());
+    auto* entry = Find<QLineEdit>(&d, QStringLiteral("txtAddIdeas(4)"));
+    EXPECT_TRUE(entry->hasFocus());
+    EXPECT_EQ(Caption(d, QStringLiteral("lblIdeasIChingNumber(0)")), QStringLiteral("24\nTurning Point"));
+    EXPECT_EQ(Caption(d, QStringLiteral("lblIdeasIChingNumber(1)")), QStringLiteral("2\nReceive"));
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_EQ(Caption(d, QStringLiteral("lblIChingRowNo(%1)").arg(i)), QString::number(i + 1));
+      EXPECT_EQ(Caption(d, QStringLiteral("lblIChingLineNo(%1)").arg(i)), i == 0 ? "9" : "");
+      EXPECT_EQ(Ticking(d, i), i == 0);
+      EXPECT_EQ(Visible(d, QStringLiteral("picIChingLineLeeg(%1)").arg(i)), i != 0) << "only broken lines";
+      EXPECT_TRUE(Visible(d, QStringLiteral("picIChingLineLeeg2(%1)").arg(i))) << "line 1 changed to broken";
+    }
+    QTest::keyClicks(entry, QStringLiteral("turn the desks round"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QTest::mouseClick(ok, Qt::LeftButton);
+  });
+  EXPECT_TRUE(program.progress.done(11));
+  EXPECT_EQ(program.session.nIdeas, 1);
+  EXPECT_TRUE(program.session.bChanged);
+}
+
+TEST_F(IChingPageTest, CancelMidCastRecordsNoStepAndKeepsTheIdeas) {
+  WillCast({7, 7, 7});
+  OpenFromCommand([&](QDialog& d) {
+    Press(d, 3);
+    EXPECT_FALSE(Find<QPushButton>(&d, QStringLiteral("cmdOk"))->isEnabled());
+    EXPECT_FALSE(Ticking(d, 0) || Ticking(d, 1) || Ticking(d, 2)) << "unbroken lines stand still";
+    auto* entry = Find<QLineEdit>(&d, QStringLiteral("txtAddIdeas(4)"));
+    QTest::keyClicks(entry, QStringLiteral("plants on every desk"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QTest::mouseClick(Find<QPushButton>(&d, QStringLiteral("cmdCancel")), Qt::LeftButton);
+  });
+  EXPECT_FALSE(program.progress.done(11));
+  EXPECT_EQ(program.session.nIdeas, 1);
+}
+
+TEST_F(IChingPageTest, ChangingLineScrollsOneColumnPerTickUnderItsPatchAndStopsOnClose) {
+  frmIdeas dialog(program, window.get());
+  dialog.frame(frmIdeas::kIChing)->show();
+  WillCast({6, 7, 7, 7, 7, 7});
+  platform.OnNextDialog([&](QDialog& d) {
+    Press(d, 6);
+    EXPECT_EQ(Caption(d, QStringLiteral("lblIdeasIChingNumber(1)")), QStringLiteral("1\nCreative Power"));
+    EXPECT_FALSE(Visible(d, QStringLiteral("picIChingLineLeeg2(0)"))) << "6 changes to unbroken";
+    auto* timer = Find<QTimer>(&d, QStringLiteral("tmrIChing(0)"));
+    EXPECT_EQ(timer->interval(), 55);
+    const QImage strip = Find<QLabel>(&d, QStringLiteral("picIChingLineOrg(1)"))
+                             ->pixmap()
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    auto* box = Find(&d, QStringLiteral("picIChingHex1(0)"));
+    QImage previous;
+    int changedTicks = 0;
+    // Past column 20 the 40-pixel window runs over the 60-pixel strip's end.
+    for (int tick = 1; tick <= 30; ++tick) {
+      QMetaObject::invokeMethod(timer, "timeout");
+      const int x = program.session.nIChingScroll[0];
+      ASSERT_EQ(x, tick);
+      const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      int wrong = 0;
+      for (int column = 0; column < 40; ++column) {
+        const bool underPatch = column >= 16 && column < 26;
+        for (int row = 0; row < 10; ++row) {
+          const QRgb expected = underPatch ? kGround : strip.pixel((x + column) % 60, row);
+          wrong += shown.pixel(column, row) != expected;
+        }
+      }
+      EXPECT_EQ(wrong, 0) << "at scroll " << x;
+      changedTicks += shown != previous;
+      previous = shown;
+    }
+    EXPECT_GE(changedTicks, 25) << "the wave moves on almost every tick";
+    QTest::mouseClick(Find<QPushButton>(&d, QStringLiteral("cmdCancel")), Qt::LeftButton);
+  });
+  ShowIdeasDialog(program, dialog, frmIdeas::kIChing);
+  for (QTimer* timer : dialog.findChildren<QTimer*>())
+    EXPECT_FALSE(timer->isActive()) << timer->objectName().toStdString();
+  EXPECT_EQ(program.session.nIChingScroll[0], 30) << "the scroll is kept for the program's run";
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -60,7 +60,8 @@ void ScriptedPlatform::Sleep(qint64 ms) {
 }
 
 double ScriptedPlatform::Random() {
-  if (randoms.empty()) return 0.5;
+  // Unscripted draws follow a fixed sequence, so no-repeat rules always find a new value.
+  if (randoms.empty()) return unscripted.generateDouble();
   const double r = randoms.front();
   randoms.pop_front();
   return r;

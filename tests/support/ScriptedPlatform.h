@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -42,6 +43,7 @@ class ScriptedPlatform : public Platform {
   std::deque<std::optional<QString>> files;
   std::deque<DialogScript> dialogScripts;
   std::deque<double> randoms;
+  QRandomGenerator unscripted{20261206};
   double secondsSinceMidnight = 36000.0;
   QDate today = QDate(2026, 12, 3);
   qint64 monotonicMs = 0;

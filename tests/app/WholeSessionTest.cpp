@@ -1,0 +1,191 @@
+// One whole brainstorming session through the real main window, from New
+// Session to reopening the saved, protected workfile.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSlider>
+
+#include "MainWindowFixture.h"
+
+namespace quillane::test {
+namespace {
+
+// Everything a workfile keeps of a session.
+struct SavedContent {
+  QString goal;
+  QStringList criteria;
+  std::vector<Single> weights;
+  QStringList tangibles, intangibles, ideas;
+  bool password = false;
+  QString passwordText;
+
+  static SavedContent Of(const Session& s) {
+    SavedContent c;
+    c.goal = s.sGoal;
+    for (int i = 1; i <= s.nCriteria; ++i) {
+      c.criteria << s.sCriteria[std::size_t(i)];
+      c.weights.push_back(s.sngWeight[std::size_t(i)]);
+    }
+    for (int i = 1; i <= s.nTAssets; ++i) c.tangibles << s.sTAssets[std::size_t(i)];
+    for (int i = 1; i <= s.nIAssets; ++i) c.intangibles << s.sIAssets[std::size_t(i)];
+    for (int i = 1; i <= s.nIdeas; ++i) c.ideas << s.sIdeas[std::size_t(i)];
+    c.password = s.bPassword;
+    c.passwordText = s.sPassword;
+    return c;
+  }
+  bool operator==(const SavedContent&) const = default;
+};
+
+class WholeSessionTest : public MainWindowTest {
+ protected:
+  static void Click(QWidget* dialog, const char* name) {
+    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
+  }
+  static void Type(QWidget* dialog, const char* box, const QStringList& lines) {
+    auto* edit = Find<QLineEdit>(dialog, QLatin1String(box));
+    for (const QString& line : lines) {
+      QTest::keyClicks(edit, line);
+      QTest::keyClick(edit, Qt::Key_Return);
+    }
+  }
+  // Runs command `command` from `menu` with `script` driving the dialog it opens.
+  void Run(int menu, int command, const std::function<void(QDialog&)>& script) {
+    if (!window->frame(menu)->isVisible()) PressMenu(menu);
+    platform.OnNextDialog(script);
+    PressCommand(command);
+  }
+  // Picks the ideas at `rows` in the selection dialog, then runs `then`.
+  void Pick(const std::vector<int>& rows) {
+    platform.OnNextDialog([rows](QDialog& view) {
+      auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
+      for (int row : rows) list->item(row)->setSelected(true);
+      Click(&view, "cmdOk");
+    });
+  }
+  std::vector<int> LitSteps() {
+    std::vector<int> lit;
+    for (int i = 0; i < Progress::kSteps; ++i) {
+      if (program.progress.done(i)) lit.push_back(i);
+    }
+    return lit;
+  }
+};
+
+TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
+  program.session.sUserFirstName = QStringLiteral("Ada");
+  PressMenu(Menu::kStart);
+  PressCommand(Cmd::kNewSession);
+
+  Run(Menu::kStart, Cmd::kGoal, [](QDialog& d) { Type(&d, "txtGoal", {"Shorter queues at the counter"}); });
+
+  Run(Menu::kCriteria, Cmd::kCriteriaSet, [](QDialog& d) {
+    Type(&d, "txtCriteriaSet", {"Cheap", "Quick to start", "Staff like it", "Customers notice", "Lasting"});
+    Click(&d, "cmdOk");
+  });
+  Run(Menu::kCriteria, Cmd::kCriteriaRate, [](QDialog& d) {
+    auto* slider = Find<QSlider>(&d, QStringLiteral("sliCriteriaRate"));
+    for (int value : {8, 6, 7, 9, 3, 5, 7, 6, 8, 4}) {
+      slider->setValue(value);
+      Click(&d, "cmdCriteriaRate");
+    }
+  });
+  ASSERT_EQ(program.session.sngWeight[1], 9.0f);
+
+  Run(Menu::kIdeas, Cmd::kTAssets, [](QDialog& d) {
+    Type(&d, "txtIdeasTAssets", {"Second counter", "Ticket machine", "Waiting room"});
+    Click(&d, "cmdOk");
+  });
+  Run(Menu::kIdeas, Cmd::kIAssets, [](QDialog& d) {
+    Type(&d, "txtIdeasIAssets", {"Friendly staff", "Loyal customers"});
+    Click(&d, "cmdOk");
+  });
+  Run(Menu::kIdeas, Cmd::kAutoSuggest, [](QDialog& d) {
+    Type(&d, "txtAddIdeas(0)", {"Serve two queues from one counter", "Let customers order ahead"});
+    Click(&d, "cmdOk");
+  });
+  Run(Menu::kIdeas, Cmd::kPairTI, [](QDialog& d) {
+    Type(&d, "txtAddIdeas(1)", {"Staff greet the waiting room"});
+    Click(&d, "cmdOk");
+  });
+  Run(Menu::kIdeas, Cmd::kPairTT, [](QDialog& d) {
+    Type(&d, "txtAddIdeas(2)", {"Ticket machine in the waiting room"});
+    Click(&d, "cmdOk");
+  });
+  Run(Menu::kIdeas, Cmd::kPairII, [](QDialog& d) {
+    Type(&d, "txtAddIdeas(3)", {"Loyal customers skip the queue"});
+    Click(&d, "cmdOk");
+  });
+  Pick({0, 1});
+  Run(Menu::kIdeas, Cmd::kMindStepping, [](QDialog& d) {
+    Type(&d, "txtAddIdeas(5)", {"Two counters at rush hour", "Order by phone, pick up fast"});
+    Click(&d, "cmdIdeasMindstepping");
+    Click(&d, "cmdOk");
+  });
+  Pick({2, 3, 4});
+  platform.AnswerNext(kAnswerOk);  // the tenth idea is celebrated
+  Run(Menu::kIdeas, Cmd::kClustering, [](QDialog& d) {
+    Type(&d, "txtClusterUnif", {"Use idle space"});
+    Type(&d, "txtAddIdeas(6)",
+         {"Coffee corner while waiting", "Screens show the queue", "Chairs by the door",
+          "Music while you wait"});
+    Click(&d, "cmdOk");
+  });
+  ASSERT_EQ(program.session.nIdeas, 11);
+  ASSERT_EQ(platform.messages.back().text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
+
+  Run(Menu::kIdeas, Cmd::kViewEditIdeas, [&](QDialog& view) {
+    auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(9)).center());
+    platform.OnNextDialog([](QDialog& edit) {
+      auto* box = Find<QLineEdit>(&edit, QStringLiteral("txtAddIdea"));
+      box->selectAll();
+      QTest::keyClicks(box, QStringLiteral("Chairs and a newspaper by the door"));
+      Click(&edit, "cmdOk");
+    });
+    Click(&view, "cmdEdit");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(5)).center());
+    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(kAnswerYes);
+    Click(&view, "cmdDelete");
+    Click(&view, "cmdOk");
+  });
+  ASSERT_EQ(program.session.nIdeas, 10);
+
+  Pick({0, 3, 6, 9});
+  Run(Menu::kIdeas, Cmd::kEvaluate, [](QDialog& d) {
+    auto* slider = Find<QSlider>(&d, QStringLiteral("sliIdeasEvaluationRate"));
+    const int ratings[4][5] = {{6, 7, 5, 8, 6}, {9, 4, 6, 5, 7}, {3, 8, 9, 6, 5}, {7, 7, 7, 9, 8}};
+    for (const auto& idea : ratings) {
+      for (int value : idea) {
+        slider->setValue(value);
+        Click(&d, "cmdIdeasEvaluation");
+      }
+    }
+  });
+  ASSERT_EQ(program.session.sngResultB[1], 9.0f);
+  Run(Menu::kIdeas, Cmd::kViewResults, [](QDialog& d) { Click(&d, "cmdOk"); });
+
+  // Protect and save the session, then start afresh and open it again.
+  Run(Menu::kOptions, Cmd::kPassword, [](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
+  const QString workfile = folder.filePath(QStringLiteral("queues.qln"));
+  PressMenu(Menu::kSave);
+  platform.ChooseFile(workfile);
+  PressCommand(Cmd::kSaveAs);
+  EXPECT_EQ(LitSteps(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 19}));
+  const SavedContent saved = SavedContent::Of(program.session);
+  EXPECT_FALSE(program.session.bChanged);
+
+  PressMenu(Menu::kStart);
+  PressCommand(Cmd::kNewSession);
+  ASSERT_EQ(program.session.nIdeas, 0);
+  platform.ChooseFile(workfile);
+  platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"cOUNTER7"}); });
+  PressCommand(Cmd::kOpenSession);
+  EXPECT_TRUE(SavedContent::Of(program.session) == saved);
+  EXPECT_EQ(LitSteps(), std::vector<int>{0});
+  EXPECT_EQ(program.session.sPassword, QStringLiteral("COUNTER7"));
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -540,6 +540,8 @@ const TextEntry kTextTable[] = {
     {3101, "This session holds characters that a workfile cannot store. Please replace them and save again."},
     {3102, "txt"},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
+    {3250, "The pages were saved as a PDF:"},
+    {3251, "The Concise Report could not be printed."},
 };
 
 const std::size_t kTextTableSize = sizeof(kTextTable) / sizeof(kTextTable[0]);

@@ -22,7 +22,9 @@ class Platform;
 class Program {
  public:
   explicit Program(Platform& platform)
-      : platform(platform), sessionStore_(std::make_unique<Session>()), session(*sessionStore_) {}
+      : platform(platform), sessionStore_(std::make_unique<Session>()), session(*sessionStore_) {
+    QObject::connect(&status, &StatusLine::noticeEnded, [this] { ShowWorkfileName(); });
+  }
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -58,6 +60,9 @@ class Program {
   void MarkProgressStep(int step) { progress.MarkProgressStep(step); }
   void ShowWorkfileName() { quillane::ShowWorkfileName(status, session); }
   void ShowStatusMessage(int kind) { quillane::ShowStatusMessage(status, session, platform, kind); }
+  // Shows `text` where the workfile name stands, for ten seconds.
+  void ShowNotice(const QString& text) { status.ShowNotice(text, kNoticeMs); }
+  static constexpr int kNoticeMs = 10000;
 };
 
 }  // namespace quillane

@@ -6,6 +6,18 @@
 
 namespace quillane {
 
+StatusLine::StatusLine() {
+  noticeTimer_.setObjectName(QStringLiteral("tmrNotice"));
+  noticeTimer_.setParent(this);
+  noticeTimer_.setSingleShot(true);
+  connect(&noticeTimer_, &QTimer::timeout, this, &StatusLine::noticeEnded);
+}
+
+void StatusLine::ShowNotice(const QString& text, int ms) {
+  SetPanelText(text);
+  noticeTimer_.start(ms);
+}
+
 void StatusLine::SetPanelText(const QString& text) {
   if (panelText_ == text) return;
   panelText_ = text;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 namespace quillane {
 
@@ -14,11 +15,18 @@ class StatusLine : public QObject {
   Q_OBJECT
 
  public:
+  StatusLine();
+
   const QString& panelText() const { return panelText_; }
   int barValue() const { return barValue_; }
 
   void SetPanelText(const QString& text);
   void SetBarValue(int value);
+
+  // Shows `text` in panel 2 for `ms` milliseconds, then noticeEnded asks for
+  // the workfile name again.
+  void ShowNotice(const QString& text, int ms);
+  bool noticeShown() const { return noticeTimer_.isActive(); }
 
  signals:
   void panelTextChanged(const QString& text);
@@ -27,10 +35,12 @@ class StatusLine : public QObject {
   void barValueChanged(int value);
   // The whole window should be repainted now.
   void repaintRequested();
+  void noticeEnded();
 
  private:
   QString panelText_;
   int barValue_ = 0;
+  QTimer noticeTimer_;
 };
 
 // Busy messages, by the kind their callers pass.

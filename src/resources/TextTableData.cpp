@@ -526,7 +526,6 @@ const TextEntry kTextTable[] = {
     {2231, "View and/or Edit your Ideas"},
     {2232, "Your Ideas:"},
     // Texts this program adds: situations the original design never met.
-    {3000, "This command is not available in this version of Quillane."},
     {3001, "Quillane logo"},
     {3002, "Progress of the session"},
     {3003, "done"},
@@ -544,6 +543,8 @@ const TextEntry kTextTable[] = {
     {3201, "Relative importance"},
     {3202, "Your rated Criteria"},
     {3203, "Each criterion with its weight and a bar of one cell per half point"},
+    {3250, "The pages were saved as a PDF:"},
+    {3251, "The Concise Report could not be printed."},
     {3300, "Quillane Help"},
     {3301, "Back"},
     {3302, "Forward"},

@@ -87,7 +87,7 @@ PrintTarget ScriptedPlatform::OpenPrinter(const QString& jobName) {
 
 bool ScriptedPlatform::StartProgram(const QString& program, const QStringList& arguments) {
   programsStarted.emplace_back(program, arguments);
-  return true;
+  return programsStart;
 }
 
 bool ScriptedPlatform::OpenWithDesktop(const QString& path) {

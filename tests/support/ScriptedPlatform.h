@@ -50,7 +50,8 @@ class ScriptedPlatform : public Platform {
   bool singleInstanceFree = true;
   QRect screen = QRect(0, 0, 1280, 800);
   UserName user = {QStringLiteral("Ada Lovelace"), QStringLiteral("ada")};
-  QString printFolder;  // where printed pages go; a temporary folder by default
+  QString printFolder;        // where printed pages go; a temporary folder by default
+  bool programsStart = true;  // whether StartProgram finds the program
 
   // Records.
   std::vector<Message> messages;

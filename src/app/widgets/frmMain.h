@@ -66,7 +66,6 @@ class frmMain : public QMainWindow {
 
   // Commands.
   void RunCommand(int index);
-  void NotAvailable();
   void SaveCommand(int mode);
   void ToggleHelpAtStartup();
   void CheckAndEvaluate();

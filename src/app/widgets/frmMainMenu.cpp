@@ -13,12 +13,16 @@
 #include "ideas/widgets/frmIdeas.h"
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
+#include "reports/ConciseReport.h"
+#include "reports/PlanFile.h"
+#include "reports/SessionReport.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
 #include "session/NewSession.h"
 #include "session/UnsavedChanges.h"
 #include "session/Workfile.h"
 #include "settings/Settings.h"
+#include "settings/widgets/frmLanguage.h"
 #include "settings/widgets/frmPassword.h"
 #include "settings/widgets/frmPreferences.h"
 
@@ -107,14 +111,19 @@ void frmMain::RunCommand(int index) {
     case Cmd::kHelpAtStartup: ToggleHelpAtStartup(); break;
     case Cmd::kPrintConcise:
       if (program_.MessageBox(Text(532), MsgFlags::kYesNo + MsgFlags::kExclamation) == kAnswerYes) {
-        NotAvailable();
+        PrintConciseReport(program_);
       }
       break;
+    case Cmd::kMakeReport: WriteReport(program_); break;
+    case Cmd::kViewReport: ViewReport(program_); break;
+    case Cmd::kMakePlan: WritePlan(program_); break;
+    case Cmd::kElaboratePlan: ElaboratePlan(program_); break;
+    case Cmd::kSetLanguage: ShowLanguageDialog(program_, this); break;
     case Cmd::kPassword: SetPasswordCommand(program_, this); break;
     case Cmd::kPreferences: ShowPreferencesDialog(program_, this); break;
     case Cmd::kHowToUse: ShowHelpContents(program_); break;
     case Cmd::kAbout: ShowAboutBox(program_, this, imgQuillaneLogo_->pixmap()); break;
-    default: NotAvailable(); break;
+    default: break;  // 4, 5 and 7 name no command
   }
 }
 
@@ -177,10 +186,6 @@ void frmMain::ToggleHelpAtStartup() {
 void frmMain::SaveCommand(int mode) {
   SaveWorkfile(program_, mode);
   autoBackup_->RunPendingCheck();
-}
-
-void frmMain::NotAvailable() {
-  program_.MessageBox(Text(3000), MsgFlags::kOkOnly + MsgFlags::kInformation);
 }
 
 void frmMain::ExitRoutine() {

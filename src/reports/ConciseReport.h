@@ -1,0 +1,19 @@
+#pragma once
+
+namespace quillane {
+
+class LineWriter;
+class Program;
+struct Session;
+
+// The lines of the concise report: goal, weighted criteria and the ranked
+// evaluated ideas, under the headings of the current language. The dates
+// must have been made.
+void WriteConciseLines(Session& session, LineWriter& out);
+
+// Print Concise Report: prints the concise report as one job on the default
+// printer and lights its step. A system without a printer gets a PDF, named
+// in the status bar for a while; no printing problem is ever a message box.
+void PrintConciseReport(Program& program);
+
+}  // namespace quillane

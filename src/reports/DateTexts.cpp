@@ -1,0 +1,39 @@
+#include "reports/DateTexts.h"
+
+#include "resources/Texts.h"
+#include "session/Session.h"
+
+namespace quillane {
+
+namespace {
+
+// The twelve month names of each heading language follow these numbers.
+constexpr int kMonthNamesBefore[] = {0, 449, 461, 473, 485};
+
+}  // namespace
+
+void MonthNameFor(Session& session, const QString& month, int language) {
+  if (language < 1 || language > 4 || month.size() != 2) return;
+  if (!month.at(0).isDigit() || !month.at(1).isDigit()) return;
+  const int number = month.toInt();
+  if (number < 1 || number > 12) return;
+  session.sMonthName = Text(kMonthNamesBefore[language] + number);
+}
+
+void MakeDateTexts(Session& session, const QDate& today) {
+  if (!today.isValid()) return;
+  const QString date = today.toString(QStringLiteral("MM-dd-yyyy"));
+  QString day = date.mid(3, 2);
+  if (day.toInt() < 10) day = day.mid(1);
+  session.sDateWork = day;
+  MonthNameFor(session, date.left(2), session.nLanguage);
+  const QString year = date.right(4);
+  const QString& month = session.sMonthName;
+
+  session.sLangDate[1] = month + QLatin1Char(' ') + day + QStringLiteral(", ") + year;
+  session.sLangDate[2] = day + QStringLiteral(". ") + month + QLatin1Char(' ') + year;
+  session.sLangDate[3] = day + QLatin1Char(' ') + month + QLatin1Char(' ') + year;
+  session.sLangDate[4] = day + QLatin1Char(' ') + month + QLatin1Char(' ') + year;
+}
+
+}  // namespace quillane

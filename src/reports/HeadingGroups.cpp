@@ -1,0 +1,79 @@
+#include "reports/HeadingGroups.h"
+
+#include <span>
+
+#include "resources/Texts.h"
+#include "session/Session.h"
+
+namespace quillane {
+
+namespace {
+
+// The first text of a section's group of four, and of its group of columns
+// (0 where the section has none).
+struct Group {
+  int first;
+  int columns;
+};
+
+// Indexed by section; section 0 is the file proposal where there is one.
+constexpr Group kReportGroups[] = {{0, 0},     {753, 0}, {757, 0}, {761, 0}, {765, 0}, {769, 0}, {773, 0},
+                                   {777, 781}, {785, 0}, {789, 0}, {793, 0}, {797, 0}, {801, 0}, {805, 809}};
+constexpr Group kPlanGroups[] = {{0, 0}, {853, 0}, {857, 0}, {861, 0}, {865, 0}};
+constexpr Group kConciseGroups[] = {{0, 0},   {700, 0},   {704, 0}, {708, 0}, {712, 0},  {716, 0},
+                                    {720, 0}, {724, 728}, {732, 0}, {736, 0}, {740, 744}};
+
+void LoadGroup(Session& session, std::span<const Group> groups, int section) {
+  if (section < 1 || section >= static_cast<int>(groups.size())) return;
+  const Group& group = groups[static_cast<std::size_t>(section)];
+  for (int language = 1; language <= 4; ++language) {
+    session.sLangText[static_cast<std::size_t>(language)] = Text(group.first + language - 1);
+    if (group.columns != 0) {
+      session.nLangValue[static_cast<std::size_t>(language)] =
+          static_cast<Integer>(Text(group.columns + language - 1).toInt());
+    }
+  }
+}
+
+void SetProposal(Session& session, int firstText) {
+  session.sFileName = Text(firstText);
+  session.sFilterName = Text(firstText + 1);
+  session.sFilterExt = Text(firstText + 2);
+}
+
+}  // namespace
+
+void ReportText(Session& session, int section) {
+  if (section == ReportSection::kProposal) {
+    SetProposal(session, 750);
+    return;
+  }
+  LoadGroup(session, kReportGroups, section);
+}
+
+void PlanText(Session& session, int section) {
+  if (section == PlanSection::kProposal) {
+    SetProposal(session, 850);
+    return;
+  }
+  LoadGroup(session, kPlanGroups, section);
+}
+
+void ConciseText(Session& session, int section) {
+  LoadGroup(session, kConciseGroups, section);
+}
+
+int HeadingLanguage(const Session& session) {
+  return session.nLanguage >= 1 && session.nLanguage <= 4 ? session.nLanguage : 1;
+}
+
+QString Heading(Session& session, LoadSection load, int section) {
+  load(session, section);
+  return session.sLangText[static_cast<std::size_t>(HeadingLanguage(session))];
+}
+
+int HeadingColumn(const Session& session) {
+  return session.nLangValue[static_cast<std::size_t>(HeadingLanguage(session))];
+}
+
+}  // namespace quillane

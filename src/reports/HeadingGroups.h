@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+namespace quillane {
+
+struct Session;
+
+// The heading groups of the three outputs. Each call loads the four texts of
+// one section into `sLangText(1..4)` (English, German, French, Dutch) and,
+// for the sections of a two-column heading, the column where the right-hand
+// heading starts into `nLangValue(1..4)`. Section 0 of the report and the
+// plan sets the file dialog's proposal instead. Unknown sections change nothing.
+void ReportText(Session& session, int section);
+void PlanText(Session& session, int section);
+void ConciseText(Session& session, int section);
+
+// The heading language the writers use: `nLanguage`, or English when it
+// holds no language.
+int HeadingLanguage(const Session& session);
+
+// Loads `section` with `load` and gives its heading in the writers' language.
+using LoadSection = void (*)(Session&, int);
+QString Heading(Session& session, LoadSection load, int section);
+// The column of the right-hand heading last loaded, in that language.
+int HeadingColumn(const Session& session);
+
+// Section numbers, as the writers name them.
+namespace ReportSection {
+inline constexpr int kProposal = 0;
+inline constexpr int kTitle = 1;
+inline constexpr int kGoal = 4;
+inline constexpr int kCriteria = 5;
+inline constexpr int kCriterion = 6;
+inline constexpr int kWeight = 7;
+inline constexpr int kTangibles = 8;
+inline constexpr int kIntangibles = 9;
+inline constexpr int kAllIdeas = 10;
+inline constexpr int kBestIdeas = 11;
+inline constexpr int kIdea = 12;
+inline constexpr int kRating = 13;
+}  // namespace ReportSection
+
+namespace PlanSection {
+inline constexpr int kProposal = 0;
+inline constexpr int kTitle = 1;
+inline constexpr int kGoal = 2;
+inline constexpr int kBestIdea = 3;
+inline constexpr int kAdvantages = 4;
+}  // namespace PlanSection
+
+namespace ConciseSection {
+inline constexpr int kTitle = 1;
+inline constexpr int kGoal = 4;
+inline constexpr int kCriteria = 5;
+inline constexpr int kCriterion = 6;
+inline constexpr int kWeight = 7;
+inline constexpr int kBestIdeas = 8;
+inline constexpr int kIdea = 9;
+inline constexpr int kRating = 10;
+}  // namespace ConciseSection
+
+}  // namespace quillane

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace quillane {
+
+class LineWriter;
+class Program;
+struct Session;
+
+// The lines of the plan file: goal, the three best ideas and the criteria as
+// advantages, under the headings of the current language. The dates must
+// have been made.
+void WritePlanLines(Session& session, LineWriter& out);
+
+// Make Basic Plan: asks for the file and writes the plan into it.
+void WritePlan(Program& program);
+
+// Elaborate on Basic Plan: opens the last plan in the viewer/editor, or with
+// the desktop's application when the viewer cannot be started; nothing
+// happens while there is no plan file.
+void ElaboratePlan(Program& program);
+
+}  // namespace quillane

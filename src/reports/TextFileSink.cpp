@@ -1,0 +1,21 @@
+#include "reports/TextFileSink.h"
+
+#include "session/CodePage.h"
+#include "session/SafeFileWrite.h"
+
+namespace quillane {
+
+void TextFileSink::WriteLine(const ReportLine& line) {
+  text_ += line.Text();
+  text_ += QStringLiteral("\r\n");
+}
+
+QByteArray TextFileSink::Bytes() const {
+  return EncodeCodePage(text_);
+}
+
+bool TextFileSink::Save(const QString& path) const {
+  return WriteFileSafely(path, Bytes());
+}
+
+}  // namespace quillane

@@ -1,0 +1,68 @@
+#include "settings/widgets/frmLanguage.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
+
+namespace quillane {
+
+namespace {
+
+constexpr int kFirstLanguageName = 622;  // English, Deutsch, Français, Nederlands
+constexpr int kLanguages = 4;
+
+}  // namespace
+
+frmLanguage::frmLanguage(Program& program, QWidget* parent)
+    : FormDialog(program, parent, QStringLiteral("frmLanguage")) {
+  fraLanguage_ = new QGroupBox(Text(621), this);
+  fraLanguage_->setObjectName(QStringLiteral("fraLanguage"));
+  cboLanguage_ = new QComboBox(fraLanguage_);
+  cboLanguage_->setObjectName(QStringLiteral("cboLanguage"));
+  cboLanguage_->setAccessibleName(ShownText(621));
+  for (int i = 0; i < kLanguages; ++i) cboLanguage_->addItem(Text(kFirstLanguageName + i));
+  auto* frameLayout = new QVBoxLayout(fraLanguage_);
+  frameLayout->addWidget(cboLanguage_);
+
+  cmdOk_ = new QPushButton(Text(120), this);
+  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+  cmdCancel_ = new QPushButton(Text(121), this);
+  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(cmdOk_);
+  buttons->addWidget(cmdCancel_);
+  buttons->addStretch();
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(fraLanguage_, 1);
+  layout->addLayout(buttons);
+  setWindowTitle(ShownText(620));
+
+  Session& s = program.session;
+  if (s.nLanguage < 1 || s.nLanguage > kLanguages) s.nLanguage = 1;
+  cboLanguage_->setCurrentIndex(s.nLanguage - 1);
+
+  connect(cmdOk_, &QPushButton::clicked, this, &frmLanguage::cmdOk_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, &frmLanguage::cmdCancel_Click);
+}
+
+void frmLanguage::cmdOk_Click() {
+  Session& s = program().session;
+  s.nLanguage = static_cast<Integer>(cboLanguage_->currentIndex() + 1);
+  // Even an unchanged choice counts as a change of the session.
+  s.bChanged = true;
+  Unload(QDialog::Accepted);
+}
+
+void ShowLanguageDialog(Program& program, QWidget* parent) {
+  frmLanguage dialog(program, parent);
+  program.platform.ShowModal(dialog);
+}
+
+}  // namespace quillane

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/Program.h"
+#include "reports/LineWriter.h"
+#include "session/Constants.h"
+#include "support/ScriptedPlatform.h"
+
+namespace quillane::test {
+
+// Keeps every line the writers hand over, with its items and columns.
+struct RecordingSink : LineSink {
+  void WriteLine(const ReportLine& line) override { lines.push_back(line); }
+  std::vector<ReportLine> lines;
+};
+
+inline QByteArray Blanks(int count) {
+  return QByteArray(count, ' ');
+}
+
+// The user's decimal separator, as the numbers of every output use it.
+inline QByteArray DecimalPoint() {
+  return QLocale::system().decimalPoint().toLatin1();
+}
+
+// A small finished session on 3 December 2026: two rated criteria, no
+// tangible assets, three ideas of which two were evaluated.
+class ReportTest : public ::testing::Test {
+ protected:
+  ReportTest() : program(platform), s(program.session) {
+    LoadConstants(s, folder.path());
+    platform.printFolder = folder.path();
+    platform.today = QDate(2026, 12, 3);
+    s.nLanguage = 1;
+    s.sTextEditor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
+    s.sGoal = QStringLiteral("Faster delivery");
+    Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed"});
+    s.sngWeight[1] = 9.0f;
+    s.sngWeight[2] = 4.5f;
+    Fill(s.sIAssets, s.nIAssets, {"Goodwill"});
+    Fill(s.sIdeas, s.nIdeas, {"Drones", "Night shifts", "Bikes"});
+    Fill(s.sEvalIdeas, s.nEvalIdeas, {"Bikes", "Drones"});
+    s.sngResultB[1] = 9.0f;
+    s.sngResultB[2] = 0.5f;
+    s.sEvalIdeas[3] = QStringLiteral("Stale");  // beyond the count: never read
+  }
+
+  template <typename List>
+  static void Fill(List& list, Integer& count, std::initializer_list<const char*> texts) {
+    count = 0;
+    for (const char* text : texts) list[static_cast<std::size_t>(++count)] = QString::fromUtf8(text);
+  }
+
+  QString PathOf(const QString& name) const { return folder.filePath(name); }
+  static QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+  }
+
+  QTemporaryDir folder;
+  ScriptedPlatform platform;
+  Program program;
+  Session& s;
+};
+
+}  // namespace quillane::test

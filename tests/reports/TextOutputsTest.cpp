@@ -1,0 +1,156 @@
+// The report and plan files: their bytes in two languages, and the flows of
+// Make/Save Report, View Report, Make Basic Plan and Elaborate.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "reports/PlanFile.h"
+#include "reports/ReportFixture.h"
+#include "reports/SessionReport.h"
+#include "resources/Texts.h"
+
+namespace quillane::test {
+namespace {
+
+struct ReportHeadings {
+  QByteArray title, goal, criteria, criterion, weight, tangibles, intangibles, allIdeas, best, idea, rating;
+  int weightColumn, ratingColumn;
+};
+
+QByteArray At(const QByteArray& left, int column, const QByteArray& right) {
+  return left + Blanks(column - 1 - static_cast<int>(left.size())) + right;
+}
+
+QByteArray ExpectedReport(const ReportHeadings& h) {
+  const QByteArray end = "\r\n";
+  return end + h.title + end + end + end + end + h.goal + end + "Faster delivery" + end + end + end +
+         h.criteria + end + end + At(h.criterion, h.weightColumn, h.weight) + end + "Cost" + Blanks(42) +
+         " 9 " + end + "Speed" + Blanks(41) + " 4" + DecimalPoint() + "5 " + end + end + end + h.tangibles +
+         end + end + end + end + h.intangibles + end + end + "Goodwill" + end + end + end + h.allIdeas + end +
+         "Drones" + end + "Night shifts" + end + "Bikes" + end + end + end + h.best + end + end +
+         At(h.idea, h.ratingColumn, h.rating) + end + "Bikes" + Blanks(53) + " 9 " + end + "Drones" +
+         Blanks(52) + " .5 " + end;
+}
+
+class TextOutputsTest : public ReportTest {
+ protected:
+  TextOutputsTest() {
+    SetNewSessionCommands(program.commands);
+    QObject::connect(&program.status, &StatusLine::panelTextChanged,
+                     [this](const QString& text) { panelTexts << text; });
+  }
+  // Writes the report or the plan in `language` into a file of its own.
+  QString Write(void (*writer)(Program&), int language) {
+    s.nLanguage = static_cast<Integer>(language);
+    const QString path = PathOf(QStringLiteral("%1-%2.txt").arg(platform.fileDialogs.size()).arg(language));
+    platform.ChooseFile(path);
+    writer(program);
+    return path;
+  }
+  QString Report(int language) { return Write(WriteReport, language); }
+  QString Plan(int language) { return Write(WritePlan, language); }
+  QStringList panelTexts;
+};
+
+TEST_F(TextOutputsTest, ReportHoldsTheWholeSessionUnderEnglishOrGermanHeadings) {
+  const QString english = Report(1);
+  EXPECT_EQ(ReadBytes(english),
+            ExpectedReport({"REPORT ON QUILLANE-SESSION DATED DECEMBER 3, 2026", "GOAL:", "CRITERIA:",
+                            "Criterion:", "Weight:", "TANGIBLES:", "INTANGIBLES:", "ALL IDEAS:",
+                            "BEST IDEAS (in descending order of importance):", "Idea:", "Rating:", 45, 57}));
+  ASSERT_EQ(platform.fileDialogs.size(), 1u);
+  EXPECT_EQ(platform.fileDialogs[0].initialName, QStringLiteral("REPORT.TXT"));
+  EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Report (*.txt)"));
+  EXPECT_EQ(s.sReportFile, english);
+  EXPECT_TRUE(panelTexts.contains(QStringLiteral("Saving Report...")));
+  EXPECT_TRUE(program.progress.done(17));
+  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
+  EXPECT_EQ(program.fileWork, 0);
+
+  const QString german = Report(2);
+  EXPECT_EQ(platform.fileDialogs[1].initialName, english) << "the last report is proposed again";
+  EXPECT_EQ(ReadBytes(german),
+            ExpectedReport({"BERICHT \xDC"
+                            "BER DIE QUILLANE-SITZUNG VOM 3. DEZEMBER 2026",
+                            "ZIEL:", "KRITERIEN:", "Kriterium:", "Gewichtung:", "MATERIELLE BETRIEBSMITTEL:",
+                            "IMMATERIELLE BETRIEBSMITTEL:", "ALLE IDEEN:",
+                            "BESTE IDEEN (in absteigender Reihenfolge ihrer Bewertung):", "Idee:",
+                            "Bewertung:", 43, 56}));
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(TextOutputsTest, ReportWithoutEvaluationEndsWithTheIdeaAndRatingHeading) {
+  s.nEvalIdeas = 0;
+  EXPECT_TRUE(ReadBytes(Report(1)).endsWith("\r\n\r\nIdea:" + Blanks(51) + "Rating:\r\n"));
+}
+
+TEST_F(TextOutputsTest, PlanHoldsGoalThreeIdeaLinesAndTheCriteria) {
+  const QByteArray tail = "Faster delivery\r\n\r\n\r\n";
+  EXPECT_EQ(ReadBytes(Plan(1)),
+            "\r\nPLAN DATED DECEMBER 3, 2026\r\n\r\n\r\nGOAL: \r\n" + tail +
+                "BEST IDEA:\r\nBikes\r\nDrones\r\n\r\n\r\n\r\nADVANTAGES:\r\nCost\r\nSpeed\r\n");
+  EXPECT_EQ(platform.fileDialogs[0].initialName, QStringLiteral("PLAN.TXT"));
+  EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Plan (*.txt)"));
+  EXPECT_TRUE(panelTexts.contains(QStringLiteral("Saving Plan...")));
+  EXPECT_TRUE(program.progress.done(18));
+  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kElaboratePlan));
+
+  s.nEvalIdeas = 3;
+  s.sEvalIdeas[3] = QStringLiteral("Night shifts");
+  EXPECT_EQ(ReadBytes(Plan(2)),
+            "\r\nDREHBUCH VOM 3. DEZEMBER 2026\r\n\r\n\r\nZIEL: \r\n" + tail +
+                "BESTE IDEE:\r\nBikes\r\nDrones\r\nNight shifts\r\n\r\n\r\nVORTEILE:\r\nCost\r\nSpeed\r\n");
+}
+
+TEST_F(TextOutputsTest, CancelledDialogWritesAndLightsNothing) {
+  platform.ChooseFile(std::nullopt);
+  WriteReport(program);
+  platform.ChooseFile(std::nullopt);
+  WritePlan(program);
+  EXPECT_EQ(s.sReportFile, QStringLiteral("REPORT.TXT")) << "the proposal stays";
+  EXPECT_EQ(s.sPlanFile, QStringLiteral("PLAN.TXT"));
+  EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+  EXPECT_FALSE(program.progress.done(17));
+  EXPECT_FALSE(program.progress.done(18));
+  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
+  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kElaboratePlan));
+  EXPECT_TRUE(panelTexts.isEmpty());
+}
+
+TEST_F(TextOutputsTest, FileThatCannotBeWrittenIsNamedAndNothingIsLit) {
+  const QString path = PathOf(QStringLiteral("missing folder/report.txt"));
+  platform.ChooseFile(path);
+  platform.AnswerNext(kAnswerOk);
+  WriteReport(program);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
+  EXPECT_FALSE(program.progress.done(17));
+  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
+  EXPECT_TRUE(panelTexts.isEmpty()) << "no busy message for a file not written";
+}
+
+TEST_F(TextOutputsTest, ViewerGetsTheFileAsOneArgumentOrTheDesktopOpensIt) {
+  ViewReport(program);
+  ElaboratePlan(program);
+  EXPECT_TRUE(platform.programsStarted.empty()) << "nothing to show before the first file";
+  EXPECT_TRUE(platform.desktopOpened.isEmpty());
+
+  const QString report = Report(1);
+  const QString plan = Plan(1);
+  ViewReport(program);
+  ElaboratePlan(program);
+  ASSERT_EQ(platform.programsStarted.size(), 2u);
+  EXPECT_EQ(platform.programsStarted[0].first, s.sTextEditor);
+  EXPECT_EQ(platform.programsStarted[0].second, QStringList{report});
+  EXPECT_EQ(platform.programsStarted[1].second, QStringList{plan});
+
+  platform.programsStart = false;  // the viewer cannot be started
+  ElaboratePlan(program);
+  s.sTextEditor = PathOf(QStringLiteral("no such viewer"));
+  ViewReport(program);
+  EXPECT_EQ(platform.programsStarted.size(), 3u) << "a missing viewer is not even tried for the report";
+  EXPECT_EQ(platform.desktopOpened, (QStringList{plan, report}));
+}
+
+}  // namespace
+}  // namespace quillane::test

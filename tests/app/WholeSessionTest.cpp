@@ -166,13 +166,33 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   ASSERT_EQ(program.session.sngResultB[1], 9.0f);
   Run(Menu::kIdeas, Cmd::kViewResults, [](QDialog& d) { Click(&d, "cmdOk"); });
 
+  // The report, the plan and the printed summary.
+  const QString report = folder.filePath(QStringLiteral("report.txt"));
+  PressMenu(Menu::kReports);
+  platform.ChooseFile(report);
+  PressCommand(Cmd::kMakeReport);
+  PressMenu(Menu::kPlans);
+  platform.ChooseFile(folder.filePath(QStringLiteral("plan.txt")));
+  PressCommand(Cmd::kMakePlan);
+  PressMenu(Menu::kReports);
+  platform.printFolder = folder.path();
+  platform.AnswerNext(kAnswerYes);
+  PressCommand(Cmd::kPrintConcise);
+  ASSERT_EQ(platform.printJobs.size(), 1u);
+  EXPECT_TRUE(QFile::exists(folder.filePath(platform.printJobs[0] + QStringLiteral(".pdf"))));
+  QFile written(report);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  QFile expected(QStringLiteral(QUILLANE_TEST_DATA_DIR "/WholeSessionReport.txt"));
+  ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll(), expected.readAll());
+
   // Protect and save the session, then start afresh and open it again.
   Run(Menu::kOptions, Cmd::kPassword, [](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
   const QString workfile = folder.filePath(QStringLiteral("queues.qln"));
   PressMenu(Menu::kSave);
   platform.ChooseFile(workfile);
   PressCommand(Cmd::kSaveAs);
-  EXPECT_EQ(LitSteps(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 19}));
+  EXPECT_EQ(LitSteps(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16, 17, 18, 19}));
   const SavedContent saved = SavedContent::Of(program.session);
   EXPECT_FALSE(program.session.bChanged);
 

@@ -85,6 +85,10 @@ void Fail(Program& program, int message) {
 
 }  // namespace
 
+void ReadSuggestionWords(Session& session, const QByteArray& bytes) {
+  StoreItems(session, SplitItems(DecodeCodePage(bytes)));
+}
+
 void LoadSuggestionWords(Program& program) {
   Session& s = program.session;
   const QString path = QDir(s.sAppPath).filePath(s.sDataName);
@@ -96,7 +100,7 @@ void LoadSuggestionWords(Program& program) {
     // A file that opens but cannot be read counts as missing.
     if (file.error() != QFileDevice::NoError) return Fail(program, 501);
   }
-  StoreItems(s, SplitItems(DecodeCodePage(bytes)));
+  ReadSuggestionWords(s, bytes);
   if (s.nActions == 0) return Fail(program, 502);
   if (s.nObjects == 0) return Fail(program, 503);
   s.bChanged = true;

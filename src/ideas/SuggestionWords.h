@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QByteArray>
+
 namespace quillane {
 
 class Program;
+struct Session;
+
+// Stores the words of a word file's bytes into the action and object lists.
+void ReadSuggestionWords(Session& session, const QByteArray& bytes);
 
 // Reads the word file beside the program into the session's action and
 // object lists, afresh at every opening of AutoSuggest. Marks the session

@@ -274,3 +274,26 @@ TEST_F(MainWindowTest, NewSessionOnAChangedSessionCancelledKeepsEverything) {
 
 }  // namespace
 }  // namespace quillane::test
+
+namespace quillane::test {
+namespace {
+
+TEST_F(MainWindowTest, TheMenuWorksFromTheKeyboard) {
+  StartNewSession();
+  MenuButton(Menu::kStart)->setFocus();
+  QTest::keyClick(MenuButton(Menu::kStart), Qt::Key_Space);
+  EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraStart")});
+  // Tab reaches the commands of the open frame.
+  bool reached = false;
+  for (int i = 0; i < 20 && !reached; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    reached = QApplication::focusWidget() == Command(Cmd::kGoal);
+  }
+  EXPECT_TRUE(reached);
+  platform.OnNextDialog([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+  QTest::keyClick(Command(Cmd::kGoal), Qt::Key_Space);
+  EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmStart")});
+}
+
+}  // namespace
+}  // namespace quillane::test

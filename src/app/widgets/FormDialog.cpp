@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/Program.h"
 #include "app/widgets/HelpContexts.h"
 #include "platform/Platform.h"
+#include "resources/Texts.h"
 
 namespace quillane {
 
@@ -20,6 +22,27 @@ FormDialog::FormDialog(Program& program, QWidget* parent, const QString& objectN
 
 void FormDialog::reject() {
   CancelRequested();
+}
+
+CommonButtons FormDialog::AddCommonButtons(bool withHelp) {
+  CommonButtons buttons;
+  auto make = [this](const char* name, int caption) {
+    auto* button = new QPushButton(Text(caption), this);
+    button->setObjectName(QLatin1String(name));
+    return button;
+  };
+  buttons.ok = make("cmdOk", 120);
+  buttons.cancel = make("cmdCancel", 121);
+  buttons.column = new QVBoxLayout;
+  buttons.column->addWidget(buttons.ok);
+  buttons.column->addWidget(buttons.cancel);
+  buttons.column->addStretch();
+  if (withHelp) {
+    buttons.help = make("cmdHelp", 122);
+    buttons.column->addWidget(buttons.help);
+    connect(buttons.help, &QPushButton::clicked, this, [this] { ShowHelpFor(program_, this); });
+  }
+  return buttons;
 }
 
 void FormDialog::closeEvent(QCloseEvent* event) {

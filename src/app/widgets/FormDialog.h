@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+class QPushButton;
+class QVBoxLayout;
+
 namespace quillane {
 
 class Program;
@@ -16,6 +19,15 @@ class Program;
 //  - FormActivate runs when the dialog becomes active, unless it was only a
 //    message box or a file dialog that was active in between;
 //  - FormDeactivate runs when another form of the program becomes active.
+// A dialog's column of common buttons: OK and Cancel at the top and, where
+// the dialog has one, Help at the foot.
+struct CommonButtons {
+  QPushButton* ok = nullptr;
+  QPushButton* cancel = nullptr;
+  QPushButton* help = nullptr;
+  QVBoxLayout* column = nullptr;
+};
+
 class FormDialog : public QDialog {
   Q_OBJECT
 
@@ -39,6 +51,10 @@ class FormDialog : public QDialog {
   // Runs when another of the program's own forms becomes active while this
   // dialog is open (message boxes, file dialogs and help never count).
   virtual void FormDeactivate() {}
+
+  // Makes `cmdOk`, `cmdCancel` and (with `withHelp`) `cmdHelp`, captioned;
+  // Help opens the topic of this dialog.
+  CommonButtons AddCommonButtons(bool withHelp);
 
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

@@ -19,12 +19,10 @@ namespace quillane {
 
 frmStart::frmStart(Program& program, QWidget* parent)
     : FormDialog(program, parent, QStringLiteral("frmStart")) {
-  cmdOk_ = new QPushButton(this);
-  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-  cmdCancel_ = new QPushButton(this);
-  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-  cmdHelp_ = new QPushButton(this);
-  cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
+  const CommonButtons common = AddCommonButtons(true);
+  cmdOk_ = common.ok;
+  cmdCancel_ = common.cancel;
+  cmdHelp_ = common.help;
 
   fraGoal = new QGroupBox(this);
   fraGoal->setObjectName(QStringLiteral("fraGoal"));
@@ -42,20 +40,13 @@ frmStart::frmStart(Program& program, QWidget* parent)
   goalLayout->addWidget(txtGoal_);
   goalLayout->addStretch();
 
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(cmdOk_);
-  buttons->addWidget(cmdCancel_);
-  buttons->addStretch();
-  buttons->addWidget(cmdHelp_);
-
   auto* layout = new QHBoxLayout(this);
-  layout->addLayout(buttons);
+  layout->addLayout(common.column);
   layout->addWidget(fraGoal, 1);
   fraGoal->hide();
 
   connect(cmdOk_, &QPushButton::clicked, this, &frmStart::cmdOk_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
-  connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpFor(this->program(), this); });
 }
 
 void frmStart::SetStartTexts() {

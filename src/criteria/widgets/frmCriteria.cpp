@@ -38,12 +38,10 @@ void FitToWidth(QLabel* label, int width) {
 
 frmCriteria::frmCriteria(Program& program, QWidget* parent)
     : FormDialog(program, parent, QStringLiteral("frmCriteria")) {
-  cmdOk_ = new QPushButton(this);
-  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-  cmdCancel_ = new QPushButton(this);
-  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-  cmdHelp_ = new QPushButton(this);
-  cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
+  const CommonButtons common = AddCommonButtons(true);
+  cmdOk_ = common.ok;
+  cmdCancel_ = common.cancel;
+  cmdHelp_ = common.help;
 
   fraCriteriaSet = BuildSetPage();
   fraCriteriaRate = BuildRatePage();
@@ -56,19 +54,12 @@ frmCriteria::frmCriteria(Program& program, QWidget* parent)
     page->hide();
   }
 
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(cmdOk_);
-  buttons->addWidget(cmdCancel_);
-  buttons->addStretch();
-  buttons->addWidget(cmdHelp_);
-
   auto* layout = new QHBoxLayout(this);
-  layout->addLayout(buttons);
+  layout->addLayout(common.column);
   layout->addLayout(pages, 1);
 
   connect(cmdOk_, &QPushButton::clicked, this, &frmCriteria::cmdOk_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &frmCriteria::cmdCancel_Click);
-  connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpFor(this->program(), this); });
 }
 
 void frmCriteria::AddGoalRow(QWidget* page, QBoxLayout* layout, const QString& namePrefix) {

@@ -64,17 +64,10 @@ Pairing PairingOf(int mode) {
 
 frmIdeas::frmIdeas(Program& program, QWidget* parent)
     : FormDialog(program, parent, QStringLiteral("frmIdeas")) {
-  cmdOk_ = new QPushButton(this);
-  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-  cmdCancel_ = new QPushButton(this);
-  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-  cmdHelp_ = new QPushButton(this);
-  cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(cmdOk_);
-  buttons->addWidget(cmdCancel_);
-  buttons->addStretch();
-  buttons->addWidget(cmdHelp_);
+  const CommonButtons common = AddCommonButtons(true);
+  cmdOk_ = common.ok;
+  cmdCancel_ = common.cancel;
+  cmdHelp_ = common.help;
 
   auto* pages = new QGridLayout;
   for (const PageSpec& page : kPages) {
@@ -133,13 +126,12 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
   meterLayout->addStretch();
 
   auto* layout = new QHBoxLayout(this);
-  layout->addLayout(buttons);
+  layout->addLayout(common.column);
   layout->addLayout(pages, 1);
   layout->addWidget(fraIdeasMeter_);
 
   connect(cmdOk_, &QPushButton::clicked, this, &frmIdeas::cmdOk_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &frmIdeas::cmdCancel_Click);
-  connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpFor(this->program(), this); });
   program.updateIdeaMeter = [this] { UpdateIdeaMeter(); };
 }
 

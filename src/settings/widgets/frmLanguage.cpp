@@ -30,18 +30,13 @@ frmLanguage::frmLanguage(Program& program, QWidget* parent)
   auto* frameLayout = new QVBoxLayout(fraLanguage_);
   frameLayout->addWidget(cboLanguage_);
 
-  cmdOk_ = new QPushButton(Text(120), this);
-  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-  cmdCancel_ = new QPushButton(Text(121), this);
-  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(cmdOk_);
-  buttons->addWidget(cmdCancel_);
-  buttons->addStretch();
+  const CommonButtons common = AddCommonButtons(false);
+  cmdOk_ = common.ok;
+  cmdCancel_ = common.cancel;
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(fraLanguage_, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(common.column);
   setWindowTitle(ShownText(620));
 
   Session& s = program.session;

@@ -33,18 +33,13 @@ frmPassword::frmPassword(Program& program, QWidget* parent, Mode mode)
   auto* frameLayout = new QVBoxLayout(fraPassword_);
   frameLayout->addWidget(txtPassword_);
 
-  cmdOk_ = new QPushButton(Text(120), this);
-  cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-  cmdCancel_ = new QPushButton(Text(121), this);
-  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(cmdOk_);
-  buttons->addWidget(cmdCancel_);
-  buttons->addStretch();
+  const CommonButtons common = AddCommonButtons(false);
+  cmdOk_ = common.ok;
+  cmdCancel_ = common.cancel;
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(fraPassword_, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(common.column);
 
   const bool setMode = mode == Mode::Set;
   setWindowTitle(ShownText(setMode ? 630 : 300));

@@ -64,19 +64,15 @@ frmPreferences::frmPreferences(Program& program, QWidget* parent)
   programRow->addWidget(txtNotepad_, 1);
   programRow->addWidget(cmdBrowse_);
 
-  cmdOk_ = static_cast<QPushButton*>(named(new QPushButton(this), "cmdOk"));
-  cmdCancel_ = static_cast<QPushButton*>(named(new QPushButton(this), "cmdCancel"));
-  cmdHelp_ = static_cast<QPushButton*>(named(new QPushButton(this), "cmdHelp"));
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(cmdOk_);
-  buttons->addWidget(cmdCancel_);
-  buttons->addStretch();
-  buttons->addWidget(cmdHelp_);
+  const CommonButtons common = AddCommonButtons(true);
+  cmdOk_ = common.ok;
+  cmdCancel_ = common.cancel;
+  cmdHelp_ = common.help;
   auto* frames = new QVBoxLayout;
   frames->addWidget(fraAutoBackup_);
   frames->addWidget(fraExtProg_);
   auto* layout = new QHBoxLayout(this);
-  layout->addLayout(buttons);
+  layout->addLayout(common.column);
   layout->addLayout(frames, 1);
 
   SetPreferencesTexts();
@@ -93,7 +89,6 @@ frmPreferences::frmPreferences(Program& program, QWidget* parent)
   connect(cmdBrowse_, &QPushButton::clicked, this, &frmPreferences::cmdBrowse_Click);
   connect(cmdOk_, &QPushButton::clicked, this, &frmPreferences::cmdOk_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &frmPreferences::cmdCancel_Click);
-  connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpFor(this->program(), this); });
 }
 
 void frmPreferences::SetPreferencesTexts() {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/Program.h"
+#include "app/widgets/PageLabel.h"
 #include "criteria/widgets/WeightBarGrid.h"
 #include "evaluation/Evaluation.h"
 #include "resources/Texts.h"
@@ -18,18 +19,6 @@ namespace {
 constexpr int kResultsLastColumnTwips = 500;
 constexpr int kStepEvaluation = 15;
 
-QLabel* Label(QGroupBox* frame, const QString& name, bool strong = false) {
-  auto* label = new QLabel(frame);
-  label->setObjectName(name);
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  if (strong) {
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setMargin(6);
-  }
-  return label;
-}
-
 }  // namespace
 
 EvaluationPage::EvaluationPage(QGroupBox* frame)
@@ -37,11 +26,11 @@ EvaluationPage::EvaluationPage(QGroupBox* frame)
              ShownText(2219)) {
   auto* layout = static_cast<QVBoxLayout*>(frame->layout());
   goal = AddGoalLine(frame, layout, "lblIdeasEvaluation(0)", "lblIdeasEvaluationGoal");
-  lblSelected = Label(frame, QStringLiteral("lblIdeasEvaluation(1)"));
-  lblIdeaNumber = Label(frame, QStringLiteral("lblIdeasEvaluation(2)"));
-  lblIdeasEvaluationIdea = Label(frame, QStringLiteral("lblIdeasEvaluationIdea"), true);
-  lblCriterionNumber = Label(frame, QStringLiteral("lblIdeasEvaluation(5)"));
-  lblIdeasEvaluationCrit = Label(frame, QStringLiteral("lblIdeasEvaluationCrit"), true);
+  lblSelected = PageLabel(frame, QStringLiteral("lblIdeasEvaluation(1)"));
+  lblIdeaNumber = PageLabel(frame, QStringLiteral("lblIdeasEvaluation(2)"));
+  lblIdeasEvaluationIdea = FramedPageLabel(frame, QStringLiteral("lblIdeasEvaluationIdea"));
+  lblCriterionNumber = PageLabel(frame, QStringLiteral("lblIdeasEvaluation(5)"));
+  lblIdeasEvaluationCrit = FramedPageLabel(frame, QStringLiteral("lblIdeasEvaluationCrit"));
   cmdIdeasEvaluation = new QPushButton(frame);
   cmdIdeasEvaluation->setObjectName(QStringLiteral("cmdIdeasEvaluation"));
   layout->addWidget(lblSelected);
@@ -96,7 +85,7 @@ bool EvaluationPage::cmdIdeasEvaluation_Click(Program& program) {
 
 EvaluationViewPage::EvaluationViewPage(QGroupBox* frame) {
   auto* layout = static_cast<QVBoxLayout*>(frame->layout());
-  lblIdeasEvaluationView = Label(frame, QStringLiteral("lblIdeasEvaluationView"));
+  lblIdeasEvaluationView = PageLabel(frame, QStringLiteral("lblIdeasEvaluationView"));
   grdEvaluation = new WeightBarGrid(frame);
   grdEvaluation->setObjectName(QStringLiteral("grdEvaluation"));
   lblIdeasEvaluationView->setBuddy(grdEvaluation);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/Program.h"
+#include "app/widgets/PageLabel.h"
 #include "ideas/IChing.h"
 #include "ideas/widgets/IChingLineBox.h"
 #include "ideas/widgets/IChingPictures.h"
@@ -27,13 +28,6 @@ constexpr int kNumberColumnWidth = 170;  // room for the longest hexagram name
 // Texts naming a line for screen readers, 6 to 9 in turn.
 constexpr int kLineValueNames = 3400 - kChangingBroken;
 
-QLabel* Label(QWidget* parent, const QString& name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 QString Indexed(const char* name, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
@@ -47,10 +41,8 @@ QString ShownCaption(const QString& caption) {
 
 IChingPage::IChingPage(Program& program, QGroupBox* frame, QBoxLayout* entryRow) : program_(program) {
   auto* layout = static_cast<QVBoxLayout*>(frame->layout());
-  lblInstruction = Label(frame, QStringLiteral("lblIdeasIChing(0)"));
-  lblInstruction->setWordWrap(true);
-  lblIdeasIChingGoal = Label(frame, QStringLiteral("lblIdeasIChingGoal"));
-  lblIdeasIChingGoal->setWordWrap(true);
+  lblInstruction = PageLabel(frame, QStringLiteral("lblIdeasIChing(0)"));
+  lblIdeasIChingGoal = PageLabel(frame, QStringLiteral("lblIdeasIChingGoal"));
   QFont bold = lblIdeasIChingGoal->font();
   bold.setBold(true);
   lblIdeasIChingGoal->setFont(bold);
@@ -60,7 +52,7 @@ IChingPage::IChingPage(Program& program, QGroupBox* frame, QBoxLayout* entryRow)
   // The source pictures are drawn for the finest screen and scale down cleanly.
   const qreal ratio = qApp->devicePixelRatio();
   for (int i = 0; i < 2; ++i) {
-    picIChingLineOrg[i] = Label(frame, Indexed("picIChingLineOrg", i));
+    picIChingLineOrg[i] = PageLabel(frame, Indexed("picIChingLineOrg", i), false);
     picIChingLineOrg[i]->setPixmap(i == kPlainLine ? PlainLinePicture(ratio) : WaveStripPicture(ratio));
     picIChingLineOrg[i]->hide();
   }
@@ -68,10 +60,10 @@ IChingPage::IChingPage(Program& program, QGroupBox* frame, QBoxLayout* entryRow)
       BuildHexagram(frame, "fraIChingHex1", picIChingHex1, "picIChingHex1", "picIChingLineLeeg", true);
   fraIChingHex2 =
       BuildHexagram(frame, "fraIChingHex2", picIChingHex2, "picIChingHex2", "picIChingLineLeeg2", false);
-  picIChingArrow = Label(frame, QStringLiteral("picIChingArrow"));
+  picIChingArrow = PageLabel(frame, QStringLiteral("picIChingArrow"), false);
   picIChingArrow->setPixmap(IChingArrowPicture(ratio));
   for (int i = 0; i < 2; ++i) {
-    lblIdeasIChingNumber[i] = Label(frame, Indexed("lblIdeasIChingNumber", i));
+    lblIdeasIChingNumber[i] = PageLabel(frame, Indexed("lblIdeasIChingNumber", i), false);
     lblIdeasIChingNumber[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblIdeasIChingNumber[i]->setMinimumHeight(2 * lblIdeasIChingNumber[i]->fontMetrics().lineSpacing());
   }
@@ -81,8 +73,7 @@ IChingPage::IChingPage(Program& program, QGroupBox* frame, QBoxLayout* entryRow)
     tmrIChing[i]->setInterval(kTickMs);
     connect(tmrIChing[i], &QTimer::timeout, this, [this, i] { tmrIChing_Timer(i); });
   }
-  lblEntry = Label(frame, QStringLiteral("lblIdeasIChing(1)"));
-  lblEntry->setWordWrap(true);
+  lblEntry = PageLabel(frame, QStringLiteral("lblIdeasIChing(1)"));
 
   auto* figure = new QGridLayout;
   figure->setColumnMinimumWidth(0, kNumberColumnWidth);
@@ -135,9 +126,9 @@ QFrame* IChingPage::BuildHexagram(QGroupBox* frame, const char* name, std::array
     boxes[i] = new IChingLineBox(hexagram, Indexed(boxName, i), Indexed(patchName, i));
     grid->addWidget(boxes[i], row, 1, Qt::AlignVCenter);
     if (!numbered) continue;
-    lblIChingRowNo[i] = Label(hexagram, Indexed("lblIChingRowNo", i));
+    lblIChingRowNo[i] = PageLabel(hexagram, Indexed("lblIChingRowNo", i), false);
     lblIChingRowNo[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblIChingLineNo[i] = Label(hexagram, Indexed("lblIChingLineNo", i));
+    lblIChingLineNo[i] = PageLabel(hexagram, Indexed("lblIChingLineNo", i), false);
     grid->addWidget(lblIChingRowNo[i], row, 0);
     grid->addWidget(lblIChingLineNo[i], row, 2);
   }

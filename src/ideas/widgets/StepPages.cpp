@@ -7,33 +7,22 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/widgets/PageLabel.h"
 #include "app/widgets/TextEntry.h"
 #include "resources/Texts.h"
 #include "session/Session.h"
 
 namespace quillane {
 
-namespace {
-
-QLabel* Label(QGroupBox* frame, const QString& name, bool wrap = true) {
-  auto* label = new QLabel(frame);
-  label->setObjectName(name);
-  label->setWordWrap(wrap);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 MindSteppingPage::MindSteppingPage(QGroupBox* frame, QBoxLayout* entryRow) {
   auto* layout = static_cast<QVBoxLayout*>(frame->layout());
-  lblPosition = Label(frame, QStringLiteral("lblIdeasMindStepping(0)"));
-  lblIdeasMindSteppingIdea = Label(frame, QStringLiteral("lblIdeasMindSteppingIdea"));
-  lblIdeasMindSteppingIdea->setFrameShape(QFrame::StyledPanel);
-  lblIdeasMindSteppingIdea->setMargin(6);
+  lblPosition = PageLabel(frame, QStringLiteral("lblIdeasMindStepping(0)"));
+  lblIdeasMindSteppingIdea = FramedPageLabel(frame, QStringLiteral("lblIdeasMindSteppingIdea"));
   cmdIdeasMindstepping = new QPushButton(frame);
   cmdIdeasMindstepping->setObjectName(QStringLiteral("cmdIdeasMindstepping"));
-  lblImprove = Label(frame, QStringLiteral("lblIdeasMindStepping(1)"));
+  lblImprove = PageLabel(frame, QStringLiteral("lblIdeasMindStepping(1)"));
   layout->addWidget(lblPosition);
   auto* stone = new QHBoxLayout;
   stone->addWidget(lblIdeasMindSteppingIdea, 1);
@@ -74,18 +63,18 @@ void MindSteppingPage::cmdIdeasMindstepping_Click(Session& s, QLineEdit* entryBo
 
 ClusterPage::ClusterPage(QGroupBox* frame, QBoxLayout* entryRow) {
   auto* layout = static_cast<QVBoxLayout*>(frame->layout());
-  lblCount = Label(frame, QStringLiteral("lblIdeasCluster(0)"));
+  lblCount = PageLabel(frame, QStringLiteral("lblIdeasCluster(0)"));
   lstIdeasCluster = new QListWidget(frame);
   lstIdeasCluster->setObjectName(QStringLiteral("lstIdeasCluster"));
   lstIdeasCluster->setSelectionMode(QAbstractItemView::NoSelection);
   lstIdeasCluster->setMinimumHeight(120);
   lblCount->setBuddy(lstIdeasCluster);
-  lblCommon = Label(frame, QStringLiteral("lblIdeasCluster(2)"));
+  lblCommon = PageLabel(frame, QStringLiteral("lblIdeasCluster(2)"));
   txtClusterUnif = new QLineEdit(frame);
   txtClusterUnif->setObjectName(QStringLiteral("txtClusterUnif"));
   LimitEntry(txtClusterUnif, kMaxTextLength);
   lblCommon->setBuddy(txtClusterUnif);
-  lblBased = Label(frame, QStringLiteral("lblIdeasCluster(1)"));
+  lblBased = PageLabel(frame, QStringLiteral("lblIdeasCluster(1)"));
   layout->addWidget(lblCount);
   layout->addWidget(lstIdeasCluster, 1);
   layout->addWidget(lblCommon);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/Program.h"
+#include "app/widgets/PageLabel.h"
 #include "ideas/SuggestionWords.h"
 #include "resources/Texts.h"
 
@@ -14,17 +15,9 @@ namespace quillane {
 
 namespace {
 
-QLabel* Label(QGroupBox* frame, const QString& name) {
-  auto* label = new QLabel(frame);
-  label->setObjectName(name);
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 // The drawn words stand out from the explanations around them.
 QLabel* DrawLabel(QGroupBox* frame, const QString& name) {
-  QLabel* label = Label(frame, name);
+  QLabel* label = PageLabel(frame, name);
   label->setAlignment(Qt::AlignCenter);
   label->setFrameShape(QFrame::StyledPanel);
   label->setMargin(8);
@@ -66,11 +59,11 @@ PairingNames NamesOf(Pairing pairing) {
 }  // namespace
 
 SuggestPage::SuggestPage(QGroupBox* frame, QBoxLayout* entryRow) {
-  lblExplanation = Label(frame, QStringLiteral("lblIdeasWarmingUp(0)"));
+  lblExplanation = PageLabel(frame, QStringLiteral("lblIdeasWarmingUp(0)"));
   lblIdeasWarmingUpRnd = DrawLabel(frame, QStringLiteral("lblIdeasWarmingUpRnd"));
   cmdIdeasWarmingUp = new QPushButton(frame);
   cmdIdeasWarmingUp->setObjectName(QStringLiteral("cmdIdeasWarmingUp"));
-  lblModified = Label(frame, QStringLiteral("lblIdeasWarmingUp(1)"));
+  lblModified = PageLabel(frame, QStringLiteral("lblIdeasWarmingUp(1)"));
   LayOut(frame, lblExplanation, lblIdeasWarmingUpRnd, cmdIdeasWarmingUp, lblModified, entryRow);
   goal = AddGoalLine(frame, static_cast<QBoxLayout*>(frame->layout()), "lblIdeasWarmingUp(2)",
                      "lblIdeasWarmingUpGoal");
@@ -103,11 +96,11 @@ void SuggestPage::cmdIdeasWarmingUp_Click(Program& program, QLineEdit* entryBox)
 PairingPage::PairingPage(QGroupBox* frame, QBoxLayout* entryRow, Pairing pairing) : pairing(pairing) {
   const QString suffix = QLatin1String(NamesOf(pairing).suffix);
   const QString labels = QStringLiteral("lblIdeasPair") + suffix;
-  lblExplanation = Label(frame, labels + QStringLiteral("(0)"));
+  lblExplanation = PageLabel(frame, labels + QStringLiteral("(0)"));
   lblPair = DrawLabel(frame, labels + QStringLiteral("Rnd"));
   cmdNewPair = new QPushButton(frame);
   cmdNewPair->setObjectName(QStringLiteral("cmdIdeasPair") + suffix);
-  lblEntry = Label(frame, labels + QStringLiteral("(1)"));
+  lblEntry = PageLabel(frame, labels + QStringLiteral("(1)"));
   LayOut(frame, lblExplanation, lblPair, cmdNewPair, lblEntry, entryRow);
   goal = AddGoalLine(frame, static_cast<QBoxLayout*>(frame->layout()),
                      (labels + QStringLiteral("(2)")).toLatin1().constData(),

@@ -3,22 +3,11 @@
 #include <QStandardPaths>
 
 #include "app/Program.h"
+#include "app/ProgramFolder.h"
 #include "app/widgets/frmMain.h"
 #include "platform/qt/QtPlatform.h"
 #include "resources/Texts.h"
 #include "session/Constants.h"
-
-namespace {
-
-// The folder of the program's own files: beside the executable in a build,
-// share/quillane when installed.
-QString ProgramFilesFolder() {
-  const QDir exe(QCoreApplication::applicationDirPath());
-  const QString installed = exe.absoluteFilePath(QStringLiteral("../share/quillane"));
-  return QDir(installed).exists() ? QDir::cleanPath(installed) : exe.absolutePath();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -29,7 +18,8 @@ int main(int argc, char** argv) {
   if (!platform.AcquireSingleInstance()) return 0;
 
   quillane::Program program(platform);
-  quillane::LoadConstants(program.session, ProgramFilesFolder());
+  quillane::LoadConstants(program.session,
+                          quillane::ProgramFilesFolder(QCoreApplication::applicationDirPath()));
   program.settingsPath = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
                              .filePath(program.session.sProduct + QStringLiteral(".ini"));
   program.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QScreen>
 
+#include "app/ProgramFolder.h"
 #include "app/helpviewer/HelpRequest.h"
 #include "app/helpviewer/HelpRequestServer.h"
 #include "app/helpviewer/HelpWindow.h"
@@ -13,10 +14,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   using namespace quillane;
 
+  // Started on its own, it shows the contents of the program's help pages.
+  const QString helpFolder =
+      QDir(ProgramFilesFolder(QCoreApplication::applicationDirPath())).filePath(QStringLiteral("help"));
   const HelpRequest request =
-      HelpRequestFromArguments(app.arguments().mid(1))
-          .value_or(
-              HelpRequest{QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help")), 0});
+      HelpRequestFromArguments(app.arguments().mid(1)).value_or(HelpRequest{helpFolder, 0});
   if (SendHelpRequest(HelpServerName(), request)) return 0;
 
   HelpWindow window;

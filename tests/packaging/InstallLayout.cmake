@@ -1,0 +1,67 @@
+# Installs the build into a scratch prefix and checks the layout the program
+# and the desktop rely on. Run as: cmake -DBUILD=... -DSOURCE=... -DPREFIX=... -P InstallLayout.cmake
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(failures "")
+macro(fail text)
+  list(APPEND failures "${text}")
+endmacro()
+macro(expect_file path)
+  if(NOT EXISTS ${PREFIX}/${path} OR IS_DIRECTORY ${PREFIX}/${path})
+    fail("${path} missing")
+  endif()
+endmacro()
+
+# Both programs in bin/: the program starts the help viewer from its own folder.
+foreach(program quillane quillane-help)
+  expect_file(bin/${program})
+endforeach()
+
+# Every shipped file in share/quillane, where the program looks from bin/.
+file(GLOB_RECURSE shipped RELATIVE ${SOURCE}/src/resources/shipped ${SOURCE}/src/resources/shipped/*)
+list(LENGTH shipped shippedCount)
+if(shippedCount LESS 3)
+  fail("no shipped files found in the source")
+endif()
+foreach(relative ${shipped})
+  expect_file(share/quillane/${relative})
+endforeach()
+expect_file(share/quillane/help/index.html)
+
+# The desktop entry starts the installed program and names the installed icon.
+set(entry ${PREFIX}/share/applications/quillane.desktop)
+if(EXISTS ${entry})
+  file(STRINGS ${entry} lines)
+  foreach(wanted "[Desktop Entry]" "Type=Application" "Name=Quillane" "Exec=quillane" "Icon=quillane"
+                 "Categories=Office;")
+    list(FIND lines "${wanted}" at)
+    if(at EQUAL -1)
+      fail("desktop entry lacks '${wanted}'")
+    endif()
+  endforeach()
+  list(FILTER lines INCLUDE REGEX "^Comment=.+")
+  if(NOT lines)
+    fail("desktop entry has no Comment")
+  endif()
+else()
+  fail("share/applications/quillane.desktop missing")
+endif()
+
+set(icon ${PREFIX}/share/icons/hicolor/scalable/apps/quillane.svg)
+if(EXISTS ${icon})
+  file(READ ${icon} svg)
+  if(NOT svg MATCHES "<svg[^>]*xmlns=\"http://www.w3.org/2000/svg\"" OR NOT svg MATCHES "</svg>")
+    fail("the icon is no whole SVG")
+  endif()
+else()
+  fail("the scalable icon is missing")
+endif()
+
+if(failures)
+  list(JOIN failures "\n  " text)
+  message(FATAL_ERROR "install layout:\n  ${text}")
+endif()

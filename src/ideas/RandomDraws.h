@@ -26,7 +26,7 @@ enum class Pairing { TangibleIntangible, TangibleTangible, IntangibleIntangible 
 // lists hold too few assets for the pairing.
 bool DrawOpeningPair(Session& session, Platform& platform, Pairing pairing);
 
-// "New pair of Assets": a pair that differs from the remembered one in both
+// The new-pair button: a pair that differs from the remembered one in both
 // positions, which it then remembers. A pairing within one list never pairs
 // an asset with itself, and draws nothing while its list holds fewer than
 // two. Across the two lists, a list of fewer than two ends the draw at its

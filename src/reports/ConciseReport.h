@@ -11,7 +11,7 @@ struct Session;
 // must have been made.
 void WriteConciseLines(Session& session, LineWriter& out);
 
-// Print Concise Report: prints the concise report as one job on the default
+// The print command: prints the concise report as one job on the default
 // printer and lights its step. A system without a printer gets a PDF, named
 // in the status bar for a while; no printing problem is ever a message box.
 void PrintConciseReport(Program& program);

@@ -11,10 +11,10 @@ struct Session;
 // have been made.
 void WritePlanLines(Session& session, LineWriter& out);
 
-// Make Basic Plan: asks for the file and writes the plan into it.
+// The plan command: asks for the file and writes the plan into it.
 void WritePlan(Program& program);
 
-// Elaborate on Basic Plan: opens the last plan in the viewer/editor, or with
+// The elaborate command: opens the last plan in the viewer/editor, or with
 // the desktop's application when the viewer cannot be started; nothing
 // happens while there is no plan file.
 void ElaboratePlan(Program& program);

@@ -11,7 +11,7 @@ struct Session;
 // current language. The dates must have been made.
 void WriteReportLines(Session& session, LineWriter& out);
 
-// Make/Save Report: asks for the file and writes the report into it.
+// The report command: asks for the file and writes the report into it.
 void WriteReport(Program& program);
 
 // View Report: opens the last report in the viewer/editor; nothing happens

@@ -4,9 +4,8 @@ namespace quillane {
 
 class Program;
 
-// Asks whether the changed session is to be saved first ("The file has
-// changed" / "Do you want to save the changes?", Yes, No and Cancel). Returns
-// the answer: kAnswerYes, kAnswerNo or kAnswerCancel.
+// Asks whether the changed session is to be saved first, with Yes, No and
+// Cancel. Returns the answer: kAnswerYes, kAnswerNo or kAnswerCancel.
 int AskToSaveChanges(Program& program);
 
 }  // namespace quillane

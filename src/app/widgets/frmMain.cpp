@@ -110,15 +110,15 @@ QWidget* frmMain::BuildCommandArea(QWidget* parent) {
     frame->hide();
   }
   for (int i = 0; i < kCommandButtonCount; ++i) {
-    const CommandButtonSpec& spec = kCommandButtons[i];
-    QGroupBox* frame = frames_[static_cast<std::size_t>(spec.frame)];
+    const CommandButtonSpec& command = kCommandButtons[i];
+    QGroupBox* frame = frames_[static_cast<std::size_t>(command.frame)];
     auto* button = new QPushButton(frame);
-    button->setObjectName(QStringLiteral("cmdButton(%1)").arg(spec.index));
+    button->setObjectName(QStringLiteral("cmdButton(%1)").arg(command.index));
     button->setAutoDefault(false);
     button->setMinimumSize(132, kCommandHeight);
-    static_cast<QGridLayout*>(frame->layout())->addWidget(button, spec.row, spec.column);
-    cmdButton_[static_cast<std::size_t>(spec.index)] = button;
-    connect(button, &QPushButton::clicked, this, [this, index = spec.index] { cmdButton_Click(index); });
+    static_cast<QGridLayout*>(frame->layout())->addWidget(button, command.row, command.column);
+    cmdButton_[static_cast<std::size_t>(command.index)] = button;
+    connect(button, &QPushButton::clicked, this, [this, index = command.index] { cmdButton_Click(index); });
   }
 
   auto* bar = new QWidget(area);
@@ -152,8 +152,8 @@ void frmMain::SetMainCaptions() {
     if (menu.frameName) frames_[static_cast<std::size_t>(menu.index)]->setTitle(Text(menu.caption));
   }
   for (int i = 0; i < kCommandButtonCount; ++i) {
-    const CommandButtonSpec& spec = kCommandButtons[i];
-    cmdButton_[static_cast<std::size_t>(spec.index)]->setText(Text(spec.caption));
+    const CommandButtonSpec& command = kCommandButtons[i];
+    cmdButton_[static_cast<std::size_t>(command.index)]->setText(Text(command.caption));
   }
   cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
   panProgressReport_->SetLabels();
@@ -165,11 +165,11 @@ void frmMain::SetMainToolTips() {
     chkMenu_[static_cast<std::size_t>(menu.index)]->setToolTip(Text(menu.toolTip));
   }
   for (int i = 0; i < kCommandButtonCount; ++i) {
-    const CommandButtonSpec& spec = kCommandButtons[i];
-    QString tip = Text(spec.toolTip);
-    if (spec.index == Cmd::kHowToUse) tip += s.sTitle;
-    if (spec.index == Cmd::kAbout) tip += s.sProduct;
-    cmdButton_[static_cast<std::size_t>(spec.index)]->setToolTip(tip);
+    const CommandButtonSpec& command = kCommandButtons[i];
+    QString tip = Text(command.toolTip);
+    if (command.index == Cmd::kHowToUse) tip += s.sTitle;
+    if (command.index == Cmd::kAbout) tip += s.sProduct;
+    cmdButton_[static_cast<std::size_t>(command.index)]->setToolTip(tip);
   }
 }
 

@@ -20,7 +20,7 @@ struct SuggestPage {
   // file could not be used: the dialog is then not shown at all.
   bool Prepare(Program& program);
   void SetTexts();
-  // "New idea suggestion": a new suggestion, then on to the entry box.
+  // The new-suggestion button: a new suggestion, then on to the entry box.
   void cmdIdeasWarmingUp_Click(Program& program, QLineEdit* entryBox);
 
   QLabel* lblExplanation = nullptr;  // `lblIdeasWarmingUp(0)`
@@ -38,7 +38,7 @@ struct PairingPage {
   // The opening draw; with too few assets the pair and the goal stay empty.
   void Prepare(Program& program);
   void SetTexts();
-  // "New pair of Assets": a new pair, then on to the entry box.
+  // The new-pair button: a new pair, then on to the entry box.
   void cmdIdeasPair_Click(Program& program, QLineEdit* entryBox);
 
   Pairing pairing;

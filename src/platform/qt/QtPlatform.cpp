@@ -64,7 +64,7 @@ int QtPlatform::MessageBox(QWidget* parent, const QString& text, int flags, cons
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   QMessageBox box(IconFor(flags), title, shown, QMessageBox::NoButton, parent);
   const QList<ButtonSpec> buttons = ButtonsFor(flags);
-  for (const ButtonSpec& spec : buttons) box.addButton(spec.button);
+  for (const ButtonSpec& b : buttons) box.addButton(b.button);
   const int defaultIndex = (flags & MsgFlags::kDefaultButton3)   ? 2
                            : (flags & MsgFlags::kDefaultButton2) ? 1
                                                                  : 0;
@@ -75,8 +75,8 @@ int QtPlatform::MessageBox(QWidget* parent, const QString& text, int flags, cons
   box.exec();
   QApplication::restoreOverrideCursor();
   QAbstractButton* clicked = box.clickedButton();
-  for (const ButtonSpec& spec : buttons) {
-    if (clicked == box.button(spec.button)) return spec.answer;
+  for (const ButtonSpec& b : buttons) {
+    if (clicked == box.button(b.button)) return b.answer;
   }
   return buttons.size() > 1 ? buttons.back().answer : 1;
 }

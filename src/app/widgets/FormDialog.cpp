@@ -24,6 +24,14 @@ void FormDialog::reject() {
   CancelRequested();
 }
 
+void FormDialog::CancelRequested() {
+  if (common_.cancel && common_.cancel->isVisibleTo(this)) {
+    common_.cancel->click();
+  } else if (common_.ok) {
+    common_.ok->click();
+  }
+}
+
 CommonButtons FormDialog::AddCommonButtons(bool withHelp) {
   CommonButtons buttons;
   auto make = [this](const char* name, int caption) {
@@ -42,6 +50,7 @@ CommonButtons FormDialog::AddCommonButtons(bool withHelp) {
     buttons.column->addWidget(buttons.help);
     connect(buttons.help, &QPushButton::clicked, this, [this] { ShowHelpFor(program_, this); });
   }
+  common_ = buttons;
   return buttons;
 }
 

@@ -43,9 +43,10 @@ class FormDialog : public QDialog {
   void reject() override;
 
  protected:
-  // What Escape and the close box run: the Cancel button's handler, or the
-  // OK button's where the dialog has no Cancel.
-  virtual void CancelRequested() = 0;
+  // What Escape and the close box run: the Cancel button where it is shown,
+  // the OK button where it is hidden. Dialogs without the common buttons
+  // say what they run themselves.
+  virtual void CancelRequested();
   // Runs when the dialog becomes active.
   virtual void FormActivate() {}
   // Runs when another of the program's own forms becomes active while this
@@ -64,6 +65,7 @@ class FormDialog : public QDialog {
   void ClearDefaultButtons();
 
   Program& program_;
+  CommonButtons common_;
   bool centred_ = false;
   bool leftForOwnForm_ = true;  // the last deactivation handed over to one of our forms
 };

@@ -23,7 +23,6 @@ class frmStart : public FormDialog {
   void cmdCancel_Click();
 
  protected:
-  void CancelRequested() override { cmdCancel_Click(); }
   void FormActivate() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -113,14 +113,6 @@ void frmCriteria::FormDeactivate() {
   if (!unloading_) cmdOk_Click();
 }
 
-void frmCriteria::CancelRequested() {
-  if (cmdCancel_->isVisibleTo(this)) {
-    cmdCancel_Click();
-  } else {
-    cmdOk_Click();
-  }
-}
-
 void frmCriteria::cmdOk_Click() {
   Session& s = program().session;
   if (fraCriteriaSet->isVisibleTo(this)) StoreCriteria(program(), criteriaList_->Entries());

@@ -39,7 +39,6 @@ class frmCriteria : public FormDialog {
   void cmdCancel_Click();
 
  protected:
-  void CancelRequested() override;
   void FormActivate() override;
   void FormDeactivate() override;
 

@@ -245,15 +245,6 @@ bool frmIdeas::eventFilter(QObject* watched, QEvent* event) {
   return FormDialog::eventFilter(watched, event);
 }
 
-void frmIdeas::CancelRequested() {
-  // Escape and the close box: Cancel, or OK on the page that hides Cancel.
-  if (cmdCancel_->isVisibleTo(this)) {
-    cmdCancel_Click();
-  } else {
-    cmdOk_Click();
-  }
-}
-
 void frmIdeas::FormActivate() {
   FocusFirstControl(this);
   SetHelpContexts(program());

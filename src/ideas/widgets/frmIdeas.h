@@ -61,7 +61,6 @@ class frmIdeas : public FormDialog {
   void cmdCancel_Click() { Unload(QDialog::Rejected); }
 
  protected:
-  void CancelRequested() override;
   void FormActivate() override;
   void FormDeactivate() override;
   bool eventFilter(QObject* watched, QEvent* event) override;

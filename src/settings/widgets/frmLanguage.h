@@ -19,9 +19,6 @@ class frmLanguage : public FormDialog {
   void cmdOk_Click();
   void cmdCancel_Click() { Unload(QDialog::Rejected); }
 
- protected:
-  void CancelRequested() override { cmdCancel_Click(); }
-
  private:
   QGroupBox* fraLanguage_ = nullptr;
   QComboBox* cboLanguage_ = nullptr;

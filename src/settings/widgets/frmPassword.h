@@ -22,7 +22,6 @@ class frmPassword : public FormDialog {
   void cmdCancel_Click();
 
  protected:
-  void CancelRequested() override { cmdCancel_Click(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

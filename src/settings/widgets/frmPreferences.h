@@ -24,7 +24,6 @@ class frmPreferences : public FormDialog {
   void cmdBrowse_Click();
 
  protected:
-  void CancelRequested() override { cmdCancel_Click(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "app/widgets/frmMain.h"
 #include "platform/qt/QtPlatform.h"
 #include "resources/Texts.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <random>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "session/Constants.h"
 #include "session/Workfile.h"

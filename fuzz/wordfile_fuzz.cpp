@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "ideas/SuggestionWords.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static quillane::Session session;

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "resources/Texts.h"
-#include "session/Session.h"
+#include "core/Session.h"
 #include "session/WorkfileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

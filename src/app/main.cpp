@@ -2,8 +2,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "app/Program.h"
-#include "app/ProgramFolder.h"
+#include "core/Program.h"
+#include "core/ProgramFolder.h"
 #include "app/widgets/frmMain.h"
 #include "platform/qt/QtPlatform.h"
 #include "resources/Texts.h"

@@ -1,6 +1,6 @@
 #include "criteria/CriteriaList.h"
 
-#include "app/Program.h"
+#include "core/Program.h"
 
 namespace quillane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

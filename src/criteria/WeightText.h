@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <span>
 
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

@@ -1,6 +1,6 @@
 #include "ideas/Assets.h"
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "criteria/CriteriaList.h"
 
 namespace quillane {

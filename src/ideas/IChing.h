@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/FileChoice.h"

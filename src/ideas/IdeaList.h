@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

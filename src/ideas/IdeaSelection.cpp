@@ -1,6 +1,6 @@
 #include "ideas/IdeaSelection.h"
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "criteria/CriteriaList.h"
 #include "ideas/IdeaList.h"
 #include "platform/Platform.h"

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <span>
 
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

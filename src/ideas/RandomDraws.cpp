@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "platform/Platform.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

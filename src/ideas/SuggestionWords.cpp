@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"

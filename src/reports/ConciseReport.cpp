@@ -2,7 +2,7 @@
 
 #include <QPagedPaintDevice>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "reports/DateTexts.h"
 #include "reports/HeadingGroups.h"

@@ -1,7 +1,7 @@
 #include "reports/DateTexts.h"
 
 #include "resources/Texts.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

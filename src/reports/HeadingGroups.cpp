@@ -3,7 +3,7 @@
 #include <span>
 
 #include "resources/Texts.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

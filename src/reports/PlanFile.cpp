@@ -1,6 +1,6 @@
 #include "reports/PlanFile.h"
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "reports/HeadingGroups.h"
 #include "reports/LineWriter.h"
 #include "reports/TextOutput.h"

@@ -1,6 +1,6 @@
 #include "reports/SessionReport.h"
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "reports/HeadingGroups.h"
 #include "reports/LineWriter.h"

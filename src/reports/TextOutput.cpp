@@ -1,6 +1,6 @@
 #include "reports/TextOutput.h"
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "reports/DateTexts.h"
 #include "reports/LineWriter.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "session/LastRunBackup.h"
 

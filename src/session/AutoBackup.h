@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/SaveWorkfileFn.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

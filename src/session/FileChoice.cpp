@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "resources/Texts.h"
 
 namespace quillane {

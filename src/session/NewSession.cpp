@@ -1,8 +1,8 @@
 #include "session/NewSession.h"
 
-#include "app/Commands.h"
-#include "app/Program.h"
-#include "session/Session.h"
+#include "core/Commands.h"
+#include "core/Program.h"
+#include "core/Session.h"
 #include "session/UnsavedChanges.h"
 
 namespace quillane {

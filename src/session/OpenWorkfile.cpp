@@ -1,6 +1,6 @@
 #include <QFile>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"

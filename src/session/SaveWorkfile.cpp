@@ -1,7 +1,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/FileChoice.h"

@@ -1,6 +1,6 @@
 #include "session/UnsavedChanges.h"
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 

@@ -7,7 +7,7 @@
 #include "session/CodePage.h"
 #include "session/NumberText.h"
 #include "session/Scramble.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

@@ -3,7 +3,7 @@
 #include <QStandardPaths>
 #include <limits>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "resources/Texts.h"
 #include "settings/PrivateProfile.h"
 

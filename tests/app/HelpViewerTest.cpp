@@ -13,10 +13,10 @@
 #include <QTextBrowser>
 
 #include "app/helpviewer/HelpPages.h"
-#include "app/helpviewer/HelpRequest.h"
+#include "platform/helprequest/HelpRequest.h"
 #include "app/helpviewer/HelpRequestServer.h"
 #include "app/helpviewer/HelpWindow.h"
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 #include "support/Widgets.h"
 
 namespace quillane::test {

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "app/widgets/frmMain.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"

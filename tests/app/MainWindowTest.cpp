@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 #include "platform/Platform.h"
 
 namespace quillane::test {

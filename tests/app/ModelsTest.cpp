@@ -3,7 +3,7 @@
 
 #include <QSignalSpy>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"
 

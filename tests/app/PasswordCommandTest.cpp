@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 #include "MainWindowFixture.h"
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 #include "settings/widgets/frmPassword.h"
 
 namespace quillane::test {

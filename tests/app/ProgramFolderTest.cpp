@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 namespace quillane::test {
 namespace {

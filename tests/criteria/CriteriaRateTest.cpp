@@ -2,7 +2,7 @@
 // after the last pair, and Cancel part-way.
 #include <QGroupBox>
 
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 #include "criteria/CriteriaDialogFixture.h"
 
 namespace quillane::test {

@@ -1,7 +1,7 @@
 // The Set page of the criteria dialog: the list editor and what OK stores.
 #include <QGroupBox>
 
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 #include "criteria/CriteriaDialogFixture.h"
 #include "criteria/CriteriaList.h"
 

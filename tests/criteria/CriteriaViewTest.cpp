@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QTableWidget>
 
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 #include "criteria/CriteriaDialogFixture.h"
 #include "criteria/WeightText.h"
 #include "criteria/widgets/WeightBarGrid.h"

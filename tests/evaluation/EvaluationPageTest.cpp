@@ -5,7 +5,7 @@
 #include <QTableWidget>
 
 #include "../app/MainWindowFixture.h"
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "ideas/RandomDraws.h"
-#include "session/Session.h"
+#include "core/Session.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {

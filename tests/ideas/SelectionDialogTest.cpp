@@ -5,7 +5,7 @@
 #include <QListWidget>
 
 #include "../app/MainWindowFixture.h"
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "platform/Platform.h"
 

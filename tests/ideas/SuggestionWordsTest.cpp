@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "ideas/SuggestionWords.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"

@@ -7,7 +7,7 @@
 #include "reports/LineWriter.h"
 #include "reports/SessionReport.h"
 #include "reports/TextFileSink.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "session/AutoBackup.h"
 #include "session/Constants.h"
 #include "session/LastRunBackup.h"

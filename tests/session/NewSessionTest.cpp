@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "platform/Platform.h"
 #include "session/Constants.h"
 #include "session/NewSession.h"

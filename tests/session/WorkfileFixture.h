@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "session/Constants.h"
-#include "session/Session.h"
+#include "core/Session.h"
 #include "session/Workfile.h"
 #include "support/ScriptedPlatform.h"
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "settings/widgets/frmLanguage.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"

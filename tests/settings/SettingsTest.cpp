@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "session/Constants.h"
 #include "settings/Settings.h"
 #include "support/ScriptedPlatform.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane::test {
 

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "app/helpviewer/HelpRequest.h"
+#include "platform/helprequest/HelpRequest.h"
 
 class QLocalServer;
 

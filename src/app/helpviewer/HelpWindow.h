@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/helpviewer/HelpPages.h"
-#include "app/helpviewer/HelpRequest.h"
+#include "platform/helprequest/HelpRequest.h"
 
 class QAction;
 class QLabel;

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QScreen>
 
-#include "app/ProgramFolder.h"
-#include "app/helpviewer/HelpRequest.h"
+#include "core/ProgramFolder.h"
+#include "platform/helprequest/HelpRequest.h"
 #include "app/helpviewer/HelpRequestServer.h"
 #include "app/helpviewer/HelpWindow.h"
 

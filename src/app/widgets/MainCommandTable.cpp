@@ -1,6 +1,6 @@
 #include "app/widgets/MainCommandTable.h"
 
-#include "app/Commands.h"
+#include "core/Commands.h"
 
 namespace quillane {
 

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/Progress.h"
+#include "core/Progress.h"
 #include "app/widgets/Artwork.h"
 #include "resources/Texts.h"
 

@@ -7,7 +7,7 @@
 #include <QTime>
 #include <QTimer>
 
-#include "app/StatusLine.h"
+#include "core/StatusLine.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 

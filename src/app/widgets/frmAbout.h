@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/widgets/FormDialog.h"
+#include "ui/FormDialog.h"
 
 class QLabel;
 class QPixmap;

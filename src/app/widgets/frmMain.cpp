@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "app/widgets/Artwork.h"
-#include "app/widgets/HelpContexts.h"
-#include "app/widgets/HelpKey.h"
+#include "ui/HelpContexts.h"
+#include "ui/HelpKey.h"
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/StatusBarView.h"

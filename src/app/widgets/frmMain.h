@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/Commands.h"
+#include "core/Commands.h"
 
 class QCheckBox;
 class QGroupBox;

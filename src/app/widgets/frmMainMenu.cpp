@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/Program.h"
-#include "app/widgets/HelpContexts.h"
+#include "core/Program.h"
+#include "ui/HelpContexts.h"
 #include "app/widgets/frmAbout.h"
 #include "app/widgets/frmMain.h"
 #include "app/widgets/frmStart.h"

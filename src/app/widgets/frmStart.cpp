@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/FocusFirstControl.h"
-#include "app/widgets/HelpContexts.h"
-#include "app/widgets/TextEntry.h"
+#include "core/Program.h"
+#include "ui/FocusFirstControl.h"
+#include "ui/HelpContexts.h"
+#include "ui/TextEntry.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/FocusFirstControl.h"
-#include "app/widgets/GoalLine.h"
-#include "app/widgets/HelpContexts.h"
+#include "core/Program.h"
+#include "ui/FocusFirstControl.h"
+#include "ui/GoalLine.h"
+#include "ui/HelpContexts.h"
 #include "criteria/CriteriaList.h"
 #include "criteria/Weights.h"
 #include "criteria/widgets/ListEditor.h"

@@ -9,8 +9,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/RatingSlider.h"
+#include "core/Program.h"
+#include "ui/RatingSlider.h"
 #include "criteria/PairRating.h"
 #include "criteria/widgets/ListEditor.h"
 #include "criteria/widgets/WeightBarGrid.h"

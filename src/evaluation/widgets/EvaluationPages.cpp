@@ -6,8 +6,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/PageLabel.h"
+#include "core/Program.h"
+#include "ui/PageLabel.h"
 #include "criteria/widgets/WeightBarGrid.h"
 #include "evaluation/Evaluation.h"
 #include "resources/Texts.h"

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/widgets/GoalLine.h"
-#include "app/widgets/RatingSlider.h"
+#include "ui/GoalLine.h"
+#include "ui/RatingSlider.h"
 
 class QGroupBox;
 class QLabel;

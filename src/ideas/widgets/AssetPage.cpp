@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
+#include "core/Program.h"
 #include "criteria/widgets/ListEditor.h"
 #include "resources/Texts.h"
 

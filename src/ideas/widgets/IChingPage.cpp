@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/PageLabel.h"
+#include "core/Program.h"
+#include "ui/PageLabel.h"
 #include "ideas/IChing.h"
 #include "ideas/widgets/IChingLineBox.h"
 #include "ideas/widgets/IChingPictures.h"

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/PageLabel.h"
-#include "app/widgets/TextEntry.h"
+#include "ui/PageLabel.h"
+#include "ui/TextEntry.h"
 #include "resources/Texts.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

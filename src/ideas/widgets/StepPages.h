@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/widgets/GoalLine.h"
+#include "ui/GoalLine.h"
 
 class QBoxLayout;
 class QGroupBox;

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/PageLabel.h"
+#include "core/Program.h"
+#include "ui/PageLabel.h"
 #include "ideas/SuggestionWords.h"
 #include "resources/Texts.h"
 

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/FocusFirstControl.h"
-#include "app/widgets/HelpContexts.h"
-#include "app/widgets/TextEntry.h"
+#include "core/Program.h"
+#include "ui/FocusFirstControl.h"
+#include "ui/HelpContexts.h"
+#include "ui/TextEntry.h"
 #include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/AssetPage.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "app/widgets/FormDialog.h"
+#include "ui/FormDialog.h"
 
 class QBoxLayout;
 class QGroupBox;

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/HelpContexts.h"
+#include "core/Program.h"
+#include "ui/HelpContexts.h"
 #include "ideas/IdeaSelection.h"
 #include "ideas/widgets/frmAddIdea.h"
 #include "platform/Platform.h"

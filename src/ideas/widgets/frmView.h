@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/widgets/FormDialog.h"
-#include "session/Session.h"
+#include "ui/FormDialog.h"
+#include "core/Session.h"
 
 class QGroupBox;
 class QLabel;

@@ -19,7 +19,7 @@
 #include <QTime>
 #include <QUrl>
 
-#include "app/helpviewer/HelpRequest.h"
+#include "platform/helprequest/HelpRequest.h"
 #include "platform/qt/UserAccount.h"
 
 namespace quillane {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/TextEntry.h"
+#include "core/Program.h"
+#include "ui/TextEntry.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"

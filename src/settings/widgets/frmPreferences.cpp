@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/HelpContexts.h"
+#include "core/Program.h"
+#include "ui/HelpContexts.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"

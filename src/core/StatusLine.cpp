@@ -1,8 +1,8 @@
-#include "app/StatusLine.h"
+#include "core/StatusLine.h"
 
 #include "platform/Platform.h"
 #include "resources/Texts.h"
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

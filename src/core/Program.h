@@ -4,11 +4,11 @@
 #include <functional>
 #include <memory>
 
-#include "app/Commands.h"
-#include "app/Progress.h"
-#include "app/StatusLine.h"
-#include "app/TimerSwitch.h"
-#include "session/Session.h"
+#include "core/Commands.h"
+#include "core/Progress.h"
+#include "core/StatusLine.h"
+#include "core/TimerSwitch.h"
+#include "core/Session.h"
 
 class QWidget;
 

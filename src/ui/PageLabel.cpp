@@ -1,4 +1,4 @@
-#include "app/widgets/PageLabel.h"
+#include "ui/PageLabel.h"
 
 #include <QLabel>
 

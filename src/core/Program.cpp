@@ -1,4 +1,4 @@
-#include "app/Program.h"
+#include "core/Program.h"
 
 #include "platform/Platform.h"
 

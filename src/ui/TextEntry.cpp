@@ -1,4 +1,4 @@
-#include "app/widgets/TextEntry.h"
+#include "ui/TextEntry.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

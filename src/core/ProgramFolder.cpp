@@ -1,4 +1,4 @@
-#include "app/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "app/helpviewer/HelpRequest.h"
+#include "platform/helprequest/HelpRequest.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "app/widgets/FormDialog.h"
+#include "ui/FormDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Program.h"
-#include "app/widgets/HelpContexts.h"
+#include "core/Program.h"
+#include "ui/HelpContexts.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 

@@ -1,11 +1,11 @@
-#include "app/widgets/HelpKey.h"
+#include "ui/HelpKey.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "app/widgets/FormDialog.h"
-#include "app/widgets/HelpContexts.h"
+#include "ui/FormDialog.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane {
 

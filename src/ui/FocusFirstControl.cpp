@@ -1,4 +1,4 @@
-#include "app/widgets/FocusFirstControl.h"
+#include "ui/FocusFirstControl.h"
 
 #include <QWidget>
 

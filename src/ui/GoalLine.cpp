@@ -1,4 +1,4 @@
-#include "app/widgets/GoalLine.h"
+#include "ui/GoalLine.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/widgets/HelpContexts.h"
+#include "ui/HelpContexts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Program.h"
-#include "app/widgets/FormDialog.h"
+#include "core/Program.h"
+#include "ui/FormDialog.h"
 #include "platform/Platform.h"
 
 namespace quillane {

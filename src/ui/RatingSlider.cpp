@@ -1,4 +1,4 @@
-#include "app/widgets/RatingSlider.h"
+#include "ui/RatingSlider.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

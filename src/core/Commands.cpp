@@ -1,6 +1,6 @@
-#include "app/Commands.h"
+#include "core/Commands.h"
 
-#include "session/Session.h"
+#include "core/Session.h"
 
 namespace quillane {
 

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
   program.session.sWorkfile = path;
 
   constexpr int kRounds = 200;
-  const auto typePassword = [&program] { program.session.sPasswordEntry = program.session.sPassword; };
+  const auto typePassword = [&program] { return std::optional<QString>(program.session.sPassword); };
   SaveWorkfile(program, SaveMode::kSave);  // warm-up
   OpenWorkfile(program, typePassword);
 

@@ -5,8 +5,7 @@
 namespace quillane {
 
 int Program::MessageBox(const QString& text, int flags) {
-  session.vAnswer = platform.MessageBox(dialogParent, text, flags, session.sTitle);
-  return session.vAnswer;
+  return platform.MessageBox(dialogParent, text, flags, session.sTitle);
 }
 
 }  // namespace quillane

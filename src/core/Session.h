@@ -30,10 +30,16 @@ inline constexpr int kAnswerCancel = 2;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
 
-// The whole state of one brainstorming session and the values the windows
-// share. The application owns exactly one; every procedure receives it.
-struct Session {
-  // A. Session content, kept in the workfile.
+// What a workfile keeps: the goal, the criteria with their weights, the
+// two asset lists, the ideas and the password. New Session empties it by
+// assigning an empty value; the automatic backup writes a copy of it.
+//
+// Names follow the program's design documents, so the code traces to them.
+// Prefixes: s text, n count (16-bit), sng single precision, dbl double,
+// l long, b flag, v answer or mixed value; widgets: fra frame, cmd button,
+// chk toggle button, lbl label, txt text box, lst list, sli slider, pic and
+// img pictures, tmr timer.
+struct SessionContent {
   QString sGoal;
   Integer nCriteria = 0;
   TextList<kMaxCriteria> sCriteria;
@@ -46,7 +52,13 @@ struct Session {
   TextList<kMaxIdeas> sIdeas;
   Flag bPassword = false;
   QString sPassword;
+};
 
+// The whole state of one brainstorming session: its content, the working
+// state of the techniques, its files, the settings and the constants. The
+// application owns exactly one. Nothing here carries a result from one
+// procedure to another: dialogs and file procedures return what happened.
+struct Session : SessionContent {
   // B. Working state, reset by New Session.
   double vRating = 0;  // the share one comparison hands out; 0 until the first pair
   Integer nRateA = 0;
@@ -66,15 +78,12 @@ struct Session {
   Integer nMindStep = 0;
   TextList<kMaxIdeas> sMindStep;
   Integer nMindStepPos = 0;
-  Flag bMindStepPick = false;
   Integer nCluster = 0;
   TextList<kMaxIdeas> sCluster;
-  Flag bClusterPick = false;
   Integer nEvalIdeas = 0;
   TextList<kMaxIdeas> sEvalIdeas;
   Integer nEvalIdea = 0;
   Integer nEvalCrit = 0;
-  Flag bEvalPick = false;
   std::array<std::array<Single, kMaxCriteria + 1>, kMaxIdeas + 1> sngScore{};
   std::array<std::array<double, kMaxCriteria + 1>, kMaxIdeas + 1> dblScoreW{};
   std::array<double, kMaxIdeas + 1> dblTotal{};
@@ -101,9 +110,6 @@ struct Session {
 
   // C. Files and change tracking.
   QString sWorkfile;
-  QString sFileName;
-  QString sFilterName;
-  QString sFilterExt;
   QString sReportFile;
   QString sPlanFile;
   Flag bChanged = false;
@@ -130,16 +136,6 @@ struct Session {
   QString sMsgLoading;
   QString sMsgAutoBackup;
   QString sUserFirstName;
-
-  // F. Transient values shared between windows.
-  Flag bCancel = false;
-  Flag bEditMode = false;
-  Flag bMenuBusy = false;
-  Flag bViewShown = false;
-  QString sPasswordEntry;
-  int vAnswer = 0;
-  int vMsgButtons = 0;
-  QString vMessage;
 };
 
 }  // namespace quillane

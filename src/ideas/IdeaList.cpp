@@ -35,22 +35,17 @@ constexpr double kMeterTopMargin = 120.0;
 
 }  // namespace
 
-void EncouragementFor(Session& s, int count) {
-  s.vMessage.clear();
+QString EncouragementFor(const QString& name, int count) {
   for (const Milestone& m : kMilestones) {
     if (m.count != count) continue;
-    const QString& name = s.sUserFirstName;
     switch (m.shape) {
-      case Shape::A:
-        s.vMessage = Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(", ") + Text(m.milestone);
-        break;
-      case Shape::B:
-        s.vMessage = Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(": ") + Text(m.milestone);
-        break;
-      case Shape::C: s.vMessage = Text(m.exclamation) + QLatin1Char(' ') + name + QLatin1Char('!'); break;
-      case Shape::D: s.vMessage = name + QStringLiteral(", ") + Text(m.milestone); break;
+      case Shape::A: return Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(", ") + Text(m.milestone);
+      case Shape::B: return Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(": ") + Text(m.milestone);
+      case Shape::C: return Text(m.exclamation) + QLatin1Char(' ') + name + QLatin1Char('!');
+      case Shape::D: return name + QStringLiteral(", ") + Text(m.milestone);
     }
   }
+  return QString();
 }
 
 void AddIdea(Program& program, const QString& text) {
@@ -59,11 +54,11 @@ void AddIdea(Program& program, const QString& text) {
   ++s.nIdeas;
   s.sIdeas[static_cast<std::size_t>(s.nIdeas)] = text;
   program.updateIdeaMeter();
-  EncouragementFor(s, s.nIdeas);
-  if (!s.vMessage.isEmpty()) {
+  const QString encouragement = EncouragementFor(s.sUserFirstName, s.nIdeas);
+  if (!encouragement.isEmpty()) {
     const QString sound = QDir(s.sAppPath).filePath(Text(119));
     if (FileExists(sound)) program.platform.PlaySound(sound);
-    program.MessageBox(s.vMessage, MsgFlags::kOkOnly + MsgFlags::kInformation);
+    program.MessageBox(encouragement, MsgFlags::kOkOnly + MsgFlags::kInformation);
   }
   for (int button : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
     program.commands.EnableButton(button, true);

@@ -16,8 +16,8 @@ inline constexpr int kMinIdeaLength = 3;
 // session changed. The caller learns nothing of whether the idea was taken.
 void AddIdea(Program& program, const QString& text);
 
-// Sets vMessage to the encouragement for an idea count ("" for most counts).
-void EncouragementFor(Session& session, int count);
+// The encouragement for an idea count, addressed to `name` ("" for most counts).
+QString EncouragementFor(const QString& name, int count);
 
 // The first name the encouragements use: the first word of the account's
 // full name, or the login name when the account has no full name.

@@ -7,6 +7,16 @@
 
 namespace quillane {
 
+int PickRefusal(IdeaPick pick, int picked) {
+  switch (pick) {
+    case IdeaPick::MindStepping:
+    case IdeaPick::Clustering: return picked == 0 ? 505 : 0;
+    case IdeaPick::Evaluation: return picked < 2 ? 508 : 0;
+    case IdeaPick::None: break;
+  }
+  return 0;
+}
+
 void StorePick(std::span<QString> list, Integer& count, const QStringList& picked) {
   StoreListEntries(list, picked);
   count = static_cast<Integer>(picked.size());
@@ -21,8 +31,8 @@ void ReplaceIdea(Program& program, int position, const QString& text) {
   Session& s = program.session;
   if (position < 1 || position > s.nIdeas) return;  // nothing current: nothing to replace
   s.sIdeas[static_cast<std::size_t>(position)] = text;
-  EncouragementFor(s, s.nIdeas);
-  if (!s.vMessage.isEmpty()) program.MessageBox(s.vMessage, MsgFlags::kOkOnly);
+  const QString encouragement = EncouragementFor(s.sUserFirstName, s.nIdeas);
+  if (!encouragement.isEmpty()) program.MessageBox(encouragement, MsgFlags::kOkOnly);
   s.bChanged = true;
 }
 

@@ -11,6 +11,14 @@ class Program;
 
 // The idea list and the picks made from it in the selection dialog.
 
+// What the selection dialog is shown for: viewing and editing the ideas, or
+// picking ideas for a technique.
+enum class IdeaPick { None, MindStepping, Clustering, Evaluation };
+
+// The message number when `picked` ideas are too few for `pick`, else 0:
+// MindStepping and Clustering take at least one, the evaluation two.
+int PickRefusal(IdeaPick pick, int picked);
+
 // Replaces the whole idea list by `ideas` (the dialog's list after a
 // deletion): the old slots are cleared up to the first empty one.
 void StoreIdeas(Session& session, const QStringList& ideas);

@@ -78,9 +78,9 @@ void StoreItems(Session& s, const QStringList& items) {
   }
 }
 
-void Fail(Program& program, int message) {
+bool Fail(Program& program, int message) {
   program.MessageBox(Text(message) + QLatin1Char(' ') + program.session.sDataName, MsgFlags::kOkOnly);
-  program.session.bCancel = true;
+  return false;
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ void ReadSuggestionWords(Session& session, const QByteArray& bytes) {
   StoreItems(session, SplitItems(DecodeCodePage(bytes)));
 }
 
-void LoadSuggestionWords(Program& program) {
+bool LoadSuggestionWords(Program& program) {
   Session& s = program.session;
   const QString path = QDir(s.sAppPath).filePath(s.sDataName);
   QByteArray bytes;
@@ -104,6 +104,7 @@ void LoadSuggestionWords(Program& program) {
   if (s.nActions == 0) return Fail(program, 502);
   if (s.nObjects == 0) return Fail(program, 503);
   s.bChanged = true;
+  return true;
 }
 
 }  // namespace quillane

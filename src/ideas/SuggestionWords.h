@@ -14,7 +14,7 @@ void ReadSuggestionWords(Session& session, const QByteArray& bytes);
 // object lists, afresh at every opening of AutoSuggest. Marks the session
 // changed when both lists hold words. When the file is missing or cannot be
 // read, or a list is left empty, it shows which (with the bare file name)
-// and sets bCancel; the words read so far stay in the session.
-void LoadSuggestionWords(Program& program);
+// and returns false; the words read so far stay in the session.
+bool LoadSuggestionWords(Program& program);
 
 }  // namespace quillane

@@ -35,32 +35,26 @@ void LoadGroup(Session& session, std::span<const Group> groups, int section) {
   }
 }
 
-void SetProposal(Session& session, int firstText) {
-  session.sFileName = Text(firstText);
-  session.sFilterName = Text(firstText + 1);
-  session.sFilterExt = Text(firstText + 2);
-}
-
 }  // namespace
 
 void ReportText(Session& session, int section) {
-  if (section == ReportSection::kProposal) {
-    SetProposal(session, 750);
-    return;
-  }
   LoadGroup(session, kReportGroups, section);
 }
 
 void PlanText(Session& session, int section) {
-  if (section == PlanSection::kProposal) {
-    SetProposal(session, 850);
-    return;
-  }
   LoadGroup(session, kPlanGroups, section);
 }
 
 void ConciseText(Session& session, int section) {
   LoadGroup(session, kConciseGroups, section);
+}
+
+FileProposal ReportProposal() {
+  return {Text(750), {Text(751), Text(752)}};
+}
+
+FileProposal PlanProposal() {
+  return {Text(850), {Text(851), Text(852)}};
 }
 
 int HeadingLanguage(const Session& session) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "session/FileChoice.h"
+
 namespace quillane {
 
 struct Session;
@@ -9,11 +11,18 @@ struct Session;
 // The heading groups of the three outputs. Each call loads the four texts of
 // one section into `sLangText(1..4)` (English, German, French, Dutch) and,
 // for the sections of a two-column heading, the column where the right-hand
-// heading starts into `nLangValue(1..4)`. Section 0 of the report and the
-// plan sets the file dialog's proposal instead. Unknown sections change nothing.
+// heading starts into `nLangValue(1..4)`. Unknown sections change nothing.
 void ReportText(Session& session, int section);
 void PlanText(Session& session, int section);
 void ConciseText(Session& session, int section);
+
+// What the Save As dialog proposes for the report and for the plan.
+struct FileProposal {
+  QString name;
+  FileFilter filter;
+};
+FileProposal ReportProposal();
+FileProposal PlanProposal();
 
 // The heading language the writers use: `nLanguage`, or English when it
 // holds no language.
@@ -27,7 +36,6 @@ int HeadingColumn(const Session& session);
 
 // Section numbers, as the writers name them.
 namespace ReportSection {
-inline constexpr int kProposal = 0;
 inline constexpr int kTitle = 1;
 inline constexpr int kGoal = 4;
 inline constexpr int kCriteria = 5;
@@ -42,7 +50,6 @@ inline constexpr int kRating = 13;
 }  // namespace ReportSection
 
 namespace PlanSection {
-inline constexpr int kProposal = 0;
 inline constexpr int kTitle = 1;
 inline constexpr int kGoal = 2;
 inline constexpr int kBestIdea = 3;

@@ -36,8 +36,8 @@ void WritePlanLines(Session& s, LineWriter& out) {
   for (int i = 1; i <= s.nCriteria; ++i) out.Item(s.sCriteria[static_cast<std::size_t>(i)]).EndLine();
 }
 
-void WritePlan(Program& program) {
-  SaveTextOutput(program, {[](Session& s) { PlanText(s, PlanSection::kProposal); }, &Session::sPlanFile,
+FileOutcome WritePlan(Program& program) {
+  return SaveTextOutput(program, {PlanProposal, &Session::sPlanFile,
                            WritePlanLines, StatusKind::kSavingPlan, 18, Cmd::kElaboratePlan});
 }
 

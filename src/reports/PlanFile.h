@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/Workfile.h"
+
 namespace quillane {
 
 class LineWriter;
@@ -12,7 +14,7 @@ struct Session;
 void WritePlanLines(Session& session, LineWriter& out);
 
 // The plan command: asks for the file and writes the plan into it.
-void WritePlan(Program& program);
+FileOutcome WritePlan(Program& program);
 
 // The elaborate command: opens the last plan in the viewer/editor, or with
 // the desktop's application when the viewer cannot be started; nothing

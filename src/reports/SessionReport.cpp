@@ -75,8 +75,8 @@ void WriteReportLines(Session& s, LineWriter& out) {
   }
 }
 
-void WriteReport(Program& program) {
-  SaveTextOutput(program, {[](Session& s) { ReportText(s, ReportSection::kProposal); }, &Session::sReportFile,
+FileOutcome WriteReport(Program& program) {
+  return SaveTextOutput(program, {ReportProposal, &Session::sReportFile,
                            WriteReportLines, StatusKind::kSavingReport, 17, Cmd::kViewReport});
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/Workfile.h"
+
 namespace quillane {
 
 class LineWriter;
@@ -12,7 +14,7 @@ struct Session;
 void WriteReportLines(Session& session, LineWriter& out);
 
 // The report command: asks for the file and writes the report into it.
-void WriteReport(Program& program);
+FileOutcome WriteReport(Program& program);
 
 // View Report: opens the last report in the viewer/editor; nothing happens
 // while there is no report file.

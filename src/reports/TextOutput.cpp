@@ -11,17 +11,16 @@
 
 namespace quillane {
 
-void SaveTextOutput(Program& program, const TextOutput& output) {
+FileOutcome SaveTextOutput(Program& program, const TextOutput& output) {
   FileWorkGuard working(program.fileWork);
   Session& s = program.session;
   QString& path = s.*output.path;
 
-  s.bCancel = false;
-  output.loadProposal(s);
-  if (!path.isEmpty()) s.sFileName = path;
-  ShowFileDialog(program, FileDialogMode::SaveAs);
-  path = s.sFileName;
-  if (s.bCancel) return;
+  const FileProposal proposal = output.proposal();
+  if (path.isEmpty()) path = proposal.name;  // kept even when the dialog is cancelled
+  const auto chosen = ChooseFile(program, FileDialogMode::SaveAs, proposal.filter, path);
+  if (!chosen) return FileOutcome::Cancelled;
+  path = *chosen;
 
   MakeDateTexts(s, program.platform.Today());
   TextFileSink file;
@@ -34,11 +33,12 @@ void SaveTextOutput(Program& program, const TextOutput& output) {
   }
   if (!written) {
     program.MessageBox(path + QLatin1Char('\r') + Text(3100), MsgFlags::kOkOnly + MsgFlags::kExclamation);
-    return;
+    return FileOutcome::Failed;
   }
   program.ShowStatusMessage(output.statusKind);
   program.MarkProgressStep(output.progressStep);
   program.commands.EnableButton(output.viewerCommand, true);
+  return FileOutcome::Done;
 }
 
 void StartViewer(Program& program, const QString& file) {

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include "reports/HeadingGroups.h"
+#include "session/Workfile.h"
+
 namespace quillane {
 
 class LineWriter;
@@ -10,7 +13,7 @@ struct Session;
 
 // What distinguishes the report file from the plan file when it is saved.
 struct TextOutput {
-  void (*loadProposal)(Session&);  // sets the file dialog's proposal
+  FileProposal (*proposal)();      // what the file dialog proposes the first time
   QString Session::*path;          // remembers the file for the next save and the viewer
   void (*writeLines)(Session&, LineWriter&);
   int statusKind;     // the busy message shown once written
@@ -22,7 +25,7 @@ struct TextOutput {
 // language with today's date, shows the busy message, lights the step and
 // enables the viewer command. A cancelled dialog writes and lights nothing;
 // a file that cannot be written is named in a message, and nothing is lit.
-void SaveTextOutput(Program& program, const TextOutput& output);
+FileOutcome SaveTextOutput(Program& program, const TextOutput& output);
 
 // Opens `file` in the viewer/editor program, or with the desktop's own
 // application when that program cannot be started.

@@ -1,18 +1,22 @@
 #include "session/AutoBackup.h"
 
+#include <QDir>
 #include <cmath>
-#include <utility>
 
-#include "core/Program.h"
+#include "core/StatusLine.h"
+#include "core/TimerSwitch.h"
 #include "platform/Platform.h"
+#include "resources/Texts.h"
 #include "session/LastRunBackup.h"
+#include "session/SafeFileWrite.h"
+#include "session/WorkfileWriter.h"
 
 namespace quillane {
 
 namespace {
 
-constexpr int kModeBackup = 2;
 constexpr double kSecondsPerMinute = 60.0;
+constexpr int kFailureNoticeMs = 10000;
 
 }  // namespace
 
@@ -20,41 +24,66 @@ Long WholeSeconds(double secondsSinceMidnight) {
   return static_cast<Long>(std::nearbyint(secondsSinceMidnight));
 }
 
-void StartBackupInterval(Program& program) {
-  program.session.lBackupTime = WholeSeconds(program.platform.SecondsSinceMidnight());
+void StartBackupInterval(Session& session, Platform& platform) {
+  session.lBackupTime = WholeSeconds(platform.SecondsSinceMidnight());
 }
 
-AutoBackup::AutoBackup(Program& program, SaveWorkfileFn saveWorkfile)
-    : program_(program), saveWorkfile_(std::move(saveWorkfile)) {}
+QString BackupPath(const QString& dataFolder) {
+  return QDir::toNativeSeparators(QDir(dataFolder).filePath(Text(107)));
+}
+
+bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform) {
+  if (!ContentFitsCodePage(content)) return false;
+  BusyPointer busy(platform);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  return WriteFileSafely(path, WorkfileBytes(content, WorkfileKind::Backup, platform));
+}
+
+AutoBackup::AutoBackup(Session& session, Platform& platform, StatusLine& status, const TimerSwitch& timer,
+                       const int& fileWork, const QString& dataFolder)
+    : session_(session),
+      platform_(platform),
+      status_(status),
+      timer_(timer),
+      fileWork_(fileWork),
+      dataFolder_(dataFolder) {}
 
 void AutoBackup::RunPendingCheck() {
   if (checkPending_) Check();
 }
 
 void AutoBackup::Check() {
-  if (!program_.autoBackupTimer.enabled()) {
+  if (!timer_.enabled()) {
     checkPending_ = false;
     return;
   }
   // The backup's own busy message repaints the window too.
   if (writing_) return;
-  if (program_.fileWork > 0) {
+  if (fileWork_ > 0) {
     checkPending_ = true;
     return;
   }
   checkPending_ = false;
-  Session& s = program_.session;
-  const double clock = program_.platform.SecondsSinceMidnight();
-  if (!(clock > s.lBackupTime + s.nAutoBackupTime * kSecondsPerMinute)) return;
-  s.lBackupTime = WholeSeconds(clock);
+  const double clock = platform_.SecondsSinceMidnight();
+  if (!(clock > session_.lBackupTime + session_.nAutoBackupTime * kSecondsPerMinute)) return;
+  session_.lBackupTime = WholeSeconds(clock);
+  writing_ = true;
+  Write();
+  writing_ = false;
+}
+
+void AutoBackup::Write() {
+  const QString path = BackupPath(dataFolder_.isEmpty() ? session_.sAppPath : dataFolder_);
   if (!previousRunBackupPutAside_) {
     // Rather no backup now than one written over what the last run left.
-    previousRunBackupPutAside_ = PreserveLastRunBackup(program_.dataFolder);
-    if (!previousRunBackupPutAside_) return;
+    previousRunBackupPutAside_ = PreserveLastRunBackup(QFileInfo(path).absolutePath());
   }
-  writing_ = true;
-  saveWorkfile_(kModeBackup);
-  writing_ = false;
+  const SessionContent snapshot = session_;
+  if (!previousRunBackupPutAside_ || !WriteBackupWorkfile(snapshot, path, platform_)) {
+    status_.ShowNotice(Text(3103) + QLatin1Char(' ') + path, kFailureNoticeMs);
+    return;
+  }
+  ShowStatusMessage(status_, session_, platform_, StatusKind::kAutoBackup);
 }
 
 }  // namespace quillane

@@ -1,40 +1,52 @@
 #pragma once
 
-#include "session/SaveWorkfileFn.h"
+#include <QString>
+
 #include "core/Session.h"
 
 namespace quillane {
 
-class Program;
+class Platform;
+class StatusLine;
+class TimerSwitch;
 
 // The clock in whole seconds, halves rounded to the even second.
 Long WholeSeconds(double secondsSinceMidnight);
 
 // Starts the backup interval anew from the clock now (at start-up and when
 // the preferences are confirmed).
-void StartBackupInterval(Program& program);
+void StartBackupInterval(Session& session, Platform& platform);
 
-// The automatic backup of the main window. Each check writes the session to
-// the backup workfile once the interval has passed since `lBackupTime`;
-// the clock counts seconds since midnight, so a backup that falls due after
-// midnight waits until the clock passes `lBackupTime` plus the interval again.
+// Where the automatic backup goes: BACKUP.QLN in `dataFolder`.
+QString BackupPath(const QString& dataFolder);
+
+// Writes `content` into the backup workfile at `path`, always plain. True
+// when the file was written; otherwise the earlier backup is as it was.
+bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform);
+
+// The automatic backup of the main window. Each check writes a copy of the
+// session content to the backup workfile once the interval has passed since
+// `lBackupTime`; the clock counts seconds since midnight, so a backup that
+// falls due after midnight waits until the clock passes `lBackupTime` plus
+// the interval again.
+//
+// The backup reads the session content and changes nothing that a dialog or
+// a command reads: it has its own file path, shows its busy message in the
+// status bar, and says there when it could not write (never in a message
+// box), to try again at the next interval. It keeps only `lBackupTime`.
 //
 // The main window owns one for the whole run: it calls Tick() from its timer
-// and OnRepaint() when it repaints. The object remembers that the previous
-// run's backup has been put aside, so that happens before the first backup of
-// this run only, and whether a check waits for file work to end.
+// and OnRepaint() when it repaints. While a file procedure or its message box
+// runs (`fileWork` non-zero) a check waits for RunPendingCheck(), which the
+// main window calls when that command has finished.
 class AutoBackup {
  public:
-  AutoBackup(Program& program, SaveWorkfileFn saveWorkfile);
+  AutoBackup(Session& session, Platform& platform, StatusLine& status, const TimerSwitch& timer,
+             const int& fileWork, const QString& dataFolder);
 
   // The timer fired (every 500 ms while automatic backup is on).
   void Tick() { Check(); }
-
-  // The main window repainted. A repaint also comes while a file is read or
-  // written and while a busy message runs (`fileWork` non-zero); the check
-  // then waits for RunPendingCheck(), which the main window calls when the
-  // command that did the file work has finished (the next tick would
-  // otherwise do it).
+  // The main window repainted.
   void OnRepaint() { Check(); }
 
   // True when a check met file work and has not run yet.
@@ -45,9 +57,14 @@ class AutoBackup {
 
  private:
   void Check();
+  void Write();
 
-  Program& program_;
-  SaveWorkfileFn saveWorkfile_;
+  Session& session_;
+  Platform& platform_;
+  StatusLine& status_;
+  const TimerSwitch& timer_;
+  const int& fileWork_;
+  const QString& dataFolder_;
   bool checkPending_ = false;
   bool previousRunBackupPutAside_ = false;
   bool writing_ = false;

@@ -14,27 +14,26 @@ bool FileExists(const QString& path) {
   return file.open(QIODevice::ReadOnly);
 }
 
-void ShowFileDialog(Program& program, FileDialogMode mode) {
-  Session& s = program.session;
+std::optional<QString> ChooseFile(Program& program, FileDialogMode mode, FileFilter filter,
+                                  const QString& proposal) {
+  if (filter.name.isEmpty()) filter.name = program.session.sProduct;
+  if (filter.extension.isEmpty()) filter.extension = Text(3102);
+  const QString pattern = filter.name + QStringLiteral(" (*.") + filter.extension + QLatin1Char(')');
   const QString lineBreak(QLatin1Char('\r'));
+  // After a refused replace question the dialog proposes the refused name.
+  QString shown = proposal;
   for (;;) {
-    if (s.sFilterName.isEmpty()) s.sFilterName = s.sProduct;
-    if (s.sFilterExt.isEmpty()) s.sFilterExt = Text(3102);
-    const QString filter = s.sFilterName + QStringLiteral(" (*.") + s.sFilterExt + QLatin1Char(')');
     const auto chosen =
-        program.platform.FileDialog(program.dialogParent, mode, filter, s.sFilterExt, s.sFileName);
-    if (!chosen) {
-      s.bCancel = true;
-      return;
-    }
-    s.sFileName = *chosen;
-    if (mode == FileDialogMode::Open || !FileExists(s.sFileName)) return;
+        program.platform.FileDialog(program.dialogParent, mode, pattern, filter.extension, shown);
+    if (!chosen) return std::nullopt;
+    if (mode == FileDialogMode::Open || !FileExists(*chosen)) return chosen;
 
     // Only an explicit Yes lets an existing file be replaced.
     const int answer =
         program.MessageBox(Text(509) + lineBreak + lineBreak + Text(510),
                            MsgFlags::kYesNo + MsgFlags::kExclamation + MsgFlags::kDefaultButton2);
-    if (answer == kAnswerYes) return;
+    if (answer == kAnswerYes) return chosen;
+    shown = *chosen;
   }
 }
 

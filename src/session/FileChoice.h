@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "platform/Platform.h"
 
@@ -12,11 +13,17 @@ class Program;
 // folder and anything that cannot be opened give false.
 bool FileExists(const QString& path);
 
-// The one Open / Save As dialog of the program, driven by the session's
-// `sFileName`, `sFilterName` and `sFilterExt`. A chosen path goes into
-// `sFileName`; a cancel sets `bCancel` and leaves `sFileName` as it was.
-// Save As asks before it lets an existing file be replaced, and shows the
-// dialog again until the user names a new file, agrees or cancels.
-void ShowFileDialog(Program& program, FileDialogMode mode);
+// The kind of file a dialog lists: "Quillane (*.qln)".
+struct FileFilter {
+  QString name;
+  QString extension;
+};
+
+// The one Open / Save As dialog of the program, proposing `proposal`.
+// Returns the chosen path, or nothing when the user cancelled. Save As asks
+// before it lets an existing file be replaced, and shows the dialog again
+// until the user names a new file, agrees or cancels.
+std::optional<QString> ChooseFile(Program& program, FileDialogMode mode, FileFilter filter,
+                                  const QString& proposal);
 
 }  // namespace quillane

@@ -7,19 +7,19 @@
 
 namespace quillane {
 
-void NewSession(Program& program, const SaveWorkfileFn& saveWorkfile) {
+bool NewSession(Program& program, const SaveCommandFn& save) {
   Session& s = program.session;
-  // A save clears the change flag. One that was cancelled, or that could not
-  // write the file, leaves it set, so the question comes back and only the
-  // last answer counts: the changes are never dropped unsaved unless the
-  // user says No.
+  // A save that was cancelled, or that could not write the file, leaves the
+  // session changed, so the question comes back and only the last answer
+  // counts: the changes are never dropped unsaved unless the user says No.
   while (s.bChanged) {
     const int answer = AskToSaveChanges(program);
     if (answer == kAnswerNo) break;
-    if (answer != kAnswerYes) return;  // Cancel, or the box closed
-    saveWorkfile(0);
+    if (answer != kAnswerYes) return false;  // Cancel, or the box closed
+    if (save() == FileOutcome::Done) break;
   }
   ResetSession(program);
+  return true;
 }
 
 void ResetSession(Program& program) {
@@ -27,19 +27,15 @@ void ResetSession(Program& program) {
   SetNewSessionCommands(program.commands);
   program.MarkProgressStep(Progress::kClearAll);
   s.bChanged = false;
-  s.sGoal.clear();
+  // Slot 0 of every list is never used, so it is emptied with the rest.
+  static_cast<SessionContent&>(s) = SessionContent{};
   for (int c = 1; c <= kMaxCriteria; ++c) {
-    s.sCriteria[c].clear();
-    s.sTAssets[c].clear();
-    s.sIAssets[c].clear();
-    s.sngWeight[c] = 0;
     for (int k = 1; k <= kMaxIdeas; ++k) {
       s.sngScore[k][c] = 0;
       s.dblScoreW[k][c] = 0;
     }
   }
   for (int k = 1; k <= kMaxIdeas; ++k) {
-    s.sIdeas[k].clear();
     s.sMindStep[k].clear();
     s.sCluster[k].clear();
     s.sEvalIdeas[k].clear();
@@ -47,9 +43,8 @@ void ResetSession(Program& program) {
     s.sngResultA[k] = 0;
     s.sngResultB[k] = 0;
   }
-  s.nCriteria = 0;
   s.vRating = 0;
-  s.nRateA = s.nRateB = s.nIdeas = s.nTAssets = s.nIAssets = 0;
+  s.nRateA = s.nRateB = 0;
   for (int w = 1; w <= kMaxWords; ++w) {
     s.sActions[w].clear();
     s.sObjects[w].clear();
@@ -58,15 +53,9 @@ void ResetSession(Program& program) {
   s.nSuggestA = s.nSuggestB = s.nSuggestPrevA = s.nSuggestPrevB = 0;
   s.nPairA = s.nPairB = s.nPairPrevA = s.nPairPrevB = 0;
   s.nMindStep = s.nMindStepPos = s.nCluster = s.nEvalIdeas = s.nEvalIdea = s.nEvalCrit = 0;
-  s.bMindStepPick = s.bClusterPick = s.bEvalPick = false;
-  s.sFileName.clear();
   s.sWorkfile.clear();
   s.sReportFile.clear();
   s.sPlanFile.clear();
-  s.sFilterName.clear();
-  s.sFilterExt.clear();
-  s.bPassword = false;
-  s.sPassword.clear();
   program.ShowWorkfileName();
 }
 

@@ -1,15 +1,22 @@
 #pragma once
 
-#include "session/SaveWorkfileFn.h"
+#include <functional>
+
+#include "session/Workfile.h"
 
 namespace quillane {
 
 class Program;
 
+// The save a question to save the changes runs: the main window's Save
+// command; tests hand in their own.
+using SaveCommandFn = std::function<FileOutcome()>;
+
 // Starts a new session. A changed session first asks whether to save it:
-// Yes saves (and asks again when that save was cancelled), No discards the
-// changes, Cancel keeps everything as it is.
-void NewSession(Program& program, const SaveWorkfileFn& saveWorkfile);
+// Yes saves (and asks again when that save did not write the file), No
+// discards the changes, Cancel keeps everything as it is. True when the new
+// session has started.
+bool NewSession(Program& program, const SaveCommandFn& save);
 
 // Empties the session: its content, its working state, its files and the
 // change flag, and brings the commands, the progress steps and the status

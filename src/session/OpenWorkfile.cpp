@@ -26,84 +26,71 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
   return bytes;
 }
 
-void ShowNotValid(Program& program) {
-  const Session& s = program.session;
-  program.MessageBox(s.sFileName + QLatin1Char('\r') + Text(514) + s.sProduct + Text(515),
+FileOutcome ShowNotValid(Program& program, const QString& path) {
+  program.MessageBox(path + QLatin1Char('\r') + Text(514) + program.session.sProduct + Text(515),
                      MsgFlags::kOkOnly + MsgFlags::kExclamation);
+  return FileOutcome::Failed;
 }
 
-// Asks for the password of a protected file. False when it was cancelled or
-// wrong; then the session is no longer protected and the user was told
-// (unless they cancelled).
-bool PasswordAccepted(Program& program, const QString& password,
-                      const std::function<void()>& showPasswordEntry) {
+// Asks for the password of a protected file. Done when it matches; when it
+// was cancelled or wrong the session is no longer protected and the user
+// was told (unless they cancelled).
+FileOutcome CheckPassword(Program& program, const QString& password, const AskPasswordFn& askPassword) {
   Session& s = program.session;
-  s.bCancel = false;
-  showPasswordEntry();
-  if (!s.bCancel && UpperCaseInCodePage(s.sPasswordEntry) == UpperCaseInCodePage(password)) return true;
-  if (!s.bCancel) program.MessageBox(Text(516), MsgFlags::kOkOnly);
+  const std::optional<QString> entry = askPassword();
+  if (entry && UpperCaseInCodePage(*entry) == UpperCaseInCodePage(password)) return FileOutcome::Done;
+  if (entry) program.MessageBox(Text(516), MsgFlags::kOkOnly);
   s.bPassword = false;
   s.sPassword.clear();
-  return false;
+  return entry ? FileOutcome::Failed : FileOutcome::Cancelled;
 }
 
 }  // namespace
 
-void OpenWorkfile(Program& program, const std::function<void()>& showPasswordEntry) {
+FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword) {
   FileWorkGuard working(program.fileWork);
   Session& s = program.session;
 
-  s.bCancel = false;
-  s.sFileName = QStringLiteral("*.") + Text(108);
-  s.sFilterName = s.sProduct;
-  s.sFilterExt = Text(108);
-  ShowFileDialog(program, FileDialogMode::Open);
-  if (!FileExists(s.sFileName) || s.bCancel) return;
+  const auto chosen =
+      ChooseFile(program, FileDialogMode::Open, {s.sProduct, Text(108)}, QStringLiteral("*.") + Text(108));
+  if (!chosen) return FileOutcome::Cancelled;
+  const QString path = *chosen;
+  if (!FileExists(path)) return FileOutcome::Cancelled;
 
   std::optional<QByteArray> bytes;
   {
     BusyPointer busy(program.platform);
-    bytes = ReadWholeFile(s.sFileName);
+    bytes = ReadWholeFile(path);
   }
   const QList<QByteArray> lines = bytes ? SplitLines(*bytes) : QList<QByteArray>();
-  if (lines.isEmpty() || !IsStartMarkerLine(lines[0], s.sStartMarker)) {
-    ShowNotValid(program);
-    return;
-  }
+  if (lines.isEmpty() || !IsStartMarkerLine(lines[0], s.sStartMarker)) return ShowNotValid(program, path);
 
   const std::optional<bool> protectedFile = lines.size() > 1 ? ReadPasswordFlag(lines[1]) : std::nullopt;
-  if (!protectedFile) {
-    ShowNotValid(program);
-    return;
-  }
+  if (!protectedFile) return ShowNotValid(program, path);
   qsizetype nextLine = 2;
   QString password;
   if (*protectedFile) {
     const auto stored = lines.size() > nextLine ? Unscramble(lines[nextLine]) : std::nullopt;
-    if (!stored) {
-      ShowNotValid(program);
-      return;
-    }
+    if (!stored) return ShowNotValid(program, path);
     password = *stored;
     ++nextLine;
-    if (!PasswordAccepted(program, password, showPasswordEntry)) return;
+    const FileOutcome passwordCheck = CheckPassword(program, password, askPassword);
+    if (passwordCheck != FileOutcome::Done) return passwordCheck;
   }
 
   program.ShowStatusMessage(StatusKind::kLoading);
   // The whole rest is checked before the session takes any of it.
   const auto content = ReadWorkfileContent(lines, nextLine, *protectedFile);
-  if (!content) {
-    ShowNotValid(program);
-    return;
-  }
+  if (!content) return ShowNotValid(program, path);
   ApplyWorkfileContent(s, *content);
   s.bPassword = *protectedFile;
   if (*protectedFile) s.sPassword = password;
-  s.sWorkfile = s.sFileName;
+  s.sWorkfile = path;
 
   SetLoadedSessionCommands(program.commands, s);
   program.ShowWorkfileName();
   program.MarkProgressStep(0);
+  return FileOutcome::Done;
 }
 
 }  // namespace quillane

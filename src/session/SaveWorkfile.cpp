@@ -1,6 +1,3 @@
-#include <QDir>
-#include <QFileInfo>
-
 #include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -14,63 +11,40 @@ namespace quillane {
 
 namespace {
 
-// Tells the user the file was not written; `bCancel` keeps callers from
-// going on as if the session were saved.
-void RefuseSave(Program& program, const QString& text) {
-  Session& s = program.session;
-  s.bCancel = true;
-  program.MessageBox(s.sFileName + QLatin1Char('\r') + text, MsgFlags::kOkOnly + MsgFlags::kExclamation);
+// Tells the user that `path` was not written.
+FileOutcome RefuseSave(Program& program, const QString& path, const QString& text) {
+  program.MessageBox(path + QLatin1Char('\r') + text, MsgFlags::kOkOnly + MsgFlags::kExclamation);
+  return FileOutcome::Failed;
 }
 
 }  // namespace
 
-QString BackupPath(const Program& program) {
-  const QString folder = program.dataFolder.isEmpty() ? program.session.sAppPath : program.dataFolder;
-  return QDir::toNativeSeparators(QDir(folder).filePath(Text(107)));
-}
-
-void SaveWorkfile(Program& program, int mode) {
+FileOutcome SaveWorkfile(Program& program, SaveMode mode) {
   FileWorkGuard working(program.fileWork);
   Session& s = program.session;
-  const bool backup = mode == SaveMode::kBackup;
 
-  s.bCancel = false;
-  if (backup) s.sFileName = BackupPath(program);
-  s.sFilterName = s.sProduct;
-  s.sFilterExt = Text(108);
-  if (!backup) s.sFileName = s.sWorkfile;
-  if (s.sFileName.isEmpty() || mode == SaveMode::kSaveAs) ShowFileDialog(program, FileDialogMode::SaveAs);
-  // A cancelled dialog changes no name: after a refused replace question
-  // `sFileName` names the file the user chose not to overwrite. The
-  // workfile takes the new name only once the file is written.
-  if (s.bCancel) return;
-
-  if (!ContentFitsCodePage(s)) {
-    RefuseSave(program, Text(3101));
-    return;
+  QString path = s.sWorkfile;
+  if (path.isEmpty() || mode == SaveMode::kSaveAs) {
+    const auto chosen = ChooseFile(program, FileDialogMode::SaveAs, {s.sProduct, Text(108)}, s.sWorkfile);
+    if (!chosen) return FileOutcome::Cancelled;
+    path = *chosen;
   }
+
+  if (!ContentFitsCodePage(s)) return RefuseSave(program, path, Text(3101));
 
   bool written = false;
   {
     BusyPointer busy(program.platform);
-    if (backup) QDir().mkpath(QFileInfo(s.sFileName).absolutePath());
-    const QByteArray bytes =
-        WorkfileBytes(s, backup ? WorkfileKind::Backup : WorkfileKind::Workfile, program.platform);
-    written = WriteFileSafely(s.sFileName, bytes);
+    written = WriteFileSafely(path, WorkfileBytes(s, WorkfileKind::Workfile, program.platform));
   }
-  if (!written) {
-    RefuseSave(program, Text(3100));
-    return;
-  }
+  if (!written) return RefuseSave(program, path, Text(3100));
 
-  if (backup) {
-    program.ShowStatusMessage(StatusKind::kAutoBackup);
-    return;
-  }
-  s.sWorkfile = s.sFileName;
+  // The workfile takes the new name only once the file is written.
+  s.sWorkfile = path;
   s.bChanged = false;
   program.MarkProgressStep(19);
   program.ShowStatusMessage(StatusKind::kSaving);
+  return FileOutcome::Done;
 }
 
 }  // namespace quillane

@@ -2,31 +2,35 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace quillane {
 
 class Program;
 
-// What SaveWorkfile does.
-namespace SaveMode {
-inline constexpr int kSave = 0;    // under the workfile's name; asks for one when untitled
-inline constexpr int kSaveAs = 1;  // under a name the user chooses
-inline constexpr int kBackup = 2;  // BACKUP.QLN in the data folder, plain, without a question
-}  // namespace SaveMode
+// How a file procedure ended.
+enum class FileOutcome {
+  Done,       // the file was written or read
+  Cancelled,  // the user cancelled a dialog; nothing changed
+  Failed,     // the file could not be written or read; the user was told
+};
 
-// Where the automatic backup goes.
-QString BackupPath(const Program& program);
+enum class SaveMode {
+  kSave,    // under the workfile's name; asks for one when untitled
+  kSaveAs,  // under a name the user chooses
+};
 
-// Writes the session content into a workfile. `bCancel` is set when the
-// user cancelled the file dialog, and also when the file could not be
-// written (the user was told, and the file is as it was), so a caller that
-// would discard the session after a save never does so unsaved.
-void SaveWorkfile(Program& program, int mode);
+// Writes the session content into a workfile. Done clears the change flag
+// and makes the file the session's workfile. A caller that would discard
+// the session after a save goes on only after Done.
+FileOutcome SaveWorkfile(Program& program, SaveMode mode);
 
-// Lets the user choose a workfile and loads it. `showPasswordEntry` shows the
-// password dialog in its enter mode: it leaves the typed text in
-// `sPasswordEntry`, or sets `bCancel`. A file that is not a sound workfile is
+// The typed password, or nothing when the user cancelled.
+using AskPasswordFn = std::function<std::optional<QString>()>;
+
+// Lets the user choose a workfile and loads it; `askPassword` asks for the
+// password of a protected one. A file that is not a sound workfile is
 // refused with a message and changes nothing.
-void OpenWorkfile(Program& program, const std::function<void()>& showPasswordEntry);
+FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword);
 
 }  // namespace quillane

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "resources/Texts.h"
 #include "session/CodePage.h"
 #include "session/NumberText.h"
 #include "session/Scramble.h"
@@ -64,13 +65,13 @@ void WriteList(LineWriter& out, const std::array<QString, Size>& list, int count
 
 }  // namespace
 
-bool ContentFitsCodePage(const Session& s) {
+bool ContentFitsCodePage(const SessionContent& s) {
   return FitsCodePage(s.sGoal) && (!s.bPassword || FitsCodePage(s.sPassword)) &&
          ListFits(s.sCriteria, s.nCriteria) && ListFits(s.sTAssets, s.nTAssets) &&
          ListFits(s.sIAssets, s.nIAssets) && ListFits(s.sIdeas, s.nIdeas);
 }
 
-QByteArray WorkfileBytes(const Session& s, WorkfileKind kind, Platform& platform) {
+QByteArray WorkfileBytes(const SessionContent& s, WorkfileKind kind, Platform& platform) {
   const bool protectedFile = kind == WorkfileKind::Workfile && s.bPassword;
   const int criteria = CountWithin(s.nCriteria, kMaxCriteria);
   const int tAssets = CountWithin(s.nTAssets, kMaxAssets);
@@ -78,7 +79,7 @@ QByteArray WorkfileBytes(const Session& s, WorkfileKind kind, Platform& platform
   const int ideas = CountWithin(s.nIdeas, kMaxIdeas);
 
   LineWriter out(protectedFile, platform);
-  out.Plain(s.sStartMarker);
+  out.Plain(Text(117));  // the start marker
   if (kind == WorkfileKind::Backup) {
     out.Raw(kBooleanFalse);
   } else {
@@ -95,7 +96,7 @@ QByteArray WorkfileBytes(const Session& s, WorkfileKind kind, Platform& platform
   WriteList(out, s.sTAssets, tAssets);
   WriteList(out, s.sIAssets, iAssets);
   WriteList(out, s.sIdeas, ideas);
-  out.Plain(s.sEndMarker);
+  out.Plain(Text(118));  // the end marker
   return out.bytes();
 }
 

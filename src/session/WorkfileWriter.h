@@ -5,7 +5,7 @@
 namespace quillane {
 
 class Platform;
-struct Session;
+struct SessionContent;
 
 // A workfile proper takes the session's password flag; the backup is always
 // written plain, its flag in the Boolean form "#FALSE#".
@@ -13,12 +13,12 @@ enum class WorkfileKind { Workfile, Backup };
 
 // True when every text the workfile would hold has a byte in the code page,
 // so writing it loses no character.
-bool ContentFitsCodePage(const Session& session);
+bool ContentFitsCodePage(const SessionContent& content);
 
-// The whole workfile of the session's content, byte for byte: Windows-1252
+// The whole workfile of `content`, byte for byte: Windows-1252
 // lines ending in CR LF. Protected text lines are scrambled with keys drawn
 // from `platform`. A control character in a text is written as a blank, so
 // no value can break its line.
-QByteArray WorkfileBytes(const Session& session, WorkfileKind kind, Platform& platform);
+QByteArray WorkfileBytes(const SessionContent& content, WorkfileKind kind, Platform& platform);
 
 }  // namespace quillane

@@ -62,33 +62,24 @@ const std::vector<FormContexts>& Table() {
   return table;
 }
 
-int ContextFor(const Program& program, const QWidget* form, const FormContexts& row) {
+int ContextFor(const QWidget* form, const FormContexts& row) {
   int number = row.base;
   for (const FrameNumber& frame : row.frames) {
     const QWidget* widget = form->findChild<QWidget*>(QLatin1String(frame.frame));
     if (widget && widget->isVisibleTo(form)) number = frame.number;
   }
-  if (form->objectName() == QLatin1String("frmView")) {
-    const Session& s = program.session;
-    if (s.bMindStepPick) {
-      number = 5450;
-    } else if (s.bClusterPick) {
-      number = 5500;
-    } else if (s.bEvalPick) {
-      number = 5600;
-    }
-  }
+  if (const int pickTopic = form->property("pickHelpContext").toInt(); pickTopic > 0) number = pickTopic;
   return number;
 }
 
 }  // namespace
 
-void SetHelpContexts(Program& program) {
+void SetHelpContexts(Program& /*program*/) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (!IsProgramForm(window)) continue;
     for (const FormContexts& row : Table()) {
       if (window->objectName() == QLatin1String(row.form)) {
-        window->setProperty("helpContext", ContextFor(program, window, row));
+        window->setProperty("helpContext", ContextFor(window, row));
       }
     }
   }

@@ -100,7 +100,6 @@ TEST_F(GoalDialogTest, CancelAndEscapeKeepTheOldGoal) {
   });
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Keep me"));
   EXPECT_FALSE(program.session.bChanged);
-  EXPECT_FALSE(program.session.bCancel);
 }
 
 TEST_F(GoalDialogTest, TakesAtMostEightyCharactersAndNoLineBreaks) {

@@ -67,8 +67,7 @@ TEST_F(IdeaListTest, TheTenthIdeaPlaysTheSoundAndEncouragesTheEleventhDoesNot) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
   EXPECT_EQ(platform.messages[0].flags, MsgFlags::kInformation);
-  EXPECT_EQ(platform.soundsPlayed, QStringList{sound.fileName()});
-  EXPECT_EQ(s.vMessage, QString()) << "the 11th count has no message";
+  EXPECT_EQ(platform.soundsPlayed, QStringList{sound.fileName()}) << "the 11th count has no message";
 }
 
 TEST_F(IdeaListTest, WithoutTheSoundFileTheMessageStillShows) {
@@ -85,14 +84,10 @@ TEST_F(IdeaListTest, EveryShapeOfEncouragement) {
       {195, "Attention, Ada, only 5 ideas to go now!"},  {200, "Wow, you have made it to the top, Ada!"},
   };
   for (const auto& [count, text] : expected) {
-    EncouragementFor(s, count);
-    EXPECT_EQ(s.vMessage, QString::fromUtf8(text)) << count;
+    EXPECT_EQ(EncouragementFor(QStringLiteral("Ada"), count), QString::fromUtf8(text)) << count;
   }
-  EncouragementFor(s, 199);
-  EXPECT_EQ(s.vMessage, QString());
-  s.sUserFirstName.clear();
-  EncouragementFor(s, 10);
-  EXPECT_EQ(s.vMessage, QStringLiteral("Terrific, , your first 10 ideas!"))
+  EXPECT_EQ(EncouragementFor(QStringLiteral("Ada"), 199), QString());
+  EXPECT_EQ(EncouragementFor(QString(), 10), QStringLiteral("Terrific, , your first 10 ideas!"))
       << "an empty name is inserted as it is";
 }
 

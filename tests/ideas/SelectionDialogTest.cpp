@@ -68,7 +68,6 @@ TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialog) {
   });
   PressCommand(Cmd::kViewEditIdeas);
   EXPECT_EQ(Ideas().last(), QStringLiteral("abc"));
-  EXPECT_FALSE(program.session.bViewShown);
 }
 
 TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
@@ -140,7 +139,6 @@ TEST_F(SelectionTest, EditingAtAMilestoneCountShowsItsMessageAgainPlainly) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
   EXPECT_EQ(platform.messages[0].flags, MsgFlags::kOkOnly);
-  EXPECT_FALSE(program.session.bEditMode);
 }
 
 TEST_F(SelectionTest, EditWithoutACurrentEntryChangesNothing) {
@@ -213,8 +211,6 @@ TEST_F(SelectionTest, CancellingThePickOpensNothing) {
   platform.OnNextDialog([&](QDialog& view) { Click(&view, "cmdCancel"); });
   PressCommand(Cmd::kMindStepping);
   EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmView")});
-  EXPECT_FALSE(program.session.bCancel);
-  EXPECT_FALSE(program.session.bMindStepPick);
 }
 
 TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {

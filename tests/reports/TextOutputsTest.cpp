@@ -40,7 +40,7 @@ class TextOutputsTest : public ReportTest {
                      [this](const QString& text) { panelTexts << text; });
   }
   // Writes the report or the plan in `language` into a file of its own.
-  QString Write(void (*writer)(Program&), int language) {
+  QString Write(FileOutcome (*writer)(Program&), int language) {
     s.nLanguage = static_cast<Integer>(language);
     const QString path = PathOf(QStringLiteral("%1-%2.txt").arg(platform.fileDialogs.size()).arg(language));
     platform.ChooseFile(path);

@@ -4,12 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <vector>
+#include <memory>
 
 #include "core/Program.h"
 #include "session/AutoBackup.h"
 #include "session/Constants.h"
 #include "session/LastRunBackup.h"
+#include "resources/Texts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -38,33 +39,30 @@ class AutoBackupTest : public ::testing::Test {
     s.nAutoBackupTime = 5;
     program.autoBackupTimer.SetEnabled(true);
     platform.secondsSinceMidnight = 36000.0;  // started at 10:00:00
-    StartBackupInterval(program);
+    StartBackupInterval(s, platform);
+    QObject::connect(&program.status, &StatusLine::panelTextChanged, [this](const QString& text) {
+      if (text == s.sMsgAutoBackup) ++backups;
+      // The busy message repaints the window, which checks again.
+      backup.OnRepaint();
+    });
   }
 
   // Ticks at `clock` and tells whether a backup was written.
   bool BackupAt(double clock) {
-    const std::size_t before = backups.size();
+    const int before = backups;
     platform.secondsSinceMidnight = clock;
     backup.Tick();
-    return backups.size() > before;
+    return backups > before;
   }
 
-  // The backup save: what the real one does to the backup file and the
-  // window (its busy message repaints while the file work is on).
-  void SaveBackup(int mode) {
-    backups.push_back(mode);
-    ++program.fileWork;
-    WriteFile(QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")), "this run");
-    backup.OnRepaint();
-    --program.fileWork;
-  }
+  QString BackupFile() const { return QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
 
   QTemporaryDir dir;
   test::ScriptedPlatform platform;
   Program program{platform};
   Session& s = program.session;
-  std::vector<int> backups;
-  AutoBackup backup{program, [this](int mode) { SaveBackup(mode); }};
+  int backups = 0;
+  AutoBackup backup{s, platform, program.status, program.autoBackupTimer, program.fileWork, program.dataFolder};
 };
 
 TEST_F(AutoBackupTest, WritesABackupOnTheFirstTickPastEachInterval) {
@@ -72,18 +70,18 @@ TEST_F(AutoBackupTest, WritesABackupOnTheFirstTickPastEachInterval) {
   EXPECT_FALSE(BackupAt(36150.0));
   EXPECT_FALSE(BackupAt(36300.0));
   EXPECT_TRUE(BackupAt(36300.6));
-  EXPECT_EQ(backups, std::vector<int>{2});
+  EXPECT_EQ(backups, 1);
   EXPECT_EQ(s.lBackupTime, 36301);  // the interval starts anew at the rounded clock
   EXPECT_FALSE(BackupAt(36300.8));
   EXPECT_FALSE(BackupAt(36601.0));
   EXPECT_TRUE(BackupAt(36601.2));
   EXPECT_EQ(s.lBackupTime, 36601);
-  EXPECT_EQ(backups.size(), 2u);
+  EXPECT_EQ(backups, 2);
 }
 
 TEST_F(AutoBackupTest, AfterMidnightWaitsUntilTheClockPassesTheIntervalAgain) {
   platform.secondsSinceMidnight = 86000.0;  // 23:53:20
-  StartBackupInterval(program);
+  StartBackupInterval(s, platform);
   EXPECT_FALSE(BackupAt(86250.0));
   EXPECT_FALSE(BackupAt(600.0));  // ten past midnight: the clock began again at 0
   EXPECT_FALSE(BackupAt(43200.0));
@@ -96,12 +94,12 @@ TEST_F(AutoBackupTest, NoBackupWhileTheTimerIsOff) {
   platform.secondsSinceMidnight = 40000.0;
   backup.Tick();
   backup.OnRepaint();
-  EXPECT_TRUE(backups.empty());
+  EXPECT_EQ(backups, 0);
   EXPECT_FALSE(backup.checkPending());
 
   program.autoBackupTimer.SetEnabled(true);
   backup.OnRepaint();
-  EXPECT_EQ(backups.size(), 1u);
+  EXPECT_EQ(backups, 1);
 }
 
 TEST_F(AutoBackupTest, RepaintDuringFileWorkWaitsUntilTheWorkHasEnded) {
@@ -109,19 +107,19 @@ TEST_F(AutoBackupTest, RepaintDuringFileWorkWaitsUntilTheWorkHasEnded) {
   program.fileWork = 1;
   backup.OnRepaint();
   backup.RunPendingCheck();
-  EXPECT_TRUE(backups.empty());
+  EXPECT_EQ(backups, 0);
   EXPECT_TRUE(backup.checkPending());
 
   program.fileWork = 0;
   backup.RunPendingCheck();
-  EXPECT_EQ(backups.size(), 1u);
+  EXPECT_EQ(backups, 1);
   EXPECT_EQ(s.lBackupTime, 36400);
 
   // The backup's own busy message repainted the window: that started no
   // second backup and left no check waiting.
   EXPECT_FALSE(backup.checkPending());
   backup.RunPendingCheck();
-  EXPECT_EQ(backups.size(), 1u);
+  EXPECT_EQ(backups, 1);
 }
 
 TEST_F(AutoBackupTest, FirstBackupOfTheRunPutsTheLastRunsBackupAside) {
@@ -130,13 +128,47 @@ TEST_F(AutoBackupTest, FirstBackupOfTheRunPutsTheLastRunsBackupAside) {
   const QString kept = folder.filePath(QStringLiteral("BACKUP-20261202-183005.QLN"));
   WriteFile(current, "last run", QDateTime(QDate(2026, 12, 2), QTime(18, 30, 5)));
 
+  s.sGoal = QStringLiteral("this run");
   ASSERT_TRUE(BackupAt(36300.5));
   EXPECT_EQ(ReadFile(kept), "last run");
-  EXPECT_EQ(ReadFile(current), "this run");
+  EXPECT_TRUE(ReadFile(current).contains("\r\nthis run\r\n"));
 
   ASSERT_TRUE(BackupAt(36700.0));
   EXPECT_EQ(ReadFile(kept), "last run");
   EXPECT_EQ(folder.entryList(QDir::Files).size(), 2);  // this run's own backup was not moved
+}
+
+TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
+  s.sGoal = QStringLiteral("Quieter bikes");
+  s.bPassword = true;
+  s.sPassword = QStringLiteral("SECRET");
+  s.sWorkfile = QStringLiteral("/home/ann/bikes.qln");
+  s.bChanged = true;
+  const auto before = std::make_unique<Session>(s);
+  ASSERT_TRUE(BackupAt(36300.5));
+
+  EXPECT_TRUE(ReadFile(BackupFile()).startsWith("{***Quillane start***}\r\n#FALSE#\r\n\r\nQuieter bikes\r\n"));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(platform.fileDialogs.empty());
+  EXPECT_TRUE(s.sWorkfile == before->sWorkfile && s.bChanged && s.bPassword && s.sPassword == before->sPassword);
+  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_EQ(program.status.panelText(), s.sWorkfile);
+}
+
+TEST_F(AutoBackupTest, AFailedBackupIsToldInTheStatusBarAndTriedAgainAtTheNextInterval) {
+  // A file where the data folder should be: nothing can be written there.
+  program.dataFolder = dir.filePath(QStringLiteral("blocked"));
+  WriteFile(program.dataFolder, "not a folder");
+  EXPECT_FALSE(BackupAt(36300.5));
+  EXPECT_TRUE(platform.messages.empty()) << "never a message box from the timer";
+  EXPECT_TRUE(program.status.noticeShown());
+  EXPECT_TRUE(program.status.panelText().startsWith(Text(3103)));
+  EXPECT_EQ(platform.busyDepth, 0);
+
+  EXPECT_FALSE(BackupAt(36400.0)) << "the next try waits for the next interval";
+  QFile::remove(program.dataFolder);
+  EXPECT_TRUE(BackupAt(36601.0));
+  EXPECT_TRUE(QFile::exists(QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN"))));
 }
 
 TEST(LastRunBackup, KeepsTheFiveNewestAndNeverOverwritesOne) {

@@ -164,7 +164,7 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
     const QString path = PathOf(QStringLiteral("damaged%1.qln").arg(round));
     const QByteArray damaged = Damage(bases[Below(generator, static_cast<int>(bases.size()))], generator);
     WriteBytes(path, damaged);
-    const SessionContent before = ContentOf(s);
+    const OpenState before = ContentOf(s);
     platform.answers.clear();
     platform.AnswerNext(kAnswerOk);
     platform.messages.clear();
@@ -185,7 +185,7 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
       const QString& text = platform.messages[0].text;
       if (text == Text(516)) {
         ++wrongPassword;
-        SessionContent expected = before;
+        OpenState expected = before;
         expected.bPassword = false;
         expected.sPassword.clear();
         ASSERT_TRUE(ContentOf(s) == expected);

@@ -16,7 +16,7 @@ namespace quillane::test {
 
 // Everything an open may change, and slots beyond the counts too, so a
 // comparison also notices a stray write.
-struct SessionContent {
+struct OpenState {
   QString sGoal;
   Integer nCriteria, nTAssets, nIAssets, nIdeas;
   TextList<kMaxCriteria> sCriteria;
@@ -27,10 +27,10 @@ struct SessionContent {
   QString sPassword;
   QString sWorkfile;
   Flag bChanged;
-  bool operator==(const SessionContent&) const = default;
+  bool operator==(const OpenState&) const = default;
 };
 
-inline SessionContent ContentOf(const Session& s) {
+inline OpenState ContentOf(const Session& s) {
   return {s.sGoal,    s.nCriteria, s.nTAssets, s.nIAssets,  s.nIdeas,    s.sCriteria, s.sngWeight,
           s.sTAssets, s.sIAssets,  s.sIdeas,   s.bPassword, s.sPassword, s.sWorkfile, s.bChanged};
 }
@@ -57,23 +57,19 @@ class WorkfileTest : public ::testing::Test {
   }
 
   // Saves under `path` through the Save As dialog.
-  void SaveAs(const QString& path) {
+  FileOutcome SaveAs(const QString& path) {
     platform.ChooseFile(path);
-    SaveWorkfile(program, SaveMode::kSaveAs);
+    return SaveWorkfile(program, SaveMode::kSaveAs);
   }
 
   // Opens `path`; the password dialog, if it is shown, gets `typed` or is
   // cancelled when `typed` is empty.
-  void Open(const QString& path, std::optional<QString> typed = std::nullopt) {
+  FileOutcome Open(const QString& path, std::optional<QString> typed = std::nullopt) {
     platform.ChooseFile(path);
-    OpenWorkfile(program, [this, typed] {
+    return OpenWorkfile(program, [this, typed] {
       ++passwordDialogs;
       EXPECT_EQ(program.fileWork, 1) << "the open counts as file work while it asks";
-      if (typed) {
-        s.sPasswordEntry = *typed;
-      } else {
-        s.bCancel = true;
-      }
+      return typed;
     });
   }
 

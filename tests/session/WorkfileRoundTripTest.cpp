@@ -2,6 +2,7 @@
 
 #include "session/CodePage.h"
 #include "session/Workfile.h"
+#include "session/AutoBackup.h"
 #include "session/WorkfileFixture.h"
 
 namespace quillane::test {
@@ -57,7 +58,7 @@ class RoundTripTest : public WorkfileTest {
     reader.platform.ChooseFile(path);
     Session& loaded = reader.session;
     LoadConstants(loaded, folder.path());
-    OpenWorkfile(reader, [&] { loaded.sPasswordEntry = typedPassword; });
+    OpenWorkfile(reader, [&] { return std::optional<QString>(typedPassword); });
     EXPECT_TRUE(reader.platform.messages.empty());
     return loaded;
   }
@@ -111,10 +112,14 @@ TEST_F(RoundTripTest, BackupOfAProtectedSessionOpensWithoutPassword) {
   FillFullSession(s);
   s.bPassword = true;
   s.sPassword = QStringLiteral("SECRET");
-  SaveWorkfile(program, SaveMode::kBackup);
-  reader.platform.ChooseFile(BackupPath(program));
+  const QString backup = BackupPath(program.dataFolder);
+  ASSERT_TRUE(WriteBackupWorkfile(s, backup, platform));
+  reader.platform.ChooseFile(backup);
   LoadConstants(reader.session, folder.path());
-  OpenWorkfile(reader, [] { ADD_FAILURE() << "a backup asks no password"; });
+  OpenWorkfile(reader, [] {
+    ADD_FAILURE() << "a backup asks no password";
+    return std::optional<QString>();
+  });
 
   s.bPassword = false;  // what the backup holds
   ExpectSameContent(reader.session);

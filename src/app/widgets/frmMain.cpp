@@ -43,7 +43,8 @@ frmMain::frmMain(Program& program) : program_(program) {
   program_.dialogParent = this;
   InstallHelpKey(program_, this);
 
-  autoBackup_ = std::make_unique<AutoBackup>(program_, [this](int mode) { SaveWorkfile(program_, mode); });
+  autoBackup_ = std::make_unique<AutoBackup>(program_.session, program_.platform, program_.status,
+                                             program_.autoBackupTimer, program_.fileWork, program_.dataFolder);
   tmrAutoBackup_ = new QTimer(this);
   tmrAutoBackup_->setObjectName(QStringLiteral("tmrAutoBackup"));
   tmrAutoBackup_->setInterval(500);
@@ -184,7 +185,7 @@ void frmMain::Form_Load() {
   SetInitialCommands(program_.commands);
   ShowAllCommandStates();
   program_.ShowWorkfileName();
-  StartBackupInterval(program_);
+  StartBackupInterval(s, program_.platform);
   if (windowState() == Qt::WindowNoState) setGeometry(program_.platform.ScreenGeometry());
   Form_Resize();
   SetHelpContexts(program_);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/Commands.h"
+#include "session/Workfile.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -38,8 +39,8 @@ class frmMain : public QMainWindow {
   void chkMenu_Click(int index);
   void cmdButton_Click(int index);
   // Leaving the program: the exit question, the unsaved-changes question,
-  // the settings, the end.
-  void ExitRoutine();
+  // the settings, the end. True when the program ends.
+  bool ExitRoutine();
 
   void SetMainCaptions();
   void SetMainToolTips();
@@ -66,7 +67,7 @@ class frmMain : public QMainWindow {
 
   // Commands.
   void RunCommand(int index);
-  void SaveCommand(int mode);
+  FileOutcome SaveCommand(SaveMode mode);
   void ToggleHelpAtStartup();
   void CheckAndEvaluate();
   // The ideas dialog, loaded when a command first touches it.

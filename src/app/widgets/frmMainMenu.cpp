@@ -11,6 +11,7 @@
 #include "app/widgets/frmStart.h"
 #include "criteria/widgets/frmCriteria.h"
 #include "ideas/widgets/frmIdeas.h"
+#include "ideas/IdeaSelection.h"
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
 #include "reports/ConciseReport.h"
@@ -46,9 +47,6 @@ void frmMain::chkMenu_Click(int index) {
     return;
   }
   ExitRoutine();
-  // Releasing the Exit button in code raises no second click here, so
-  // nothing is left to swallow the next press.
-  program_.session.bMenuBusy = false;
 }
 
 void frmMain::cmdButton_Click(int index) {
@@ -59,9 +57,9 @@ void frmMain::cmdButton_Click(int index) {
 void frmMain::RunCommand(int index) {
   Session& s = program_.session;
   switch (index) {
-    case Cmd::kNewSession: NewSession(program_, [this](int mode) { SaveCommand(mode); }); break;
+    case Cmd::kNewSession: NewSession(program_, [this] { return SaveCommand(SaveMode::kSave); }); break;
     case Cmd::kOpenSession:
-      OpenWorkfile(program_, [this] { AskPasswordEntry(program_, this); });
+      OpenWorkfile(program_, [this] { return AskPasswordEntry(program_, this); });
       autoBackup_->RunPendingCheck();
       break;
     case Cmd::kGoal: ShowGoalDialog(program_, this); break;
@@ -114,9 +112,15 @@ void frmMain::RunCommand(int index) {
         PrintConciseReport(program_);
       }
       break;
-    case Cmd::kMakeReport: WriteReport(program_); break;
+    case Cmd::kMakeReport:
+      WriteReport(program_);
+      autoBackup_->RunPendingCheck();
+      break;
     case Cmd::kViewReport: ViewReport(program_); break;
-    case Cmd::kMakePlan: WritePlan(program_); break;
+    case Cmd::kMakePlan:
+      WritePlan(program_);
+      autoBackup_->RunPendingCheck();
+      break;
     case Cmd::kElaboratePlan: ElaboratePlan(program_); break;
     case Cmd::kSetLanguage: ShowLanguageDialog(program_, this); break;
     case Cmd::kPassword: SetPasswordCommand(program_, this); break;
@@ -140,13 +144,12 @@ void frmMain::CheckAndEvaluate() {
   frmIdeas& ideas = IdeasForm();
   ideas.frame(frmIdeas::kEvaluation)->show();
   ideas.fraIdeasMeter()->hide();
-  s.bEvalPick = true;
-  ShowIdeaList(program_, this);
-  if (s.bCancel) {
-    s.bCancel = false;
+  const std::optional<QStringList> picked = PickIdeas(program_, this, IdeaPick::Evaluation);
+  if (!picked) {
     ideas.frame(frmIdeas::kEvaluation)->hide();
     return;
   }
+  StorePick(s.sEvalIdeas, s.nEvalIdeas, *picked);
   OpenIdeas(frmIdeas::kEvaluation);
 }
 
@@ -162,17 +165,19 @@ void frmMain::OpenIdeas(int mode) {
 
 void frmMain::PickThenStep(int mode) {
   Session& s = program_.session;
+  const bool mindStepping = mode == frmIdeas::kMindStepping;
   IdeasForm().frame(mode)->show();
-  if (mode == frmIdeas::kMindStepping) {
-    s.bMindStepPick = true;
-  } else {
-    s.bClusterPick = true;
-  }
-  ShowIdeaList(program_, this);
-  if (s.bCancel) {
-    s.bCancel = false;
+  const std::optional<QStringList> picked =
+      PickIdeas(program_, this, mindStepping ? IdeaPick::MindStepping : IdeaPick::Clustering);
+  if (!picked) {
     IdeasForm().frame(mode)->hide();
     return;
+  }
+  if (mindStepping) {
+    StorePick(s.sMindStep, s.nMindStep, *picked);
+    s.nMindStepPos = 1;
+  } else {
+    StorePick(s.sCluster, s.nCluster, *picked);
   }
   OpenIdeas(mode);
 }
@@ -183,46 +188,38 @@ void frmMain::ToggleHelpAtStartup() {
   cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
 }
 
-void frmMain::SaveCommand(int mode) {
-  SaveWorkfile(program_, mode);
+FileOutcome frmMain::SaveCommand(SaveMode mode) {
+  const FileOutcome outcome = SaveWorkfile(program_, mode);
   autoBackup_->RunPendingCheck();
+  return outcome;
 }
 
-void frmMain::ExitRoutine() {
-  Session& s = program_.session;
-  if (s.bMenuBusy) {
-    s.bMenuBusy = false;
-    return;
-  }
+bool frmMain::ExitRoutine() {
+  const Session& s = program_.session;
   const QString question = Text(500) + QLatin1Char(' ') + s.sProduct + QLatin1Char('?');
   if (program_.MessageBox(question, MsgFlags::kYesNo + MsgFlags::kQuestion + MsgFlags::kDefaultButton2) ==
       kAnswerNo) {
-    s.bMenuBusy = true;
-    return;
+    return false;
   }
   if (s.bChanged) {
     switch (AskToSaveChanges(program_)) {
       case kAnswerYes:
-        s.bCancel = false;
-        cmdButton_Click(Cmd::kSave);
-        if (s.bCancel) {
-          s.bMenuBusy = true;
-          return;
-        }
+        SetHelpContexts(program_);
+        // Only a written workfile lets the program end.
+        if (SaveCommand(SaveMode::kSave) != FileOutcome::Done) return false;
         break;
       case kAnswerNo: break;
-      default: s.bMenuBusy = true; return;
+      default: return false;
     }
   }
   WriteSettings(program_);
   endProgram();
+  return true;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
   event->ignore();
-  program_.session.bMenuBusy = false;
   ExitRoutine();
-  program_.session.bMenuBusy = false;
 }
 
 }  // namespace quillane

@@ -96,7 +96,7 @@ void ListEditor::Fill(const QStringList& entries) {
   list_->addItems(entries);
   ClearCurrentEntry();
   // An edit left open when the dialog last closed does not carry over.
-  program_.session.bEditMode = false;
+  editing_ = false;
   text_->clear();
   add_->setEnabled(false);
   edit_->setEnabled(false);
@@ -121,7 +121,7 @@ bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ListEditor::Text_Change() {
-  if (list_->count() >= capacity_ && !program_.session.bEditMode) {
+  if (list_->count() >= capacity_ && !editing_) {
     add_->setEnabled(false);
   } else {
     add_->setEnabled(!text_->text().isEmpty());
@@ -139,12 +139,11 @@ void ListEditor::EnableEntryButtons() {
 }
 
 void ListEditor::Add_Click() {
-  Session& s = program_.session;
   const QString entry = text_->text();
-  if (!s.bEditMode) {
+  if (!editing_) {
     list_->addItem(entry);
   } else {
-    s.bEditMode = false;
+    editing_ = false;
     if (QListWidgetItem* current = list_->currentItem()) {
       current->setText(entry);
     } else if (list_->count() < capacity_) {
@@ -159,16 +158,15 @@ void ListEditor::Add_Click() {
 
 void ListEditor::Edit_Click() {
   const QListWidgetItem* current = list_->currentItem();
-  program_.session.bEditMode = true;
+  editing_ = true;
   text_->setText(current ? current->text() : QString());
   text_->setFocus(Qt::OtherFocusReason);
 }
 
 void ListEditor::List_Click() {
   EnableEntryButtons();
-  Session& s = program_.session;
-  if (s.bEditMode) {
-    s.bEditMode = false;
+  if (editing_) {
+    editing_ = false;
     text_->clear();
   }
 }

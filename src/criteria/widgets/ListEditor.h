@@ -56,6 +56,7 @@ class ListEditor : public QWidget {
   void ClearCurrentEntry();
 
   Program& program_;
+  bool editing_ = false;  // Edit put the current entry into the text box
   const int capacity_;
   QLineEdit* text_ = nullptr;
   QListWidget* list_ = nullptr;

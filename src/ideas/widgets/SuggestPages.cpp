@@ -71,12 +71,9 @@ SuggestPage::SuggestPage(QGroupBox* frame, QBoxLayout* entryRow) {
 
 bool SuggestPage::Prepare(Program& program) {
   Session& s = program.session;
-  LoadSuggestionWords(program);
+  const bool loaded = LoadSuggestionWords(program);
   goal.goal->setText(s.sGoal);
-  if (s.bCancel) {
-    s.bCancel = false;
-    return false;
-  }
+  if (!loaded) return false;
   lblIdeasWarmingUpRnd->setText(DrawSuggestion(s, program.platform));
   return true;
 }

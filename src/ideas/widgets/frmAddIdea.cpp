@@ -15,9 +15,9 @@
 
 namespace quillane {
 
-frmAddIdea::frmAddIdea(Program& program, QWidget* parent, const QString& text, int position)
-    : FormDialog(program, parent, QStringLiteral("frmAddIdea")), position_(position) {
-  const bool edit = program.session.bEditMode;
+frmAddIdea::frmAddIdea(Program& program, QWidget* parent, Mode mode, const QString& text, int position)
+    : FormDialog(program, parent, QStringLiteral("frmAddIdea")), mode_(mode), position_(position) {
+  const bool edit = mode == Mode::Edit;
   setWindowTitle(ShownText(edit ? 212 : 210));
   lblAddIdea_ = new QLabel(ShownText(edit ? 213 : 211), this);
   lblAddIdea_->setObjectName(QStringLiteral("lblAddIdea"));
@@ -65,13 +65,11 @@ bool frmAddIdea::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmAddIdea::cmdOk_Click() {
-  Session& s = program().session;
-  if (s.bEditMode) {
+  if (mode_ == Mode::Edit) {
     ReplaceIdea(program(), position_, txtAddIdea_->text());
   } else {
     AddIdea(program(), txtAddIdea_->text());
   }
-  s.bEditMode = false;
   Unload(QDialog::Accepted);
 }
 

@@ -8,13 +8,15 @@ class QPushButton;
 
 namespace quillane {
 
-// Takes the text of one new idea, or of a changed one (`bEditMode`).
+// Takes the text of one new idea, or of a changed one.
 class frmAddIdea : public FormDialog {
   Q_OBJECT
 
  public:
+  enum class Mode { Add, Edit };
+
   // `position` is the idea an edit replaces (from 1; 0 when nothing is current).
-  frmAddIdea(Program& program, QWidget* parent, const QString& text, int position);
+  frmAddIdea(Program& program, QWidget* parent, Mode mode, const QString& text, int position);
 
   void cmdOk_Click();
   void cmdCancel_Click() { Unload(QDialog::Rejected); }
@@ -24,6 +26,7 @@ class frmAddIdea : public FormDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  Mode mode_;
   int position_;
   QLabel* lblAddIdea_ = nullptr;
   QLineEdit* txtAddIdea_ = nullptr;

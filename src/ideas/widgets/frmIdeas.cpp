@@ -167,7 +167,10 @@ QBoxLayout* frmIdeas::AddEntryBox(int mode, int index) {
 }
 
 void frmIdeas::cmdViewIdeas_Click() {
+  // The selection dialog over this one is no reason to leave the page.
+  selectionShown_ = true;
   ShowIdeaList(program(), this);
+  selectionShown_ = false;
 }
 
 bool frmIdeas::Prepare(int mode) {
@@ -251,7 +254,7 @@ void frmIdeas::FormActivate() {
 }
 
 void frmIdeas::FormDeactivate() {
-  if (!program().session.bViewShown) cmdOk_Click();
+  if (!selectionShown_) cmdOk_Click();
 }
 
 void frmIdeas::cmdOk_Click() {

@@ -66,6 +66,8 @@ class frmIdeas : public FormDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool selectionShown_ = false;  // the idea list is shown over this dialog
+
   QGroupBox* BuildFrame(int mode, const char* name);
   QBoxLayout* AddEntryBox(int mode, int index);
   // False when the page cannot open (AutoSuggest without its word file).

@@ -16,7 +16,11 @@
 
 namespace quillane {
 
-frmView::frmView(Program& program, QWidget* parent) : FormDialog(program, parent, QStringLiteral("frmView")) {
+frmView::frmView(Program& program, QWidget* parent, IdeaPick pick)
+    : FormDialog(program, parent, QStringLiteral("frmView")), pick_(pick) {
+  // Picking for a technique shows that technique's help.
+  constexpr int kPickTopics[] = {0, 5450, 5500, 5600};
+  setProperty("pickHelpContext", kPickTopics[static_cast<int>(pick)]);
   fraView_ = new QGroupBox(this);
   fraView_->setObjectName(QStringLiteral("fraView"));
   lblView_ = new QLabel(fraView_);
@@ -62,14 +66,9 @@ frmView::frmView(Program& program, QWidget* parent) : FormDialog(program, parent
   connect(cmdDelete_, &QPushButton::clicked, this, &frmView::DeleteSelectedIdeas);
 }
 
-bool frmView::Picking() const {
-  const Session& s = program().session;
-  return s.bMindStepPick || s.bClusterPick || s.bEvalPick;
-}
-
 void frmView::SetViewTexts() {
-  const Session& s = program().session;
-  const int caption = s.bMindStepPick ? 1010 : s.bClusterPick ? 1011 : s.bEvalPick ? 1012 : 1013;
+  constexpr int kCaptions[] = {1013, 1010, 1011, 1012};
+  const int caption = kCaptions[static_cast<int>(pick_)];
   setWindowTitle(ShownText(caption));
   fraView_->setTitle(Text(Picking() ? 2230 : 2231));
   lblView_->setText(ShownText(2232));
@@ -105,18 +104,16 @@ void frmView::Rebuild() {
 }
 
 void frmView::cmdAdd_Click() {
-  program().session.bEditMode = false;
-  frmAddIdea dialog(program(), this, QString(), 0);
+  frmAddIdea dialog(program(), this, frmAddIdea::Mode::Add, QString(), 0);
   program().platform.ShowModal(dialog);
   Rebuild();
 }
 
 void frmView::cmdEdit_Click() {
-  program().session.bEditMode = true;
   QListWidgetItem* current = lstView_->currentItem();
-  frmAddIdea dialog(program(), this, current ? current->text() : QString(), lstView_->currentRow() + 1);
+  frmAddIdea dialog(program(), this, frmAddIdea::Mode::Edit, current ? current->text() : QString(),
+                    lstView_->currentRow() + 1);
   program().platform.ShowModal(dialog);
-  program().session.bEditMode = false;
   Rebuild();
 }
 
@@ -143,42 +140,16 @@ void frmView::DeleteSelectedIdeas() {
 }
 
 void frmView::cmdOk_Click() {
-  Program& p = program();
-  Session& s = p.session;
   const QStringList picked = Selected();
-  if (s.bMindStepPick) {
-    StorePick(s.sMindStep, s.nMindStep, picked);
-    s.nMindStepPos = 1;
-    if (s.nMindStep == 0) {
-      p.MessageBox(Text(505), MsgFlags::kOkOnly);
-      return;
-    }
-    s.bMindStepPick = false;
-  } else if (s.bClusterPick) {
-    StorePick(s.sCluster, s.nCluster, picked);
-    if (s.nCluster == 0) {
-      p.MessageBox(Text(505), MsgFlags::kOkOnly);
-      return;
-    }
-    s.bClusterPick = false;
-  } else if (s.bEvalPick) {
-    StorePick(s.sEvalIdeas, s.nEvalIdeas, picked);
-    if (s.nEvalIdeas < 2) {
-      p.MessageBox(Text(508), MsgFlags::kOkOnly);
-      return;
-    }
-    s.bEvalPick = false;
+  if (const int refusal = PickRefusal(pick_, static_cast<int>(picked.size()))) {
+    program().MessageBox(Text(refusal), MsgFlags::kOkOnly);
+    return;
   }
-  s.bViewShown = false;
+  picked_ = picked;
   Unload(QDialog::Accepted);
 }
 
 void frmView::cmdCancel_Click() {
-  Session& s = program().session;
-  s.bCancel = true;
-  s.bMindStepPick = false;
-  s.bClusterPick = false;
-  s.bEvalPick = false;
   Unload(QDialog::Rejected);
 }
 
@@ -191,13 +162,28 @@ void frmView::CancelRequested() {
   }
 }
 
-void ShowIdeaList(Program& program, QWidget* parent) {
-  frmView dialog(program, parent);
+namespace {
+
+// Shows the dialog for `pick`; true when it closed with OK.
+bool ShowSelection(Program& program, frmView& dialog) {
   dialog.SetViewTexts();
-  SetHelpContexts(program);
   dialog.Fill(program.session.sIdeas, program.session.nIdeas);
-  program.session.bViewShown = true;
+  SetHelpContexts(program);
   program.platform.ShowModal(dialog);
+  return dialog.result() == QDialog::Accepted;
+}
+
+}  // namespace
+
+void ShowIdeaList(Program& program, QWidget* parent) {
+  frmView dialog(program, parent, IdeaPick::None);
+  ShowSelection(program, dialog);
+}
+
+std::optional<QStringList> PickIdeas(Program& program, QWidget* parent, IdeaPick pick) {
+  frmView dialog(program, parent, pick);
+  if (!ShowSelection(program, dialog)) return std::nullopt;
+  return dialog.picked();
 }
 
 }  // namespace quillane

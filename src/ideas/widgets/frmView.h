@@ -1,7 +1,11 @@
 #pragma once
 
 #include "ui/FormDialog.h"
+#include <QStringList>
+#include <optional>
+
 #include "core/Session.h"
+#include "ideas/IdeaSelection.h"
 
 class QGroupBox;
 class QLabel;
@@ -11,13 +15,16 @@ class QPushButton;
 namespace quillane {
 
 // The idea list, to pick ideas for MindStepping, Clustering or the
-// evaluation, or to view, add, edit and delete them. The pick is given by
-// the session's flags bMindStepPick, bClusterPick and bEvalPick.
+// evaluation, or to view, add, edit and delete them.
 class frmView : public FormDialog {
   Q_OBJECT
 
  public:
-  frmView(Program& program, QWidget* parent);
+  frmView(Program& program, QWidget* parent, IdeaPick pick);
+
+  IdeaPick pick() const { return pick_; }
+  // The ideas picked when OK closed the dialog.
+  const QStringList& picked() const { return picked_; }
 
   // Sets the captions of the present pick mode.
   void SetViewTexts();
@@ -34,11 +41,13 @@ class frmView : public FormDialog {
   void CancelRequested() override;
 
  private:
-  bool Picking() const;
+  bool Picking() const { return pick_ != IdeaPick::None; }
   void ShowCurrentState();
   QStringList Selected() const;
   void Rebuild();
 
+  IdeaPick pick_;
+  QStringList picked_;
   QGroupBox* fraView_ = nullptr;
   QLabel* lblView_ = nullptr;
   QListWidget* lstView_ = nullptr;
@@ -49,9 +58,12 @@ class frmView : public FormDialog {
   QPushButton* cmdDelete_ = nullptr;
 };
 
-// Sets the selection dialog's texts for the present mode, its help topic,
-// and shows it over `parent` with the whole idea list. Afterwards bCancel
-// tells whether the user cancelled.
+// Shows the selection dialog over `parent` with the whole idea list, to view
+// and edit the ideas.
 void ShowIdeaList(Program& program, QWidget* parent);
+
+// Shows the selection dialog to pick ideas for `pick`. Returns the picked
+// ideas in list order, or nothing when the user cancelled.
+std::optional<QStringList> PickIdeas(Program& program, QWidget* parent, IdeaPick pick);
 
 }  // namespace quillane

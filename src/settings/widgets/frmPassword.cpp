@@ -63,31 +63,37 @@ bool frmPassword::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmPassword::cmdOk_Click() {
-  program().session.sPasswordEntry = UpperCaseInCodePage(txtPassword_->text());
+  entry_ = UpperCaseInCodePage(txtPassword_->text());
   Unload(QDialog::Accepted);
 }
 
 void frmPassword::cmdCancel_Click() {
-  program().session.bCancel = true;
   Unload(QDialog::Rejected);
 }
 
-void SetPasswordCommand(Program& program, QWidget* parent) {
-  Session& s = program.session;
-  frmPassword dialog(program, parent, frmPassword::Mode::Set);
+namespace {
+
+std::optional<QString> AskPassword(Program& program, QWidget* parent, frmPassword::Mode mode) {
+  frmPassword dialog(program, parent, mode);
   program.platform.ShowModal(dialog);
-  if (s.bCancel) {
-    s.bCancel = false;
-    return;
-  }
-  s.sPassword = s.sPasswordEntry;
-  s.bPassword = !s.sPassword.isEmpty();
-  program.MarkProgressStep(2);
+  if (dialog.result() != QDialog::Accepted) return std::nullopt;
+  return dialog.entry();
 }
 
-void AskPasswordEntry(Program& program, QWidget* parent) {
-  frmPassword dialog(program, parent, frmPassword::Mode::Enter);
-  program.platform.ShowModal(dialog);
+}  // namespace
+
+bool SetPasswordCommand(Program& program, QWidget* parent) {
+  const std::optional<QString> entry = AskPassword(program, parent, frmPassword::Mode::Set);
+  if (!entry) return false;
+  Session& s = program.session;
+  s.sPassword = *entry;
+  s.bPassword = !s.sPassword.isEmpty();
+  program.MarkProgressStep(2);
+  return true;
+}
+
+std::optional<QString> AskPasswordEntry(Program& program, QWidget* parent) {
+  return AskPassword(program, parent, frmPassword::Mode::Enter);
 }
 
 }  // namespace quillane

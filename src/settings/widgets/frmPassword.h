@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <optional>
+
 #include "ui/FormDialog.h"
 
 class QGroupBox;
@@ -21,10 +24,14 @@ class frmPassword : public FormDialog {
   void cmdOk_Click();
   void cmdCancel_Click();
 
+  // The typed password in capitals once OK closed the dialog.
+  const QString& entry() const { return entry_; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QString entry_;
   QGroupBox* fraPassword_ = nullptr;
   QLineEdit* txtPassword_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
@@ -33,10 +40,11 @@ class frmPassword : public FormDialog {
 
 // The Password command: the dialog in set mode, pre-filled with the current
 // password. Confirming sets or (with an empty text) removes the protection.
-void SetPasswordCommand(Program& program, QWidget* parent);
+// True when the user confirmed.
+bool SetPasswordCommand(Program& program, QWidget* parent);
 
 // The dialog in enter mode, as opening a protected workfile asks for it:
-// leaves the entry in sPasswordEntry, or sets bCancel.
-void AskPasswordEntry(Program& program, QWidget* parent);
+// the typed password in capitals, or nothing when cancelled.
+std::optional<QString> AskPasswordEntry(Program& program, QWidget* parent);
 
 }  // namespace quillane

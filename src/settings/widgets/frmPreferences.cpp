@@ -150,16 +150,9 @@ void frmPreferences::vsbAutoBackup_Change(int value) {
 }
 
 void frmPreferences::cmdBrowse_Click() {
-  Session& s = program().session;
-  s.sFilterName = Text(901);
-  s.sFilterExt = Text(902);
-  s.bCancel = false;
-  ShowFileDialog(program(), FileDialogMode::Open);
-  if (s.bCancel) {
-    s.bCancel = false;
-    return;
-  }
-  if (FileExists(s.sFileName)) txtNotepad_->setText(s.sFileName);
+  const auto chosen =
+      ChooseFile(program(), FileDialogMode::Open, {Text(901), Text(902)}, txtNotepad_->text());
+  if (chosen && FileExists(*chosen)) txtNotepad_->setText(*chosen);
 }
 
 void frmPreferences::cmdOk_Click() {
@@ -168,7 +161,7 @@ void frmPreferences::cmdOk_Click() {
   s.nAutoBackup = chkAutoBackup_->isChecked() ? 1 : 0;
   p.autoBackupTimer.SetEnabled(chkAutoBackup_->isChecked());
   s.nAutoBackupTime = static_cast<Integer>(txtAutoBackup_->text().toInt());
-  StartBackupInterval(p);
+  StartBackupInterval(s, p.platform);
   const QString editor = txtNotepad_->text();
   if (FileExists(editor)) {
     s.sTextEditor = editor;

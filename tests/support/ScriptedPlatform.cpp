@@ -10,6 +10,7 @@ namespace quillane::test {
 
 int ScriptedPlatform::MessageBox(QWidget*, const QString& text, int flags, const QString& title) {
   messages.push_back({text, flags, title});
+  if (whileOpen) whileOpen();
   if (answers.empty()) {
     ADD_FAILURE() << "unexpected message box: " << text.toStdString();
     return kAnswerOk;
@@ -22,6 +23,7 @@ int ScriptedPlatform::MessageBox(QWidget*, const QString& text, int flags, const
 std::optional<QString> ScriptedPlatform::FileDialog(QWidget*, FileDialogMode mode, const QString& filter,
                                                     const QString& defaultExt, const QString& initialName) {
   fileDialogs.push_back({mode, filter, defaultExt, initialName});
+  if (whileOpen) whileOpen();
   if (files.empty()) {
     ADD_FAILURE() << "unexpected file dialog";
     return std::nullopt;

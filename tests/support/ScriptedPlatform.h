@@ -39,6 +39,10 @@ class ScriptedPlatform : public Platform {
   // the script must close it.
   void OnNextDialog(DialogScript script) { dialogScripts.push_back(std::move(script)); }
 
+  // Runs while each message box and file dialog is open, as the user takes
+  // their time: a test lets the clock run and the window repaint in it.
+  std::function<void()> whileOpen;
+
   std::deque<int> answers;
   std::deque<std::optional<QString>> files;
   std::deque<DialogScript> dialogScripts;

@@ -1,0 +1,192 @@
+// Commands learn what a dialog or a file procedure did from its result, and
+// the automatic backup, which runs from a timer while dialogs are open,
+// changes nothing that a dialog or a command reads.
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "MainWindowFixture.h"
+#include "resources/Texts.h"
+#include "session/WorkfileWriter.h"
+
+namespace quillane::test {
+namespace {
+
+// No field of the session carries a result between procedures.
+template <typename T>
+concept CarriesResults = requires(T s) { s.bCancel; } || requires(T s) { s.vAnswer; } ||
+                         requires(T s) { s.vMessage; } || requires(T s) { s.vMsgButtons; } ||
+                         requires(T s) { s.sFileName; } || requires(T s) { s.sFilterName; } ||
+                         requires(T s) { s.sFilterExt; } || requires(T s) { s.sPasswordEntry; } ||
+                         requires(T s) { s.bEditMode; } || requires(T s) { s.bViewShown; } ||
+                         requires(T s) { s.bMenuBusy; };
+static_assert(!CarriesResults<Session>);
+
+// The main window with the automatic backup on, every minute. Each message
+// box and file dialog stays open for two minutes, and the window repaints
+// meanwhile, so a backup falls due while it is open.
+class CommandResultsTest : public MainWindowTest {
+ protected:
+  QByteArray SettingsFile() override {
+    return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=1\r\nAutomatic Backup Time=1\r\n";
+  }
+
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    StartNewSession();
+    program.session.sGoal = QStringLiteral("Quieter bikes");
+    program.session.bChanged = true;
+    platform.whileOpen = [this] { TakeTwoMinutes(); };
+  }
+
+  void TakeTwoMinutes() {
+    platform.secondsSinceMidnight += 120.0;
+    window->repaint();
+  }
+
+  QString BackupFile() const { return QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
+  QByteArray Backup() const {
+    QFile file(BackupFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  // Runs `command` as its button does, wherever it stands.
+  void Run(int command) {
+    for (int frame = 0; frame < Menu::kFrameCount; ++frame) program.commands.EnableFrame(frame, true);
+    program.commands.EnableButton(command, true);
+    Command(command)->click();
+  }
+
+  // A protected workfile of another session.
+  QString ProtectedWorkfile() {
+    const QString path = folder.filePath(QStringLiteral("locked.qln"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    SessionContent locked;
+    locked.bPassword = true;
+    locked.sPassword = QStringLiteral("A");
+    file.write(WorkfileBytes(locked, WorkfileKind::Workfile, platform));
+    return path;
+  }
+};
+
+TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveAsDialogIsCancelledWhileABackupFallsDue) {
+  platform.AnswerNext(kAnswerYes);  // Exit Quillane?
+  platform.AnswerNext(kAnswerYes);  // save the changes?
+  platform.ChooseFile(std::nullopt);
+  PressMenu(Menu::kExit);
+
+  EXPECT_EQ(ended, 0) << "Cancel in Save As keeps the program running";
+  EXPECT_TRUE(Backup().contains("\r\nQuieter bikes\r\n")) << "the backup ran, after the dialog";
+  EXPECT_TRUE(program.session.bChanged);
+}
+
+TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveFailsWhileABackupFallsDue) {
+  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(kAnswerYes);
+  platform.ChooseFile(folder.filePath(QStringLiteral("no such folder/bikes.qln")));
+  platform.AnswerNext(kAnswerOk);  // could not be saved
+  PressMenu(Menu::kExit);
+
+  EXPECT_EQ(ended, 0);
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_TRUE(platform.messages[2].text.endsWith(Text(3100)));
+  EXPECT_TRUE(Backup().contains("\r\nQuieter bikes\r\n"));
+
+  // Saved after all, the program ends.
+  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(kAnswerYes);
+  platform.ChooseFile(folder.filePath(QStringLiteral("bikes.qln")));
+  PressMenu(Menu::kExit);
+  EXPECT_EQ(ended, 1);
+}
+
+TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
+  program.session.nIdeas = 2;
+  program.session.sIdeas[1] = QStringLiteral("bell");
+  program.session.sIdeas[2] = QStringLiteral("horn");
+  const struct {
+    const char* what;
+    std::function<void()> cancel;
+  } cancels[] = {
+      {"Open", [&] { platform.ChooseFile(std::nullopt), Run(Cmd::kOpenSession); }},
+      {"Save As", [&] { platform.ChooseFile(std::nullopt), Run(Cmd::kSaveAs); }},
+      {"Make/Save Report", [&] { platform.ChooseFile(std::nullopt), Run(Cmd::kMakeReport); }},
+      {"Make Basic Plan", [&] { platform.ChooseFile(std::nullopt), Run(Cmd::kMakePlan); }},
+      {"password while opening",
+       [&] {
+         platform.ChooseFile(ProtectedWorkfile());
+         platform.OnNextDialog([](QDialog& password) { password.close(); });
+         Run(Cmd::kOpenSession);
+       }},
+  };
+  for (const auto& c : cancels) {
+    SCOPED_TRACE(c.what);
+    c.cancel();
+    ASSERT_TRUE(platform.files.empty() && platform.dialogScripts.empty()) << "the command was cancelled";
+    platform.dialogsShown.clear();
+    platform.OnNextDialog([](QDialog& view) {
+      auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
+      list->item(0)->setSelected(true);
+      QTest::mouseClick(Find<QPushButton>(&view, QStringLiteral("cmdOk")), Qt::LeftButton);
+    });
+    platform.OnNextDialog([](QDialog& ideas) { ideas.close(); });
+    Run(Cmd::kMindStepping);
+    EXPECT_EQ(platform.dialogsShown, (QStringList{"frmView", "frmIdeas"})) << "the pick opens MindStepping";
+
+    program.session.bPassword = false;
+    program.progress.MarkProgressStep(Progress::kClearAll);
+    platform.OnNextDialog([](QDialog& password) {
+      auto* box = Find<QLineEdit>(&password, QStringLiteral("txtPassword"));
+      box->setText(QStringLiteral("abc"));
+      QTest::mouseClick(Find<QPushButton>(&password, QStringLiteral("cmdOk")), Qt::LeftButton);
+    });
+    Run(Cmd::kPassword);
+    EXPECT_TRUE(program.session.bPassword);
+    EXPECT_EQ(program.session.sPassword, QStringLiteral("ABC"));
+    EXPECT_TRUE(program.progress.done(2));
+  }
+}
+
+TEST_F(CommandResultsTest, AFailingBackupInsideTheSetPasswordDialogLeavesItsOkWorking) {
+  program.dataFolder = folder.filePath(QStringLiteral("blocked"));
+  QFile blocker(program.dataFolder);  // a file where the folder should be
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+
+  platform.OnNextDialog([&](QDialog& password) {
+    QTest::keyClicks(Find<QLineEdit>(&password, QStringLiteral("txtPassword")), QStringLiteral("secret"));
+    TakeTwoMinutes();
+    EXPECT_TRUE(program.status.panelText().startsWith(Text(3103))) << "the status bar says so";
+    QTest::mouseClick(Find<QPushButton>(&password, QStringLiteral("cmdOk")), Qt::LeftButton);
+  });
+  Run(Cmd::kPassword);
+
+  EXPECT_TRUE(platform.messages.empty()) << "no message box from the timer";
+  EXPECT_TRUE(program.session.bPassword);
+  EXPECT_EQ(program.session.sPassword, QStringLiteral("SECRET"));
+  EXPECT_TRUE(program.progress.done(2));
+}
+
+TEST_F(CommandResultsTest, ABackupInsideAnotherDialogChangesNoNameItProposes) {
+  program.session.sWorkfile = folder.filePath(QStringLiteral("bikes.qln"));
+  platform.OnNextDialog([&](QDialog& preferences) {
+    TakeTwoMinutes();
+    ASSERT_TRUE(Backup().contains("Quieter bikes"));
+    auto* editor = Find<QLineEdit>(&preferences, QStringLiteral("txtNotepad"));
+    platform.ChooseFile(std::nullopt);
+    QTest::mouseClick(Find<QPushButton>(&preferences, QStringLiteral("cmdBrowse")), Qt::LeftButton);
+    EXPECT_EQ(platform.fileDialogs.back().initialName, editor->text()) << "not the backup's name";
+    QTest::mouseClick(Find<QPushButton>(&preferences, QStringLiteral("cmdCancel")), Qt::LeftButton);
+  });
+  Run(Cmd::kPreferences);
+
+  platform.whileOpen = nullptr;
+  Run(Cmd::kSave);
+  EXPECT_EQ(platform.fileDialogs.size(), 1u) << "Save writes the workfile without asking";
+  EXPECT_TRUE(QFile::exists(program.session.sWorkfile));
+  EXPECT_FALSE(program.session.bChanged);
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   quillane::IsStartMarkerLine(lines.first(), quillane::Text(117));
   const bool scrambled = lines.size() > 1 && quillane::ReadPasswordFlag(lines[1]).value_or(false);
   for (qsizetype first : {qsizetype(1), qsizetype(2), qsizetype(3)}) {
-    if (auto content = quillane::ReadWorkfileContent(lines, first, scrambled)) {
+    if (auto content = quillane::ReadWorkfileContent(lines, first, scrambled, bytes.endsWith('\n'))) {
       static quillane::Session session;
       quillane::ApplyWorkfileContent(session, *content);
     }

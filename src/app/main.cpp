@@ -27,5 +27,6 @@ int main(int argc, char** argv) {
   quillane::frmMain window(program);
   window.Form_Load();
   window.show();
+  window.OfferLastRunBackup();
   return app.exec();
 }

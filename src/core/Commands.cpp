@@ -49,7 +49,8 @@ void OpenSessionMenus(Commands& c) {
   c.EnableMenu(Menu::kPlans, false);
   for (int button :
        {Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet, Cmd::kTAssets, Cmd::kIAssets,
-        Cmd::kAutoSuggest, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences}) {
+        Cmd::kAutoSuggest, Cmd::kIChing, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword,
+        Cmd::kPreferences, Cmd::kSetLanguage}) {
     c.EnableButton(button, true);
   }
   for (int button : {Cmd::kViewResults, Cmd::kViewReport, Cmd::kMakePlan, Cmd::kElaboratePlan}) {
@@ -90,8 +91,6 @@ void SetNewSessionCommands(Commands& c) {
                      Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
     c.EnableButton(button, false);
   }
-  c.Hide(Commands::Kind::Button, Cmd::kIChing);
-  c.Hide(Commands::Kind::Button, Cmd::kSetLanguage);
 }
 
 void SetLoadedSessionCommands(Commands& c, const Session& s) {
@@ -106,8 +105,6 @@ void SetLoadedSessionCommands(Commands& c, const Session& s) {
   for (int button : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
     c.EnableButton(button, hasIdeas);
   }
-  c.Hide(Commands::Kind::Button, Cmd::kIChing);
-  c.Hide(Commands::Kind::Button, Cmd::kSetLanguage);
 }
 
 }  // namespace quillane

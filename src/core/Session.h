@@ -52,6 +52,8 @@ struct SessionContent {
   TextList<kMaxIdeas> sIdeas;
   Flag bPassword = false;
   QString sPassword;
+
+  bool operator==(const SessionContent&) const = default;
 };
 
 // The whole state of one brainstorming session: its content, the working
@@ -120,7 +122,9 @@ struct Session : SessionContent {
   QString sTextEditor;
   Flag bHelpAtStartup = false;
   Integer nLanguage = 0;
-  Long lBackupTime = 0;
+  // When the backup interval began, on the monotonic clock in milliseconds,
+  // so that midnight changes nothing.
+  qint64 lBackupTime = 0;
 
   // E. Constants, set once at start-up.
   QString sAppPath;

@@ -539,6 +539,7 @@ const TextEntry kTextTable[] = {
     {3101, "This session holds characters that a workfile cannot store. Please replace them and save again."},
     {3102, "txt"},
     {3103, "The automatic backup could not be written; it is tried again at the next interval:"},
+    {3104, "Quillane was not closed properly last time. Open the automatic backup of that session?"},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
     {3200, "Your Criteria"},
     {3201, "Relative importance"},

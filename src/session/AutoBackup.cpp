@@ -1,7 +1,6 @@
 #include "session/AutoBackup.h"
 
 #include <QDir>
-#include <cmath>
 
 #include "core/StatusLine.h"
 #include "core/TimerSwitch.h"
@@ -15,17 +14,13 @@ namespace quillane {
 
 namespace {
 
-constexpr double kSecondsPerMinute = 60.0;
+constexpr qint64 kMsPerMinute = 60 * 1000;
 constexpr int kFailureNoticeMs = 10000;
 
 }  // namespace
 
-Long WholeSeconds(double secondsSinceMidnight) {
-  return static_cast<Long>(std::nearbyint(secondsSinceMidnight));
-}
-
 void StartBackupInterval(Session& session, Platform& platform) {
-  session.lBackupTime = WholeSeconds(platform.SecondsSinceMidnight());
+  session.lBackupTime = platform.MonotonicMs();
 }
 
 QString BackupPath(const QString& dataFolder) {
@@ -64,9 +59,10 @@ void AutoBackup::Check() {
     return;
   }
   checkPending_ = false;
-  const double clock = platform_.SecondsSinceMidnight();
-  if (!(clock > session_.lBackupTime + session_.nAutoBackupTime * kSecondsPerMinute)) return;
-  session_.lBackupTime = WholeSeconds(clock);
+  const qint64 now = platform_.MonotonicMs();
+  if (now - session_.lBackupTime <= session_.nAutoBackupTime * kMsPerMinute) return;
+  session_.lBackupTime = now;
+  if (static_cast<const SessionContent&>(session_) == lastWritten_) return;
   writing_ = true;
   Write();
   writing_ = false;
@@ -83,6 +79,7 @@ void AutoBackup::Write() {
     status_.ShowNotice(Text(3103) + QLatin1Char(' ') + path, kFailureNoticeMs);
     return;
   }
+  lastWritten_ = snapshot;
   ShowStatusMessage(status_, session_, platform_, StatusKind::kAutoBackup);
 }
 

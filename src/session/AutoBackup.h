@@ -10,11 +10,8 @@ class Platform;
 class StatusLine;
 class TimerSwitch;
 
-// The clock in whole seconds, halves rounded to the even second.
-Long WholeSeconds(double secondsSinceMidnight);
-
-// Starts the backup interval anew from the clock now (at start-up and when
-// the preferences are confirmed).
+// Starts the backup interval anew from the monotonic clock now (at start-up
+// and when the preferences are confirmed).
 void StartBackupInterval(Session& session, Platform& platform);
 
 // Where the automatic backup goes: BACKUP.QLN in `dataFolder`.
@@ -26,9 +23,10 @@ bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Pla
 
 // The automatic backup of the main window. Each check writes a copy of the
 // session content to the backup workfile once the interval has passed since
-// `lBackupTime`; the clock counts seconds since midnight, so a backup that
-// falls due after midnight waits until the clock passes `lBackupTime` plus
-// the interval again.
+// `lBackupTime`, measured on the monotonic clock (midnight changes nothing).
+// When the content is the same as at the last backup of this run (or, before
+// the first, as the empty session the run started with), nothing is written:
+// an untouched session never replaces what an earlier run left.
 //
 // The backup reads the session content and changes nothing that a dialog or
 // a command reads: it has its own file path, shows its busy message in the
@@ -68,6 +66,7 @@ class AutoBackup {
   bool checkPending_ = false;
   bool previousRunBackupPutAside_ = false;
   bool writing_ = false;
+  SessionContent lastWritten_;  // the content of the last backup written in this run
 };
 
 }  // namespace quillane

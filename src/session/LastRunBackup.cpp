@@ -9,7 +9,10 @@
 #include <tuple>
 #include <vector>
 
+#include <QCoreApplication>
+
 #include "resources/Texts.h"
+#include "session/WorkfileReader.h"
 
 namespace quillane {
 
@@ -41,6 +44,9 @@ void RemoveOldestRunBackups(const QDir& folder, const QString& stem, const QStri
   }
 }
 
+// The mark of a running program in the data folder.
+const QString kRunMark = QStringLiteral("quillane.running");
+
 }  // namespace
 
 bool PreserveLastRunBackup(const QString& dataFolder) {
@@ -60,6 +66,30 @@ bool PreserveLastRunBackup(const QString& dataFolder) {
   }
   RemoveOldestRunBackups(folder, stem, suffix);
   return true;
+}
+
+bool MarkRunStarted(const QString& dataFolder) {
+  const QString mark = QDir(dataFolder).filePath(kRunMark);
+  const bool earlierRunLeftIt = QFileInfo::exists(mark);
+  QDir().mkpath(dataFolder);
+  QFile file(mark);
+  if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::number(QCoreApplication::applicationPid()));
+  return earlierRunLeftIt;
+}
+
+void MarkRunEnded(const QString& dataFolder) {
+  QFile::remove(QDir(dataFolder).filePath(kRunMark));
+}
+
+bool BackupHasContent(const QString& path) {
+  QFile file(path);
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray bytes = file.read(1024 * 1024);
+  const QList<QByteArray> lines = SplitLines(bytes);
+  if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) return false;
+  const auto content = ReadWorkfileContent(lines, 2, false);
+  return content && (!content->goal.isEmpty() || !content->criteria.isEmpty() || !content->tAssets.isEmpty() ||
+                     !content->iAssets.isEmpty() || !content->ideas.isEmpty());
 }
 
 }  // namespace quillane

@@ -15,4 +15,14 @@ inline constexpr int kKeptRunBackups = 5;
 // Returns false when the earlier backup is there but could not be moved.
 bool PreserveLastRunBackup(const QString& dataFolder);
 
+// A run marks itself in `dataFolder` while it runs and removes the mark when
+// it ends through Exit. Marking returns true when an earlier run's mark was
+// still there: that run was killed, crashed or lost its power.
+bool MarkRunStarted(const QString& dataFolder);
+void MarkRunEnded(const QString& dataFolder);
+
+// True when the backup workfile at `path` is a workfile that holds anything
+// (a goal, a criterion, an asset or an idea).
+bool BackupHasContent(const QString& path);
+
 }  // namespace quillane

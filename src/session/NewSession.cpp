@@ -8,16 +8,7 @@
 namespace quillane {
 
 bool NewSession(Program& program, const SaveCommandFn& save) {
-  Session& s = program.session;
-  // A save that was cancelled, or that could not write the file, leaves the
-  // session changed, so the question comes back and only the last answer
-  // counts: the changes are never dropped unsaved unless the user says No.
-  while (s.bChanged) {
-    const int answer = AskToSaveChanges(program);
-    if (answer == kAnswerNo) break;
-    if (answer != kAnswerYes) return false;  // Cancel, or the box closed
-    if (save() == FileOutcome::Done) break;
-  }
+  if (!SettleUnsavedChanges(program, save)) return false;
   ResetSession(program);
   return true;
 }

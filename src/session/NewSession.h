@@ -1,16 +1,10 @@
 #pragma once
 
-#include <functional>
-
-#include "session/Workfile.h"
+#include "session/UnsavedChanges.h"
 
 namespace quillane {
 
 class Program;
-
-// The save a question to save the changes runs: the main window's Save
-// command; tests hand in their own.
-using SaveCommandFn = std::function<FileOutcome()>;
 
 // Starts a new session. A changed session first asks whether to save it:
 // Yes saves (and asks again when that save did not write the file), No

@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QFileInfo>
+#include <filesystem>
 
 #include "core/Program.h"
 #include "platform/Platform.h"
@@ -14,14 +16,21 @@ namespace quillane {
 
 namespace {
 
-// No workfile of this program comes near this size; a larger file is not
-// read into memory at all.
-constexpr qint64 kMaxWorkfileBytes = 16 * 1024 * 1024;
+// No workfile comes near this size (the largest is some 60 KB); reading
+// stops here, so a huge file or a device is never read into memory.
+constexpr qint64 kMaxWorkfileBytes = 1024 * 1024;
+
+// Only a regular file can be a workfile: a folder, a device or a named pipe
+// (which would block the open until something writes into it) is not.
+bool IsRegularFile(const QString& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::path(path.toStdU16String()), error);
+}
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxWorkfileBytes) return std::nullopt;
-  QByteArray bytes = file.readAll();
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  QByteArray bytes = file.read(kMaxWorkfileBytes + 1);
   if (bytes.size() > kMaxWorkfileBytes || file.error() != QFileDevice::NoError) return std::nullopt;
   return bytes;
 }
@@ -32,30 +41,34 @@ FileOutcome ShowNotValid(Program& program, const QString& path) {
   return FileOutcome::Failed;
 }
 
-// Asks for the password of a protected file. Done when it matches; when it
-// was cancelled or wrong the session is no longer protected and the user
-// was told (unless they cancelled).
+// Asks for the password of a protected file. Done when it matches; a wrong
+// one is told. Either way the current session stays exactly as it is, its
+// password included, so a protected workfile is never saved unprotected.
 FileOutcome CheckPassword(Program& program, const QString& password, const AskPasswordFn& askPassword) {
-  Session& s = program.session;
   const std::optional<QString> entry = askPassword();
-  if (entry && UpperCaseInCodePage(*entry) == UpperCaseInCodePage(password)) return FileOutcome::Done;
-  if (entry) program.MessageBox(Text(516), MsgFlags::kOkOnly);
-  s.bPassword = false;
-  s.sPassword.clear();
-  return entry ? FileOutcome::Failed : FileOutcome::Cancelled;
+  if (!entry) return FileOutcome::Cancelled;
+  if (UpperCaseInCodePage(*entry) == UpperCaseInCodePage(password)) return FileOutcome::Done;
+  program.MessageBox(Text(516), MsgFlags::kOkOnly);
+  return FileOutcome::Failed;
 }
 
 }  // namespace
 
 FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword) {
+  std::optional<QString> chosen;
+  {
+    FileWorkGuard choosing(program.fileWork);
+    chosen = ChooseFile(program, FileDialogMode::Open, {program.session.sProduct, Text(108)},
+                        QStringLiteral("*.") + Text(108));
+  }
+  if (!chosen || !QFileInfo::exists(*chosen)) return FileOutcome::Cancelled;
+  return LoadWorkfile(program, *chosen, askPassword);
+}
+
+FileOutcome LoadWorkfile(Program& program, const QString& path, const AskPasswordFn& askPassword) {
   FileWorkGuard working(program.fileWork);
   Session& s = program.session;
-
-  const auto chosen =
-      ChooseFile(program, FileDialogMode::Open, {s.sProduct, Text(108)}, QStringLiteral("*.") + Text(108));
-  if (!chosen) return FileOutcome::Cancelled;
-  const QString path = *chosen;
-  if (!FileExists(path)) return FileOutcome::Cancelled;
+  if (!IsRegularFile(path)) return ShowNotValid(program, path);
 
   std::optional<QByteArray> bytes;
   {
@@ -71,7 +84,7 @@ FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword) {
   QString password;
   if (*protectedFile) {
     const auto stored = lines.size() > nextLine ? Unscramble(lines[nextLine]) : std::nullopt;
-    if (!stored) return ShowNotValid(program, path);
+    if (!stored || stored->size() > kMaxPasswordLength) return ShowNotValid(program, path);
     password = *stored;
     ++nextLine;
     const FileOutcome passwordCheck = CheckPassword(program, password, askPassword);
@@ -80,11 +93,13 @@ FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword) {
 
   program.ShowStatusMessage(StatusKind::kLoading);
   // The whole rest is checked before the session takes any of it.
-  const auto content = ReadWorkfileContent(lines, nextLine, *protectedFile);
+  const bool endsWithLineEnd = bytes->endsWith('\n') || bytes->endsWith('\r');
+  const auto content = ReadWorkfileContent(lines, nextLine, *protectedFile, endsWithLineEnd);
   if (!content) return ShowNotValid(program, path);
   ApplyWorkfileContent(s, *content);
+  // A plain file leaves no password of the session before it behind.
   s.bPassword = *protectedFile;
-  if (*protectedFile) s.sPassword = password;
+  s.sPassword = *protectedFile ? password : QString();
   s.sWorkfile = path;
 
   SetLoadedSessionCommands(program.commands, s);

@@ -11,4 +11,16 @@ int AskToSaveChanges(Program& program) {
   return program.MessageBox(text, MsgFlags::kYesNoCancel + MsgFlags::kExclamation);
 }
 
+bool SettleUnsavedChanges(Program& program, const SaveCommandFn& save) {
+  // Only the last answer counts: the changes are never dropped unsaved
+  // unless the user says No.
+  while (program.session.bChanged) {
+    const int answer = AskToSaveChanges(program);
+    if (answer == kAnswerNo) return true;
+    if (answer != kAnswerYes) return false;  // Cancel, or the box closed
+    if (save() == FileOutcome::Done) return true;
+  }
+  return true;
+}
+
 }  // namespace quillane

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+
+#include "session/Workfile.h"
+
 namespace quillane {
 
 class Program;
@@ -7,5 +11,15 @@ class Program;
 // Asks whether the changed session is to be saved first, with Yes, No and
 // Cancel. Returns the answer: kAnswerYes, kAnswerNo or kAnswerCancel.
 int AskToSaveChanges(Program& program);
+
+// The save a question to save the changes runs: the main window's Save
+// command; tests hand in their own.
+using SaveCommandFn = std::function<FileOutcome()>;
+
+// Before the session is replaced (New Session, Open Session): a changed
+// session asks whether to save it. Yes saves, and asks again when that save
+// did not write the file; No lets the changes go; Cancel keeps everything.
+// True when the session may be replaced.
+bool SettleUnsavedChanges(Program& program, const SaveCommandFn& save);
 
 }  // namespace quillane

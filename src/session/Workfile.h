@@ -28,9 +28,17 @@ FileOutcome SaveWorkfile(Program& program, SaveMode mode);
 // The typed password, or nothing when the user cancelled.
 using AskPasswordFn = std::function<std::optional<QString>()>;
 
-// Lets the user choose a workfile and loads it; `askPassword` asks for the
-// password of a protected one. A file that is not a sound workfile is
-// refused with a message and changes nothing.
+// The longest password the password box takes.
+inline constexpr int kMaxPasswordLength = 15;
+
+// Lets the user choose a workfile and loads it (a cancelled dialog or a
+// missing file: Cancelled, nothing changes).
 FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword);
+
+// Loads the workfile at `path`; `askPassword` asks for the password of a
+// protected one. A file that is not a sound workfile (not a regular file,
+// too large, damaged or cut short) is refused with a message; it, a wrong
+// password and a cancelled one all leave the session exactly as it was.
+FileOutcome LoadWorkfile(Program& program, const QString& path, const AskPasswordFn& askPassword);
 
 }  // namespace quillane

@@ -1,7 +1,6 @@
 #include "session/WorkfileReader.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 #include "session/CodePage.h"
@@ -16,6 +15,8 @@ namespace {
 // The Boolean forms a flag may be written in.
 constexpr char kBooleanTrue[] = "#TRUE#";
 constexpr char kBooleanFalse[] = "#FALSE#";
+// The weight of the most important criterion.
+constexpr double kMaxWeight = 9.0;
 
 class LineCursor {
  public:
@@ -25,6 +26,7 @@ class LineCursor {
     if (next_ < 0 || next_ >= lines_.size()) return std::nullopt;
     return lines_[next_++];
   }
+  bool AtEnd() const { return next_ >= lines_.size(); }
 
  private:
   const QList<QByteArray>& lines_;
@@ -41,7 +43,7 @@ std::optional<QString> ReadText(LineCursor& cursor, bool scrambled) {
   const auto line = cursor.Next();
   if (!line) return std::nullopt;
   const std::optional<QString> text = scrambled ? Unscramble(*line) : DecodeCodePage(*line);
-  if (!text) return std::nullopt;
+  if (!text || text->size() > kMaxTextLength) return std::nullopt;
   return BlankControlCharacters(*text);
 }
 
@@ -57,7 +59,7 @@ std::optional<float> ReadWeight(LineCursor& cursor) {
   const auto line = cursor.Next();
   if (!line) return std::nullopt;
   const auto weight = ParseNumber(DecodeCodePage(*line));
-  if (!weight || std::fabs(*weight) > FLT_MAX) return std::nullopt;
+  if (!weight || !(*weight >= 0.0 && *weight <= kMaxWeight)) return std::nullopt;
   return static_cast<float>(*weight);
 }
 
@@ -81,17 +83,17 @@ Integer PutList(std::array<QString, Size>& list, const QStringList& texts) {
 
 }  // namespace
 
-QList<QByteArray> SplitLines(const QByteArray& bytes) {
+QList<QByteArray> SplitLines(const QByteArray& bytes, qsizetype maxLines) {
   QList<QByteArray> lines;
   qsizetype start = 0;
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
+  for (qsizetype i = 0; i < bytes.size() && lines.size() < maxLines; ++i) {
     const char c = bytes[i];
     if (c != '\r' && c != '\n') continue;
     lines.append(bytes.mid(start, i - start));
     if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < bytes.size()) lines.append(bytes.mid(start));
+  if (start < bytes.size() && lines.size() < maxLines) lines.append(bytes.mid(start));
   return lines;
 }
 
@@ -110,7 +112,7 @@ std::optional<bool> ReadPasswordFlag(const QByteArray& line) {
 }
 
 std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& lines, qsizetype first,
-                                                   bool scrambled) {
+                                                   bool scrambled, bool fileEndsWithLineEnd) {
   LineCursor cursor(lines, first);
   if (!cursor.Next()) return std::nullopt;  // the reserved line, read and left aside
 
@@ -139,6 +141,7 @@ std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& line
   if (!iAssetTexts) return std::nullopt;
   auto ideaTexts = ReadTexts(cursor, *ideas, scrambled);
   if (!ideaTexts) return std::nullopt;
+  if (cursor.AtEnd() && !fileEndsWithLineEnd) return std::nullopt;
   content.tAssets = std::move(*tAssetTexts);
   content.iAssets = std::move(*iAssetTexts);
   content.ideas = std::move(*ideaTexts);

@@ -6,13 +6,22 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/Session.h"
+
 namespace quillane {
 
 struct Session;
 
-// The lines of a file. A line ends at CR LF, at LF or at CR alone; the end of
-// the file after a last line end starts no further line.
-QList<QByteArray> SplitLines(const QByteArray& bytes);
+// The most lines a workfile holds: start marker, flag, password, reserved
+// line, goal, four counts, the criteria with their weights, both asset
+// lists, the ideas and the end marker.
+inline constexpr qsizetype kMaxWorkfileLines = 9 + 2 * kMaxCriteria + 2 * kMaxAssets + kMaxIdeas + 1;
+
+// The first `maxLines` lines of a file. A line ends at CR LF, at LF or at CR
+// alone; the end of the file after a last line end starts no further line.
+// Lines past `maxLines` are not split at all, so a huge file costs no more
+// than a workfile.
+QList<QByteArray> SplitLines(const QByteArray& bytes, qsizetype maxLines = kMaxWorkfileLines);
 
 // Line 1 of a workfile: its first field (up to a comma) is the start marker,
 // in any letter case.
@@ -35,10 +44,13 @@ struct WorkfileContent {
 // Reads the reserved line, the goal, the four counts and the four lists from
 // line `first` on, unscrambling text lines when `scrambled`; the end marker
 // is not needed. Nothing when any part is damaged: a count out of the lists'
-// capacity, a number that is no number, a scrambled line without its key,
-// or lines ending early. Control characters of a text become blanks.
+// capacity, a number that is no number, a weight outside 0 to 9, a text
+// longer than a text box takes, a scrambled line without its key, lines
+// ending early, or a last line cut short (the file ends inside it, with no
+// line end after it: `fileEndsWithLineEnd` false and no line follows).
+// Control characters of a text become blanks.
 std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& lines, qsizetype first,
-                                                   bool scrambled);
+                                                   bool scrambled, bool fileEndsWithLineEnd = true);
 
 // Puts the content into the session: the goal, the four counts, list slots
 // 1 to each count and the weights of those criteria. Nothing else changes.

@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include <QStandardPaths>
+#include <algorithm>
 #include <limits>
 
 #include "core/Program.h"
@@ -26,6 +27,9 @@ constexpr int kDefaultHelpAtStartup = 1;
 constexpr Integer kDefaultAutoBackup = 1;
 constexpr Integer kDefaultAutoBackupTime = 5;
 constexpr Integer kEnglish = 1;
+constexpr Integer kLastLanguage = 4;
+constexpr Integer kShortestBackupTime = 1;
+constexpr Integer kLongestBackupTime = 30;
 
 // A number too large for the session's 16-bit variables counts as unreadable.
 Integer ReadInteger(const PrivateProfile& profile, const QString& section, const QString& key,
@@ -35,6 +39,21 @@ Integer ReadInteger(const PrivateProfile& profile, const QString& section, const
     return defaultValue;
   }
   return static_cast<Integer>(value);
+}
+
+// The backup interval in minutes, kept to 1..30: a value that is not a whole
+// number gives the default. Zero or less would back up at every tick.
+Integer ReadBackupTime(const PrivateProfile& profile, const QString& section) {
+  bool isNumber = false;
+  const int minutes = profile.GetString(section, kKeyAutoBackupTime, QString()).trimmed().toInt(&isNumber);
+  if (!isNumber) return kDefaultAutoBackupTime;
+  return static_cast<Integer>(std::clamp<int>(minutes, kShortestBackupTime, kLongestBackupTime));
+}
+
+// The heading language chosen in an earlier run; English when there is none.
+Integer ReadLanguage(const PrivateProfile& profile, const QString& section) {
+  const Integer language = ReadInteger(profile, section, kKeyLanguage, kEnglish);
+  return language >= kEnglish && language <= kLastLanguage ? language : kEnglish;
 }
 
 }  // namespace
@@ -54,10 +73,10 @@ void ReadSettings(Program& program) {
   const PrivateProfile profile = PrivateProfile::Load(program.settingsPath);
   const QString& section = s.sProduct;
   s.sTextEditor = profile.GetString(section, kKeyTextEditor, DefaultTextEditor(), kTextEditorMaxLength);
-  s.nLanguage = kEnglish;
+  s.nLanguage = ReadLanguage(profile, section);
   s.bHelpAtStartup = profile.GetInt(section, kKeyHelpAtStartup, kDefaultHelpAtStartup) == 1;
   s.nAutoBackup = ReadInteger(profile, section, kKeyAutoBackup, kDefaultAutoBackup);
-  s.nAutoBackupTime = ReadInteger(profile, section, kKeyAutoBackupTime, kDefaultAutoBackupTime);
+  s.nAutoBackupTime = ReadBackupTime(profile, section);
   program.autoBackupTimer.SetEnabled(s.nAutoBackup != 0);
 }
 

@@ -21,7 +21,6 @@ constexpr int kRowHeight = 16;
 constexpr int kIndicatorSize = 10;  // 150 twips
 constexpr int kIndicatorLeftOfLabel = 16;
 constexpr int kIndicatorBelowLabel = 4;
-constexpr int kStepIChing = 11;
 
 }  // namespace
 
@@ -49,7 +48,6 @@ ProgressPanel::ProgressPanel(Progress& progress, QWidget* parent) : QFrame(paren
     indicators_[static_cast<std::size_t>(step)] = indicator;
     ShowStep(step);
   }
-  labels_[kStepIChing]->hide();
   setMinimumHeight(kHeight);
   connect(&progress_, &Progress::changed, this, &ProgressPanel::ShowStep);
 }

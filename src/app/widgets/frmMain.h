@@ -33,6 +33,9 @@ class frmMain : public QMainWindow {
 
   // Start-up: constants, settings, captions, command states, placement.
   void Form_Load();
+  // Once the window is shown: when the last run ended without Exit and left
+  // a backup with content, offers to open it as an untitled, changed session.
+  void OfferLastRunBackup();
   // Keeps the logo and the menu area centred and the busy bar in place.
   void Form_Resize();
 

@@ -19,6 +19,7 @@
 #include "reports/SessionReport.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
+#include "session/LastRunBackup.h"
 #include "session/NewSession.h"
 #include "session/UnsavedChanges.h"
 #include "session/Workfile.h"
@@ -59,8 +60,11 @@ void frmMain::RunCommand(int index) {
   switch (index) {
     case Cmd::kNewSession: NewSession(program_, [this] { return SaveCommand(SaveMode::kSave); }); break;
     case Cmd::kOpenSession:
-      OpenWorkfile(program_, [this] { return AskPasswordEntry(program_, this); });
-      autoBackup_->RunPendingCheck();
+      // Typed work is never replaced unasked.
+      if (SettleUnsavedChanges(program_, [this] { return SaveCommand(SaveMode::kSave); })) {
+        OpenWorkfile(program_, [this] { return AskPasswordEntry(program_, this); });
+        autoBackup_->RunPendingCheck();
+      }
       break;
     case Cmd::kGoal: ShowGoalDialog(program_, this); break;
     case Cmd::kSave: SaveCommand(SaveMode::kSave); break;
@@ -213,8 +217,27 @@ bool frmMain::ExitRoutine() {
     }
   }
   WriteSettings(program_);
+  MarkRunEnded(program_.dataFolder);
   endProgram();
   return true;
+}
+
+void frmMain::OfferLastRunBackup() {
+  if (!MarkRunStarted(program_.dataFolder)) return;
+  const QString backup = BackupPath(program_.dataFolder);
+  if (!BackupHasContent(backup)) return;
+  if (program_.MessageBox(Text(3104), MsgFlags::kYesNo + MsgFlags::kQuestion) != kAnswerYes) {
+    // Kept under its dated name, beside the earlier runs' backups.
+    PreserveLastRunBackup(program_.dataFolder);
+    return;
+  }
+  const auto noPassword = [] { return std::optional<QString>(); };  // a backup is never protected
+  if (LoadWorkfile(program_, backup, noPassword) != FileOutcome::Done) return;
+  // Untitled and changed, so Save asks for a name and Exit offers to save.
+  Session& s = program_.session;
+  s.sWorkfile.clear();
+  s.bChanged = true;
+  program_.ShowWorkfileName();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

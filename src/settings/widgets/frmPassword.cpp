@@ -12,13 +12,9 @@
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"
+#include "session/Workfile.h"
 
 namespace quillane {
-
-namespace {
-constexpr int kMaxPasswordLength = 15;
-
-}  // namespace
 
 frmPassword::frmPassword(Program& program, QWidget* parent, Mode mode)
     : FormDialog(program, parent, QStringLiteral("frmPassword")) {
@@ -86,6 +82,8 @@ bool SetPasswordCommand(Program& program, QWidget* parent) {
   const std::optional<QString> entry = AskPassword(program, parent, frmPassword::Mode::Set);
   if (!entry) return false;
   Session& s = program.session;
+  // Setting, changing or removing the protection is a change to save.
+  if (*entry != s.sPassword || s.bPassword == entry->isEmpty()) s.bChanged = true;
   s.sPassword = *entry;
   s.bPassword = !s.sPassword.isEmpty();
   program.MarkProgressStep(2);

@@ -37,8 +37,9 @@ void WritePlanLines(Session& s, LineWriter& out) {
 }
 
 void WritePlan(Program& program) {
-  SaveTextOutput(program, {[](Session& s) { PlanText(s, PlanSection::kProposal); }, &Session::sPlanFile,
-                           WritePlanLines, StatusKind::kSavingPlan, 18, Cmd::kElaboratePlan});
+  SaveTextOutput(
+      program, {[](Session& s) { PlanText(s, PlanSection::kProposal); }, &Session::sPlanFile, WritePlanLines,
+                StatusKind::kSavingPlan, ProgressStep::PlanSaved, Cmd::kElaboratePlan});
 }
 
 void ElaboratePlan(Program& program) {

@@ -76,8 +76,9 @@ void WriteReportLines(Session& s, LineWriter& out) {
 }
 
 void WriteReport(Program& program) {
-  SaveTextOutput(program, {[](Session& s) { ReportText(s, ReportSection::kProposal); }, &Session::sReportFile,
-                           WriteReportLines, StatusKind::kSavingReport, 17, Cmd::kViewReport});
+  SaveTextOutput(program,
+                 {[](Session& s) { ReportText(s, ReportSection::kProposal); }, &Session::sReportFile,
+                  WriteReportLines, StatusKind::kSavingReport, ProgressStep::ReportSaved, Cmd::kViewReport});
 }
 
 void ViewReport(Program& program) {

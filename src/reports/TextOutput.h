@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/Progress.h"
+
 namespace quillane {
 
 class LineWriter;
@@ -13,9 +15,9 @@ struct TextOutput {
   void (*loadProposal)(Session&);  // sets the file dialog's proposal
   QString Session::*path;          // remembers the file for the next save and the viewer
   void (*writeLines)(Session&, LineWriter&);
-  int statusKind;     // the busy message shown once written
-  int progressStep;   // lit once written
-  int viewerCommand;  // enabled once written
+  int statusKind;             // the busy message shown once written
+  ProgressStep progressStep;  // lit once written
+  int viewerCommand;          // enabled once written
 };
 
 // Asks for the file (proposing the remembered one), writes it in the heading

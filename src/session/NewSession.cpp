@@ -25,7 +25,7 @@ void NewSession(Program& program, const SaveWorkfileFn& saveWorkfile) {
 void ResetSession(Program& program) {
   Session& s = program.session;
   SetNewSessionCommands(program.commands);
-  program.MarkProgressStep(Progress::kClearAll);
+  program.MarkProgressStep(ProgressStep::ClearAll);
   s.bChanged = false;
   s.sGoal.clear();
   for (int c = 1; c <= kMaxCriteria; ++c) {

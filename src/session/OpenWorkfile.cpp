@@ -103,7 +103,7 @@ void OpenWorkfile(Program& program, const std::function<void()>& showPasswordEnt
 
   SetLoadedSessionCommands(program.commands, s);
   program.ShowWorkfileName();
-  program.MarkProgressStep(0);
+  program.MarkProgressStep(ProgressStep::SessionLoaded);
 }
 
 }  // namespace quillane

@@ -69,7 +69,7 @@ void SaveWorkfile(Program& program, int mode) {
   }
   s.sWorkfile = s.sFileName;
   s.bChanged = false;
-  program.MarkProgressStep(19);
+  program.MarkProgressStep(ProgressStep::SessionSaved);
   program.ShowStatusMessage(StatusKind::kSaving);
 }
 

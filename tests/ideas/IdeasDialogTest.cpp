@@ -63,7 +63,7 @@ TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyAndStoredOnOk) {
   PressCommand(Cmd::kTAssets);
   EXPECT_EQ(program.session.nTAssets, 4);
   EXPECT_EQ(program.session.sTAssets[4], QStringLiteral("a van"));
-  EXPECT_TRUE(program.progress.done(5));
+  EXPECT_TRUE(program.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_TRUE(Command(Cmd::kPairTT)->isEnabled());
   EXPECT_FALSE(Command(Cmd::kPairTI)->isEnabled());
   EXPECT_TRUE(program.session.bChanged);
@@ -80,7 +80,7 @@ TEST_F(IdeasDialogTest, IntangiblesOpenThePairingOfBothKinds) {
     Click(&d, "cmdOk");
   });
   PressCommand(Cmd::kIAssets);
-  EXPECT_TRUE(program.progress.done(6));
+  EXPECT_TRUE(program.progress.done(ProgressStep::IntangiblesEntered));
   EXPECT_TRUE(Command(Cmd::kPairII)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kPairTI)->isEnabled());
 }
@@ -102,7 +102,7 @@ TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
   PressCommand(Cmd::kTAssets);
   EXPECT_EQ(program.session.nTAssets, 0);
   EXPECT_TRUE(program.session.sTAssets[1].isEmpty());
-  EXPECT_FALSE(program.progress.done(5));
+  EXPECT_FALSE(program.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_FALSE(Command(Cmd::kPairTT)->isEnabled());
 }
 

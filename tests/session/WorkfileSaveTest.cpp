@@ -57,7 +57,7 @@ TEST_F(SaveTest, FreshSessionGivesTheMarkersFourZeroCountsAndEmptyLines) {
   EXPECT_FALSE(s.bCancel);
   EXPECT_FALSE(s.bChanged);
   EXPECT_EQ(s.sWorkfile, path);
-  EXPECT_TRUE(program.progress.done(19));
+  EXPECT_TRUE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_TRUE(platform.messages.empty());
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_EQ(platform.fileDialogs[0].mode, FileDialogMode::SaveAs);
@@ -110,7 +110,7 @@ TEST_F(SaveTest, BackupIsPlainWithTheBooleanFalseAndChangesNoSessionState) {
   EXPECT_TRUE(s.bPassword);
   EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("mine.qln")));
   EXPECT_EQ(s.sFileName, backup);
-  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_TRUE(panelTexts.contains(s.sMsgAutoBackup));
   EXPECT_FALSE(panelTexts.contains(s.sMsgSaving));
 }
@@ -187,7 +187,7 @@ TEST_F(SaveTest, CancelledDialogWritesNothing) {
   EXPECT_TRUE(s.bCancel);
   EXPECT_TRUE(s.bChanged);
   EXPECT_EQ(s.sWorkfile, QString());
-  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
   EXPECT_EQ(program.fileWork, 0);
 }
@@ -205,7 +205,7 @@ TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
   EXPECT_TRUE(s.bCancel) << "a caller that discards the session after saving must not";
   EXPECT_TRUE(s.bChanged);
   EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("before.qln")));
-  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_EQ(platform.busyDepth, 0);
 }

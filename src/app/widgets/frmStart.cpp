@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
+#include "platform/Platform.h"
+#include "resources/Texts.h"
 #include "ui/FocusFirstControl.h"
 #include "ui/HelpContexts.h"
 #include "ui/TextEntry.h"
-#include "platform/Platform.h"
-#include "resources/Texts.h"
 
 namespace quillane {
 
@@ -77,7 +77,7 @@ bool frmStart::eventFilter(QObject* watched, QEvent* event) {
 void frmStart::cmdOk_Click() {
   Session& s = program().session;
   s.sGoal = txtGoal_->text();
-  if (!s.sGoal.isEmpty()) program().MarkProgressStep(1);
+  if (!s.sGoal.isEmpty()) program().MarkProgressStep(ProgressStep::GoalSet);
   s.bChanged = true;
   Unload(QDialog::Accepted);
 }

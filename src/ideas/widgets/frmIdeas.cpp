@@ -8,11 +8,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "core/Program.h"
-#include "ui/FocusFirstControl.h"
-#include "ui/HelpContexts.h"
-#include "ui/TextEntry.h"
 #include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/AssetPage.h"
@@ -23,6 +21,9 @@
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/FocusFirstControl.h"
+#include "ui/HelpContexts.h"
+#include "ui/TextEntry.h"
 
 namespace quillane {
 
@@ -32,24 +33,24 @@ struct PageSpec {
   int mode;
   const char* frame;
   int caption;
-  int entryBox;      // index of its `txtAddIdeas`, -1 for none
-  int progressStep;  // recorded on OK, -1 for none
+  int entryBox;                              // index of its `txtAddIdeas`, -1 for none
+  std::optional<ProgressStep> progressStep;  // recorded on OK
 };
 
 // In the order OK looks for the visible page.
 constexpr PageSpec kPages[] = {
     // The asset pages record their steps as they store their lists.
-    {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, -1},
-    {frmIdeas::kIAssets, "fraIdeasIAssets", 2211, -1, -1},
-    {frmIdeas::kAutoSuggest, "fraIdeasWarmingUp", 2212, 0, 7},
-    {frmIdeas::kPairTI, "fraIdeasPairTI", 2213, 1, 8},
-    {frmIdeas::kPairTT, "fraIdeasPairTT", 2214, 2, 9},
-    {frmIdeas::kPairII, "fraIdeasPairII", 2215, 3, 10},
-    {frmIdeas::kIChing, "fraIdeasIChing", 2216, 4, 11},
-    {frmIdeas::kMindStepping, "fraIdeasMindstepping", 2217, 5, 12},
-    {frmIdeas::kClustering, "fraIdeasCluster", 2218, 6, 13},
-    {frmIdeas::kEvaluation, "fraIdeasEvaluation", 2219, -1, 15},
-    {frmIdeas::kEvaluationView, "fraIdeasEvaluationView", 2220, -1, -1},
+    {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, {}},
+    {frmIdeas::kIAssets, "fraIdeasIAssets", 2211, -1, {}},
+    {frmIdeas::kAutoSuggest, "fraIdeasWarmingUp", 2212, 0, ProgressStep::AutoSuggest},
+    {frmIdeas::kPairTI, "fraIdeasPairTI", 2213, 1, ProgressStep::TIPaired},
+    {frmIdeas::kPairTT, "fraIdeasPairTT", 2214, 2, ProgressStep::TTPaired},
+    {frmIdeas::kPairII, "fraIdeasPairII", 2215, 3, ProgressStep::IIPaired},
+    {frmIdeas::kIChing, "fraIdeasIChing", 2216, 4, ProgressStep::IChing},
+    {frmIdeas::kMindStepping, "fraIdeasMindstepping", 2217, 5, ProgressStep::MindStepping},
+    {frmIdeas::kClustering, "fraIdeasCluster", 2218, 6, ProgressStep::Clustering},
+    {frmIdeas::kEvaluation, "fraIdeasEvaluation", 2219, -1, ProgressStep::Evaluation},
+    {frmIdeas::kEvaluationView, "fraIdeasEvaluationView", 2220, -1, {}},
 };
 
 Pairing PairingOf(int mode) {
@@ -259,7 +260,7 @@ void frmIdeas::cmdOk_Click() {
     if (!frame(page.mode)->isVisibleTo(this)) continue;
     if (page.mode == kTAssets) tangibles_->Store(program());
     if (page.mode == kIAssets) intangibles_->Store(program());
-    if (page.progressStep >= 0) program().MarkProgressStep(page.progressStep);
+    if (page.progressStep) program().MarkProgressStep(*page.progressStep);
     if (page.mode == kEvaluation) {
       // A finished evaluation opens the plans and the results.
       Commands& commands = program().commands;

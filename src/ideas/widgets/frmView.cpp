@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/HelpContexts.h"
 #include "ideas/IdeaSelection.h"
 #include "ideas/widgets/frmAddIdea.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane {
 
@@ -126,7 +126,7 @@ void frmView::DeleteSelectedIdeas() {
   if (p.MessageBox(Text(504), flags) == kAnswerNo) return;
   if (p.MessageBox(Text(533), flags) == kAnswerNo) return;
   for (int i = 0; i < lstView_->count(); ++i) {
-    p.MarkProgressStep(14);
+    p.MarkProgressStep(ProgressStep::IdeasRemoved);
     if (lstView_->item(i)->isSelected()) {
       delete lstView_->takeItem(i);
       --i;

@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/TextEntry.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"
+#include "ui/TextEntry.h"
 
 namespace quillane {
 
@@ -82,7 +82,7 @@ void SetPasswordCommand(Program& program, QWidget* parent) {
   }
   s.sPassword = s.sPasswordEntry;
   s.bPassword = !s.sPassword.isEmpty();
-  program.MarkProgressStep(2);
+  program.MarkProgressStep(ProgressStep::PasswordSet);
 }
 
 void AskPasswordEntry(Program& program, QWidget* parent) {

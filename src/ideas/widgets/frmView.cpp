@@ -13,6 +13,7 @@
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "ui/HelpContexts.h"
+#include "ui/HelpTopics.h"
 
 namespace quillane {
 
@@ -182,6 +183,14 @@ void frmView::cmdCancel_Click() {
   Unload(QDialog::Rejected);
 }
 
+int frmView::HelpTopic() const {
+  const Session& s = program().session;
+  if (s.bMindStepPick) return topic::kMindStepping;
+  if (s.bClusterPick) return topic::kClustering;
+  if (s.bEvalPick) return topic::kEvaluation;
+  return topic::kIdeaList;
+}
+
 void frmView::CancelRequested() {
   // Escape and the close box: Cancel where it is shown, OK in view/edit mode.
   if (Picking()) {
@@ -194,7 +203,7 @@ void frmView::CancelRequested() {
 void ShowIdeaList(Program& program, QWidget* parent) {
   frmView dialog(program, parent);
   dialog.SetViewTexts();
-  SetHelpContexts(program);
+  SetHelpContexts();
   dialog.Fill(program.session.sIdeas, program.session.nIdeas);
   program.session.bViewShown = true;
   program.platform.ShowModal(dialog);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/FormDialog.h"
 #include "core/Session.h"
+#include "ui/FormDialog.h"
 
 class QGroupBox;
 class QLabel;
@@ -29,6 +29,9 @@ class frmView : public FormDialog {
   void cmdAdd_Click();
   void cmdEdit_Click();
   void DeleteSelectedIdeas();
+
+  // The idea list's topic, or in a pick the topic of the technique it picks for.
+  int HelpTopic() const override;
 
  protected:
   void CancelRequested() override;

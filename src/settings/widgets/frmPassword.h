@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/FormDialog.h"
+#include "ui/HelpTopics.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -17,6 +18,8 @@ class frmPassword : public FormDialog {
   enum class Mode { Set, Enter };
 
   frmPassword(Program& program, QWidget* parent, Mode mode);
+
+  int HelpTopic() const override { return topic::kPassword; }
 
   void cmdOk_Click();
   void cmdCancel_Click();

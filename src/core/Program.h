@@ -6,9 +6,9 @@
 
 #include "core/Commands.h"
 #include "core/Progress.h"
+#include "core/Session.h"
 #include "core/StatusLine.h"
 #include "core/TimerSwitch.h"
-#include "core/Session.h"
 
 class QWidget;
 
@@ -57,7 +57,7 @@ class Program {
   // A message box with the program title; returns the answer (1, 2, 6, 7).
   int MessageBox(const QString& text, int flags);
 
-  void MarkProgressStep(int step) { progress.MarkProgressStep(step); }
+  void MarkProgressStep(ProgressStep step) { progress.MarkProgressStep(step); }
   void ShowWorkfileName() { quillane::ShowWorkfileName(status, session); }
   void ShowStatusMessage(int kind) { quillane::ShowStatusMessage(status, session, platform, kind); }
   // Shows `text` where the workfile name stands, for ten seconds.

@@ -2,17 +2,18 @@
 
 namespace quillane {
 
-void Progress::MarkProgressStep(int step) {
-  if (step == kClearAll) {
+void Progress::MarkProgressStep(ProgressStep step) {
+  if (step == ProgressStep::ClearAll) {
     for (int i = 0; i < kSteps; ++i) {
       done_[static_cast<std::size_t>(i)] = false;
-      emit changed(i);
+      emit changed(StepAt(i));
     }
     return;
   }
-  Q_ASSERT(step >= 0 && step < kSteps);
-  if (step < 0 || step >= kSteps) return;
-  done_[static_cast<std::size_t>(step)] = true;
+  const int index = StepIndex(step);
+  Q_ASSERT(index >= 0 && index < kSteps);
+  if (index < 0 || index >= kSteps) return;
+  done_[static_cast<std::size_t>(index)] = true;
   emit changed(step);
 }
 

@@ -4,10 +4,6 @@
 
 namespace quillane {
 
-namespace {
-constexpr int kStepCriteriaSet = 3;
-}  // namespace
-
 void StoreListEntries(std::span<QString> stored, const QStringList& entries) {
   Q_ASSERT(static_cast<std::size_t>(entries.size()) < stored.size());
   for (std::size_t i = 1; i < stored.size(); ++i) {
@@ -20,7 +16,7 @@ void StoreListEntries(std::span<QString> stored, const QStringList& entries) {
 void StoreCriteria(Program& program, const QStringList& entries) {
   Session& s = program.session;
   StoreListEntries(s.sCriteria, entries);
-  if (!s.sCriteria[1].isEmpty()) program.MarkProgressStep(kStepCriteriaSet);
+  if (!s.sCriteria[1].isEmpty()) program.MarkProgressStep(ProgressStep::CriteriaSet);
   s.nCriteria = static_cast<Integer>(entries.size());
   const bool canRate = s.nCriteria >= 2;
   program.commands.EnableButton(Cmd::kCriteriaRate, canRate);

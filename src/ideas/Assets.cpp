@@ -5,11 +5,6 @@
 
 namespace quillane {
 
-namespace {
-constexpr int kStepTangibles = 5;
-constexpr int kStepIntangibles = 6;
-}  // namespace
-
 QStringList AssetEntries(const Session& s, AssetKind kind) {
   const TextList<kMaxAssets>& stored = kind == AssetKind::Tangible ? s.sTAssets : s.sIAssets;
   QStringList entries;
@@ -22,7 +17,8 @@ void StoreAssets(Program& program, AssetKind kind, const QStringList& entries) {
   const bool tangible = kind == AssetKind::Tangible;
   TextList<kMaxAssets>& stored = tangible ? s.sTAssets : s.sIAssets;
   StoreListEntries(stored, entries);
-  if (!stored[1].isEmpty()) program.MarkProgressStep(tangible ? kStepTangibles : kStepIntangibles);
+  if (!stored[1].isEmpty())
+    program.MarkProgressStep(tangible ? ProgressStep::TangiblesEntered : ProgressStep::IntangiblesEntered);
   (tangible ? s.nTAssets : s.nIAssets) = static_cast<Integer>(entries.size());
   if (tangible) {
     program.commands.EnableButton(Cmd::kPairTT, s.nTAssets >= 2);

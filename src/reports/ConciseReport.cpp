@@ -88,7 +88,7 @@ void PrintConciseReport(Program& program) {
   } else if (!pdfPath.isEmpty()) {
     program.ShowNotice(Text(3250) + QLatin1Char(' ') + pdfPath);
   }
-  program.MarkProgressStep(16);
+  program.MarkProgressStep(ProgressStep::ReportPrinted);
 }
 
 }  // namespace quillane

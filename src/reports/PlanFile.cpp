@@ -38,7 +38,7 @@ void WritePlanLines(Session& s, LineWriter& out) {
 
 FileOutcome WritePlan(Program& program) {
   return SaveTextOutput(program, {PlanProposal, &Session::sPlanFile,
-                           WritePlanLines, StatusKind::kSavingPlan, 18, Cmd::kElaboratePlan});
+                           WritePlanLines, StatusKind::kSavingPlan, ProgressStep::PlanSaved, Cmd::kElaboratePlan});
 }
 
 void ElaboratePlan(Program& program) {

@@ -77,7 +77,7 @@ void WriteReportLines(Session& s, LineWriter& out) {
 
 FileOutcome WriteReport(Program& program) {
   return SaveTextOutput(program, {ReportProposal, &Session::sReportFile,
-                           WriteReportLines, StatusKind::kSavingReport, 17, Cmd::kViewReport});
+                           WriteReportLines, StatusKind::kSavingReport, ProgressStep::ReportSaved, Cmd::kViewReport});
 }
 
 void ViewReport(Program& program) {

@@ -4,6 +4,7 @@
 
 #include "reports/HeadingGroups.h"
 #include "session/Workfile.h"
+#include "core/Progress.h"
 
 namespace quillane {
 
@@ -16,9 +17,9 @@ struct TextOutput {
   FileProposal (*proposal)();      // what the file dialog proposes the first time
   QString Session::*path;          // remembers the file for the next save and the viewer
   void (*writeLines)(Session&, LineWriter&);
-  int statusKind;     // the busy message shown once written
-  int progressStep;   // lit once written
-  int viewerCommand;  // enabled once written
+  int statusKind;             // the busy message shown once written
+  ProgressStep progressStep;  // lit once written
+  int viewerCommand;          // enabled once written
 };
 
 // Asks for the file (proposing the remembered one), writes it in the heading

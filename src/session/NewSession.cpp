@@ -16,7 +16,7 @@ bool NewSession(Program& program, const SaveCommandFn& save) {
 void ResetSession(Program& program) {
   Session& s = program.session;
   SetNewSessionCommands(program.commands);
-  program.MarkProgressStep(Progress::kClearAll);
+  program.MarkProgressStep(ProgressStep::ClearAll);
   s.bChanged = false;
   // Slot 0 of every list is never used, so it is emptied with the rest.
   static_cast<SessionContent&>(s) = SessionContent{};

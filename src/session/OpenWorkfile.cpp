@@ -104,7 +104,7 @@ FileOutcome LoadWorkfile(Program& program, const QString& path, const AskPasswor
 
   SetLoadedSessionCommands(program.commands, s);
   program.ShowWorkfileName();
-  program.MarkProgressStep(0);
+  program.MarkProgressStep(ProgressStep::SessionLoaded);
   return FileOutcome::Done;
 }
 

@@ -42,7 +42,7 @@ FileOutcome SaveWorkfile(Program& program, SaveMode mode) {
   // The workfile takes the new name only once the file is written.
   s.sWorkfile = path;
   s.bChanged = false;
-  program.MarkProgressStep(19);
+  program.MarkProgressStep(ProgressStep::SessionSaved);
   program.ShowStatusMessage(StatusKind::kSaving);
   return FileOutcome::Done;
 }

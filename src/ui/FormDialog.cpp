@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/HelpContexts.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane {
 
@@ -30,6 +30,10 @@ void FormDialog::CancelRequested() {
   } else if (common_.ok) {
     common_.ok->click();
   }
+}
+
+void FormDialog::FocusFirstControl() {
+  if (QWidget* control = FirstControl()) control->setFocus(Qt::OtherFocusReason);
 }
 
 CommonButtons FormDialog::AddCommonButtons(bool withHelp) {
@@ -76,7 +80,7 @@ void FormDialog::showEvent(QShowEvent* event) {
     move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
   }
   QDialog::showEvent(event);
-  SetHelpContexts(program_);  // F1 finds the dialog's topic from the start
+  SetHelpContexts();  // F1 finds the dialog's topic from the start
 }
 
 bool FormDialog::event(QEvent* event) {

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "ui/HelpContexts.h"
+
 class QPushButton;
 class QVBoxLayout;
 
@@ -28,7 +30,7 @@ struct CommonButtons {
   QVBoxLayout* column = nullptr;
 };
 
-class FormDialog : public QDialog {
+class FormDialog : public QDialog, public HelpTopicOwner {
   Q_OBJECT
 
  public:
@@ -42,6 +44,10 @@ class FormDialog : public QDialog {
   // Escape and the close box: the cancel handler.
   void reject() override;
 
+  // The control that takes the focus on the page shown now, or nullptr
+  // where the page leaves the focus as Qt places it.
+  virtual QWidget* FirstControl() const { return nullptr; }
+
  protected:
   // What Escape and the close box run: the Cancel button where it is shown,
   // the OK button where it is hidden. Dialogs without the common buttons
@@ -49,6 +55,8 @@ class FormDialog : public QDialog {
   virtual void CancelRequested();
   // Runs when the dialog becomes active.
   virtual void FormActivate() {}
+  // Gives the focus to FirstControl, where the page has one.
+  void FocusFirstControl();
   // Runs when another of the program's own forms becomes active while this
   // dialog is open (message boxes, file dialogs and help never count).
   virtual void FormDeactivate() {}

@@ -8,16 +8,33 @@ namespace quillane {
 
 class Program;
 
-// Gives every open form of the program its help context number: the form's
-// base number, then the number of each visible frame in list order (the
-// last visible one wins); the selection dialog goes by its pick mode.
-void SetHelpContexts(Program& program);
+// A window of the program that answers for the help topic of the page it
+// shows: the main window and every dialog.
+class HelpTopicOwner {
+ public:
+  virtual ~HelpTopicOwner() = default;
 
-// Every number the context table can give a form, each once, ascending:
-// the topics the help pages must cover.
+  // The topic of the page the window shows now.
+  virtual int HelpTopic() const = 0;
+
+  // The number F1 and the Help button open: the topic as of the last
+  // SetHelpContexts, so a window is renumbered only when that runs.
+  int helpContext() const { return helpContext_; }
+
+ private:
+  friend void SetHelpContexts();
+  int helpContext_ = 0;
+};
+
+// Gives every open window of the program the help context number of the
+// page it shows now.
+void SetHelpContexts();
+
+// Every number a window can give, each once, ascending: the topics the help
+// pages must cover.
 std::vector<int> AllHelpContexts();
 
-// The help context number a form carries now.
+// The help context number a window carries now (0 for any other widget).
 int HelpContextOf(const QWidget* form);
 
 // Opens the help at the context of `form` (F1 and the Help buttons).

@@ -135,7 +135,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
     EXPECT_EQ(platform.dialogsShown, (QStringList{"frmView", "frmIdeas"})) << "the pick opens MindStepping";
 
     program.session.bPassword = false;
-    program.progress.MarkProgressStep(Progress::kClearAll);
+    program.progress.MarkProgressStep(ProgressStep::ClearAll);
     platform.OnNextDialog([](QDialog& password) {
       auto* box = Find<QLineEdit>(&password, QStringLiteral("txtPassword"));
       box->setText(QStringLiteral("abc"));
@@ -144,7 +144,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
     Run(Cmd::kPassword);
     EXPECT_TRUE(program.session.bPassword);
     EXPECT_EQ(program.session.sPassword, QStringLiteral("ABC"));
-    EXPECT_TRUE(program.progress.done(2));
+    EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
   }
 }
 
@@ -165,7 +165,7 @@ TEST_F(CommandResultsTest, AFailingBackupInsideTheSetPasswordDialogLeavesItsOkWo
   EXPECT_TRUE(platform.messages.empty()) << "no message box from the timer";
   EXPECT_TRUE(program.session.bPassword);
   EXPECT_EQ(program.session.sPassword, QStringLiteral("SECRET"));
-  EXPECT_TRUE(program.progress.done(2));
+  EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
 }
 
 TEST_F(CommandResultsTest, ABackupInsideAnotherDialogChangesNoNameItProposes) {

@@ -52,7 +52,7 @@ TEST_F(GoalDialogTest, OkStoresTheGoalLightsItsStepAndMarksTheSessionChanged) {
     QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton);
   });
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Halve the waiting time"));
-  EXPECT_TRUE(program.progress.done(1));
+  EXPECT_TRUE(program.progress.done(ProgressStep::GoalSet));
   EXPECT_TRUE(program.session.bChanged);
 }
 
@@ -71,7 +71,7 @@ TEST_F(GoalDialogTest, EmptyOkClearsTheGoalWithoutTheStepButMarksChanged) {
     QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton);
   });
   EXPECT_EQ(program.session.sGoal, QString());
-  EXPECT_FALSE(program.progress.done(1));
+  EXPECT_FALSE(program.progress.done(ProgressStep::GoalSet));
   EXPECT_TRUE(program.session.bChanged);
   // The criteria's Set command refuses again.
   PressMenu(Menu::kCriteria);

@@ -23,6 +23,23 @@ TEST_F(HelpKeyTest, F1InTheMainWindowOpensTheTopicOfTheFrameLastShown) {
   EXPECT_EQ(platform.helpTopics, (std::vector<int>{1000, 5000, 5000, 4000}));
 }
 
+TEST_F(HelpKeyTest, F1InEachOpenMenuFrameOpensThatFramesTopic) {
+  const std::pair<int, int> frames[] = {
+      {Menu::kStart, 2000},   {Menu::kOptions, 3000}, {Menu::kCriteria, 4000}, {Menu::kIdeas, 5000},
+      {Menu::kReports, 6000}, {Menu::kPlans, 7000},   {Menu::kSave, 8000},     {Menu::kHelp, 10000},
+  };
+  std::vector<int> expected;
+  for (const auto& [menu, topic] : frames) {
+    program.commands.EnableMenu(menu, true);
+    program.commands.EnableFrame(menu, true);
+    PressMenu(menu);
+    ASSERT_EQ(VisibleFrames(), QStringList{window->frame(menu)->objectName()});
+    QTest::keyClick(MenuButton(menu), Qt::Key_F1);
+    expected.push_back(topic);
+  }
+  EXPECT_EQ(platform.helpTopics, expected);
+}
+
 TEST_F(HelpKeyTest, F1InADialogOpensThatDialogsTopicAndLeavesItOpen) {
   StartNewSession();
   PressMenu(Menu::kStart);

@@ -4,8 +4,8 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "ui/HelpContexts.h"
 #include "platform/Platform.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -246,12 +246,12 @@ namespace quillane::test {
 namespace {
 
 TEST_F(MainWindowTest, NewSessionOpensTheMenusAndClearsTheProgress) {
-  program.MarkProgressStep(1);
+  program.MarkProgressStep(ProgressStep::GoalSet);
   program.session.sGoal = QStringLiteral("old");
   PressMenu(Menu::kStart);
   PressCommand(Cmd::kNewSession);
   EXPECT_TRUE(platform.messages.empty()) << "an unchanged session is reset without a question";
-  EXPECT_FALSE(program.progress.done(1));
+  EXPECT_FALSE(program.progress.done(ProgressStep::GoalSet));
   EXPECT_EQ(program.session.sGoal, QString());
   EXPECT_TRUE(MenuButton(Menu::kIdeas)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kGoal)->isEnabled());

@@ -100,16 +100,16 @@ TEST(Commands, SignalsOnlyRealChanges) {
   EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kSave));
 }
 
-TEST(Progress, MarksStepsAndClearsAllWith99) {
+TEST(Progress, MarksStepsAndClearsAll) {
   Progress p;
-  p.MarkProgressStep(19);
-  p.MarkProgressStep(19);
-  p.MarkProgressStep(0);
-  EXPECT_TRUE(p.done(19));
-  EXPECT_TRUE(p.done(0));
-  EXPECT_FALSE(p.done(1));
-  p.MarkProgressStep(Progress::kClearAll);
-  for (int i = 0; i < Progress::kSteps; ++i) EXPECT_FALSE(p.done(i)) << i;
+  p.MarkProgressStep(ProgressStep::SessionSaved);
+  p.MarkProgressStep(ProgressStep::SessionSaved);
+  p.MarkProgressStep(ProgressStep::SessionLoaded);
+  EXPECT_TRUE(p.done(ProgressStep::SessionSaved));
+  EXPECT_TRUE(p.done(ProgressStep::SessionLoaded));
+  EXPECT_FALSE(p.done(ProgressStep::GoalSet));
+  p.MarkProgressStep(ProgressStep::ClearAll);
+  for (int i = 0; i < Progress::kSteps; ++i) EXPECT_FALSE(p.done(Progress::StepAt(i))) << i;
 }
 
 TEST(Constants, VersionAndTitleComeFromTheTable) {

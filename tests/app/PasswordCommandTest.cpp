@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 #include "MainWindowFixture.h"
-#include "ui/HelpContexts.h"
 #include "settings/widgets/frmPassword.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -41,7 +41,7 @@ TEST_F(PasswordTest, SetModeStoresCapitalsLightsStepTwoAndLeavesChangedAlone) {
   EXPECT_EQ(program.session.sPassword, QString::fromUtf8("ABC\xC3\x89\xC3\x9F"))
       << "ß has no one-letter capital";
   EXPECT_TRUE(program.session.bPassword);
-  EXPECT_TRUE(program.progress.done(2));
+  EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
   EXPECT_FALSE(program.session.bChanged);
 }
 
@@ -57,7 +57,7 @@ TEST_F(PasswordTest, SetModeShowsTheCurrentPasswordAndAnEmptyEntryRemovesIt) {
   PressCommand(Cmd::kPassword);
   EXPECT_EQ(program.session.sPassword, QString());
   EXPECT_FALSE(program.session.bPassword);
-  EXPECT_TRUE(program.progress.done(2));
+  EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
   EXPECT_FALSE(program.session.bChanged);
 }
 
@@ -72,7 +72,7 @@ TEST_F(PasswordTest, CancelAndCloseBoxChangeNothing) {
   Password([&](QDialog& dialog, QLineEdit*) { dialog.close(); });
   PressCommand(Cmd::kPassword);
   EXPECT_EQ(program.session.sPassword, QStringLiteral("OLD"));
-  EXPECT_FALSE(program.progress.done(2));
+  EXPECT_FALSE(program.progress.done(ProgressStep::PasswordSet));
 }
 
 TEST_F(PasswordTest, TakesAtMostFifteenCharacters) {

@@ -32,7 +32,7 @@ TEST_F(WorkfileCommandsTest, SaveAsWritesTheFileAndNamesItInTheStatusBar) {
   SaveAs(PathOf("meetings.qln"));
   EXPECT_TRUE(QFile::exists(PathOf("meetings.qln")));
   EXPECT_EQ(PanelText(), QDir::toNativeSeparators(PathOf("meetings.qln")));
-  EXPECT_TRUE(program.progress.done(19));
+  EXPECT_TRUE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_FALSE(program.session.bChanged);
   EXPECT_EQ(platform.sleeps, 50) << "the busy message ran once";
   EXPECT_EQ(platform.busyDepth, 0);
@@ -62,7 +62,7 @@ TEST_F(WorkfileCommandsTest, OpenAProtectedFileWithThePasswordInAnotherCase) {
   PressCommand(Cmd::kOpenSession);
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Secret plan"));
   EXPECT_EQ(program.session.sIdeas[1], QStringLiteral("Tunnel"));
-  EXPECT_TRUE(program.progress.done(0));
+  EXPECT_TRUE(program.progress.done(ProgressStep::SessionLoaded));
   EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds an idea";
   EXPECT_EQ(PanelText(), QDir::toNativeSeparators(PathOf("secret.qln")));
 }
@@ -126,7 +126,7 @@ TEST_F(BackupOnTest, ADueBackupIsWrittenOnRepaintAndLeavesTheSessionAlone) {
   EXPECT_TRUE(QFile::exists(backup));
   EXPECT_TRUE(program.session.bChanged);
   EXPECT_EQ(program.session.sWorkfile, QString());
-  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
 }
 
 TEST_F(MainWindowTest, WithTheBackupOffARepaintWritesNoBackup) {

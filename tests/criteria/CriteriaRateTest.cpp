@@ -2,8 +2,8 @@
 // after the last pair, and Cancel part-way.
 #include <QGroupBox>
 
-#include "ui/HelpContexts.h"
 #include "criteria/CriteriaDialogFixture.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -85,7 +85,7 @@ TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheVi
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed", "Fun"}));
   EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 5.9F, 2.9F}));
-  EXPECT_TRUE(program.progress.done(4));
+  EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaRated));
   EXPECT_TRUE(Command(Cmd::kCriteriaView)->isEnabled());
   EXPECT_TRUE(program.session.bChanged);
 }
@@ -104,7 +104,7 @@ TEST_F(CriteriaRateTest, CancelAfterOneOfThreeComparisonsNormalisesTheWeightsTha
   ASSERT_EQ(program.session.nCriteria, 3);
   EXPECT_EQ(program.session.sCriteria[1], QStringLiteral("Speed"));
   EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 4.5F, 4.5F}));
-  EXPECT_FALSE(program.progress.done(4));
+  EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaRated));
   EXPECT_FALSE(Command(Cmd::kCriteriaView)->isEnabled());
   EXPECT_FALSE(program.session.bChanged);
 }

@@ -1,9 +1,9 @@
 // The Set page of the criteria dialog: the list editor and what OK stores.
 #include <QGroupBox>
 
-#include "ui/HelpContexts.h"
 #include "criteria/CriteriaDialogFixture.h"
 #include "criteria/CriteriaList.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -103,7 +103,7 @@ TEST_F(CriteriaSetTest, AddAppendsByButtonAndByEnterAndEmptyTextAddsNothing) {
     Click(p.dialog, "cmdOk");
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed"}));
-  EXPECT_TRUE(program.progress.done(3));
+  EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
   EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
   EXPECT_TRUE(program.session.bChanged);
 }
@@ -224,7 +224,7 @@ TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView
   EXPECT_EQ(program.session.nCriteria, 0);
   EXPECT_EQ(program.session.sCriteria[1], QString());
   EXPECT_EQ(program.session.sCriteria[2], QString());
-  EXPECT_FALSE(program.progress.done(3));
+  EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaSet));
   EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
   EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaView));
   EXPECT_TRUE(program.session.bChanged);
@@ -237,7 +237,7 @@ TEST_F(CriteriaSetTest, OkWithOneCriterionRecordsTheStepButOffersNoRating) {
     Click(p.dialog, "cmdOk");
   });
   EXPECT_EQ(program.session.nCriteria, 1);
-  EXPECT_TRUE(program.progress.done(3));
+  EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
   EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
   EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaView));
   EXPECT_FALSE(Command(Cmd::kCriteriaRate)->isEnabled());
@@ -261,7 +261,7 @@ TEST_F(CriteriaSetTest, EscapeCancelsWithoutStoring) {
   });
   EXPECT_EQ(StoredCriteria(), QStringList{"keep"});
   EXPECT_FALSE(program.session.bChanged);
-  EXPECT_FALSE(program.progress.done(3));
+  EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaSet));
 }
 
 TEST_F(CriteriaSetTest, AnotherProgramFormBecomingActiveConfirmsTheDialog) {

@@ -84,7 +84,7 @@ TEST_F(EvaluationPageTest, RatesEveryIdeaOnEveryCriterionAndRanksThem) {
   EXPECT_EQ(s.sngResultB[1], 9.0f);
   EXPECT_EQ(s.sEvalIdeas[2], QStringLiteral("idea 2"));
   EXPECT_EQ(s.sngResultB[2], 0.0f);
-  EXPECT_TRUE(program.progress.done(15));
+  EXPECT_TRUE(program.progress.done(ProgressStep::Evaluation));
   EXPECT_TRUE(MenuButton(Menu::kPlans)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kMakePlan)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kViewResults)->isEnabled());
@@ -103,7 +103,7 @@ TEST_F(EvaluationPageTest, CancelPartWayKeepsTheRatingsButRanksNothing) {
   EXPECT_EQ(s.sngScore[1][2], 10.0f);
   EXPECT_EQ(s.sEvalIdeas[1], QStringLiteral("idea 2")) << "nothing sorted";
   EXPECT_EQ(s.sngResultB[1], 7.7f);
-  EXPECT_FALSE(program.progress.done(15));
+  EXPECT_FALSE(program.progress.done(ProgressStep::Evaluation));
   EXPECT_FALSE(Command(Cmd::kViewResults)->isEnabled());
   EXPECT_FALSE(MenuButton(Menu::kPlans)->isEnabled());
 }

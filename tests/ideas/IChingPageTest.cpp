@@ -69,7 +69,7 @@ TEST_F(IChingPageTest, SixthPressShowsBothHexagramsAndOpensOk) {
     QTest::keyClick(entry, Qt::Key_Return);
     QTest::mouseClick(ok, Qt::LeftButton);
   });
-  EXPECT_TRUE(program.progress.done(11));
+  EXPECT_TRUE(program.progress.done(ProgressStep::IChing));
   EXPECT_EQ(program.session.nIdeas, 1);
   EXPECT_TRUE(program.session.bChanged);
 }
@@ -85,7 +85,7 @@ TEST_F(IChingPageTest, CancelMidCastRecordsNoStepAndKeepsTheIdeas) {
     QTest::keyClick(entry, Qt::Key_Return);
     QTest::mouseClick(Find<QPushButton>(&d, QStringLiteral("cmdCancel")), Qt::LeftButton);
   });
-  EXPECT_FALSE(program.progress.done(11));
+  EXPECT_FALSE(program.progress.done(ProgressStep::IChing));
   EXPECT_EQ(program.session.nIdeas, 1);
 }
 

@@ -63,7 +63,7 @@ TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyAndStoredOnOk) {
   PressCommand(Cmd::kTAssets);
   EXPECT_EQ(program.session.nTAssets, 4);
   EXPECT_EQ(program.session.sTAssets[4], QStringLiteral("a van"));
-  EXPECT_TRUE(program.progress.done(5));
+  EXPECT_TRUE(program.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_TRUE(Command(Cmd::kPairTT)->isEnabled());
   EXPECT_FALSE(Command(Cmd::kPairTI)->isEnabled());
   EXPECT_TRUE(program.session.bChanged);
@@ -80,7 +80,7 @@ TEST_F(IdeasDialogTest, IntangiblesOpenThePairingOfBothKinds) {
     Click(&d, "cmdOk");
   });
   PressCommand(Cmd::kIAssets);
-  EXPECT_TRUE(program.progress.done(6));
+  EXPECT_TRUE(program.progress.done(ProgressStep::IntangiblesEntered));
   EXPECT_TRUE(Command(Cmd::kPairII)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kPairTI)->isEnabled());
 }
@@ -102,7 +102,7 @@ TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
   PressCommand(Cmd::kTAssets);
   EXPECT_EQ(program.session.nTAssets, 0);
   EXPECT_TRUE(program.session.sTAssets[1].isEmpty());
-  EXPECT_FALSE(program.progress.done(5));
+  EXPECT_FALSE(program.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_FALSE(Command(Cmd::kPairTT)->isEnabled());
 }
 
@@ -153,6 +153,50 @@ TEST_F(IdeasDialogTest, AFullListEmptiesTheBoxAndAddsNothing) {
   });
   EXPECT_EQ(program.session.nIdeas, kMaxIdeas);
   EXPECT_TRUE(platform.messages.empty());
+}
+
+// Before a session begins, as the I Ching command can only be reached then.
+using IdeasPageTopicTest = MainWindowTest;
+
+TEST_F(IdeasPageTopicTest, EachPageOpensItsOwnHelpTopicAndStartsInTheControlItIsWorkedFrom) {
+  struct Page {
+    int command;
+    int topic;
+    const char* firstControl;
+  };
+  const Page pages[] = {
+      {Cmd::kTAssets, 5100, "txtIdeasTAssets"},    {Cmd::kIAssets, 5150, "txtIdeasIAssets"},
+      {Cmd::kAutoSuggest, 5200, "txtAddIdeas(0)"}, {Cmd::kPairTI, 5250, "txtAddIdeas(1)"},
+      {Cmd::kPairTT, 5300, "txtAddIdeas(2)"},      {Cmd::kPairII, 5350, "txtAddIdeas(3)"},
+      {Cmd::kIChing, 5400, "cmdIdeasIChing"},
+  };
+  Session& s = program.session;
+  s.sGoal = QStringLiteral("a tidier garden");
+  for (std::size_t i = 1; i <= 2; ++i) {
+    s.sTAssets[i] = QStringLiteral("tool %1").arg(i);
+    s.sIAssets[i] = QStringLiteral("skill %1").arg(i);
+  }
+  s.nTAssets = 2;
+  s.nIAssets = 2;
+  program.commands.EnableMenu(Menu::kIdeas, true);
+  program.commands.EnableFrame(Menu::kIdeas, true);
+  PressMenu(Menu::kIdeas);
+  std::vector<int> topics;
+  for (const Page& page : pages) {
+    program.commands.EnableButton(page.command, true);
+    std::string focused;
+    platform.OnNextDialog([&](QDialog& d) {
+      const QWidget* focus = QApplication::focusWidget();
+      focused = focus ? focus->objectName().toStdString() : std::string();
+      for (const char* button : {"cmdHelp", "cmdCancel"}) {
+        QTest::mouseClick(Find<QPushButton>(&d, QLatin1String(button)), Qt::LeftButton);
+      }
+    });
+    PressCommand(page.command);
+    EXPECT_EQ(focused, page.firstControl) << page.topic;
+    topics.push_back(page.topic);
+  }
+  EXPECT_EQ(platform.helpTopics, topics);
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <QListWidget>
 
 #include "../app/MainWindowFixture.h"
-#include "ui/HelpContexts.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "platform/Platform.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -88,7 +88,7 @@ TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
   PressCommand(Cmd::kViewEditIdeas);
   EXPECT_EQ(Ideas(), (QStringList{"idea 1", "idea 4", "idea 5", "idea 6"}));
   EXPECT_TRUE(program.session.sIdeas[5].isEmpty());
-  EXPECT_TRUE(program.progress.done(14));
+  EXPECT_TRUE(program.progress.done(ProgressStep::IdeasRemoved));
   EXPECT_TRUE(program.session.bChanged);
   ASSERT_EQ(platform.messages.size(), 4u);
   EXPECT_EQ(platform.messages[1].text, QStringLiteral("Are you sure?"));
@@ -190,7 +190,7 @@ TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
   PressCommand(Cmd::kMindStepping);
   EXPECT_EQ(program.session.nMindStep, 3);
   EXPECT_EQ(program.session.nIdeas, 7);
-  EXPECT_TRUE(program.progress.done(12));
+  EXPECT_TRUE(program.progress.done(ProgressStep::MindStepping));
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("No Ideas were selected."));
 }
 
@@ -204,7 +204,7 @@ TEST_F(SelectionTest, OneSteppingStoneLeavesNextDisabled) {
     Click(&ideas, "cmdCancel");
   });
   PressCommand(Cmd::kMindStepping);
-  EXPECT_FALSE(program.progress.done(12)) << "Cancel records nothing";
+  EXPECT_FALSE(program.progress.done(ProgressStep::MindStepping)) << "Cancel records nothing";
 }
 
 TEST_F(SelectionTest, CancellingThePickOpensNothing) {
@@ -237,7 +237,7 @@ TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
   EXPECT_EQ(program.session.sCluster[1], QStringLiteral("idea 1"));
   EXPECT_EQ(program.session.sCluster[3], QStringLiteral("idea 5"));
   EXPECT_TRUE(program.session.sCluster[4].isEmpty());
-  EXPECT_TRUE(program.progress.done(13));
+  EXPECT_TRUE(program.progress.done(ProgressStep::Clustering));
 }
 
 TEST_F(SelectionTest, ViewIdeasOverTheIdeasDialogLeavesItOpen) {

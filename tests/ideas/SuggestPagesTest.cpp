@@ -48,7 +48,7 @@ TEST_F(SuggestPagesTest, AutoSuggestDrawsFromTheShippedWordsAndTakesIdeas) {
   PressCommand(Cmd::kAutoSuggest);
   EXPECT_EQ(s.nIdeas, 1);
   EXPECT_EQ(s.sIdeas[1], QStringLiteral("Rent out bikes by the hour"));
-  EXPECT_TRUE(program.progress.done(7));
+  EXPECT_TRUE(program.progress.done(ProgressStep::AutoSuggest));
 }
 
 TEST_F(SuggestPagesTest, AutoSuggestWithoutItsWordFileShowsOnlyTheMessage) {
@@ -85,7 +85,7 @@ TEST_F(SuggestPagesTest, TangiblePairingShowsTwoAssetsOnTwoLinesAndDrawsAnew) {
     Click(d, "cmdOk");
   });
   PressCommand(Cmd::kPairTT);
-  EXPECT_TRUE(program.progress.done(9));
+  EXPECT_TRUE(program.progress.done(ProgressStep::TTPaired));
 }
 
 }  // namespace

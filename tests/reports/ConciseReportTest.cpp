@@ -81,7 +81,7 @@ TEST_F(ConciseReportTest, LongRankingContinuesOnFurtherPagesOfOneJob) {
   const int pages = PdfPages(PdfPath());  // 140 lines of 12 points
   EXPECT_GE(pages, 3);
   EXPECT_LE(pages, 4);
-  EXPECT_TRUE(program.progress.done(16));
+  EXPECT_TRUE(program.progress.done(ProgressStep::ReportPrinted));
 }
 
 TEST_F(ConciseReportTest, PdfInsteadOfPrinterIsNamedInTheStatusBarForTenSeconds) {
@@ -102,7 +102,7 @@ TEST_F(ConciseReportTest, PagesThatCannotBePrintedAreNoErrorAndTheStepIsStillLit
   PrintConciseReport(program);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(program.status.panelText(), Text(3251));
-  EXPECT_TRUE(program.progress.done(16));
+  EXPECT_TRUE(program.progress.done(ProgressStep::ReportPrinted));
   EXPECT_EQ(platform.busyDepth, 0);
 }
 

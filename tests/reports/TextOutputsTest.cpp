@@ -63,7 +63,7 @@ TEST_F(TextOutputsTest, ReportHoldsTheWholeSessionUnderEnglishOrGermanHeadings) 
   EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Report (*.txt)"));
   EXPECT_EQ(s.sReportFile, english);
   EXPECT_TRUE(panelTexts.contains(QStringLiteral("Saving Report...")));
-  EXPECT_TRUE(program.progress.done(17));
+  EXPECT_TRUE(program.progress.done(ProgressStep::ReportSaved));
   EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
   EXPECT_EQ(program.fileWork, 0);
 
@@ -92,7 +92,7 @@ TEST_F(TextOutputsTest, PlanHoldsGoalThreeIdeaLinesAndTheCriteria) {
   EXPECT_EQ(platform.fileDialogs[0].initialName, QStringLiteral("PLAN.TXT"));
   EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Plan (*.txt)"));
   EXPECT_TRUE(panelTexts.contains(QStringLiteral("Saving Plan...")));
-  EXPECT_TRUE(program.progress.done(18));
+  EXPECT_TRUE(program.progress.done(ProgressStep::PlanSaved));
   EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kElaboratePlan));
 
   s.nEvalIdeas = 3;
@@ -110,8 +110,8 @@ TEST_F(TextOutputsTest, CancelledDialogWritesAndLightsNothing) {
   EXPECT_EQ(s.sReportFile, QStringLiteral("REPORT.TXT")) << "the proposal stays";
   EXPECT_EQ(s.sPlanFile, QStringLiteral("PLAN.TXT"));
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
-  EXPECT_FALSE(program.progress.done(17));
-  EXPECT_FALSE(program.progress.done(18));
+  EXPECT_FALSE(program.progress.done(ProgressStep::ReportSaved));
+  EXPECT_FALSE(program.progress.done(ProgressStep::PlanSaved));
   EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
   EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kElaboratePlan));
   EXPECT_TRUE(panelTexts.isEmpty());
@@ -124,7 +124,7 @@ TEST_F(TextOutputsTest, FileThatCannotBeWrittenIsNamedAndNothingIsLit) {
   WriteReport(program);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
-  EXPECT_FALSE(program.progress.done(17));
+  EXPECT_FALSE(program.progress.done(ProgressStep::ReportSaved));
   EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
   EXPECT_TRUE(panelTexts.isEmpty()) << "no busy message for a file not written";
 }

@@ -151,7 +151,7 @@ TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(platform.fileDialogs.empty());
   EXPECT_TRUE(s.sWorkfile == before->sWorkfile && s.bChanged && s.bPassword && s.sPassword == before->sPassword);
-  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_EQ(program.status.panelText(), s.sWorkfile);
 }
 

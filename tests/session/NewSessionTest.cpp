@@ -65,7 +65,7 @@ class NewSessionTest : public ::testing::Test {
     LoadConstants(s, QStringLiteral("/opt/quillane"));
     FillEverything(s);
     SetInitialCommands(program.commands);
-    program.MarkProgressStep(3);
+    program.MarkProgressStep(ProgressStep::CriteriaSet);
     program.ShowWorkfileName();
   }
 
@@ -107,7 +107,7 @@ TEST_F(NewSessionTest, CancelKeepsTheSessionAndItsChangeFlag) {
   EXPECT_TRUE(s.bChanged);
   EXPECT_EQ(s.nIdeas, 4);
   EXPECT_EQ(s.sWorkfile, QStringLiteral("/home/ann/bikes.qln"));
-  EXPECT_TRUE(program.progress.done(3));
+  EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
 }
 
 TEST_F(NewSessionTest, NoDiscardsTheChanges) {
@@ -196,7 +196,7 @@ TEST_F(NewSessionTest, ResetEmptiesTheSessionAndNothingElse) {
   // The main window shows a new, untitled session: its menus are open.
   EXPECT_TRUE(program.commands.enabled(Commands::Kind::Menu, Menu::kCriteria));
   EXPECT_FALSE(program.commands.visible(Commands::Kind::Button, Cmd::kIChing));
-  for (int step = 0; step < Progress::kSteps; ++step) EXPECT_FALSE(program.progress.done(step)) << step;
+  for (int i = 0; i < Progress::kSteps; ++i) EXPECT_FALSE(program.progress.done(Progress::StepAt(i))) << i;
   EXPECT_EQ(program.status.panelText(), QStringLiteral("UNTITLED.QLN"));
 }
 

@@ -57,7 +57,7 @@ TEST_F(SaveTest, FreshSessionGivesTheMarkersFourZeroCountsAndEmptyLines) {
   EXPECT_EQ(ReadBytes(path), kFreshWorkfile);
   EXPECT_FALSE(s.bChanged);
   EXPECT_EQ(s.sWorkfile, path);
-  EXPECT_TRUE(program.progress.done(19));
+  EXPECT_TRUE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_TRUE(platform.messages.empty());
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_EQ(platform.fileDialogs[0].mode, FileDialogMode::SaveAs);
@@ -173,7 +173,7 @@ TEST_F(SaveTest, CancelledDialogWritesNothing) {
   EXPECT_EQ(SaveWorkfile(program, SaveMode::kSave), FileOutcome::Cancelled);
   EXPECT_TRUE(s.bChanged);
   EXPECT_EQ(s.sWorkfile, QString());
-  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
   EXPECT_EQ(program.fileWork, 0);
 }
@@ -190,7 +190,7 @@ TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
   EXPECT_EQ(platform.messages[0].flags, 48);
   EXPECT_TRUE(s.bChanged);
   EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("before.qln")));
-  EXPECT_FALSE(program.progress.done(19));
+  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_EQ(platform.busyDepth, 0);
 }

@@ -1,15 +1,20 @@
 #include "app/widgets/MainCommandTable.h"
 
 #include "core/Commands.h"
+#include "ui/HelpTopics.h"
 
 namespace quillane {
 
 const MenuSpec kMenus[9] = {
-    {Menu::kStart, "fraStart", 144, 2000},       {Menu::kOptions, "fraOptions", 149, 2001},
-    {Menu::kCriteria, "fraCriteria", 145, 2002}, {Menu::kIdeas, "fraIdeas", 146, 2003},
-    {Menu::kReports, "fraReports", 147, 2004},   {Menu::kPlans, "fraScenarios", 148, 2005},
-    {Menu::kSave, "fraSave", 143, 2006},         {Menu::kHelp, "fraHelp", 150, 2007},
-    {Menu::kExit, nullptr, 151, 2008},
+    {Menu::kStart, "fraStart", 144, 2000, topic::kStartMenu},
+    {Menu::kOptions, "fraOptions", 149, 2001, topic::kOptionsMenu},
+    {Menu::kCriteria, "fraCriteria", 145, 2002, topic::kCriteriaMenu},
+    {Menu::kIdeas, "fraIdeas", 146, 2003, topic::kIdeasMenu},
+    {Menu::kReports, "fraReports", 147, 2004, topic::kReportsMenu},
+    {Menu::kPlans, "fraScenarios", 148, 2005, topic::kPlansMenu},
+    {Menu::kSave, "fraSave", 143, 2006, topic::kSaveMenu},
+    {Menu::kHelp, "fraHelp", 150, 2007, topic::kHelpMenu},
+    {Menu::kExit, nullptr, 151, 2008, topic::kMainWindow},
 };
 
 const CommandButtonSpec kCommandButtons[kCommandButtonCount] = {

@@ -18,6 +18,7 @@ struct MenuSpec {
   const char* frameName;
   int caption;  // also the frame's caption
   int toolTip;
+  int helpTopic;  // the main window's topic while the frame is open
 };
 
 extern const MenuSpec kMenus[9];

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "core/Progress.h"
 #include "app/widgets/Artwork.h"
+#include "core/Progress.h"
 #include "resources/Texts.h"
 
 namespace quillane {
@@ -11,7 +11,7 @@ namespace quillane {
 namespace {
 
 // Where each step stands: row and column of the label grid (both from 0).
-// Step 11 stands last.
+// The I Ching step stands last.
 constexpr int kRow[20] = {0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 4, 2, 3, 3, 3, 3, 4, 4, 4};
 constexpr int kColumn[20] = {0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 3, 0, 1, 2, 3, 0, 1, 2};
 // Label columns start at 360, 2760, 5160 and 7560 twips, rows at 120 + 240 n.
@@ -33,7 +33,7 @@ ProgressPanel::ProgressPanel(Progress& progress, QWidget* parent) : QFrame(paren
   done_ = IndicatorPicture(true, ratio);
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
-  for (int step = 0; step < 20; ++step) {
+  for (int step = 0; step < Progress::kSteps; ++step) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("lblProgressReport(%1)").arg(step));
     label->setFont(small);
@@ -46,25 +46,26 @@ ProgressPanel::ProgressPanel(Progress& progress, QWidget* parent) : QFrame(paren
                            kIndicatorSize);
     labels_[static_cast<std::size_t>(step)] = label;
     indicators_[static_cast<std::size_t>(step)] = indicator;
-    ShowStep(step);
+    ShowStep(Progress::StepAt(step));
   }
   setMinimumHeight(kHeight);
   connect(&progress_, &Progress::changed, this, &ProgressPanel::ShowStep);
 }
 
 void ProgressPanel::SetLabels() {
-  for (int step = 0; step < 20; ++step) {
+  for (int step = 0; step < Progress::kSteps; ++step) {
     labels_[static_cast<std::size_t>(step)]->setText(ShownText(310 + step));
-    ShowStep(step);
+    ShowStep(Progress::StepAt(step));
   }
 }
 
-void ProgressPanel::ShowStep(int step) {
-  QLabel* indicator = indicators_.at(static_cast<std::size_t>(step));
+void ProgressPanel::ShowStep(ProgressStep step) {
+  const int index = StepIndex(step);
+  QLabel* indicator = indicators_.at(static_cast<std::size_t>(index));
   const bool isDone = progress_.done(step);
   indicator->setPixmap(isDone ? done_ : notDone_);
   indicator->setProperty("done", isDone);
-  indicator->setAccessibleName(ShownText(310 + step) + QStringLiteral(": ") +
+  indicator->setAccessibleName(ShownText(310 + index) + QStringLiteral(": ") +
                                ShownText(isDone ? 3003 : 3004));
 }
 

@@ -4,11 +4,11 @@
 #include <QPixmap>
 #include <array>
 
+#include "core/Progress.h"
+
 class QLabel;
 
 namespace quillane {
-
-class Progress;
 
 // `panProgressReport`: the twenty indicators of the session's steps with
 // their labels, showing the Progress model.
@@ -24,11 +24,11 @@ class ProgressPanel : public QFrame {
   static constexpr int kHeight = 94;  // 1410 twips
 
  private:
-  void ShowStep(int step);
+  void ShowStep(ProgressStep step);
 
   Progress& progress_;
-  std::array<QLabel*, 20> indicators_{};
-  std::array<QLabel*, 20> labels_{};
+  std::array<QLabel*, Progress::kSteps> indicators_{};
+  std::array<QLabel*, Progress::kSteps> labels_{};
   QPixmap notDone_;
   QPixmap done_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/FormDialog.h"
+#include "ui/HelpTopics.h"
 
 class QLabel;
 class QPixmap;
@@ -14,6 +15,8 @@ class frmAbout : public FormDialog {
 
  public:
   frmAbout(Program& program, QWidget* parent);
+
+  int HelpTopic() const override { return topic::kAbout; }
 
   void SetLogo(const QPixmap& logo);
   void SetAboutTexts();

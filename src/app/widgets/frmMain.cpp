@@ -9,13 +9,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
 #include "app/widgets/Artwork.h"
-#include "ui/HelpContexts.h"
-#include "ui/HelpKey.h"
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/StatusBarView.h"
+#include "core/Program.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "platform/Platform.h"
@@ -23,6 +21,8 @@
 #include "session/AutoBackup.h"
 #include "session/Workfile.h"
 #include "settings/Settings.h"
+#include "ui/HelpContexts.h"
+#include "ui/HelpKey.h"
 
 namespace quillane {
 
@@ -188,7 +188,7 @@ void frmMain::Form_Load() {
   StartBackupInterval(s, program_.platform);
   if (windowState() == Qt::WindowNoState) setGeometry(program_.platform.ScreenGeometry());
   Form_Resize();
-  SetHelpContexts(program_);
+  SetHelpContexts();
   SetMainToolTips();
   if (s.bHelpAtStartup) ShowHelpContents(program_);
 }

@@ -7,6 +7,7 @@
 
 #include "core/Commands.h"
 #include "session/Workfile.h"
+#include "ui/HelpContexts.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -24,7 +25,7 @@ class StatusBarView;
 
 // The program's main window: the progress report at the top, the logo, the
 // menu bar of toggle buttons with its frames of commands, and the status bar.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public HelpTopicOwner {
   Q_OBJECT
 
  public:
@@ -47,6 +48,9 @@ class frmMain : public QMainWindow {
 
   void SetMainCaptions();
   void SetMainToolTips();
+
+  // The topic of the open menu frame, or of the window itself.
+  int HelpTopic() const override;
 
   // How the program ends; tests replace it to watch the end happen.
   std::function<void()> endProgram;

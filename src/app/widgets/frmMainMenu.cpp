@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/Program.h"
-#include "ui/HelpContexts.h"
+#include "app/widgets/MainCommandTable.h"
 #include "app/widgets/frmAbout.h"
 #include "app/widgets/frmMain.h"
 #include "app/widgets/frmStart.h"
+#include "core/Program.h"
 #include "criteria/widgets/frmCriteria.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "ideas/IdeaSelection.h"
@@ -27,8 +27,19 @@
 #include "settings/widgets/frmLanguage.h"
 #include "settings/widgets/frmPassword.h"
 #include "settings/widgets/frmPreferences.h"
+#include "ui/HelpContexts.h"
+#include "ui/HelpTopics.h"
 
 namespace quillane {
+
+int frmMain::HelpTopic() const {
+  int number = topic::kMainWindow;
+  for (const MenuSpec& menu : kMenus) {
+    const bool open = menu.frameName && frames_[static_cast<std::size_t>(menu.index)]->isVisibleTo(this);
+    if (open) number = menu.helpTopic;
+  }
+  return number;
+}
 
 void frmMain::HideAllFrames() {
   for (QGroupBox* frame : frames_) frame->hide();
@@ -44,14 +55,14 @@ void frmMain::chkMenu_Click(int index) {
   chkMenu_[Menu::kExit]->setChecked(false);
   if (index < Menu::kFrameCount) {
     frames_[static_cast<std::size_t>(index)]->show();
-    SetHelpContexts(program_);
+    SetHelpContexts();
     return;
   }
   ExitRoutine();
 }
 
 void frmMain::cmdButton_Click(int index) {
-  SetHelpContexts(program_);
+  SetHelpContexts();
   RunCommand(index);
 }
 
@@ -208,7 +219,7 @@ bool frmMain::ExitRoutine() {
   if (s.bChanged) {
     switch (AskToSaveChanges(program_)) {
       case kAnswerYes:
-        SetHelpContexts(program_);
+        SetHelpContexts();
         // Only a written workfile lets the program end.
         if (SaveCommand(SaveMode::kSave) != FileOutcome::Done) return false;
         break;

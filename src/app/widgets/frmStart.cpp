@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/FocusFirstControl.h"
-#include "ui/HelpContexts.h"
-#include "ui/TextEntry.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/HelpContexts.h"
+#include "ui/HelpTopics.h"
+#include "ui/TextEntry.h"
 
 namespace quillane {
 
@@ -58,9 +58,17 @@ void frmStart::SetStartTexts() {
   lblGoal_->setText(ShownText(1002));
 }
 
+int frmStart::HelpTopic() const {
+  return fraGoal->isVisibleTo(this) ? topic::kGoal : topic::kStartMenu;
+}
+
+QWidget* frmStart::FirstControl() const {
+  return fraGoal->isVisibleTo(this) ? txtGoal_ : nullptr;
+}
+
 void frmStart::FormActivate() {
-  FocusFirstControl(this);
-  SetHelpContexts(program());
+  FocusFirstControl();
+  SetHelpContexts();
 }
 
 bool frmStart::eventFilter(QObject* watched, QEvent* event) {
@@ -77,7 +85,7 @@ bool frmStart::eventFilter(QObject* watched, QEvent* event) {
 void frmStart::cmdOk_Click() {
   Session& s = program().session;
   s.sGoal = txtGoal_->text();
-  if (!s.sGoal.isEmpty()) program().MarkProgressStep(1);
+  if (!s.sGoal.isEmpty()) program().MarkProgressStep(ProgressStep::GoalSet);
   s.bChanged = true;
   Unload(QDialog::Accepted);
 }
@@ -91,7 +99,7 @@ void ShowGoalDialog(Program& program, QWidget* parent) {
   dialog.fraGoal->show();
   dialog.SetStartTexts();
   dialog.findChild<QLineEdit*>(QStringLiteral("txtGoal"))->setText(program.session.sGoal);
-  SetHelpContexts(program);
+  SetHelpContexts();
   program.platform.ShowModal(dialog);
 }
 

@@ -22,6 +22,9 @@ class frmStart : public FormDialog {
   void cmdOk_Click();
   void cmdCancel_Click();
 
+  int HelpTopic() const override;
+  QWidget* FirstControl() const override;
+
  protected:
   void FormActivate() override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,18 +5,20 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/FocusFirstControl.h"
-#include "ui/GoalLine.h"
-#include "ui/HelpContexts.h"
 #include "criteria/CriteriaList.h"
 #include "criteria/Weights.h"
 #include "criteria/widgets/ListEditor.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/GoalLine.h"
+#include "ui/HelpContexts.h"
+#include "ui/HelpTopics.h"
 
 namespace quillane {
 
@@ -103,9 +105,24 @@ void frmCriteria::FitWrappedLabels() {
   for (QLabel* label : {lblCriteriaRate_, lblCriteriaA_, lblCriteriaB_}) FitToWidth(label, kPageTextWidth);
 }
 
+int frmCriteria::HelpTopic() const {
+  int number = topic::kCriteriaMenu;
+  if (fraCriteriaSet->isVisibleTo(this)) number = topic::kCriteriaSet;
+  if (fraCriteriaRate->isVisibleTo(this)) number = topic::kCriteriaRate;
+  if (fraCriteriaView->isVisibleTo(this)) number = topic::kCriteriaView;
+  return number;
+}
+
+QWidget* frmCriteria::FirstControl() const {
+  QWidget* control = nullptr;  // the View page has nothing to enter
+  if (fraCriteriaSet->isVisibleTo(this)) control = criteriaList_->textBox();
+  if (fraCriteriaRate->isVisibleTo(this)) control = sliCriteriaRate_;
+  return control;
+}
+
 void frmCriteria::FormActivate() {
-  FocusFirstControl(this);
-  SetHelpContexts(program());
+  FocusFirstControl();
+  SetHelpContexts();
 }
 
 void frmCriteria::FormDeactivate() {
@@ -150,7 +167,7 @@ void ShowCriteriaDialog(Program& program, QWidget* parent, int mode) {
     default: Q_ASSERT_X(false, "ShowCriteriaDialog", "unknown mode"); return;
   }
   dialog.SetCriteriaTexts();
-  SetHelpContexts(program);
+  SetHelpContexts();
   program.platform.ShowModal(dialog);
 }
 

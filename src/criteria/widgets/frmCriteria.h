@@ -38,6 +38,9 @@ class frmCriteria : public FormDialog {
   void cmdOk_Click();
   void cmdCancel_Click();
 
+  int HelpTopic() const override;
+  QWidget* FirstControl() const override;
+
  protected:
   void FormActivate() override;
   void FormDeactivate() override;

@@ -10,18 +10,16 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/RatingSlider.h"
 #include "criteria/PairRating.h"
 #include "criteria/widgets/ListEditor.h"
 #include "criteria/widgets/WeightBarGrid.h"
 #include "criteria/widgets/frmCriteria.h"
 #include "resources/Texts.h"
+#include "ui/RatingSlider.h"
 
 namespace quillane {
 
 namespace {
-
-constexpr int kStepCriteriaRated = 4;
 
 // Accessible names and descriptions of controls that carry no caption.
 constexpr int kCriteriaListName = 3200;
@@ -165,7 +163,7 @@ void frmCriteria::cmdCriteriaRate_Click() {
     sliCriteriaRate_->setFocus(Qt::OtherFocusReason);  // the next pair is judged from the keyboard too
     return;
   }
-  program().MarkProgressStep(kStepCriteriaRated);
+  program().MarkProgressStep(ProgressStep::CriteriaRated);
   program().commands.EnableButton(Cmd::kCriteriaView, true);
   cmdOk_Click();
 }

@@ -7,17 +7,16 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/PageLabel.h"
 #include "criteria/widgets/WeightBarGrid.h"
 #include "evaluation/Evaluation.h"
 #include "resources/Texts.h"
+#include "ui/PageLabel.h"
 
 namespace quillane {
 
 namespace {
 
 constexpr int kResultsLastColumnTwips = 500;
-constexpr int kStepEvaluation = 15;
 
 }  // namespace
 
@@ -79,7 +78,7 @@ bool EvaluationPage::cmdIdeasEvaluation_Click(Program& program) {
     rating.slider->setFocus();
     return true;
   }
-  program.MarkProgressStep(kStepEvaluation);
+  program.MarkProgressStep(ProgressStep::Evaluation);
   return false;
 }
 

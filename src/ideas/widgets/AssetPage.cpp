@@ -40,4 +40,8 @@ void AssetPage::Store(Program& program) {
   StoreAssets(program, kind, editor->Entries());
 }
 
+QLineEdit* AssetPage::textBox() const {
+  return editor->textBox();
+}
+
 }  // namespace quillane

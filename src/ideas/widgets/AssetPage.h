@@ -4,6 +4,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 
 namespace quillane {
 
@@ -17,6 +18,8 @@ struct AssetPage {
   void Prepare(const Program& program);
   void SetTexts();
   void Store(Program& program);
+  // `txtIdeasTAssets` / `txtIdeasIAssets`, where a new asset is typed.
+  QLineEdit* textBox() const;
 
   AssetKind kind;
   QLabel* label = nullptr;  // `lblIdeasTAssets` / `lblIdeasIAssets`

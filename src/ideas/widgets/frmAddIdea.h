@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/FormDialog.h"
+#include "ui/HelpTopics.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,6 +18,8 @@ class frmAddIdea : public FormDialog {
 
   // `position` is the idea an edit replaces (from 1; 0 when nothing is current).
   frmAddIdea(Program& program, QWidget* parent, Mode mode, const QString& text, int position);
+
+  int HelpTopic() const override { return topic::kIdeaList; }
 
   void cmdOk_Click();
   void cmdCancel_Click() { Unload(QDialog::Rejected); }

@@ -7,12 +7,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "core/Program.h"
-#include "ui/FocusFirstControl.h"
-#include "ui/HelpContexts.h"
-#include "ui/TextEntry.h"
 #include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/AssetPage.h"
@@ -23,6 +22,9 @@
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/HelpContexts.h"
+#include "ui/HelpTopics.h"
+#include "ui/TextEntry.h"
 
 namespace quillane {
 
@@ -32,24 +34,26 @@ struct PageSpec {
   int mode;
   const char* frame;
   int caption;
-  int entryBox;      // index of its `txtAddIdeas`, -1 for none
-  int progressStep;  // recorded on OK, -1 for none
+  int entryBox;  // index of its `txtAddIdeas`, -1 for none
+  int helpTopic;
+  std::optional<ProgressStep> progressStep;  // recorded on OK
 };
 
 // In the order OK looks for the visible page.
 constexpr PageSpec kPages[] = {
     // The asset pages record their steps as they store their lists.
-    {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, -1},
-    {frmIdeas::kIAssets, "fraIdeasIAssets", 2211, -1, -1},
-    {frmIdeas::kAutoSuggest, "fraIdeasWarmingUp", 2212, 0, 7},
-    {frmIdeas::kPairTI, "fraIdeasPairTI", 2213, 1, 8},
-    {frmIdeas::kPairTT, "fraIdeasPairTT", 2214, 2, 9},
-    {frmIdeas::kPairII, "fraIdeasPairII", 2215, 3, 10},
-    {frmIdeas::kIChing, "fraIdeasIChing", 2216, 4, 11},
-    {frmIdeas::kMindStepping, "fraIdeasMindstepping", 2217, 5, 12},
-    {frmIdeas::kClustering, "fraIdeasCluster", 2218, 6, 13},
-    {frmIdeas::kEvaluation, "fraIdeasEvaluation", 2219, -1, 15},
-    {frmIdeas::kEvaluationView, "fraIdeasEvaluationView", 2220, -1, -1},
+    {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, topic::kTangibles, {}},
+    {frmIdeas::kIAssets, "fraIdeasIAssets", 2211, -1, topic::kIntangibles, {}},
+    {frmIdeas::kAutoSuggest, "fraIdeasWarmingUp", 2212, 0, topic::kAutoSuggest, ProgressStep::AutoSuggest},
+    {frmIdeas::kPairTI, "fraIdeasPairTI", 2213, 1, topic::kPairTI, ProgressStep::TIPaired},
+    {frmIdeas::kPairTT, "fraIdeasPairTT", 2214, 2, topic::kPairTT, ProgressStep::TTPaired},
+    {frmIdeas::kPairII, "fraIdeasPairII", 2215, 3, topic::kPairII, ProgressStep::IIPaired},
+    {frmIdeas::kIChing, "fraIdeasIChing", 2216, 4, topic::kIChing, ProgressStep::IChing},
+    {frmIdeas::kMindStepping, "fraIdeasMindstepping", 2217, 5, topic::kMindStepping,
+     ProgressStep::MindStepping},
+    {frmIdeas::kClustering, "fraIdeasCluster", 2218, 6, topic::kClustering, ProgressStep::Clustering},
+    {frmIdeas::kEvaluation, "fraIdeasEvaluation", 2219, -1, topic::kEvaluation, ProgressStep::Evaluation},
+    {frmIdeas::kEvaluationView, "fraIdeasEvaluationView", 2220, -1, topic::kEvaluationResults, {}},
 };
 
 Pairing PairingOf(int mode) {
@@ -248,9 +252,34 @@ bool frmIdeas::eventFilter(QObject* watched, QEvent* event) {
   return FormDialog::eventFilter(watched, event);
 }
 
+int frmIdeas::HelpTopic() const {
+  int number = topic::kIdeasMenu;
+  for (const PageSpec& page : kPages) {
+    if (frame(page.mode)->isVisibleTo(this)) number = page.helpTopic;
+  }
+  return number;
+}
+
+QWidget* frmIdeas::FirstControl() const {
+  QWidget* control = nullptr;
+  for (const PageSpec& page : kPages) {
+    if (!frame(page.mode)->isVisibleTo(this)) continue;
+    switch (page.mode) {
+      case kTAssets: control = tangibles_->textBox(); break;
+      case kIAssets: control = intangibles_->textBox(); break;
+      case kIChing: control = iching_->cmdIdeasIChing; break;  // the lines are cast before ideas come
+      case kClustering: control = cluster_->txtClusterUnif; break;
+      case kEvaluation: control = evaluation_->rating.slider; break;
+      case kEvaluationView: break;  // the results take no entry
+      default: control = txtAddIdeas(page.entryBox); break;
+    }
+  }
+  return control;
+}
+
 void frmIdeas::FormActivate() {
-  FocusFirstControl(this);
-  SetHelpContexts(program());
+  FocusFirstControl();
+  SetHelpContexts();
 }
 
 void frmIdeas::FormDeactivate() {
@@ -262,7 +291,7 @@ void frmIdeas::cmdOk_Click() {
     if (!frame(page.mode)->isVisibleTo(this)) continue;
     if (page.mode == kTAssets) tangibles_->Store(program());
     if (page.mode == kIAssets) intangibles_->Store(program());
-    if (page.progressStep >= 0) program().MarkProgressStep(page.progressStep);
+    if (page.progressStep) program().MarkProgressStep(*page.progressStep);
     if (page.mode == kEvaluation) {
       // A finished evaluation opens the plans and the results.
       Commands& commands = program().commands;
@@ -281,7 +310,7 @@ void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode) {
   if (!dialog.Prepare(mode)) return;
   dialog.SetIdeasTexts();
   dialog.UpdateIdeaMeter();
-  SetHelpContexts(program);
+  SetHelpContexts();
   program.platform.ShowModal(dialog);
 }
 

@@ -60,6 +60,9 @@ class frmIdeas : public FormDialog {
   void cmdOk_Click();
   void cmdCancel_Click() { Unload(QDialog::Rejected); }
 
+  int HelpTopic() const override;
+  QWidget* FirstControl() const override;
+
  protected:
   void FormActivate() override;
   void FormDeactivate() override;

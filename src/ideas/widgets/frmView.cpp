@@ -8,19 +8,17 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/HelpContexts.h"
 #include "ideas/IdeaSelection.h"
 #include "ideas/widgets/frmAddIdea.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/HelpContexts.h"
+#include "ui/HelpTopics.h"
 
 namespace quillane {
 
 frmView::frmView(Program& program, QWidget* parent, IdeaPick pick)
     : FormDialog(program, parent, QStringLiteral("frmView")), pick_(pick) {
-  // Picking for a technique shows that technique's help.
-  constexpr int kPickTopics[] = {0, 5450, 5500, 5600};
-  setProperty("pickHelpContext", kPickTopics[static_cast<int>(pick)]);
   fraView_ = new QGroupBox(this);
   fraView_->setObjectName(QStringLiteral("fraView"));
   lblView_ = new QLabel(fraView_);
@@ -123,7 +121,7 @@ void frmView::DeleteSelectedIdeas() {
   if (p.MessageBox(Text(504), flags) == kAnswerNo) return;
   if (p.MessageBox(Text(533), flags) == kAnswerNo) return;
   for (int i = 0; i < lstView_->count(); ++i) {
-    p.MarkProgressStep(14);
+    p.MarkProgressStep(ProgressStep::IdeasRemoved);
     if (lstView_->item(i)->isSelected()) {
       delete lstView_->takeItem(i);
       --i;
@@ -153,6 +151,17 @@ void frmView::cmdCancel_Click() {
   Unload(QDialog::Rejected);
 }
 
+int frmView::HelpTopic() const {
+  // Picking for a technique shows that technique's help.
+  switch (pick_) {
+    case IdeaPick::MindStepping: return topic::kMindStepping;
+    case IdeaPick::Clustering: return topic::kClustering;
+    case IdeaPick::Evaluation: return topic::kEvaluation;
+    case IdeaPick::None: break;
+  }
+  return topic::kIdeaList;
+}
+
 void frmView::CancelRequested() {
   // Escape and the close box: Cancel where it is shown, OK in view/edit mode.
   if (Picking()) {
@@ -168,7 +177,7 @@ namespace {
 bool ShowSelection(Program& program, frmView& dialog) {
   dialog.SetViewTexts();
   dialog.Fill(program.session.sIdeas, program.session.nIdeas);
-  SetHelpContexts(program);
+  SetHelpContexts();
   program.platform.ShowModal(dialog);
   return dialog.result() == QDialog::Accepted;
 }

@@ -37,6 +37,9 @@ class frmView : public FormDialog {
   void cmdEdit_Click();
   void DeleteSelectedIdeas();
 
+  // The idea list's topic, or in a pick the topic of the technique it picks for.
+  int HelpTopic() const override;
+
  protected:
   void CancelRequested() override;
 

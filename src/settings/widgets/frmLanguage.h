@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/FormDialog.h"
+#include "ui/HelpTopics.h"
 
 class QComboBox;
 class QGroupBox;
@@ -15,6 +16,8 @@ class frmLanguage : public FormDialog {
 
  public:
   frmLanguage(Program& program, QWidget* parent);
+
+  int HelpTopic() const override { return topic::kLanguage; }
 
   void cmdOk_Click();
   void cmdCancel_Click() { Unload(QDialog::Rejected); }

@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/TextEntry.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"
 #include "session/Workfile.h"
+#include "ui/TextEntry.h"
 
 namespace quillane {
 
@@ -86,7 +86,7 @@ bool SetPasswordCommand(Program& program, QWidget* parent) {
   if (*entry != s.sPassword || s.bPassword == entry->isEmpty()) s.bChanged = true;
   s.sPassword = *entry;
   s.bPassword = !s.sPassword.isEmpty();
-  program.MarkProgressStep(2);
+  program.MarkProgressStep(ProgressStep::PasswordSet);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "ui/FormDialog.h"
+#include "ui/HelpTopics.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -20,6 +21,8 @@ class frmPassword : public FormDialog {
   enum class Mode { Set, Enter };
 
   frmPassword(Program& program, QWidget* parent, Mode mode);
+
+  int HelpTopic() const override { return topic::kPassword; }
 
   void cmdOk_Click();
   void cmdCancel_Click();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/FormDialog.h"
+#include "ui/HelpTopics.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -18,6 +19,8 @@ class frmPreferences : public FormDialog {
 
  public:
   frmPreferences(Program& program, QWidget* parent);
+
+  int HelpTopic() const override { return topic::kPreferences; }
 
   void cmdOk_Click();
   void cmdCancel_Click() { Unload(QDialog::Rejected); }

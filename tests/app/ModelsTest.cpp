@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <algorithm>
 
+#include "app/widgets/MainCommandTable.h"
 #include "core/Program.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"
@@ -12,11 +14,14 @@ namespace {
 
 using Kind = Commands::Kind;
 
-std::vector<int> EnabledButtons(const Commands& c) {
+// The commands a user can press (enabled and shown), in index order.
+std::vector<int> UsableCommands(const Commands& c) {
   std::vector<int> on;
-  for (int i = 0; i < Cmd::kCount; ++i) {
-    if (c.enabled(Kind::Button, i) && c.visible(Kind::Button, i)) on.push_back(i);
+  for (const CommandButtonSpec& button : kCommandButtons) {
+    if (c.enabled(Kind::Button, button.index) && c.visible(Kind::Button, button.index))
+      on.push_back(button.index);
   }
+  std::sort(on.begin(), on.end());
   return on;
 }
 
@@ -28,31 +33,64 @@ std::vector<int> EnabledMenus(const Commands& c) {
   return on;
 }
 
-TEST(Commands, StartUpOpensOnlyStartHelpAndExit) {
-  Commands c;
-  SetInitialCommands(c);
-  EXPECT_EQ(EnabledMenus(c), (std::vector<int>{Menu::kStart, Menu::kHelp, Menu::kExit}));
-  // Untouched by start-up: New/Open Session, Help at Startup, How to Use, About
-  // (and the unused slots 4, 5, 7, which keep the design state).
-  EXPECT_EQ(EnabledButtons(c), (std::vector<int>{0, 1, 4, 5, 7, 21, 32, 35}));
-  EXPECT_TRUE(c.enabled(Kind::Frame, Menu::kStart));
-  EXPECT_FALSE(c.enabled(Kind::Frame, Menu::kIdeas));
+struct MenuState {
+  const char* name;
+  void (*set)(Commands&);
+  std::vector<int> menus;     // enabled, in index order
+  std::vector<int> commands;  // enabled and shown, in index order
+  std::vector<int> frames;    // enabled
+  std::vector<int> hidden;    // enabled, then hidden
+};
+
+void PrintTo(const MenuState& state, std::ostream* out) {
+  *out << state.name;
 }
 
-TEST(Commands, NewSessionOpensTheFirstStepsAndHidesIChingAndLanguage) {
-  Commands c;
-  SetInitialCommands(c);
-  SetNewSessionCommands(c);
-  EXPECT_EQ(EnabledMenus(c), (std::vector<int>{0, 1, 2, 3, 6, 7, 8}));
-  EXPECT_EQ(EnabledButtons(c),
-            (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 20, 21, 22, 29, 30, 32, 35}));
-  for (int hidden : {Cmd::kIChing, Cmd::kSetLanguage}) {
-    EXPECT_TRUE(c.enabled(Kind::Button, hidden)) << hidden;  // enabled, then hidden
-    EXPECT_FALSE(c.visible(Kind::Button, hidden)) << hidden;
-  }
-  EXPECT_TRUE(c.enabled(Kind::Frame, Menu::kReports));
-  EXPECT_FALSE(c.enabled(Kind::Frame, Menu::kPlans));
+bool Holds(const std::vector<int>& list, int index) {
+  return std::find(list.begin(), list.end(), index) != list.end();
 }
+
+const MenuState kMenuStates[] = {
+    {"StartUp",
+     SetInitialCommands,
+     {Menu::kStart, Menu::kHelp, Menu::kExit},
+     {Cmd::kNewSession, Cmd::kOpenSession, Cmd::kHelpAtStartup, Cmd::kHowToUse, Cmd::kAbout},
+     {Menu::kStart, Menu::kHelp},
+     {}},
+    {"NewSession",
+     [](Commands& c) {
+       SetInitialCommands(c);
+       SetNewSessionCommands(c);
+     },
+     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kSave, Menu::kHelp, Menu::kExit},
+     {Cmd::kNewSession, Cmd::kOpenSession, Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet,
+      Cmd::kTAssets, Cmd::kIAssets, Cmd::kAutoSuggest, Cmd::kViewEditIdeas, Cmd::kHelpAtStartup,
+      Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences, Cmd::kHowToUse, Cmd::kAbout},
+     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kSave, Menu::kHelp},
+     {Cmd::kIChing, Cmd::kSetLanguage}},
+};
+
+class MenuStates : public ::testing::TestWithParam<MenuState> {};
+
+TEST_P(MenuStates, OpenExactlyTheirMenusFramesAndCommands) {
+  const MenuState& state = GetParam();
+  Commands c;
+  state.set(c);
+  EXPECT_EQ(EnabledMenus(c), state.menus);
+  EXPECT_EQ(UsableCommands(c), state.commands);
+  for (int frame = 0; frame < Menu::kFrameCount; ++frame) {
+    EXPECT_EQ(c.enabled(Kind::Frame, frame), Holds(state.frames, frame)) << "frame " << frame;
+  }
+  for (const CommandButtonSpec& button : kCommandButtons) {
+    EXPECT_EQ(c.visible(Kind::Button, button.index), !Holds(state.hidden, button.index)) << button.index;
+    if (Holds(state.hidden, button.index)) {
+      EXPECT_TRUE(c.enabled(Kind::Button, button.index));
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, MenuStates, ::testing::ValuesIn(kMenuStates),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Commands, LoadedSessionFollowsWhatTheFileHolds) {
   auto s = std::make_unique<Session>();

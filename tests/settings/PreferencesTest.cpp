@@ -34,7 +34,6 @@ class PreferencesTest : public MainWindowTest {
 
 TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThirty) {
   Preferences([&](QDialog& d) {
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Preferences"));
     auto* minutes = Find<QLineEdit>(&d, QStringLiteral("txtAutoBackup"));
     EXPECT_TRUE(Find<QCheckBox>(&d, QStringLiteral("chkAutoBackup"))->isChecked());
     EXPECT_EQ(minutes->text(), QStringLiteral("5"));

@@ -68,6 +68,44 @@ const MenuState kMenuStates[] = {
       Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences, Cmd::kHowToUse, Cmd::kAbout},
      {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kSave, Menu::kHelp},
      {Cmd::kIChing, Cmd::kSetLanguage}},
+    {"LoadedWithCriteriaAndTangibles",
+     [](Commands& c) {
+       SetInitialCommands(c);
+       c.EnableButton(Cmd::kCriteriaView, true);  // as an earlier rating left it: no weights keep it
+       auto s = std::make_unique<Session>();
+       s->sCriteria[1] = QStringLiteral("Cost");
+       s->nTAssets = 3;
+       s->nIAssets = 1;
+       SetLoadedSessionCommands(c, *s);
+     },
+     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kSave, Menu::kHelp, Menu::kExit},
+     {Cmd::kNewSession, Cmd::kOpenSession, Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet,
+      Cmd::kCriteriaRate, Cmd::kCriteriaView, Cmd::kTAssets, Cmd::kIAssets, Cmd::kAutoSuggest, Cmd::kPairTT,
+      Cmd::kViewEditIdeas, Cmd::kHelpAtStartup, Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences,
+      Cmd::kHowToUse, Cmd::kAbout},
+     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kSave, Menu::kHelp},
+     {Cmd::kIChing, Cmd::kSetLanguage}},
+    // Opening a file never opens the Plans or the results.
+    {"LoadedWithWeightsAssetsAndIdeas",
+     [](Commands& c) {
+       SetInitialCommands(c);
+       auto s = std::make_unique<Session>();
+       s->sCriteria[1] = QStringLiteral("Cost");
+       s->sngWeight[1] = 9.0f;
+       s->nTAssets = 2;
+       s->nIAssets = 2;
+       s->nIdeas = 2;
+       SetLoadedSessionCommands(c, *s);
+     },
+     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kSave, Menu::kHelp,
+      Menu::kExit},
+     {Cmd::kNewSession,   Cmd::kOpenSession,   Cmd::kSave,          Cmd::kSaveAs,   Cmd::kGoal,
+      Cmd::kCriteriaSet,  Cmd::kCriteriaRate,  Cmd::kCriteriaView,  Cmd::kTAssets,  Cmd::kIAssets,
+      Cmd::kAutoSuggest,  Cmd::kPairTI,        Cmd::kPairTT,        Cmd::kPairII,   Cmd::kMindStepping,
+      Cmd::kClustering,   Cmd::kViewEditIdeas, Cmd::kHelpAtStartup, Cmd::kEvaluate, Cmd::kMakeReport,
+      Cmd::kPrintConcise, Cmd::kPassword,      Cmd::kPreferences,   Cmd::kHowToUse, Cmd::kAbout},
+     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kSave, Menu::kHelp},
+     {Cmd::kIChing, Cmd::kSetLanguage}},
 };
 
 class MenuStates : public ::testing::TestWithParam<MenuState> {};
@@ -91,41 +129,6 @@ TEST_P(MenuStates, OpenExactlyTheirMenusFramesAndCommands) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, MenuStates, ::testing::ValuesIn(kMenuStates),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Commands, LoadedSessionFollowsWhatTheFileHolds) {
-  auto s = std::make_unique<Session>();
-  Commands c;
-  SetInitialCommands(c);
-  c.EnableButton(Cmd::kCriteriaView, true);  // as an earlier rating left it
-  s->sCriteria[1] = QStringLiteral("Cost");
-  s->nTAssets = 3;
-  s->nIAssets = 1;
-  SetLoadedSessionCommands(c, *s);
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kCriteriaRate));
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kCriteriaView)) << "no weights: View keeps its state";
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kPairTT));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kPairTI));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kPairII));
-  EXPECT_FALSE(c.enabled(Kind::Menu, Menu::kReports));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kMindStepping));
-
-  s->nIdeas = 2;
-  s->nIAssets = 2;
-  c.EnableButton(Cmd::kCriteriaView, false);
-  s->sngWeight[1] = 9.0f;
-  SetLoadedSessionCommands(c, *s);
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kCriteriaView));
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kPairTI));
-  for (int on : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
-    EXPECT_TRUE(c.enabled(Kind::Button, on)) << on;
-  }
-  EXPECT_TRUE(c.enabled(Kind::Menu, Menu::kReports));
-  // Opening a file never opens the Plans or the results.
-  EXPECT_FALSE(c.enabled(Kind::Menu, Menu::kPlans));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kViewResults));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kMakePlan));
-  EXPECT_FALSE(c.visible(Kind::Button, Cmd::kIChing));
-}
 
 TEST(Commands, SignalsOnlyRealChanges) {
   Commands c;

@@ -4,17 +4,16 @@
 #include <QSlider>
 #include <QTableWidget>
 
-#include "../app/MainWindowFixture.h"
+#include "app/DialogFixture.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
 
-class EvaluationPageTest : public MainWindowTest {
+class EvaluationPageTest : public MenuOpenTest<Menu::kIdeas> {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
-    StartNewSession();
+    MenuOpenTest::SetUp();
     Session& s = program.session;
     s.sGoal = QStringLiteral("A calmer office");
     const char* criteria[] = {"Cost", "Speed", "Comfort"};
@@ -26,10 +25,6 @@ class EvaluationPageTest : public MainWindowTest {
     }
     s.nIdeas = 3;
     for (int i = 1; i <= 3; ++i) s.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
-    PressMenu(Menu::kIdeas);
-  }
-  static void Click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
   }
   // Picks ideas 2 and 3 for the evaluation.
   void PickTwo() {

@@ -4,26 +4,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "../app/MainWindowFixture.h"
+#include "app/DialogFixture.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
 
-class IdeasDialogTest : public MainWindowTest {
+class IdeasDialogTest : public MenuOpenTest<Menu::kIdeas> {
  protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    StartNewSession();
-    PressMenu(Menu::kIdeas);
-  }
-  static void Click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
-  }
-  static void TypeAndEnter(QLineEdit* box, const QString& text) {
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-  }
   // Opens MindStepping on the first idea and lets `script` work in the page.
   void MindStepping(const std::function<void(QDialog&)>& script) {
     if (program.session.nIdeas == 0) {

@@ -202,12 +202,6 @@ TEST_F(MainWindowTest, CloseRequestAfterADeclinedExitAsksAgain) {
   EXPECT_EQ(ended, 1);
 }
 
-}  // namespace
-}  // namespace quillane::test
-
-namespace quillane::test {
-namespace {
-
 class FirstRunTest : public MainWindowTest {
  protected:
   QByteArray SettingsFile() override { return {}; }  // no settings yet
@@ -237,12 +231,6 @@ TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpAndExitWritesTheSettings) {
   EXPECT_TRUE(written.contains("Language=1")) << written.constData();
 }
 
-}  // namespace
-}  // namespace quillane::test
-
-namespace quillane::test {
-namespace {
-
 TEST_F(MainWindowTest, NewSessionOpensTheMenusAndClearsTheProgress) {
   program.MarkProgressStep(1);
   program.session.sGoal = QStringLiteral("old");
@@ -268,12 +256,6 @@ TEST_F(MainWindowTest, NewSessionOnAChangedSessionCancelledKeepsEverything) {
   EXPECT_TRUE(program.session.bChanged);
   EXPECT_FALSE(MenuButton(Menu::kIdeas)->isEnabled());
 }
-
-}  // namespace
-}  // namespace quillane::test
-
-namespace quillane::test {
-namespace {
 
 TEST_F(MainWindowTest, TheMenuWorksFromTheKeyboard) {
   StartNewSession();

@@ -172,14 +172,6 @@ class StatusLineTest : public ::testing::Test {
   void SetUp() override { LoadConstants(program.session, QStringLiteral("/opt/q")); }
 };
 
-TEST_F(StatusLineTest, UntitledSessionShowsTheUntitledName) {
-  program.ShowWorkfileName();
-  EXPECT_EQ(program.status.panelText(), QStringLiteral("UNTITLED.QLN"));
-  program.session.sWorkfile = QStringLiteral("/home/ada/plan.qln");
-  program.ShowWorkfileName();
-  EXPECT_EQ(program.status.panelText(), QStringLiteral("/home/ada/plan.qln"));
-}
-
 TEST_F(StatusLineTest, BusyMessageRunsTheBarInFiftyStepsThenShowsTheFileAgain) {
   QStringList shown;
   std::vector<int> bar;

@@ -23,8 +23,8 @@ class CaptionsTest : public MainWindowTest {
     }
   }
 
-  // Buttons and frames take a text as stored; labels and window titles show
-  // a doubled "&&" as one. A caption may join table texts with counts; texts
+  // Buttons, their tool tips and frames take a text as stored; labels and
+  // window titles show a doubled "&&" as one. A caption may join table texts with counts; texts
   // that follow the session are left out.
   void ExpectTableCaptions(QWidget& form, const QStringList& sessionTexts) {
     SCOPED_TRACE(form.objectName().toStdString());
@@ -37,7 +37,10 @@ class CaptionsTest : public MainWindowTest {
           << control->objectName().toStdString() << ": " << caption.toStdString();
     };
     expect(shown, &form, form.windowTitle());
-    for (auto* button : form.findChildren<QAbstractButton*>()) expect(stored, button, button->text());
+    for (auto* button : form.findChildren<QAbstractButton*>()) {
+      expect(stored, button, button->text());
+      expect(stored, button, button->toolTip());
+    }
     for (auto* frame : form.findChildren<QGroupBox*>()) expect(stored, frame, frame->title());
     for (auto* label : form.findChildren<QLabel*>()) expect(shown, label, label->text());
   }
@@ -49,8 +52,10 @@ TEST_F(CaptionsTest, EveryCaptionOfTheWindowAndOfEachDialogAsOpenedIsATableText)
   const auto panel = [&](int i) {
     return Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(%1)").arg(i))->text();
   };
-  ExpectTableCaptions(*window,
-                      {program.session.sTitle, QStringLiteral("Version 1.01"), panel(2), panel(3), panel(4)});
+  // Put together from texts and the session (MainWindowTest checks them).
+  ExpectTableCaptions(
+      *window, {program.session.sTitle, QStringLiteral("Version 1.01"), Command(Cmd::kHowToUse)->toolTip(),
+                Command(Cmd::kAbout)->toolTip(), panel(2), panel(3), panel(4)});
   StartNewSession();
   program.session.sGoal = QStringLiteral("Sell more books");
   program.session.nIdeas = 1;

@@ -16,6 +16,7 @@ TEST_F(MainWindowTest, StartsTitledWithTheUntitledNameAndFillsTheScreen) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillane version 1.01"));
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.01"));
   EXPECT_EQ(Command(Cmd::kHowToUse)->toolTip(), QStringLiteral("How to Use Quillane version 1.01"));
+  EXPECT_EQ(Command(Cmd::kAbout)->toolTip(), QStringLiteral("About Quillane"));
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(8)"))->text(),
             QStringLiteral("T&I paired"));
   EXPECT_FALSE(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(11)"))->isVisible());

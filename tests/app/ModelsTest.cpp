@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <algorithm>
 
+#include "app/widgets/MainCommandTable.h"
 #include "core/Program.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"
@@ -12,11 +14,14 @@ namespace {
 
 using Kind = Commands::Kind;
 
-std::vector<int> EnabledButtons(const Commands& c) {
+// The commands a user can press (enabled and shown), in index order.
+std::vector<int> UsableCommands(const Commands& c) {
   std::vector<int> on;
-  for (int i = 0; i < Cmd::kCount; ++i) {
-    if (c.enabled(Kind::Button, i) && c.visible(Kind::Button, i)) on.push_back(i);
+  for (const CommandButtonSpec& button : kCommandButtons) {
+    if (c.enabled(Kind::Button, button.index) && c.visible(Kind::Button, button.index))
+      on.push_back(button.index);
   }
+  std::sort(on.begin(), on.end());
   return on;
 }
 
@@ -28,66 +33,109 @@ std::vector<int> EnabledMenus(const Commands& c) {
   return on;
 }
 
-TEST(Commands, StartUpOpensOnlyStartHelpAndExit) {
-  Commands c;
-  SetInitialCommands(c);
-  EXPECT_EQ(EnabledMenus(c), (std::vector<int>{Menu::kStart, Menu::kHelp, Menu::kExit}));
-  // Untouched by start-up: New/Open Session, Help at Startup, How to Use, About
-  // (and the unused slots 4, 5, 7, which keep the design state).
-  EXPECT_EQ(EnabledButtons(c), (std::vector<int>{0, 1, 4, 5, 7, 21, 32, 35}));
-  EXPECT_TRUE(c.enabled(Kind::Frame, Menu::kStart));
-  EXPECT_FALSE(c.enabled(Kind::Frame, Menu::kIdeas));
+struct MenuState {
+  const char* name;
+  void (*set)(Commands&);
+  std::vector<int> menus;     // enabled
+  std::vector<int> commands;  // enabled and shown
+  std::vector<int> frames;    // enabled
+  std::vector<int> hidden;    // enabled, then hidden
+};
+
+void PrintTo(const MenuState& state, std::ostream* out) {
+  *out << state.name;
 }
 
-TEST(Commands, NewSessionOpensTheFirstStepsAndHidesIChingAndLanguage) {
+bool Holds(const std::vector<int>& list, int index) {
+  return std::find(list.begin(), list.end(), index) != list.end();
+}
+
+std::vector<int> Sorted(std::vector<int> list, const std::vector<int>& more = {}) {
+  list.insert(list.end(), more.begin(), more.end());
+  std::sort(list.begin(), list.end());
+  return list;
+}
+
+// Once a session exists: its menus (the Reports menu follows the ideas), its
+// commands, every frame but the Plans, and the I Ching and Set Language
+// enabled but hidden.
+const std::vector<int> kSessionMenus = {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas,
+                                        Menu::kSave,  Menu::kHelp,    Menu::kExit};
+const std::vector<int> kAlwaysUsable = {Cmd::kNewSession, Cmd::kOpenSession, Cmd::kHelpAtStartup,
+                                        Cmd::kHowToUse, Cmd::kAbout};
+const std::vector<int> kSessionCommands =
+    Sorted(kAlwaysUsable,
+           {Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet, Cmd::kTAssets, Cmd::kIAssets,
+            Cmd::kAutoSuggest, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences});
+const std::vector<int> kSessionFrames = {Menu::kStart,   Menu::kOptions, Menu::kCriteria, Menu::kIdeas,
+                                         Menu::kReports, Menu::kSave,    Menu::kHelp};
+const std::vector<int> kHiddenInSession = {Cmd::kIChing, Cmd::kSetLanguage};
+
+const MenuState kMenuStates[] = {
+    {"StartUp",
+     SetInitialCommands,
+     {Menu::kStart, Menu::kHelp, Menu::kExit},
+     kAlwaysUsable,
+     {Menu::kStart, Menu::kHelp},
+     {}},
+    {"NewSession",
+     [](Commands& c) {
+       SetInitialCommands(c);
+       SetNewSessionCommands(c);
+     },
+     kSessionMenus, kSessionCommands, kSessionFrames, kHiddenInSession},
+    {"LoadedWithCriteriaAndTangibles",
+     [](Commands& c) {
+       SetInitialCommands(c);
+       c.EnableButton(Cmd::kCriteriaView, true);  // as an earlier rating left it: no weights keep it
+       auto s = std::make_unique<Session>();
+       s->sCriteria[1] = QStringLiteral("Cost");
+       s->nTAssets = 3;
+       s->nIAssets = 1;
+       SetLoadedSessionCommands(c, *s);
+     },
+     kSessionMenus, Sorted(kSessionCommands, {Cmd::kCriteriaRate, Cmd::kCriteriaView, Cmd::kPairTT}),
+     kSessionFrames, kHiddenInSession},
+    // Opening a file never opens the Plans or the results.
+    {"LoadedWithWeightsAssetsAndIdeas",
+     [](Commands& c) {
+       SetInitialCommands(c);
+       auto s = std::make_unique<Session>();
+       s->sCriteria[1] = QStringLiteral("Cost");
+       s->sngWeight[1] = 9.0f;
+       s->nTAssets = 2;
+       s->nIAssets = 2;
+       s->nIdeas = 2;
+       SetLoadedSessionCommands(c, *s);
+     },
+     Sorted(kSessionMenus, {Menu::kReports}),
+     Sorted(kSessionCommands,
+            {Cmd::kCriteriaRate, Cmd::kCriteriaView, Cmd::kPairTI, Cmd::kPairTT, Cmd::kPairII,
+             Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}),
+     kSessionFrames, kHiddenInSession},
+};
+
+class MenuStates : public ::testing::TestWithParam<MenuState> {};
+
+TEST_P(MenuStates, OpenExactlyTheirMenusFramesAndCommands) {
+  const MenuState& state = GetParam();
   Commands c;
-  SetInitialCommands(c);
-  SetNewSessionCommands(c);
-  EXPECT_EQ(EnabledMenus(c), (std::vector<int>{0, 1, 2, 3, 6, 7, 8}));
-  EXPECT_EQ(EnabledButtons(c),
-            (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 20, 21, 22, 29, 30, 32, 35}));
-  for (int hidden : {Cmd::kIChing, Cmd::kSetLanguage}) {
-    EXPECT_TRUE(c.enabled(Kind::Button, hidden)) << hidden;  // enabled, then hidden
-    EXPECT_FALSE(c.visible(Kind::Button, hidden)) << hidden;
+  state.set(c);
+  EXPECT_EQ(EnabledMenus(c), Sorted(state.menus));
+  EXPECT_EQ(UsableCommands(c), Sorted(state.commands));
+  for (int frame = 0; frame < Menu::kFrameCount; ++frame) {
+    EXPECT_EQ(c.enabled(Kind::Frame, frame), Holds(state.frames, frame)) << "frame " << frame;
   }
-  EXPECT_TRUE(c.enabled(Kind::Frame, Menu::kReports));
-  EXPECT_FALSE(c.enabled(Kind::Frame, Menu::kPlans));
-}
-
-TEST(Commands, LoadedSessionFollowsWhatTheFileHolds) {
-  auto s = std::make_unique<Session>();
-  Commands c;
-  SetInitialCommands(c);
-  c.EnableButton(Cmd::kCriteriaView, true);  // as an earlier rating left it
-  s->sCriteria[1] = QStringLiteral("Cost");
-  s->nTAssets = 3;
-  s->nIAssets = 1;
-  SetLoadedSessionCommands(c, *s);
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kCriteriaRate));
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kCriteriaView)) << "no weights: View keeps its state";
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kPairTT));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kPairTI));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kPairII));
-  EXPECT_FALSE(c.enabled(Kind::Menu, Menu::kReports));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kMindStepping));
-
-  s->nIdeas = 2;
-  s->nIAssets = 2;
-  c.EnableButton(Cmd::kCriteriaView, false);
-  s->sngWeight[1] = 9.0f;
-  SetLoadedSessionCommands(c, *s);
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kCriteriaView));
-  EXPECT_TRUE(c.enabled(Kind::Button, Cmd::kPairTI));
-  for (int on : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
-    EXPECT_TRUE(c.enabled(Kind::Button, on)) << on;
+  for (const CommandButtonSpec& button : kCommandButtons) {
+    EXPECT_EQ(c.visible(Kind::Button, button.index), !Holds(state.hidden, button.index)) << button.index;
+    if (Holds(state.hidden, button.index)) {
+      EXPECT_TRUE(c.enabled(Kind::Button, button.index));
+    }
   }
-  EXPECT_TRUE(c.enabled(Kind::Menu, Menu::kReports));
-  // Opening a file never opens the Plans or the results.
-  EXPECT_FALSE(c.enabled(Kind::Menu, Menu::kPlans));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kViewResults));
-  EXPECT_FALSE(c.enabled(Kind::Button, Cmd::kMakePlan));
-  EXPECT_FALSE(c.visible(Kind::Button, Cmd::kIChing));
 }
+
+INSTANTIATE_TEST_SUITE_P(Commands, MenuStates, ::testing::ValuesIn(kMenuStates),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Commands, SignalsOnlyRealChanges) {
   Commands c;
@@ -130,14 +178,6 @@ class StatusLineTest : public ::testing::Test {
   Program program{platform};
   void SetUp() override { LoadConstants(program.session, QStringLiteral("/opt/q")); }
 };
-
-TEST_F(StatusLineTest, UntitledSessionShowsTheUntitledName) {
-  program.ShowWorkfileName();
-  EXPECT_EQ(program.status.panelText(), QStringLiteral("UNTITLED.QLN"));
-  program.session.sWorkfile = QStringLiteral("/home/ada/plan.qln");
-  program.ShowWorkfileName();
-  EXPECT_EQ(program.status.panelText(), QStringLiteral("/home/ada/plan.qln"));
-}
 
 TEST_F(StatusLineTest, BusyMessageRunsTheBarInFiftyStepsThenShowsTheFileAgain) {
   QStringList shown;

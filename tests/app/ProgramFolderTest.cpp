@@ -9,29 +9,26 @@
 namespace quillane::test {
 namespace {
 
-TEST(ProgramFolder, ABuildKeepsTheFilesBesideTheExecutable) {
-  QTemporaryDir root;
-  ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("build/bin")));
-  const QString bin = root.filePath(QStringLiteral("build/bin"));
-  EXPECT_EQ(ProgramFilesFolder(bin), QDir::cleanPath(bin));
-  // A trailing separator changes nothing.
-  EXPECT_EQ(ProgramFilesFolder(bin + QLatin1Char('/')), QDir::cleanPath(bin));
-}
-
-TEST(ProgramFolder, AnInstallKeepsThemInShareQuillaneBesideBin) {
-  QTemporaryDir root;
-  ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("usr/bin")));
-  ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("usr/share/quillane")));
-  EXPECT_EQ(ProgramFilesFolder(root.filePath(QStringLiteral("usr/bin"))),
-            QDir::cleanPath(root.filePath(QStringLiteral("usr/share/quillane"))));
-}
-
-TEST(ProgramFolder, AShareFolderOfAnotherProgramIsNotTakenForTheInstall) {
-  QTemporaryDir root;
-  ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("usr/bin")));
-  ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("usr/share/other")));
-  const QString bin = root.filePath(QStringLiteral("usr/bin"));
-  EXPECT_EQ(ProgramFilesFolder(bin), QDir::cleanPath(bin));
+TEST(ProgramFolder, BesideTheExecutableUnlessItIsInstalledBesideShareQuillane) {
+  struct Case {
+    const char* folders;  // made below a fresh root
+    const char* executable;
+    const char* files;
+  };
+  const Case cases[] = {
+      {"build/bin", "build/bin", "build/bin"},
+      {"build/bin", "build/bin/", "build/bin"},  // a trailing separator changes nothing
+      {"usr/bin usr/share/quillane", "usr/bin", "usr/share/quillane"},
+      {"usr/bin usr/share/other", "usr/bin", "usr/bin"},  // another program's share folder
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folders);
+    QTemporaryDir root;
+    for (const QString& folder : QString::fromLatin1(c.folders).split(QLatin1Char(' ')))
+      ASSERT_TRUE(QDir(root.path()).mkpath(folder));
+    EXPECT_EQ(ProgramFilesFolder(root.path() + QLatin1Char('/') + QLatin1String(c.executable)),
+              QDir::cleanPath(root.filePath(QLatin1String(c.files))));
+  }
 }
 
 }  // namespace

@@ -5,19 +5,17 @@
 #include <QListWidget>
 #include <QSlider>
 
-#include "app/MainWindowFixture.h"
+#include "app/DialogFixture.h"
 
 namespace quillane::test {
 
 // The main window with a session under way, a goal and the Criteria menu
 // open, from which the criteria dialog is opened as a user opens it.
-class CriteriaDialogTest : public MainWindowTest {
+class CriteriaDialogTest : public MenuOpenTest<Menu::kCriteria> {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
-    StartNewSession();
+    MenuOpenTest::SetUp();
     program.session.sGoal = QStringLiteral("Sell more books");
-    PressMenu(Menu::kCriteria);
   }
 
   void SetCriteria(const QStringList& names) {
@@ -35,9 +33,6 @@ class CriteriaDialogTest : public MainWindowTest {
 
   static QPushButton* Button(QDialog& dialog, const char* name) {
     return Find<QPushButton>(&dialog, QLatin1String(name));
-  }
-  static void Click(QDialog& dialog, const char* name) {
-    QTest::mouseClick(Button(dialog, name), Qt::LeftButton);
   }
 
   QStringList StoredCriteria() const {

@@ -84,43 +84,59 @@ class RatingTest : public ::testing::Test {
   }
 };
 
-TEST_F(RatingTest, TwoEqualCriteriaBothWeighNine) {
-  Criteria({"a", "b"});
-  RateAll({5});
-  EXPECT_EQ(s->sngWeight[1], 9.0f);
-  EXPECT_EQ(s->sngWeight[2], 9.0f);
-  EXPECT_EQ(s->sCriteria[1], QStringLiteral("a"));
-  EXPECT_EQ(s->sCriteria[2], QStringLiteral("b"));
+struct RatingCase {
+  const char* name;
+  QStringList criteria;
+  std::vector<int> sliders;  // one per pair
+  QStringList order;         // the criteria after the run
+  std::vector<Single> weights, afterOk;
+};
+void PrintTo(const RatingCase& run, std::ostream* out) {
+  *out << run.name;
 }
 
-TEST_F(RatingTest, MuchMoreImportantGivesNineAndFourAndAHalf) {
-  Criteria({"a", "b"});
-  RateAll({10});
-  EXPECT_EQ(s->sngWeight[1], 9.0f);
-  EXPECT_EQ(s->sngWeight[2], 4.5f);
-  EXPECT_EQ(s->sCriteria[1], QStringLiteral("a"));
-}
+class RatingRuns : public RatingTest, public ::testing::WithParamInterface<RatingCase> {
+ protected:
+  QStringList Names() const {
+    QStringList names;
+    for (int i = 1; i <= s->nCriteria; ++i) names << s->sCriteria[static_cast<std::size_t>(i)];
+    return names;
+  }
+  std::vector<Single> Weights() const {
+    return std::vector<Single>(s->sngWeight.begin() + 1, s->sngWeight.begin() + 1 + s->nCriteria);
+  }
+};
 
-TEST_F(RatingTest, ThreeCriteriaRatedTenTenTenGiveNineFiveNineTwoNine) {
-  Criteria({"a", "b", "c"});
-  const auto pairs = RateAll({10, 10, 10});
-  EXPECT_EQ(pairs, (std::vector<std::pair<int, int>>{{1, 2}, {1, 3}, {2, 3}}));
-  EXPECT_EQ(s->sngWeight[1], 9.0f);
-  EXPECT_EQ(s->sngWeight[2], 5.9f);
-  EXPECT_EQ(s->sngWeight[3], 2.9f);
-  // The dialog's OK runs the normalisation once more: nothing moves.
+TEST_P(RatingRuns, SortTheCriteriaByWeightWithTheHighestAtNine) {
+  const RatingCase& run = GetParam();
+  Criteria(run.criteria);
+  RateAll(run.sliders);
+  EXPECT_EQ(Names(), run.order);
+  EXPECT_EQ(Weights(), run.weights);
+  // The dialog's OK normalises once more: a weight held just below its tenth loses it.
   NormaliseWeights(*s);
-  EXPECT_EQ(s->sngWeight[2], 5.9f);
-  EXPECT_EQ(s->sngWeight[3], 2.9f);
+  EXPECT_EQ(Names(), run.order);
+  EXPECT_EQ(Weights(), run.afterOk);
 }
 
-TEST_F(RatingTest, ReversedRatingReordersTheCriteria) {
-  Criteria({"cheap", "fast", "safe"});
-  RateAll({0, 0, 5});
-  EXPECT_EQ(s->sCriteria[3], QStringLiteral("cheap"));
-  EXPECT_EQ(s->sngWeight[1], 9.0f);
-  EXPECT_LT(s->sngWeight[3], s->sngWeight[2]);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Ratings, RatingRuns,
+    ::testing::Values(RatingCase{"TwoEqual", {"a", "b"}, {5}, {"a", "b"}, {9.0f, 9.0f}, {9.0f, 9.0f}},
+                      RatingCase{
+                          "MuchMoreImportant", {"a", "b"}, {10}, {"a", "b"}, {9.0f, 4.5f}, {9.0f, 4.5f}},
+                      RatingCase{"ThreeEachMoreImportant",
+                                 {"a", "b", "c"},
+                                 {10, 10, 10},
+                                 {"a", "b", "c"},
+                                 {9.0f, 5.9f, 2.9f},
+                                 {9.0f, 5.9f, 2.9f}},
+                      RatingCase{"Reversed",
+                                 {"cheap", "fast", "safe"},
+                                 {0, 0, 5},
+                                 {"safe", "fast", "cheap"},
+                                 {9.0f, 9.0f, 3.6f},
+                                 {9.0f, 9.0f, 3.5f}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RatingTest, EveryPairOnceLowerIndexLeft) {
   Criteria({"a", "b", "c", "d", "e"});

@@ -4,17 +4,16 @@
 #include <QSlider>
 #include <QTableWidget>
 
-#include "../app/MainWindowFixture.h"
+#include "app/DialogFixture.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
 
-class EvaluationPageTest : public MainWindowTest {
+class EvaluationPageTest : public MenuOpenTest<Menu::kIdeas> {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
-    StartNewSession();
+    MenuOpenTest::SetUp();
     Session& s = program.session;
     s.sGoal = QStringLiteral("A calmer office");
     const char* criteria[] = {"Cost", "Speed", "Comfort"};
@@ -26,10 +25,6 @@ class EvaluationPageTest : public MainWindowTest {
     }
     s.nIdeas = 3;
     for (int i = 1; i <= 3; ++i) s.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
-    PressMenu(Menu::kIdeas);
-  }
-  static void Click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
   }
   // Picks ideas 2 and 3 for the evaluation.
   void PickTwo() {
@@ -66,8 +61,6 @@ TEST_F(EvaluationPageTest, RatesEveryIdeaOnEveryCriterionAndRanksThem) {
               QStringLiteral("You have selected 2 ideas to reach this goal."));
     EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluationGoal"))->text(),
               QStringLiteral("A calmer office"));
-    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluation(4)"))->text(),
-              QStringLiteral("Meets crit. perf."));
     Rate(d, {0, 0, 0, 10, 10});
     EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluation(2)"))->text(),
               QStringLiteral("Below, you see selected idea no. 2"));
@@ -119,8 +112,6 @@ TEST_F(EvaluationPageTest, ResultsShowTheRankingAsWeightBars) {
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_EQ(HelpContextOf(&d), 5650);
     EXPECT_FALSE(Find<QPushButton>(&d, QStringLiteral("cmdCancel"))->isVisible());
-    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEvaluationView"))->text(),
-              QStringLiteral("You evaluated your Ideas as follows:"));
     auto* grid = Find<QTableWidget>(&d, QStringLiteral("grdEvaluation"));
     ASSERT_EQ(grid->rowCount(), 3);
     EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("best"));

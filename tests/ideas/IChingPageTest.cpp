@@ -44,9 +44,7 @@ TEST_F(IChingPageTest, SixthPressShowsBothHexagramsAndOpensOk) {
   OpenFromCommand([&](QDialog& d) {
     auto* ok = Find<QPushButton>(&d, QStringLiteral("cmdOk"));
     auto* cast = Find<QPushButton>(&d, QStringLiteral("cmdIdeasIChing"));
-    EXPECT_EQ(Find<QGroupBox>(&d, QStringLiteral("fraIdeasIChing"))->title(), QStringLiteral("I Ching"));
     EXPECT_EQ(Caption(d, QStringLiteral("lblIdeasIChingGoal")), QStringLiteral("a quieter office"));
-    EXPECT_EQ(cast->text(), QStringLiteral("Click here"));
     EXPECT_TRUE(cast->hasFocus());
     Press(d, 5);
     EXPECT_FALSE(ok->isEnabled());
@@ -59,6 +57,7 @@ TEST_F(IChingPageTest, SixthPressShowsBothHexagramsAndOpensOk) {
     EXPECT_EQ(Caption(d, QStringLiteral("lblIdeasIChingNumber(0)")), QStringLiteral("24\nTurning Point"));
     EXPECT_EQ(Caption(d, QStringLiteral("lblIdeasIChingNumber(1)")), QStringLiteral("2\nReceive"));
     for (int i = 0; i < 6; ++i) {
+      SCOPED_TRACE(QStringLiteral("line %1 from the bottom").arg(i + 1).toStdString());
       EXPECT_EQ(Caption(d, QStringLiteral("lblIChingRowNo(%1)").arg(i)), QString::number(i + 1));
       EXPECT_EQ(Caption(d, QStringLiteral("lblIChingLineNo(%1)").arg(i)), i == 0 ? "9" : "");
       EXPECT_EQ(Ticking(d, i), i == 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "ideas/IChing.h"
@@ -23,6 +24,10 @@ struct Cast {
   const char* name;
   int changedHexagram;  // 0: no line changes
 };
+
+void PrintTo(const Cast& cast, std::ostream* out) {
+  *out << cast.name;
+}
 
 class IChingCast : public ::testing::TestWithParam<Cast> {};
 
@@ -50,12 +55,18 @@ TEST_P(IChingCast, SixPressesGiveTheHexagramAndWhatItChangesInto) {
   }
 }
 
+// Each case is named after the hexagram cast.
 INSTANTIATE_TEST_SUITE_P(Casts, IChingCast,
                          ::testing::Values(Cast{{7, 7, 7, 7, 7, 7}, 64, 1, "Creative Power", 0},
                                            Cast{{8, 8, 8, 8, 8, 8}, 1, 2, "Receive", 0},
                                            Cast{{9, 8, 8, 8, 8, 8}, 2, 24, "Turning Point", 2},
                                            Cast{{7, 7, 6, 7, 7, 7}, 60, 10, "Sincerity", 1},
-                                           Cast{{6, 6, 6, 9, 9, 9}, 57, 12, "Stagnation", 11}));
+                                           Cast{{6, 6, 6, 9, 9, 9}, 57, 12, "Stagnation", 11}),
+                         [](const ::testing::TestParamInfo<Cast>& info) {
+                           std::string name = info.param.name;
+                           std::erase(name, ' ');
+                           return name;
+                         });
 
 TEST(IChing, EveryHexagramHasOneLinePattern) {
   Session s;

@@ -4,26 +4,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "../app/MainWindowFixture.h"
+#include "app/DialogFixture.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
 
-class IdeasDialogTest : public MainWindowTest {
+class IdeasDialogTest : public MenuOpenTest<Menu::kIdeas> {
  protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    StartNewSession();
-    PressMenu(Menu::kIdeas);
-  }
-  static void Click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
-  }
-  static void TypeAndEnter(QLineEdit* box, const QString& text) {
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-  }
   // Opens MindStepping on the first idea and lets `script` work in the page.
   void MindStepping(const std::function<void(QDialog&)>& script) {
     if (program.session.nIdeas == 0) {
@@ -46,11 +34,7 @@ TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyAndStoredOnOk) {
     program.session.sTAssets[static_cast<std::size_t>(i)] = QStringLiteral("asset %1").arg(i);
   program.session.nTAssets = 3;
   platform.OnNextDialog([&](QDialog& d) {
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Ideas"));
-    EXPECT_EQ(Find<QGroupBox>(&d, QStringLiteral("fraIdeasTAssets"))->title(),
-              QStringLiteral("Tangible Assets"));
-    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasTAssets"))->text(),
-              QStringLiteral("Enter your Tangible Assets below:"));
+    EXPECT_TRUE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasTAssets"))->isVisible());
     EXPECT_FALSE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasMeter"))->isVisible());
     EXPECT_EQ(HelpContextOf(&d), 5100);
     auto* box = Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets"));

@@ -7,42 +7,41 @@
 
 #include "resources/TextTableData.h"
 #include "resources/Texts.h"
+#include "session/CodePage.h"
 
 namespace quillane {
 namespace {
 
+// Texts kept exactly as the table has them, blanks and misspellings included.
 TEST(TextTable, KeepsTextsExactlyWithTheirBlanksAndQuirks) {
-  EXPECT_EQ(Text(101), QStringLiteral("Quillane"));
-  EXPECT_EQ(Text(225), QStringLiteral("Below, you see idea no. "));
+  const std::pair<int, const char*> exact[] = {{101, "Quillane"},
+                                               {225, "Below, you see idea no. "},
+                                               {2040, "How to Use "},
+                                               {230, "Enter your ideas based on this commom idea:"},
+                                               {467, "June"},
+                                               {464, "M\xC3\xA4rz"},
+                                               {415, "Magnificent"},
+                                               {318, "T&&I paired"},
+                                               {728, "55"}};
+  for (const auto& [number, text] : exact) EXPECT_EQ(Text(number), QString::fromUtf8(text)) << number;
   EXPECT_EQ(Text(226).left(6), QStringLiteral(" that "));
-  EXPECT_EQ(Text(2040), QStringLiteral("How to Use "));
   EXPECT_TRUE(Text(219).contains(QStringLiteral("Don't take ik too")));
-  EXPECT_EQ(Text(230), QStringLiteral("Enter your ideas based on this commom idea:"));
   EXPECT_TRUE(Text(508).contains(QStringLiteral("compare ideas ideas when")));
-  EXPECT_EQ(Text(467), QStringLiteral("June"));
-  EXPECT_EQ(Text(464), QString::fromUtf8("M\xC3\xA4rz"));
-  EXPECT_EQ(Text(415), QStringLiteral("Magnificent"));
-  EXPECT_EQ(Text(728).toInt(), 55);
-}
-
-TEST(TextTable, SameTextsInTwoLanguagesAreSeparateEntries) {
-  EXPECT_TRUE(HasText(708));
-  EXPECT_TRUE(HasText(710));
+  // The same text in two languages is two entries.
   EXPECT_EQ(Text(708), Text(710));
   EXPECT_EQ(Text(716), Text(719));
-}
-
-TEST(TextTable, DoubledAmpersandShowsAsOne) {
-  EXPECT_EQ(Text(318), QStringLiteral("T&&I paired"));
+  // Labels show a doubled ampersand as one.
   EXPECT_EQ(ShownText(318), QStringLiteral("T&I paired"));
   EXPECT_EQ(ShownText(2213), QStringLiteral("Pair Tangibles & Intangibles"));
-  EXPECT_EQ(ShownText(101), Text(101));
 }
 
 TEST(TextTable, IsSortedWithoutDuplicatesAndEveryTextIsCodePageText) {
   ASSERT_GT(kTextTableSize, 500u);
   for (std::size_t i = 1; i < kTextTableSize; ++i) {
     EXPECT_LT(kTextTable[i - 1].number, kTextTable[i].number) << kTextTable[i].number;
+  }
+  for (std::size_t i = 0; i < kTextTableSize; ++i) {
+    EXPECT_TRUE(FitsCodePage(Text(kTextTable[i].number))) << kTextTable[i].number;
   }
   EXPECT_FALSE(HasText(104));
   EXPECT_FALSE(HasText(2999));

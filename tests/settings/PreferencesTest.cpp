@@ -5,12 +5,12 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "../app/MainWindowFixture.h"
+#include "app/DialogFixture.h"
 
 namespace quillane::test {
 namespace {
 
-class PreferencesTest : public MainWindowTest {
+class PreferencesTest : public MenuOpenTest<Menu::kOptions> {
  protected:
   QByteArray SettingsFile() override {
     return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=1\r\nAutomatic Backup Time=5\r\nTexteditor=" +
@@ -18,23 +18,14 @@ class PreferencesTest : public MainWindowTest {
   }
   QString editor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
 
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    StartNewSession();
-    PressMenu(Menu::kOptions);
-  }
   void Preferences(const std::function<void(QDialog&)>& script) {
     platform.OnNextDialog(script);
     PressCommand(Cmd::kPreferences);
-  }
-  static void Click(QDialog& d, const char* name) {
-    QTest::mouseClick(Find<QAbstractButton>(&d, QLatin1String(name)), Qt::LeftButton);
   }
 };
 
 TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThirty) {
   Preferences([&](QDialog& d) {
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Preferences"));
     auto* minutes = Find<QLineEdit>(&d, QStringLiteral("txtAutoBackup"));
     EXPECT_TRUE(Find<QCheckBox>(&d, QStringLiteral("chkAutoBackup"))->isChecked());
     EXPECT_EQ(minutes->text(), QStringLiteral("5"));

@@ -1,0 +1,87 @@
+// Every caption of the main window and the dialogs comes from the text table.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSet>
+
+#include "MainWindowFixture.h"
+#include "resources/TextTableData.h"
+#include "resources/Texts.h"
+#include "settings/widgets/frmLanguage.h"
+
+namespace quillane::test {
+namespace {
+
+class CaptionsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    for (std::size_t i = 0; i < kTextTableSize; ++i) {
+      stored << Text(kTextTable[i].number);
+      shown << ShownText(kTextTable[i].number);
+    }
+  }
+
+  // Buttons, their tool tips and frames take a text as stored; labels and
+  // window titles show a doubled "&&" as one. A caption may join table texts with counts; texts
+  // that follow the session are left out.
+  void ExpectTableCaptions(QWidget& form, const QStringList& sessionTexts) {
+    SCOPED_TRACE(form.objectName().toStdString());
+    static const QRegularExpression count(QStringLiteral("\\d+"));
+    const auto expect = [&](const QSet<QString>& table, const QObject* control, const QString& caption) {
+      bool fromTable = true;
+      for (const QString& part : caption.split(count, Qt::SkipEmptyParts)) fromTable &= table.contains(part);
+      fromTable |= table.contains(caption);
+      EXPECT_TRUE(fromTable || sessionTexts.contains(caption))
+          << control->objectName().toStdString() << ": " << caption.toStdString();
+    };
+    expect(shown, &form, form.windowTitle());
+    for (auto* button : form.findChildren<QAbstractButton*>()) {
+      expect(stored, button, button->text());
+      expect(stored, button, button->toolTip());
+    }
+    for (auto* frame : form.findChildren<QGroupBox*>()) expect(stored, frame, frame->title());
+    for (auto* label : form.findChildren<QLabel*>()) expect(shown, label, label->text());
+  }
+
+  QSet<QString> stored, shown;
+};
+
+// Enter does only what each dialog's rules say: no default button anywhere.
+TEST_F(CaptionsTest, EveryCaptionIsATableTextAndNoDialogAsOpenedHasADefaultButton) {
+  const auto panel = [&](int i) {
+    return Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(%1)").arg(i))->text();
+  };
+  // Put together from texts and the session (MainWindowTest checks them).
+  ExpectTableCaptions(
+      *window, {program.session.sTitle, QStringLiteral("Version 1.01"), Command(Cmd::kHowToUse)->toolTip(),
+                Command(Cmd::kAbout)->toolTip(), panel(2), panel(3), panel(4)});
+  StartNewSession();
+  program.session.sGoal = QStringLiteral("Sell more books");
+  program.session.nIdeas = 1;
+  program.session.sIdeas[1] = QStringLiteral("Readings");
+  const std::pair<int, int> commands[] = {
+      {Menu::kStart, Cmd::kGoal},          {Menu::kOptions, Cmd::kPassword},
+      {Menu::kOptions, Cmd::kPreferences}, {Menu::kCriteria, Cmd::kCriteriaSet},
+      {Menu::kIdeas, Cmd::kTAssets},       {Menu::kIdeas, Cmd::kViewEditIdeas},
+      {Menu::kHelp, Cmd::kAbout}};
+  const auto checkAndClose = [&](QDialog& dialog) {
+    ExpectTableCaptions(dialog, {program.session.sGoal, QStringLiteral("Version 1.01")});
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+      EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->objectName().toStdString();
+    }
+    dialog.reject();
+  };
+  for (const auto& [menu, command] : commands) {
+    platform.OnNextDialog(checkAndClose);
+    if (!window->frame(menu)->isVisible()) PressMenu(menu);
+    PressCommand(command);
+  }
+  platform.OnNextDialog(checkAndClose);
+  ShowLanguageDialog(program, window.get());  // its command is hidden
+  EXPECT_EQ(platform.dialogsShown.size(), std::size(commands) + 1);
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -40,7 +40,7 @@ class CommandResultsTest : public MainWindowTest {
   }
 
   void TakeTwoMinutes() {
-    platform.secondsSinceMidnight += 120.0;
+    platform.monotonicMs += 120 * 1000;
     window->repaint();
   }
 
@@ -122,6 +122,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
   };
   for (const auto& c : cancels) {
     SCOPED_TRACE(c.what);
+    program.session.bChanged = false;  // Open asks nothing first
     c.cancel();
     ASSERT_TRUE(platform.files.empty() && platform.dialogScripts.empty()) << "the command was cancelled";
     platform.dialogsShown.clear();

@@ -57,8 +57,8 @@ std::vector<int> Sorted(std::vector<int> list, const std::vector<int>& more = {}
 }
 
 // Once a session exists: its menus (the Reports menu follows the ideas), its
-// commands, every frame but the Plans, and the I Ching and Set Language
-// enabled but hidden.
+// commands, among them the I Ching and Set Language, and every frame but the
+// Plans.
 const std::vector<int> kSessionMenus = {Menu::kStart, Menu::kOptions, Menu::kCriteria, Menu::kIdeas,
                                         Menu::kSave,  Menu::kHelp,    Menu::kExit};
 const std::vector<int> kAlwaysUsable = {Cmd::kNewSession, Cmd::kOpenSession, Cmd::kHelpAtStartup,
@@ -66,10 +66,11 @@ const std::vector<int> kAlwaysUsable = {Cmd::kNewSession, Cmd::kOpenSession, Cmd
 const std::vector<int> kSessionCommands =
     Sorted(kAlwaysUsable,
            {Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet, Cmd::kTAssets, Cmd::kIAssets,
-            Cmd::kAutoSuggest, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences});
+            Cmd::kAutoSuggest, Cmd::kIChing, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword,
+            Cmd::kPreferences, Cmd::kSetLanguage});
 const std::vector<int> kSessionFrames = {Menu::kStart,   Menu::kOptions, Menu::kCriteria, Menu::kIdeas,
                                          Menu::kReports, Menu::kSave,    Menu::kHelp};
-const std::vector<int> kHiddenInSession = {Cmd::kIChing, Cmd::kSetLanguage};
+const std::vector<int> kHiddenInSession = {};
 
 const MenuState kMenuStates[] = {
     {"StartUp",

@@ -26,7 +26,7 @@ class PasswordTest : public MainWindowTest {
   }
 };
 
-TEST_F(PasswordTest, SetModeStoresCapitalsLightsStepTwoAndLeavesChangedAlone) {
+TEST_F(PasswordTest, SetModeStoresCapitalsLightsStepTwoAndMarksTheSessionChanged) {
   Password([&](QDialog& dialog, QLineEdit* box) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set Password"));
     EXPECT_EQ(Find<QGroupBox>(&dialog, QStringLiteral("fraPassword"))->title(), QStringLiteral("Password:"));
@@ -42,7 +42,7 @@ TEST_F(PasswordTest, SetModeStoresCapitalsLightsStepTwoAndLeavesChangedAlone) {
       << "ß has no one-letter capital";
   EXPECT_TRUE(program.session.bPassword);
   EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
-  EXPECT_FALSE(program.session.bChanged);
+  EXPECT_TRUE(program.session.bChanged) << "so Exit offers to save the protection";
 }
 
 TEST_F(PasswordTest, SetModeShowsTheCurrentPasswordAndAnEmptyEntryRemovesIt) {
@@ -58,6 +58,12 @@ TEST_F(PasswordTest, SetModeShowsTheCurrentPasswordAndAnEmptyEntryRemovesIt) {
   EXPECT_EQ(program.session.sPassword, QString());
   EXPECT_FALSE(program.session.bPassword);
   EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
+  EXPECT_TRUE(program.session.bChanged) << "removing the protection is a change too";
+
+  // Confirming the same password again changes nothing.
+  program.session.bChanged = false;
+  Password([&](QDialog& dialog, QLineEdit*) { Ok(dialog); });
+  PressCommand(Cmd::kPassword);
   EXPECT_FALSE(program.session.bChanged);
 }
 

@@ -120,7 +120,8 @@ TEST_F(BackupOnTest, ADueBackupIsWrittenOnRepaintAndLeavesTheSessionAlone) {
   const QString backup = QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN"));
   window->repaint();
   EXPECT_FALSE(QFile::exists(backup)) << "not due yet";
-  platform.secondsSinceMidnight += 301;
+  platform.monotonicMs += 301 * 1000;
+  program.session.sGoal = QStringLiteral("Something to keep");
   program.session.bChanged = true;
   window->repaint();
   EXPECT_TRUE(QFile::exists(backup));

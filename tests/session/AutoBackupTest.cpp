@@ -31,14 +31,16 @@ QByteArray ReadFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A session with something typed, backed up every five minutes; the clock
+// is the monotonic one, in seconds since the run began.
 class AutoBackupTest : public ::testing::Test {
  protected:
   AutoBackupTest() {
     LoadConstants(s, QStringLiteral("/opt/quillane"));
     program.dataFolder = dir.path();
     s.nAutoBackupTime = 5;
+    s.sGoal = QStringLiteral("Quieter bikes");
     program.autoBackupTimer.SetEnabled(true);
-    platform.secondsSinceMidnight = 36000.0;  // started at 10:00:00
     StartBackupInterval(s, platform);
     QObject::connect(&program.status, &StatusLine::panelTextChanged, [this](const QString& text) {
       if (text == s.sMsgAutoBackup) ++backups;
@@ -47,10 +49,10 @@ class AutoBackupTest : public ::testing::Test {
     });
   }
 
-  // Ticks at `clock` and tells whether a backup was written.
-  bool BackupAt(double clock) {
+  // Ticks `seconds` after the start and tells whether a backup was written.
+  bool BackupAt(double seconds) {
     const int before = backups;
-    platform.secondsSinceMidnight = clock;
+    platform.monotonicMs = static_cast<qint64>(seconds * 1000.0);
     backup.Tick();
     return backups > before;
   }
@@ -66,32 +68,44 @@ class AutoBackupTest : public ::testing::Test {
 };
 
 TEST_F(AutoBackupTest, WritesABackupOnTheFirstTickPastEachInterval) {
-  EXPECT_EQ(s.lBackupTime, 36000);
-  EXPECT_FALSE(BackupAt(36150.0));
-  EXPECT_FALSE(BackupAt(36300.0));
-  EXPECT_TRUE(BackupAt(36300.6));
-  EXPECT_EQ(backups, 1);
-  EXPECT_EQ(s.lBackupTime, 36301);  // the interval starts anew at the rounded clock
-  EXPECT_FALSE(BackupAt(36300.8));
-  EXPECT_FALSE(BackupAt(36601.0));
-  EXPECT_TRUE(BackupAt(36601.2));
-  EXPECT_EQ(s.lBackupTime, 36601);
+  EXPECT_FALSE(BackupAt(150.0));
+  EXPECT_FALSE(BackupAt(300.0));
+  EXPECT_TRUE(BackupAt(300.001));
+  EXPECT_EQ(s.lBackupTime, 300001);  // the interval starts anew
+  s.sGoal = QStringLiteral("Quieter and lighter bikes");
+  EXPECT_FALSE(BackupAt(600.0));
+  EXPECT_TRUE(BackupAt(600.002));
   EXPECT_EQ(backups, 2);
 }
 
-TEST_F(AutoBackupTest, AfterMidnightWaitsUntilTheClockPassesTheIntervalAgain) {
+TEST_F(AutoBackupTest, ElapsedTimeCountsSoMidnightChangesNothing) {
   platform.secondsSinceMidnight = 86000.0;  // 23:53:20
-  StartBackupInterval(s, platform);
-  EXPECT_FALSE(BackupAt(86250.0));
-  EXPECT_FALSE(BackupAt(600.0));  // ten past midnight: the clock began again at 0
-  EXPECT_FALSE(BackupAt(43200.0));
-  EXPECT_FALSE(BackupAt(86300.0));
-  EXPECT_TRUE(BackupAt(86300.5));
+  EXPECT_FALSE(BackupAt(250.0));
+  platform.secondsSinceMidnight = 100.0;  // past midnight, the wall clock began again
+  EXPECT_TRUE(BackupAt(301.0));
+  s.sGoal = QStringLiteral("changed after midnight");
+  EXPECT_TRUE(BackupAt(602.0));
+}
+
+TEST_F(AutoBackupTest, NothingIsWrittenWithoutAChangeSinceTheLastBackup) {
+  s.sGoal.clear();  // the untouched session of a new run
+  WriteFile(BackupFile(), "last run");
+  EXPECT_FALSE(BackupAt(301.0));
+  EXPECT_EQ(ReadFile(BackupFile()), "last run") << "the last run's backup stays where it is";
+  EXPECT_EQ(QDir(program.dataFolder).entryList(QDir::Files).size(), 1);
+
+  s.nIdeas = 1;
+  s.sIdeas[1] = QStringLiteral("a bell");
+  EXPECT_TRUE(BackupAt(602.0));
+  EXPECT_FALSE(BackupAt(903.0)) << "unchanged since";
+  s.sIdeas[1] = QStringLiteral("a louder bell");
+  EXPECT_TRUE(BackupAt(1204.0));
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(AutoBackupTest, NoBackupWhileTheTimerIsOff) {
   program.autoBackupTimer.SetEnabled(false);
-  platform.secondsSinceMidnight = 40000.0;
+  platform.monotonicMs = 400000;
   backup.Tick();
   backup.OnRepaint();
   EXPECT_EQ(backups, 0);
@@ -103,7 +117,7 @@ TEST_F(AutoBackupTest, NoBackupWhileTheTimerIsOff) {
 }
 
 TEST_F(AutoBackupTest, RepaintDuringFileWorkWaitsUntilTheWorkHasEnded) {
-  platform.secondsSinceMidnight = 36400.0;
+  platform.monotonicMs = 400000;
   program.fileWork = 1;
   backup.OnRepaint();
   backup.RunPendingCheck();
@@ -113,7 +127,7 @@ TEST_F(AutoBackupTest, RepaintDuringFileWorkWaitsUntilTheWorkHasEnded) {
   program.fileWork = 0;
   backup.RunPendingCheck();
   EXPECT_EQ(backups, 1);
-  EXPECT_EQ(s.lBackupTime, 36400);
+  EXPECT_EQ(s.lBackupTime, 400000);
 
   // The backup's own busy message repainted the window: that started no
   // second backup and left no check waiting.
@@ -129,11 +143,12 @@ TEST_F(AutoBackupTest, FirstBackupOfTheRunPutsTheLastRunsBackupAside) {
   WriteFile(current, "last run", QDateTime(QDate(2026, 12, 2), QTime(18, 30, 5)));
 
   s.sGoal = QStringLiteral("this run");
-  ASSERT_TRUE(BackupAt(36300.5));
+  ASSERT_TRUE(BackupAt(300.5));
   EXPECT_EQ(ReadFile(kept), "last run");
   EXPECT_TRUE(ReadFile(current).contains("\r\nthis run\r\n"));
 
-  ASSERT_TRUE(BackupAt(36700.0));
+  s.sGoal = QStringLiteral("later");
+  ASSERT_TRUE(BackupAt(700.0));
   EXPECT_EQ(ReadFile(kept), "last run");
   EXPECT_EQ(folder.entryList(QDir::Files).size(), 2);  // this run's own backup was not moved
 }
@@ -145,7 +160,7 @@ TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   s.sWorkfile = QStringLiteral("/home/ann/bikes.qln");
   s.bChanged = true;
   const auto before = std::make_unique<Session>(s);
-  ASSERT_TRUE(BackupAt(36300.5));
+  ASSERT_TRUE(BackupAt(300.5));
 
   EXPECT_TRUE(ReadFile(BackupFile()).startsWith("{***Quillane start***}\r\n#FALSE#\r\n\r\nQuieter bikes\r\n"));
   EXPECT_TRUE(platform.messages.empty());
@@ -159,15 +174,15 @@ TEST_F(AutoBackupTest, AFailedBackupIsToldInTheStatusBarAndTriedAgainAtTheNextIn
   // A file where the data folder should be: nothing can be written there.
   program.dataFolder = dir.filePath(QStringLiteral("blocked"));
   WriteFile(program.dataFolder, "not a folder");
-  EXPECT_FALSE(BackupAt(36300.5));
+  EXPECT_FALSE(BackupAt(300.5));
   EXPECT_TRUE(platform.messages.empty()) << "never a message box from the timer";
   EXPECT_TRUE(program.status.noticeShown());
   EXPECT_TRUE(program.status.panelText().startsWith(Text(3103)));
   EXPECT_EQ(platform.busyDepth, 0);
 
-  EXPECT_FALSE(BackupAt(36400.0)) << "the next try waits for the next interval";
+  EXPECT_FALSE(BackupAt(400.0)) << "the next try waits for the next interval";
   QFile::remove(program.dataFolder);
-  EXPECT_TRUE(BackupAt(36601.0));
+  EXPECT_TRUE(BackupAt(601.0)) << "and comes although nothing changed";
   EXPECT_TRUE(QFile::exists(QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN"))));
 }
 

@@ -50,7 +50,7 @@ TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThir
 
 TEST_F(PreferencesTest, UncheckingAndOkStopsTheBackupAtOnce) {
   program.session.lBackupTime = 0;
-  platform.secondsSinceMidnight = 50000.4;
+  platform.monotonicMs = 50000400;
   Preferences([&](QDialog& d) {
     Click(d, "chkAutoBackup");
     EXPECT_FALSE(Find<QLineEdit>(&d, QStringLiteral("txtAutoBackup"))->isEnabled());
@@ -58,7 +58,7 @@ TEST_F(PreferencesTest, UncheckingAndOkStopsTheBackupAtOnce) {
   });
   EXPECT_EQ(program.session.nAutoBackup, 0);
   EXPECT_FALSE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
-  EXPECT_EQ(program.session.lBackupTime, 50000) << "the interval starts anew";
+  EXPECT_EQ(program.session.lBackupTime, 50000400) << "the interval starts anew";
 }
 
 TEST_F(PreferencesTest, AMissingViewerIsRefusedButTheBackupSettingsStayApplied) {

@@ -72,12 +72,23 @@ TEST_F(SettingsTest, ReadsKeysInAnyLetterCaseFromTheProgramsSectionOnly) {
   EXPECT_FALSE(s.bHelpAtStartup);
   EXPECT_EQ(s.nAutoBackup, 0);
   EXPECT_EQ(s.nAutoBackupTime, 12);
-  EXPECT_EQ(s.nLanguage, 1);
+  EXPECT_EQ(s.nLanguage, 3) << "the heading language chosen in an earlier run";
   EXPECT_FALSE(program.autoBackupTimer.enabled());
+}
 
-  WriteFile("[Quillane]\nAutomatic Backup Time=70000\n");  // too large for the setting
-  ReadSettings(program);
-  EXPECT_EQ(s.nAutoBackupTime, 5);
+TEST_F(SettingsTest, TheBackupIntervalIsKeptToOneToThirtyMinutesAndTheLanguageToFour) {
+  const struct {
+    const char* value;
+    Integer minutes;
+  } intervals[] = {{"0", 1}, {"-5", 1}, {"1", 1}, {"30", 30}, {"31", 30}, {"70000", 30},
+                   {"ten", 5}, {"", 5},  {"7x", 5}, {" 9 ", 9}};
+  for (const auto& c : intervals) {
+    SCOPED_TRACE(c.value);
+    WriteFile(QByteArray("[Quillane]\nAutomatic Backup Time=") + c.value + "\nLanguage=" + c.value + "\n");
+    ReadSettings(program);
+    EXPECT_EQ(s.nAutoBackupTime, c.minutes);
+    EXPECT_TRUE(s.nLanguage >= 1 && s.nLanguage <= 4);
+  }
 }
 
 TEST_F(SettingsTest, WritesTheFiveKeysInOrderIntoANewFile) {
@@ -97,7 +108,7 @@ TEST_F(SettingsTest, WritesTheFiveKeysInOrderIntoANewFile) {
                             "Automatic Backup Time=30" + end);
 }
 
-TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndTheLanguageIsNotReadBack) {
+TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
   WriteFile(
       "; written by hand\r\n"
       "[QUILLANE]\r\n"
@@ -134,7 +145,7 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndTheLanguageIsNotReadBack) {
   EXPECT_FALSE(s.bHelpAtStartup);
   EXPECT_EQ(s.nAutoBackup, 0);
   EXPECT_EQ(s.nAutoBackupTime, 9);
-  EXPECT_EQ(s.nLanguage, 1);
+  EXPECT_EQ(s.nLanguage, 4);
 }
 
 }  // namespace

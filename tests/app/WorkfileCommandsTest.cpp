@@ -6,6 +6,7 @@
 
 #include "MainWindowFixture.h"
 #include "platform/Platform.h"
+#include "resources/Texts.h"
 
 namespace quillane::test {
 namespace {
@@ -95,6 +96,40 @@ TEST_F(WorkfileCommandsTest, ExitYesYesSavesUnderTheWorkfileNameAndEnds) {
   QFile file(PathOf("kept.qln"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.readAll().contains("Changed later"));
+}
+
+TEST_F(WorkfileCommandsTest, OpenAsksToSaveTypedWorkBeforeItsFileDialog) {
+  const QString other = PathOf("other.qln");
+  SaveAs(other);
+  program.session.sGoal = QStringLiteral("Typed, not saved");
+  program.session.bChanged = true;
+  PressMenu(Menu::kStart);
+
+  // Cancel keeps everything and shows no file dialog.
+  platform.fileDialogs.clear();
+  platform.AnswerNext(kAnswerCancel);
+  PressCommand(Cmd::kOpenSession);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, Text(512) + QStringLiteral("\r\r") + Text(513));
+  EXPECT_TRUE(platform.fileDialogs.empty());
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved"));
+
+  // Yes saves first, then opens.
+  platform.AnswerNext(kAnswerYes);
+  platform.ChooseFile(other);
+  PressCommand(Cmd::kOpenSession);
+  EXPECT_EQ(platform.fileDialogs.size(), 1u) << "saved under its own name, then the Open dialog";
+  EXPECT_EQ(program.session.sWorkfile, QDir::toNativeSeparators(other));
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved")) << "what was saved is what opened";
+  EXPECT_FALSE(program.session.bChanged);
+
+  // No lets the changes go.
+  program.session.sGoal = QStringLiteral("Dropped");
+  program.session.bChanged = true;
+  platform.AnswerNext(kAnswerNo);
+  platform.ChooseFile(other);
+  PressCommand(Cmd::kOpenSession);
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved"));
 }
 
 TEST_F(WorkfileCommandsTest, NewSessionYesWithACancelledSaveAsksAgain) {

@@ -9,6 +9,7 @@
 #include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "settings/Settings.h"
 
 namespace quillane {
 
@@ -58,6 +59,8 @@ void frmLanguage::cmdOk_Click() {
 void ShowLanguageDialog(Program& program, QWidget* parent) {
   frmLanguage dialog(program, parent);
   program.platform.ShowModal(dialog);
+  // The choice is kept for the next run at once, not only on the way out.
+  if (dialog.result() == QDialog::Accepted) WriteSettings(program);
 }
 
 }  // namespace quillane

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "core/Program.h"
 #include "app/widgets/frmMain.h"
+#include "core/Program.h"
 #include "platform/qt/QtPlatform.h"
 #include "resources/Texts.h"
 #include "session/Constants.h"

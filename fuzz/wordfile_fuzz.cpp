@@ -1,8 +1,8 @@
 // Any bytes as the word file: the lists are filled within their capacity.
 #include <cstdint>
 
-#include "ideas/SuggestionWords.h"
 #include "core/Session.h"
+#include "ideas/SuggestionWords.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static quillane::Session session;

@@ -2,8 +2,8 @@
 #include <QCoreApplication>
 #include <cstdint>
 
-#include "resources/Texts.h"
 #include "core/Session.h"
+#include "resources/Texts.h"
 #include "session/WorkfileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

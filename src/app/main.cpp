@@ -2,9 +2,9 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "app/widgets/frmMain.h"
 #include "core/Program.h"
 #include "core/ProgramFolder.h"
-#include "app/widgets/frmMain.h"
 #include "platform/qt/QtPlatform.h"
 #include "resources/Texts.h"
 #include "session/Constants.h"

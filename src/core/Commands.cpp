@@ -47,10 +47,9 @@ void OpenSessionMenus(Commands& c) {
     c.EnableMenu(menu, true);
   }
   c.EnableMenu(Menu::kPlans, false);
-  for (int button :
-       {Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet, Cmd::kTAssets, Cmd::kIAssets,
-        Cmd::kAutoSuggest, Cmd::kIChing, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword,
-        Cmd::kPreferences, Cmd::kSetLanguage}) {
+  for (int button : {Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet, Cmd::kTAssets, Cmd::kIAssets,
+                     Cmd::kAutoSuggest, Cmd::kIChing, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword,
+                     Cmd::kPreferences, Cmd::kSetLanguage}) {
     c.EnableButton(button, true);
   }
   for (int button : {Cmd::kViewResults, Cmd::kViewReport, Cmd::kMakePlan, Cmd::kElaboratePlan}) {

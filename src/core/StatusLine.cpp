@@ -1,8 +1,8 @@
 #include "core/StatusLine.h"
 
+#include "core/Session.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
-#include "core/Session.h"
 
 namespace quillane {
 

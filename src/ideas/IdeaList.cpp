@@ -39,8 +39,10 @@ QString EncouragementFor(const QString& name, int count) {
   for (const Milestone& m : kMilestones) {
     if (m.count != count) continue;
     switch (m.shape) {
-      case Shape::A: return Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(", ") + Text(m.milestone);
-      case Shape::B: return Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(": ") + Text(m.milestone);
+      case Shape::A:
+        return Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(", ") + Text(m.milestone);
+      case Shape::B:
+        return Text(m.exclamation) + QLatin1Char(' ') + name + QStringLiteral(": ") + Text(m.milestone);
       case Shape::C: return Text(m.exclamation) + QLatin1Char(' ') + name + QLatin1Char('!');
       case Shape::D: return name + QStringLiteral(", ") + Text(m.milestone);
     }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/Platform.h"
 #include "core/Session.h"
+#include "platform/Platform.h"
 
 namespace quillane {
 

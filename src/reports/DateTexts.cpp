@@ -1,7 +1,7 @@
 #include "reports/DateTexts.h"
 
-#include "resources/Texts.h"
 #include "core/Session.h"
+#include "resources/Texts.h"
 
 namespace quillane {
 

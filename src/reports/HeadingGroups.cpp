@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "resources/Texts.h"
 #include "core/Session.h"
+#include "resources/Texts.h"
 
 namespace quillane {
 

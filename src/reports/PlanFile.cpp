@@ -37,8 +37,8 @@ void WritePlanLines(Session& s, LineWriter& out) {
 }
 
 FileOutcome WritePlan(Program& program) {
-  return SaveTextOutput(program, {PlanProposal, &Session::sPlanFile,
-                           WritePlanLines, StatusKind::kSavingPlan, ProgressStep::PlanSaved, Cmd::kElaboratePlan});
+  return SaveTextOutput(program, {PlanProposal, &Session::sPlanFile, WritePlanLines, StatusKind::kSavingPlan,
+                                  ProgressStep::PlanSaved, Cmd::kElaboratePlan});
 }
 
 void ElaboratePlan(Program& program) {

@@ -76,8 +76,8 @@ void WriteReportLines(Session& s, LineWriter& out) {
 }
 
 FileOutcome WriteReport(Program& program) {
-  return SaveTextOutput(program, {ReportProposal, &Session::sReportFile,
-                           WriteReportLines, StatusKind::kSavingReport, ProgressStep::ReportSaved, Cmd::kViewReport});
+  return SaveTextOutput(program, {ReportProposal, &Session::sReportFile, WriteReportLines,
+                                  StatusKind::kSavingReport, ProgressStep::ReportSaved, Cmd::kViewReport});
 }
 
 void ViewReport(Program& program) {

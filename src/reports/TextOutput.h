@@ -2,9 +2,9 @@
 
 #include <QString>
 
+#include "core/Progress.h"
 #include "reports/HeadingGroups.h"
 #include "session/Workfile.h"
-#include "core/Progress.h"
 
 namespace quillane {
 
@@ -14,8 +14,8 @@ struct Session;
 
 // What distinguishes the report file from the plan file when it is saved.
 struct TextOutput {
-  FileProposal (*proposal)();      // what the file dialog proposes the first time
-  QString Session::*path;          // remembers the file for the next save and the viewer
+  FileProposal (*proposal)();  // what the file dialog proposes the first time
+  QString Session::*path;      // remembers the file for the next save and the viewer
   void (*writeLines)(Session&, LineWriter&);
   int statusKind;             // the busy message shown once written
   ProgressStep progressStep;  // lit once written

@@ -1,7 +1,7 @@
 #include "session/Constants.h"
 
-#include "resources/Texts.h"
 #include "core/Session.h"
+#include "resources/Texts.h"
 
 namespace quillane {
 

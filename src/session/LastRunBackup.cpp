@@ -1,5 +1,6 @@
 #include "session/LastRunBackup.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,8 +9,6 @@
 #include <algorithm>
 #include <tuple>
 #include <vector>
-
-#include <QCoreApplication>
 
 #include "resources/Texts.h"
 #include "session/WorkfileReader.h"
@@ -88,8 +87,8 @@ bool BackupHasContent(const QString& path) {
   const QList<QByteArray> lines = SplitLines(bytes);
   if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) return false;
   const auto content = ReadWorkfileContent(lines, 2, false);
-  return content && (!content->goal.isEmpty() || !content->criteria.isEmpty() || !content->tAssets.isEmpty() ||
-                     !content->iAssets.isEmpty() || !content->ideas.isEmpty());
+  return content && (!content->goal.isEmpty() || !content->criteria.isEmpty() ||
+                     !content->tAssets.isEmpty() || !content->iAssets.isEmpty() || !content->ideas.isEmpty());
 }
 
 }  // namespace quillane

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Session.h"
 #include "session/CodePage.h"
 #include "session/NumberText.h"
 #include "session/Scramble.h"
-#include "core/Session.h"
 
 namespace quillane {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "core/Session.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"
 #include "session/NumberText.h"
 #include "session/Scramble.h"
-#include "core/Session.h"
 
 namespace quillane {
 

@@ -14,12 +14,39 @@ namespace {
 
 // No field of the session carries a result between procedures.
 template <typename T>
-concept CarriesResults = requires(T s) { s.bCancel; } || requires(T s) { s.vAnswer; } ||
-                         requires(T s) { s.vMessage; } || requires(T s) { s.vMsgButtons; } ||
-                         requires(T s) { s.sFileName; } || requires(T s) { s.sFilterName; } ||
-                         requires(T s) { s.sFilterExt; } || requires(T s) { s.sPasswordEntry; } ||
-                         requires(T s) { s.bEditMode; } || requires(T s) { s.bViewShown; } ||
-                         requires(T s) { s.bMenuBusy; };
+concept CarriesResults = requires(T s) {
+  s.bCancel;
+}
+|| requires(T s) {
+  s.vAnswer;
+}
+|| requires(T s) {
+  s.vMessage;
+}
+|| requires(T s) {
+  s.vMsgButtons;
+}
+|| requires(T s) {
+  s.sFileName;
+}
+|| requires(T s) {
+  s.sFilterName;
+}
+|| requires(T s) {
+  s.sFilterExt;
+}
+|| requires(T s) {
+  s.sPasswordEntry;
+}
+|| requires(T s) {
+  s.bEditMode;
+}
+|| requires(T s) {
+  s.bViewShown;
+}
+|| requires(T s) {
+  s.bMenuBusy;
+};
 static_assert(!CarriesResults<Session>);
 
 // The main window with the automatic backup on, every minute. Each message

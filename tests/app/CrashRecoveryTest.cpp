@@ -23,8 +23,9 @@ class CrashRecoveryTest : public MainWindowTest {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     run.setProcessEnvironment(environment);
-    run.start(QStringLiteral(QUILLANE_KILLED_RUN),
-              {program.settingsPath, program.dataFolder, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")});
+    run.start(
+        QStringLiteral(QUILLANE_KILLED_RUN),
+        {program.settingsPath, program.dataFolder, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")});
     ASSERT_TRUE(run.waitForStarted());
     QByteArray said;
     while (!said.contains("backed up") && run.state() == QProcess::Running) {

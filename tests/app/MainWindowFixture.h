@@ -10,8 +10,8 @@
 #include <QTest>
 #include <memory>
 
-#include "core/Program.h"
 #include "app/widgets/frmMain.h"
+#include "core/Program.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"

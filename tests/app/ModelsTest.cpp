@@ -64,10 +64,9 @@ const std::vector<int> kSessionMenus = {Menu::kStart, Menu::kOptions, Menu::kCri
 const std::vector<int> kAlwaysUsable = {Cmd::kNewSession, Cmd::kOpenSession, Cmd::kHelpAtStartup,
                                         Cmd::kHowToUse, Cmd::kAbout};
 const std::vector<int> kSessionCommands =
-    Sorted(kAlwaysUsable,
-           {Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet, Cmd::kTAssets, Cmd::kIAssets,
-            Cmd::kAutoSuggest, Cmd::kIChing, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword,
-            Cmd::kPreferences, Cmd::kSetLanguage});
+    Sorted(kAlwaysUsable, {Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet, Cmd::kTAssets,
+                           Cmd::kIAssets, Cmd::kAutoSuggest, Cmd::kIChing, Cmd::kViewEditIdeas,
+                           Cmd::kEvaluate, Cmd::kPassword, Cmd::kPreferences, Cmd::kSetLanguage});
 const std::vector<int> kSessionFrames = {Menu::kStart,   Menu::kOptions, Menu::kCriteria, Menu::kIdeas,
                                          Menu::kReports, Menu::kSave,    Menu::kHelp};
 const std::vector<int> kHiddenInSession = {};

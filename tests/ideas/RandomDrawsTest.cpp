@@ -4,8 +4,8 @@
 #include <initializer_list>
 #include <stdexcept>
 
-#include "ideas/RandomDraws.h"
 #include "core/Session.h"
+#include "ideas/RandomDraws.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {

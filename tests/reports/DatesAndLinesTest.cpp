@@ -3,11 +3,11 @@
 
 #include <memory>
 
+#include "core/Session.h"
 #include "reports/DateTexts.h"
 #include "reports/LineWriter.h"
 #include "reports/SessionReport.h"
 #include "reports/TextFileSink.h"
-#include "core/Session.h"
 
 namespace quillane::test {
 namespace {

@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "core/Program.h"
+#include "resources/Texts.h"
 #include "session/AutoBackup.h"
 #include "session/Constants.h"
 #include "session/LastRunBackup.h"
-#include "resources/Texts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -64,7 +64,8 @@ class AutoBackupTest : public ::testing::Test {
   Program program{platform};
   Session& s = program.session;
   int backups = 0;
-  AutoBackup backup{s, platform, program.status, program.autoBackupTimer, program.fileWork, program.dataFolder};
+  AutoBackup backup{
+      s, platform, program.status, program.autoBackupTimer, program.fileWork, program.dataFolder};
 };
 
 TEST_F(AutoBackupTest, WritesABackupOnTheFirstTickPastEachInterval) {
@@ -162,10 +163,12 @@ TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   const auto before = std::make_unique<Session>(s);
   ASSERT_TRUE(BackupAt(300.5));
 
-  EXPECT_TRUE(ReadFile(BackupFile()).startsWith("{***Quillane start***}\r\n#FALSE#\r\n\r\nQuieter bikes\r\n"));
+  EXPECT_TRUE(
+      ReadFile(BackupFile()).startsWith("{***Quillane start***}\r\n#FALSE#\r\n\r\nQuieter bikes\r\n"));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(platform.fileDialogs.empty());
-  EXPECT_TRUE(s.sWorkfile == before->sWorkfile && s.bChanged && s.bPassword && s.sPassword == before->sPassword);
+  EXPECT_TRUE(s.sWorkfile == before->sWorkfile && s.bChanged && s.bPassword &&
+              s.sPassword == before->sPassword);
   EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_EQ(program.status.panelText(), s.sWorkfile);
 }

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "core/Program.h"
-#include "session/Constants.h"
 #include "core/Session.h"
+#include "session/Constants.h"
 #include "session/Workfile.h"
 #include "support/ScriptedPlatform.h"
 

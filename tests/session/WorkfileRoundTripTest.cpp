@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "session/AutoBackup.h"
 #include "session/CodePage.h"
 #include "session/Workfile.h"
-#include "session/AutoBackup.h"
 #include "session/WorkfileFixture.h"
 
 namespace quillane::test {

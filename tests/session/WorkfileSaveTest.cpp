@@ -162,7 +162,8 @@ TEST_F(SaveTest, ReplaceQuestionAnsweredNoThenANewNameOrCancel) {
   platform.ChooseFile(std::nullopt);
   EXPECT_EQ(SaveWorkfile(program, SaveMode::kSaveAs), FileOutcome::Cancelled);
   EXPECT_TRUE(s.bChanged);
-  EXPECT_EQ(platform.fileDialogs.back().initialName, existing) << "the dialog came back with the refused name";
+  EXPECT_EQ(platform.fileDialogs.back().initialName, existing)
+      << "the dialog came back with the refused name";
   EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("new.qln"))) << "so a later Save cannot replace it unasked";
   EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
 }

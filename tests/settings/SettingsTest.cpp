@@ -80,8 +80,8 @@ TEST_F(SettingsTest, TheBackupIntervalIsKeptToOneToThirtyMinutesAndTheLanguageTo
   const struct {
     const char* value;
     Integer minutes;
-  } intervals[] = {{"0", 1}, {"-5", 1}, {"1", 1}, {"30", 30}, {"31", 30}, {"70000", 30},
-                   {"ten", 5}, {"", 5},  {"7x", 5}, {" 9 ", 9}};
+  } intervals[] = {{"0", 1},      {"-5", 1},  {"1", 1}, {"30", 30}, {"31", 30},
+                   {"70000", 30}, {"ten", 5}, {"", 5},  {"7x", 5},  {" 9 ", 9}};
   for (const auto& c : intervals) {
     SCOPED_TRACE(c.value);
     WriteFile(QByteArray("[Quillane]\nAutomatic Backup Time=") + c.value + "\nLanguage=" + c.value + "\n");

@@ -36,7 +36,8 @@ void TypeInto(quillane::frmMain& window, int command, const char* box, const cha
     if (!entry) std::exit(4);
     QTest::keyClicks(entry, QLatin1String(text));
     QTest::keyClick(entry, Qt::Key_Return);
-    QTimer::singleShot(50, dialog, [dialog] { dialog->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
+    QTimer::singleShot(50, dialog,
+                       [dialog] { dialog->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
   });
   window.commandButton(command)->click();
 }

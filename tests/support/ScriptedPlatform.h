@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Platform.h"
 #include "core/Session.h"
+#include "platform/Platform.h"
 
 namespace quillane::test {
 

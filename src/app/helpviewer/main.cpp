@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QScreen>
 
-#include "core/ProgramFolder.h"
-#include "platform/helprequest/HelpRequest.h"
 #include "app/helpviewer/HelpRequestServer.h"
 #include "app/helpviewer/HelpWindow.h"
+#include "core/ProgramFolder.h"
+#include "platform/helprequest/HelpRequest.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -43,8 +43,9 @@ frmMain::frmMain(Program& program) : program_(program) {
   program_.dialogParent = this;
   InstallHelpKey(program_, this);
 
-  autoBackup_ = std::make_unique<AutoBackup>(program_.session, program_.platform, program_.status,
-                                             program_.autoBackupTimer, program_.fileWork, program_.dataFolder);
+  autoBackup_ =
+      std::make_unique<AutoBackup>(program_.session, program_.platform, program_.status,
+                                   program_.autoBackupTimer, program_.fileWork, program_.dataFolder);
   tmrAutoBackup_ = new QTimer(this);
   tmrAutoBackup_->setObjectName(QStringLiteral("tmrAutoBackup"));
   tmrAutoBackup_->setInterval(500);

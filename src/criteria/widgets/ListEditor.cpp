@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "core/Program.h"
-#include "ui/TextEntry.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/TextEntry.h"
 
 namespace quillane {
 

@@ -11,11 +11,11 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/PageLabel.h"
 #include "ideas/IChing.h"
 #include "ideas/widgets/IChingLineBox.h"
 #include "ideas/widgets/IChingPictures.h"
 #include "resources/Texts.h"
+#include "ui/PageLabel.h"
 
 namespace quillane {
 

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/Session.h"
+#include "resources/Texts.h"
 #include "ui/PageLabel.h"
 #include "ui/TextEntry.h"
-#include "resources/Texts.h"
-#include "core/Session.h"
 
 namespace quillane {
 

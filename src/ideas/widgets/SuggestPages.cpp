@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/PageLabel.h"
 #include "ideas/SuggestionWords.h"
 #include "resources/Texts.h"
+#include "ui/PageLabel.h"
 
 namespace quillane {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/GoalLine.h"
 #include "ideas/RandomDraws.h"
+#include "ui/GoalLine.h"
 
 class QBoxLayout;
 class QGroupBox;

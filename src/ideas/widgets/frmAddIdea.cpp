@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/TextEntry.h"
 #include "ideas/IdeaList.h"
 #include "ideas/IdeaSelection.h"
 #include "resources/Texts.h"
+#include "ui/TextEntry.h"
 
 namespace quillane {
 

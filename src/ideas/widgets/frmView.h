@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ui/FormDialog.h"
 #include <QStringList>
 #include <optional>
 
 #include "core/Session.h"
 #include "ideas/IdeaSelection.h"
+#include "ui/FormDialog.h"
 
 class QGroupBox;
 class QLabel;

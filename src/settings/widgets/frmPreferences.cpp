@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "ui/HelpContexts.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
 #include "session/FileChoice.h"
+#include "ui/HelpContexts.h"
 
 namespace quillane {
 

@@ -40,7 +40,7 @@ LineWriter& LineWriter::Item(const QString& text) {
 }
 
 LineWriter& LineWriter::Column(int column) {
-  if (line_.Length() >= column) EndLine();
+  if (sink_.Reaches(line_, column)) EndLine();
   pendingColumn_ = column;
   return *this;
 }

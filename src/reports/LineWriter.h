@@ -26,6 +26,10 @@ class LineSink {
  public:
   virtual ~LineSink() = default;
   virtual void WriteLine(const ReportLine& line) = 0;
+  // True when `line` already reaches into `column`, so an item placed there
+  // must start a new line. In a text file that is its character count; a
+  // printer measures what it draws.
+  virtual bool Reaches(const ReportLine& line, int column) const { return line.Length() >= column; }
 };
 
 // A weight or a result as the outputs write it: a blank (the place of a

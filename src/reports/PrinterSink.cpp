@@ -1,21 +1,32 @@
 #include "reports/PrinterSink.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <algorithm>
 
 namespace quillane {
 
-PrinterSink::PrinterSink(QPagedPaintDevice& device, int pointSize)
-    : device_(device), font_(QFontDatabase::systemFont(QFontDatabase::FixedFont)) {
-  font_.setStyleHint(QFont::Monospace);
-  font_.setFixedPitch(true);
-  font_.setPointSize(pointSize);
+namespace {
+
+QFont PrinterFont(std::optional<QFont> font, int pointSize) {
+  QFont chosen = font.value_or(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  if (!font) {
+    chosen.setStyleHint(QFont::Monospace);
+    chosen.setFixedPitch(true);
+  }
+  chosen.setPointSize(pointSize);
+  return chosen;
+}
+
+}  // namespace
+
+PrinterSink::PrinterSink(QPagedPaintDevice& device, int pointSize, std::optional<QFont> font)
+    : device_(device),
+      font_(PrinterFont(std::move(font), pointSize)),
+      layout_(QFontMetricsF(font_, &device), device.width()) {
   if (!painter_.begin(&device_)) return;
   painter_.setFont(font_);
   const QFontMetricsF metrics(font_, &device_);
-  columnWidth_ = metrics.averageCharWidth();
   lineHeight_ = std::max(1.0, metrics.lineSpacing());
   ascent_ = metrics.ascent();
 }
@@ -26,14 +37,16 @@ int PrinterSink::LinesPerPage() const {
 
 void PrinterSink::WriteLine(const ReportLine& line) {
   if (!printing()) return;
-  if (linesOnPage_ >= LinesPerPage()) {
-    device_.newPage();
-    linesOnPage_ = 0;
+  for (const PrinterLayout::Row& row : layout_.Rows(line)) {
+    if (linesOnPage_ >= LinesPerPage()) {
+      device_.newPage();
+      linesOnPage_ = 0;
+    }
+    const double baseline = linesOnPage_ * lineHeight_ + ascent_;
+    for (const PrinterLayout::Run& run : row) painter_.drawText(QPointF(run.x, baseline), run.text);
+    printedRows_.push_back(row);
+    ++linesOnPage_;
   }
-  const double baseline = linesOnPage_ * lineHeight_ + ascent_;
-  for (const ReportLine::Item& item : line.items)
-    painter_.drawText(QPointF(ColumnX(item.column), baseline), item.text);
-  ++linesOnPage_;
 }
 
 bool PrinterSink::Finish() {

@@ -1,10 +1,14 @@
 // The concise report: its lines and columns, and its pages on the printer.
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
+#include <memory>
 
 #include "reports/ConciseReport.h"
 #include "reports/DateTexts.h"
@@ -58,17 +62,108 @@ TEST_F(ConciseReportTest, FrenchHeadingsStandAtTheirColumns) {
   EXPECT_EQ(ItemsOf(sink.lines[21]), (Items{{10, QStringLiteral("Drones")}, {69, QStringLiteral(" .5 ")}}));
 }
 
-TEST_F(ConciseReportTest, PrinterColumnsLineUpWithTheCharactersOfItsFont) {
-  QPdfWriter pdf(PathOf(QStringLiteral("columns.pdf")));
-  PrinterSink printer(pdf, 12);
-  ASSERT_TRUE(printer.printing());
-  EXPECT_EQ(printer.font().pointSize(), 12);
-  // 55 characters end where column 56 starts: lines placed by columns and
-  // lines of padded text agree.
-  const QFontMetricsF metrics(printer.font(), &pdf);
-  EXPECT_NEAR(metrics.horizontalAdvance(QString(55, QLatin1Char('W'))), printer.ColumnX(56),
-              metrics.averageCharWidth() / 2);
-  EXPECT_TRUE(printer.Finish());
+// Every fixed-pitch family of this machine and one proportional family.
+QStringList PrinterFonts() {
+  QStringList families;
+  for (const QString& family : QFontDatabase::families()) {
+    if (QFontDatabase::isFixedPitch(family)) families << family;
+  }
+  families << QStringLiteral("DejaVu Sans");
+  return families;
+}
+
+// Prints the concise report of `s` in `family` and returns the printer.
+std::unique_ptr<PrinterSink> PrintIn(QPdfWriter& pdf, const QString& family, Session& s) {
+  auto printer = std::make_unique<PrinterSink>(pdf, 12, QFont(family));
+  LineWriter out(*printer, QLocale::c());
+  WriteConciseLines(s, out);
+  return printer;
+}
+
+TEST_F(ConciseReportTest, PrinterColumnsFollowEveryFontAsItIsDrawn) {
+  s.sCriteria[1] = QString(47, QLatin1Char('W'));  // wide letters: reaches past the weight column
+  s.sEvalIdeas[1] = QStringLiteral("Mmmm ") + QString(60, QLatin1Char('m'));
+  MakeDateTexts(s, platform.today);
+  for (const QString& family : PrinterFonts()) {
+    SCOPED_TRACE(family.toStdString());
+    QPdfWriter pdf(PathOf(QStringLiteral("columns.pdf")));
+    const auto printer = PrintIn(pdf, family, s);
+    ASSERT_TRUE(printer->printing());
+    const QFontMetricsF metrics(printer->font(), &pdf);
+    if (QFontInfo(printer->font()).fixedPitch()) {
+      // 55 characters end where column 56 starts.
+      EXPECT_NEAR(metrics.horizontalAdvance(QString(55, QLatin1Char('W'))), printer->layout().ColumnX(56),
+                  printer->layout().columnWidth() / 2);
+    }
+    // Nothing prints over anything else, nor past the page's edge.
+    for (const PrinterLayout::Row& row : printer->printedRows()) {
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        const double end = row[i].x + metrics.horizontalAdvance(row[i].text);
+        EXPECT_LE(end, pdf.width() + 1.0) << row[i].text.toStdString();
+        if (i + 1 < row.size()) {
+          EXPECT_LE(end, row[i + 1].x + 1.0) << row[i].text.toStdString();
+        }
+      }
+    }
+    EXPECT_TRUE(printer->Finish());
+  }
+}
+
+TEST_F(ConciseReportTest, AWideCriterionInAProportionalFontMovesItsWeightToTheNextLine) {
+  QPdfWriter pdf(PathOf(QStringLiteral("wide.pdf")));
+  const QFont proportional(QStringLiteral("DejaVu Sans"));
+  {
+    // 47 of the widest letter that still leaves the criterion on one line.
+    const PrinterSink measure(pdf, 12, proportional);
+    const QFontMetricsF metrics(measure.font(), &pdf);
+    const PrinterLayout& layout = measure.layout();
+    for (QChar letter : QStringLiteral("WMmwo")) {
+      const QString wide(47, letter);
+      if (layout.ColumnX(10) + metrics.horizontalAdvance(wide) < pdf.width()) {
+        s.sCriteria[1] = wide;
+        break;
+      }
+    }
+    ASSERT_GT(layout.ColumnX(10) + metrics.horizontalAdvance(s.sCriteria[1]), layout.ColumnX(57))
+        << "47 characters reach past the weight column";
+  }
+  s.nCriteria = 1;
+  s.sngWeight[1] = 9.0f;
+  s.nEvalIdeas = 0;
+  MakeDateTexts(s, platform.today);
+  const auto printer = PrintIn(pdf, proportional.family(), s);
+  const auto& rows = printer->printedRows();
+  const auto criterion = std::find_if(rows.begin(), rows.end(), [&](const PrinterLayout::Row& row) {
+    return !row.empty() && row[0].text == s.sCriteria[1];
+  });
+  ASSERT_NE(criterion, rows.end());
+  EXPECT_EQ(criterion->size(), 1u) << "the weight does not share the criterion's line";
+  ASSERT_NE(criterion + 1, rows.end());
+  ASSERT_EQ((criterion + 1)->size(), 1u);
+  EXPECT_EQ((criterion + 1)->at(0).text, QStringLiteral(" 9 "));
+  EXPECT_DOUBLE_EQ((criterion + 1)->at(0).x, printer->layout().ColumnX(57));
+  EXPECT_TRUE(printer->Finish());
+}
+
+TEST_F(ConciseReportTest, ALongIdeaContinuesOnTheNextLineAtItsColumnWithNothingLost) {
+  const QString idea = QStringLiteral("Fit every bike with a bell that purrs like a cat instead of ringing");
+  s.nEvalIdeas = 1;
+  s.sEvalIdeas[1] = idea + QString(80 - idea.size(), QLatin1Char('!'));
+  MakeDateTexts(s, platform.today);
+  QPdfWriter pdf(PathOf(QStringLiteral("long.pdf")));
+  const auto printer = PrintIn(pdf, QStringLiteral("DejaVu Sans Mono"), s);
+  const auto& rows = printer->printedRows();
+  const auto first = std::find_if(rows.begin(), rows.end(), [&](const PrinterLayout::Row& row) {
+    return !row.empty() && s.sEvalIdeas[1].startsWith(row[0].text) && row[0].text.size() > 10;
+  });
+  ASSERT_NE(first, rows.end());
+  ASSERT_NE(first + 1, rows.end());
+  const double column10 = printer->layout().ColumnX(10);
+  EXPECT_DOUBLE_EQ(first->at(0).x, column10);
+  EXPECT_DOUBLE_EQ((first + 1)->at(0).x, column10) << "the rest stands at the idea's own column";
+  EXPECT_EQ(first->at(0).text + (first + 1)->at(0).text, s.sEvalIdeas[1]) << "no character is lost";
+  EXPECT_LT(first->at(0).text.size(), 80);
+  EXPECT_TRUE(printer->Finish());
 }
 
 TEST_F(ConciseReportTest, LongRankingContinuesOnFurtherPagesOfOneJob) {

@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "platform/helprequest/HelpRequest.h"
+#include "platform/qt/PdfName.h"
 #include "platform/qt/UserAccount.h"
 
 namespace quillane {
@@ -160,7 +161,7 @@ PrintTarget QtPlatform::OpenPrinter(const QString& jobName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty()) folder = QDir::homePath();
     QDir().mkpath(folder);
-    target.pdfPath = QDir(folder).filePath(jobName + QStringLiteral(".pdf"));
+    target.pdfPath = UnusedPdfPath(folder, jobName);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(target.pdfPath);
   }

@@ -88,8 +88,9 @@ class Platform {
   // Opens `path` with the desktop's default application.
   virtual bool OpenWithDesktop(const QString& path) = 0;
 
-  // Opens the help at topic `contextNumber`, or at its contents for 0.
-  virtual void ShowHelp(const QString& helpFolder, int contextNumber) = 0;
+  // Opens the help at topic `contextNumber`, or at its contents for 0, in a
+  // window that leaves `keepClear` (screen coordinates) free.
+  virtual void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear = QRect()) = 0;
 
   // Takes the single-instance lock. False when another instance holds it.
   virtual bool AcquireSingleInstance() = 0;

@@ -35,14 +35,24 @@ QString HelpFolder(const Program& program) {
   return QDir(program.session.sAppPath).filePath(QStringLiteral("help"));
 }
 
+// What the open windows of the program ask the help window to leave free.
+QRect KeepClear() {
+  QRect area;
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    const auto* owner = dynamic_cast<const HelpTopicOwner*>(window);
+    if (owner && window->isVisible()) area = area.united(owner->HelpKeepClear());
+  }
+  return area;
+}
+
 }  // namespace
 
 void ShowHelpFor(Program& program, const QWidget* form) {
-  program.platform.ShowHelp(HelpFolder(program), HelpContextOf(form));
+  program.platform.ShowHelp(HelpFolder(program), HelpContextOf(form), KeepClear());
 }
 
 void ShowHelpContents(Program& program) {
-  program.platform.ShowHelp(HelpFolder(program), 0);
+  program.platform.ShowHelp(HelpFolder(program), 0, KeepClear());
 }
 
 }  // namespace quillane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <vector>
 
 class QWidget;
@@ -20,6 +21,10 @@ class HelpTopicOwner {
   // The number F1 and the Help button open: the topic as of the last
   // SetHelpContexts, so a window is renumbered only when that runs.
   int helpContext() const { return helpContext_; }
+
+  // What the help window must leave free of this window, in screen
+  // coordinates (the main window's command buttons); empty for nothing.
+  virtual QRect HelpKeepClear() const { return QRect(); }
 
  private:
   friend void SetHelpContexts();

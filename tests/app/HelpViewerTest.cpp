@@ -103,7 +103,7 @@ TEST(HelpRequest, TravelsAsOneLineAndAsTheViewersCommandLine) {
   const HelpRequest request{QStringLiteral("/opt/my help/h\u00e9lp"), 5300};
   EXPECT_EQ(DecodeHelpRequest(EncodeHelpRequest(request)), request);
   EXPECT_EQ(HelpRequestFromArguments(HelpViewerArguments(request)), request);
-  EXPECT_EQ(DecodeHelpRequest("0\t/x\n"), (HelpRequest{QStringLiteral("/x"), 0}));
+  EXPECT_EQ(DecodeHelpRequest("0\t\t/x\n"), (HelpRequest{QStringLiteral("/x"), 0}));
   EXPECT_FALSE(DecodeHelpRequest("5300 /x\n"));
   EXPECT_FALSE(DecodeHelpRequest("-1\t/x\n"));
   EXPECT_FALSE(HelpRequestFromArguments({QStringLiteral("/x")}));

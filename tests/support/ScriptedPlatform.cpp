@@ -97,7 +97,8 @@ bool ScriptedPlatform::OpenWithDesktop(const QString& path) {
   return true;
 }
 
-void ScriptedPlatform::ShowHelp(const QString&, int contextNumber) {
+void ScriptedPlatform::ShowHelp(const QString&, int contextNumber, const QRect& keepClear) {
+  helpKeepClear = keepClear;
   helpTopics.push_back(contextNumber);
 }
 

@@ -70,6 +70,7 @@ class ScriptedPlatform : public Platform {
   std::vector<std::pair<QString, QStringList>> programsStarted;
   QStringList desktopOpened;
   std::vector<int> helpTopics;
+  QRect helpKeepClear;  // what the last help request asked to leave free
 
   int MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) override;
   std::optional<QString> FileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,
@@ -85,7 +86,7 @@ class ScriptedPlatform : public Platform {
   PrintTarget OpenPrinter(const QString& jobName) override;
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   bool OpenWithDesktop(const QString& path) override;
-  void ShowHelp(const QString& helpFolder, int contextNumber) override;
+  void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
   bool AcquireSingleInstance() override { return singleInstanceFree; }
   QRect ScreenGeometry() override { return screen; }
   UserName CurrentUser() override { return user; }

@@ -171,10 +171,31 @@ void HelpWindow::OpenHit(int row) {
   brwPage_->find(searchedWords_.section(QLatin1Char(' '), 0, 0));
 }
 
-QRect HelpWindowPlace(const QRect& screen) {
-  const int width = std::clamp(screen.width() * 3 / 10, std::min(360, screen.width()), 640);
+QRect HelpWindowPlace(const QRect& screen, const QRect& keepClear) {
+  constexpr int kNarrowest = 360;
+  constexpr int kLowest = 240;
+  const int width = std::clamp(screen.width() * 3 / 10, std::min(kNarrowest, screen.width()), 640);
   const int height = screen.height() * 9 / 10;
-  return {screen.right() + 1 - width, screen.top() + (screen.height() - height) / 2, width, height};
+  const QRect rightSide(screen.right() + 1 - width, screen.top() + (screen.height() - height) / 2, width,
+                        height);
+  const QRect free = keepClear.intersected(screen);
+  if (free.isEmpty() || !rightSide.intersects(free)) return rightSide;
+
+  // Beside what must stay free, where there is room for the window's width.
+  const int roomRight = screen.right() - free.right();
+  const int roomLeft = free.left() - screen.left();
+  if (roomRight >= kNarrowest) {
+    const int besideWidth = std::min(width, roomRight);
+    return {screen.right() + 1 - besideWidth, rightSide.top(), besideWidth, height};
+  }
+  // Else above it, on the right, as high as the room there allows.
+  const int roomAbove = free.top() - screen.top();
+  if (roomAbove >= kLowest) {
+    const int aboveHeight = std::min(height, roomAbove - 8);
+    return {rightSide.left(), screen.top() + std::max(0, (roomAbove - aboveHeight) / 2), width, aboveHeight};
+  }
+  if (roomLeft >= kNarrowest) return {screen.left(), rightSide.top(), std::min(width, roomLeft), height};
+  return rightSide;  // no room anywhere: the user may move it
 }
 
 }  // namespace quillane

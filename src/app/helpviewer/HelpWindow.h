@@ -51,7 +51,9 @@ class HelpWindow : public QMainWindow {
 };
 
 // Where the viewer shows itself first: along the right edge of the screen,
-// so the program's dialog stays in sight beside it.
-QRect HelpWindowPlace(const QRect& screen);
+// so the program's dialog stays in sight beside it, and leaving `keepClear`
+// (the main window's command buttons) free: beside it where there is room,
+// else above it.
+QRect HelpWindowPlace(const QRect& screen, const QRect& keepClear = QRect());
 
 }  // namespace quillane

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   const QString helpFolder =
       QDir(ProgramFilesFolder(QCoreApplication::applicationDirPath())).filePath(QStringLiteral("help"));
   const HelpRequest request =
-      HelpRequestFromArguments(app.arguments().mid(1)).value_or(HelpRequest{helpFolder, 0});
+      HelpRequestFromArguments(app.arguments().mid(1)).value_or(HelpRequest{helpFolder, 0, QRect()});
   if (SendHelpRequest(HelpServerName(), request)) return 0;
 
   HelpWindow window;
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
 
   window.Open(request);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    window.setGeometry(HelpWindowPlace(screen->availableGeometry()));
+    window.setGeometry(HelpWindowPlace(screen->availableGeometry(), request.keepClear));
   }
   window.show();
   return app.exec();

@@ -1,5 +1,7 @@
 #include "app/widgets/ProgressPanel.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 #include "app/widgets/Artwork.h"
@@ -14,13 +16,9 @@ namespace {
 // The I Ching step stands last.
 constexpr int kRow[20] = {0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 4, 2, 3, 3, 3, 3, 4, 4, 4};
 constexpr int kColumn[20] = {0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 3, 0, 1, 2, 3, 0, 1, 2};
-// Label columns start at 360, 2760, 5160 and 7560 twips, rows at 120 + 240 n.
-constexpr int kColumnLeft[4] = {24, 184, 344, 504};
-constexpr int kRowTop = 8;
-constexpr int kRowHeight = 16;
-constexpr int kIndicatorSize = 10;  // 150 twips
-constexpr int kIndicatorLeftOfLabel = 16;
-constexpr int kIndicatorBelowLabel = 4;
+// The indicators are 150 twips square; rows and columns follow the font, so
+// no label is cut or overlaps another at any font size.
+constexpr int kIndicatorSize = 10;
 
 }  // namespace
 
@@ -33,21 +31,27 @@ ProgressPanel::ProgressPanel(Progress& progress, QWidget* parent) : QFrame(paren
   done_ = IndicatorPicture(true, ratio);
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(16, 6, 16, 6);
+  grid->setHorizontalSpacing(24);
+  grid->setVerticalSpacing(2);
   for (int step = 0; step < Progress::kSteps; ++step) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("lblProgressReport(%1)").arg(step));
     label->setFont(small);
-    const int left = kColumnLeft[kColumn[step]];
-    const int top = kRowTop + kRow[step] * kRowHeight;
-    label->setGeometry(left, top - 3, 156, kRowHeight);
     auto* indicator = new QLabel(this);
     indicator->setObjectName(QStringLiteral("picProgressReport(%1)").arg(step));
-    indicator->setGeometry(left - kIndicatorLeftOfLabel, top + kIndicatorBelowLabel - 3, kIndicatorSize,
-                           kIndicatorSize);
+    indicator->setFixedSize(kIndicatorSize, kIndicatorSize);
+    auto* cell = new QHBoxLayout;
+    cell->setSpacing(6);
+    cell->addWidget(indicator, 0, Qt::AlignVCenter);
+    cell->addWidget(label, 1);
+    grid->addLayout(cell, kRow[step], kColumn[step]);
     labels_[static_cast<std::size_t>(step)] = label;
     indicators_[static_cast<std::size_t>(step)] = indicator;
     ShowStep(Progress::StepAt(step));
   }
+  for (int column = 0; column < 4; ++column) grid->setColumnStretch(column, 1);
   setMinimumHeight(kHeight);
   connect(&progress_, &Progress::changed, this, &ProgressPanel::ShowStep);
 }

@@ -219,20 +219,33 @@ void frmMain::resizeEvent(QResizeEvent* event) {
   Form_Resize();
 }
 
+QRect frmMain::HelpKeepClear() const {
+  const QRect commands(picCmdFraBG_->mapToGlobal(QPoint(0, 0)), picCmdFraBG_->size());
+  const QRect status(winStatusBar_->mapToGlobal(QPoint(0, 0)), winStatusBar_->size());
+  return commands.united(status);
+}
+
 void frmMain::Form_Resize() {
   QWidget* client = centralWidget();
   const int width = client->width();
   const int height = client->height();
-  panProgressReport_->setGeometry(0, 0, width, ProgressPanel::kHeight);
-  picCmdFraBG_->setGeometry(0, std::max(ProgressPanel::kHeight, height - kCmdFraHeight), width,
-                            kCmdFraHeight);
-  const int middleTop = ProgressPanel::kHeight;
+  // The panel is as high as its labels need at the present font.
+  const int panelHeight = std::max(ProgressPanel::kHeight, panProgressReport_->sizeHint().height());
+  panProgressReport_->setGeometry(0, 0, width, panelHeight);
+  // The command area grows with the font: its tallest frame (shown or not)
+  // above the menu bar.
+  int tallestFrame = 0;
+  for (const QGroupBox* frame : frames_) tallestFrame = std::max(tallestFrame, frame->sizeHint().height());
+  const int menuBarHeight = chkMenu_[0]->parentWidget()->sizeHint().height();
+  const int cmdHeight = std::max(kCmdFraHeight, tallestFrame + menuBarHeight + 16);
+  picCmdFraBG_->setGeometry(0, std::max(panelHeight, height - cmdHeight), width, cmdHeight);
+  const int middleTop = panelHeight;
   const int middleHeight = picCmdFraBG_->y() - middleTop;
   picQuillaneLogoBG_->move(width / 2 - picQuillaneLogoBG_->width() / 2,
                            middleTop + std::max(0, (middleHeight - picQuillaneLogoBG_->height()) / 2));
   winStatusBar_->PlaceProgressBar();
   const int cmdWidth = std::max(kCmdBGMinWidth, picCmdBG_->sizeHint().width());
-  picCmdBG_->setGeometry(picCmdFraBG_->width() / 2 - cmdWidth / 2, 0, cmdWidth, kCmdFraHeight);
+  picCmdBG_->setGeometry(picCmdFraBG_->width() / 2 - cmdWidth / 2, 0, cmdWidth, cmdHeight);
 }
 
 void frmMain::ShowCommandState(Commands::Kind kind, int index) {

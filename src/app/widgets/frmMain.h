@@ -51,6 +51,8 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
 
   // The topic of the open menu frame, or of the window itself.
   int HelpTopic() const override;
+  // The command buttons and the status bar stay usable beside the help.
+  QRect HelpKeepClear() const override;
 
   // How the program ends; tests replace it to watch the end happen.
   std::function<void()> endProgram;

@@ -19,24 +19,9 @@
 #include "ui/GoalLine.h"
 #include "ui/HelpContexts.h"
 #include "ui/HelpTopics.h"
+#include "ui/PageLabel.h"
 
 namespace quillane {
-
-namespace {
-
-// The width of the pages' texts, in pixels: the widest the weight table and
-// the list editor need.
-constexpr int kPageTextWidth = 460;
-
-// A dialog's layout does not follow the height a wrapped label needs for its
-// width, so each wrapped label gets a fixed width and the height its text
-// takes there.
-void FitToWidth(QLabel* label, int width) {
-  label->setFixedWidth(width);
-  label->setMinimumHeight(label->heightForWidth(width));
-}
-
-}  // namespace
 
 frmCriteria::frmCriteria(Program& program, QWidget* parent)
     : FormDialog(program, parent, QStringLiteral("frmCriteria")) {
@@ -97,12 +82,19 @@ void frmCriteria::SetCriteriaTexts() {
 }
 
 void frmCriteria::FitWrappedLabels() {
+  const int width = PageTextWidth(this);
   for (qsizetype i = 0; i < goalLabels_.size(); ++i) {
     const int captionWidth =
         goalCaptions_[i]->sizeHint().width() + goalCaptions_[i]->parentWidget()->layout()->spacing();
-    FitToWidth(goalLabels_[i], kPageTextWidth - captionWidth);
+    FitWrappedLabel(goalLabels_[i], width - captionWidth);
   }
-  for (QLabel* label : {lblCriteriaRate_, lblCriteriaA_, lblCriteriaB_}) FitToWidth(label, kPageTextWidth);
+  FitWrappedLabel(lblCriteriaRate_, width);
+  // The pair changes at every Next: room for the tallest criterion keeps
+  // the dialog one size.
+  const Session& s = program().session;
+  QStringList criteria;
+  for (int i = 1; i <= s.nCriteria; ++i) criteria << s.sCriteria[static_cast<std::size_t>(i)];
+  for (QLabel* label : {lblCriteriaA_, lblCriteriaB_}) FitWrappedLabel(label, width, criteria);
 }
 
 int frmCriteria::HelpTopic() const {

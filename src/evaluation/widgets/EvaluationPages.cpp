@@ -52,6 +52,23 @@ void EvaluationPage::ShowPair(const Program& program) {
   lblIdeasEvaluationCrit->setText(s.sCriteria[static_cast<std::size_t>(s.nEvalCrit)]);
 }
 
+void EvaluationPage::FitTexts(const Program& program) {
+  const Session& s = program.session;
+  QWidget* page = lblSelected->parentWidget();
+  const int width = PageTextWidth(page);
+  const int captionWidth = goal.caption->sizeHint().width() + page->layout()->spacing();
+  FitWrappedLabel(goal.goal, width - captionWidth);
+  for (QLabel* label : {lblSelected, lblIdeaNumber, lblCriterionNumber}) FitWrappedLabel(label, width);
+  // Room for the longest idea and criterion, so an 80-character text reads in
+  // full and the page keeps its size from one to the next.
+  QStringList ideas;
+  QStringList criteria;
+  for (int i = 1; i <= s.nEvalIdeas; ++i) ideas << s.sEvalIdeas[static_cast<std::size_t>(i)];
+  for (int c = 1; c <= s.nCriteria; ++c) criteria << s.sCriteria[static_cast<std::size_t>(c)];
+  FitWrappedLabel(lblIdeasEvaluationIdea, width, ideas);
+  FitWrappedLabel(lblIdeasEvaluationCrit, width, criteria);
+}
+
 void EvaluationPage::Prepare(Program& program) {
   StartEvaluation(program.session);
   goal.goal->setText(program.session.sGoal);
@@ -68,6 +85,7 @@ void EvaluationPage::SetTexts(const Program& program) {
   rating.left->setText(ShownText(235));
   rating.right->setText(ShownText(236));
   cmdIdeasEvaluation->setText(Text(126));
+  FitTexts(program);
 }
 
 bool EvaluationPage::cmdIdeasEvaluation_Click(Program& program) {

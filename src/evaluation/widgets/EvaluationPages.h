@@ -33,6 +33,8 @@ struct EvaluationPage {
 
  private:
   void ShowPair(const Program& program);
+  // Fixes the widths of the page's texts and their heights for the longest.
+  void FitTexts(const Program& program);
 };
 
 // The results page: the ranked ideas as a weight-bar table.

@@ -26,30 +26,58 @@ QString HelpViewerProgram() {
   return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quillane-help"));
 }
 
+namespace {
+
+QString RectText(const QRect& rect) {
+  if (rect.isEmpty()) return QString();
+  return QStringLiteral("%1,%2,%3,%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
+
+std::optional<QRect> RectFromText(const QString& text) {
+  if (text.isEmpty()) return QRect();
+  const QStringList parts = text.split(QLatin1Char(','));
+  if (parts.size() != 4) return std::nullopt;
+  int values[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    bool ok = false;
+    values[i] = parts.at(i).toInt(&ok);
+    if (!ok) return std::nullopt;
+  }
+  return QRect(values[0], values[1], values[2], values[3]);
+}
+
+}  // namespace
+
 QByteArray EncodeHelpRequest(const HelpRequest& request) {
-  return QByteArray::number(request.topic) + '\t' + request.folder.toUtf8() + '\n';
+  return QByteArray::number(request.topic) + '\t' + RectText(request.keepClear).toUtf8() + '\t' +
+         request.folder.toUtf8() + '\n';
 }
 
 std::optional<HelpRequest> DecodeHelpRequest(const QByteArray& line) {
   const QByteArray trimmed = line.endsWith('\n') ? line.chopped(1) : line;
   const qsizetype tab = trimmed.indexOf('\t');
-  if (tab < 0) return std::nullopt;
+  const qsizetype secondTab = tab < 0 ? -1 : trimmed.indexOf('\t', tab + 1);
+  if (secondTab < 0) return std::nullopt;
   bool ok = false;
   const int topic = trimmed.left(tab).toInt(&ok);
-  if (!ok || topic < 0) return std::nullopt;
-  return HelpRequest{QString::fromUtf8(trimmed.mid(tab + 1)), topic};
+  const auto keepClear = RectFromText(QString::fromUtf8(trimmed.mid(tab + 1, secondTab - tab - 1)));
+  if (!ok || topic < 0 || !keepClear) return std::nullopt;
+  return HelpRequest{QString::fromUtf8(trimmed.mid(secondTab + 1)), topic, *keepClear};
 }
 
 QStringList HelpViewerArguments(const HelpRequest& request) {
-  return {request.folder, QString::number(request.topic)};
+  QStringList arguments = {request.folder, QString::number(request.topic)};
+  if (!request.keepClear.isEmpty()) arguments << RectText(request.keepClear);
+  return arguments;
 }
 
 std::optional<HelpRequest> HelpRequestFromArguments(const QStringList& arguments) {
-  if (arguments.size() != 2) return std::nullopt;
+  if (arguments.size() != 2 && arguments.size() != 3) return std::nullopt;
   bool ok = false;
   const int topic = arguments.at(1).toInt(&ok);
-  if (!ok || topic < 0) return std::nullopt;
-  return HelpRequest{arguments.at(0), topic};
+  const auto keepClear = RectFromText(arguments.value(2));
+  if (!ok || topic < 0 || !keepClear) return std::nullopt;
+  return HelpRequest{arguments.at(0), topic, *keepClear};
 }
 
 bool SendHelpRequest(const QString& serverName, const HelpRequest& request) {

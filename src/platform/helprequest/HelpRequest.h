@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,6 +13,9 @@ namespace quillane {
 struct HelpRequest {
   QString folder;
   int topic = 0;
+  // A part of the screen the viewer's window must leave free (the program's
+  // command buttons), in screen coordinates; empty for none.
+  QRect keepClear = QRect();
 
   bool operator==(const HelpRequest&) const = default;
 };

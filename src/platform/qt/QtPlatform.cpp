@@ -177,10 +177,10 @@ bool QtPlatform::OpenWithDesktop(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void QtPlatform::ShowHelp(const QString& helpFolder, int contextNumber) {
+void QtPlatform::ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) {
   // The viewer is a program of its own, so it takes input while one of our
   // modal dialogs is open. An open viewer shows the topic; else one starts.
-  const HelpRequest request{helpFolder, contextNumber};
+  const HelpRequest request{helpFolder, contextNumber, keepClear};
   if (SendHelpRequest(HelpServerName(), request)) return;
   if (QProcess::startDetached(HelpViewerProgram(), HelpViewerArguments(request))) return;
   // Without the viewer, the desktop's browser shows the page.

@@ -31,7 +31,7 @@ class QtPlatform : public Platform {
   PrintTarget OpenPrinter(const QString& jobName) override;
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   bool OpenWithDesktop(const QString& path) override;
-  void ShowHelp(const QString& helpFolder, int contextNumber) override;
+  void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
   bool AcquireSingleInstance() override;
   QRect ScreenGeometry() override;
   UserName CurrentUser() override;

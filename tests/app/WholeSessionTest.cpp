@@ -2,6 +2,7 @@
 // Session to reopening the saved, protected workfile.
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSlider>
@@ -39,16 +40,6 @@ struct SavedContent {
 
 class WholeSessionTest : public MainWindowTest {
  protected:
-  static void Click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
-  }
-  static void Type(QWidget* dialog, const char* box, const QStringList& lines) {
-    auto* edit = Find<QLineEdit>(dialog, QLatin1String(box));
-    for (const QString& line : lines) {
-      QTest::keyClicks(edit, line);
-      QTest::keyClick(edit, Qt::Key_Return);
-    }
-  }
   // Runs command `command` from `menu` with `script` driving the dialog it opens.
   void Run(int menu, int command, const std::function<void(QDialog&)>& script) {
     if (!window->frame(menu)->isVisible()) PressMenu(menu);
@@ -181,11 +172,9 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   PressCommand(Cmd::kPrintConcise);
   ASSERT_EQ(platform.printJobs.size(), 1u);
   EXPECT_TRUE(QFile::exists(folder.filePath(platform.printJobs[0] + QStringLiteral(".pdf"))));
-  QFile written(report);
-  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-  QFile expected(QStringLiteral(QUILLANE_TEST_DATA_DIR "/WholeSessionReport.txt"));
-  ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
-  EXPECT_EQ(written.readAll(), expected.readAll());
+  const QByteArray expected = ReadFileBytes(QStringLiteral(QUILLANE_TEST_DATA_DIR "/WholeSessionReport.txt"));
+  ASSERT_FALSE(expected.isEmpty());
+  EXPECT_EQ(ReadFileBytes(report), expected);
 
   // Protect and save the session, then start afresh and open it again.
   Run(Menu::kOptions, Cmd::kPassword, [](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
@@ -207,6 +196,9 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   EXPECT_TRUE(SavedContent::Of(program.session) == saved);
   EXPECT_EQ(Steps(true), std::vector{ProgressStep::SessionLoaded});
   EXPECT_EQ(program.session.sPassword, QStringLiteral("COUNTER7"));
+  EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds ideas";
+  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),
+            QDir::toNativeSeparators(workfile));
 }
 
 }  // namespace

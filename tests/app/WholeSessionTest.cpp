@@ -8,35 +8,10 @@
 #include <QSlider>
 
 #include "MainWindowFixture.h"
+#include "session/WorkfileFixture.h"
 
 namespace quillane::test {
 namespace {
-
-// Everything a workfile keeps of a session.
-struct SavedContent {
-  QString goal;
-  QStringList criteria;
-  std::vector<Single> weights;
-  QStringList tangibles, intangibles, ideas;
-  bool password = false;
-  QString passwordText;
-
-  static SavedContent Of(const Session& s) {
-    SavedContent c;
-    c.goal = s.sGoal;
-    for (int i = 1; i <= s.nCriteria; ++i) {
-      c.criteria << s.sCriteria[std::size_t(i)];
-      c.weights.push_back(s.sngWeight[std::size_t(i)]);
-    }
-    for (int i = 1; i <= s.nTAssets; ++i) c.tangibles << s.sTAssets[std::size_t(i)];
-    for (int i = 1; i <= s.nIAssets; ++i) c.intangibles << s.sIAssets[std::size_t(i)];
-    for (int i = 1; i <= s.nIdeas; ++i) c.ideas << s.sIdeas[std::size_t(i)];
-    c.password = s.bPassword;
-    c.passwordText = s.sPassword;
-    return c;
-  }
-  bool operator==(const SavedContent&) const = default;
-};
 
 class WholeSessionTest : public MainWindowTest {
  protected:
@@ -184,7 +159,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   PressCommand(Cmd::kSaveAs);
   // Every step but the loading of a session and the I Ching, which the menu no longer offers.
   EXPECT_EQ(Steps(false), (std::vector{ProgressStep::SessionLoaded, ProgressStep::IChing}));
-  const SavedContent saved = SavedContent::Of(program.session);
+  const OpenState saved = ContentOf(program.session);
   EXPECT_FALSE(program.session.bChanged);
 
   PressMenu(Menu::kStart);
@@ -193,7 +168,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   platform.ChooseFile(workfile);
   platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"cOUNTER7"}); });
   PressCommand(Cmd::kOpenSession);
-  EXPECT_TRUE(SavedContent::Of(program.session) == saved);
+  EXPECT_TRUE(ContentOf(program.session) == saved) << "everything a workfile keeps, and nothing beyond";
   EXPECT_EQ(Steps(true), std::vector{ProgressStep::SessionLoaded});
   EXPECT_EQ(program.session.sPassword, QStringLiteral("COUNTER7"));
   EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds ideas";

@@ -8,46 +8,30 @@
 #include "MainWindowFixture.h"
 #include "resources/Texts.h"
 #include "session/WorkfileWriter.h"
+#include "support/Files.h"
 
 namespace quillane::test {
 namespace {
 
 // No field of the session carries a result between procedures.
-template <typename T>
-concept CarriesResults = requires(T s) {
-  s.bCancel;
-}
-|| requires(T s) {
-  s.vAnswer;
-}
-|| requires(T s) {
-  s.vMessage;
-}
-|| requires(T s) {
-  s.vMsgButtons;
-}
-|| requires(T s) {
-  s.sFileName;
-}
-|| requires(T s) {
-  s.sFilterName;
-}
-|| requires(T s) {
-  s.sFilterExt;
-}
-|| requires(T s) {
-  s.sPasswordEntry;
-}
-|| requires(T s) {
-  s.bEditMode;
-}
-|| requires(T s) {
-  s.bViewShown;
-}
-|| requires(T s) {
-  s.bMenuBusy;
-};
-static_assert(!CarriesResults<Session>);
+#define EXPECT_NO_FIELD(field)        \
+  static_assert(![]<typename T>(T*) { \
+    return requires(T s) {            \
+      s.field;                        \
+    };                                \
+  }(static_cast<Session*>(nullptr)))
+EXPECT_NO_FIELD(bCancel);
+EXPECT_NO_FIELD(vAnswer);
+EXPECT_NO_FIELD(vMessage);
+EXPECT_NO_FIELD(vMsgButtons);
+EXPECT_NO_FIELD(sFileName);
+EXPECT_NO_FIELD(sFilterName);
+EXPECT_NO_FIELD(sFilterExt);
+EXPECT_NO_FIELD(sPasswordEntry);
+EXPECT_NO_FIELD(bEditMode);
+EXPECT_NO_FIELD(bViewShown);
+EXPECT_NO_FIELD(bMenuBusy);
+#undef EXPECT_NO_FIELD
 
 // The main window with the automatic backup on, every minute. Each message
 // box and file dialog stays open for two minutes, and the window repaints
@@ -72,10 +56,7 @@ class CommandResultsTest : public MainWindowTest {
   }
 
   QString BackupFile() const { return QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
-  QByteArray Backup() const {
-    QFile file(BackupFile());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QByteArray Backup() const { return ReadFileBytes(BackupFile()); }
 
   // Runs `command` as its button does, wherever it stands.
   void Run(int command) {
@@ -87,12 +68,10 @@ class CommandResultsTest : public MainWindowTest {
   // A protected workfile of another session.
   QString ProtectedWorkfile() {
     const QString path = folder.filePath(QStringLiteral("locked.qln"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     SessionContent locked;
     locked.bPassword = true;
     locked.sPassword = QStringLiteral("A");
-    file.write(WorkfileBytes(locked, WorkfileKind::Workfile, platform));
+    WriteFileBytes(path, WorkfileBytes(locked, WorkfileKind::Workfile, platform));
     return path;
   }
 };
@@ -156,7 +135,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
     platform.OnNextDialog([](QDialog& view) {
       auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
       list->item(0)->setSelected(true);
-      QTest::mouseClick(Find<QPushButton>(&view, QStringLiteral("cmdOk")), Qt::LeftButton);
+      Click(view, "cmdOk");
     });
     platform.OnNextDialog([](QDialog& ideas) { ideas.close(); });
     Run(Cmd::kMindStepping);
@@ -167,7 +146,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
     platform.OnNextDialog([](QDialog& password) {
       auto* box = Find<QLineEdit>(&password, QStringLiteral("txtPassword"));
       box->setText(QStringLiteral("abc"));
-      QTest::mouseClick(Find<QPushButton>(&password, QStringLiteral("cmdOk")), Qt::LeftButton);
+      Click(password, "cmdOk");
     });
     Run(Cmd::kPassword);
     EXPECT_TRUE(program.session.bPassword);
@@ -178,15 +157,13 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
 
 TEST_F(CommandResultsTest, AFailingBackupInsideTheSetPasswordDialogLeavesItsOkWorking) {
   program.dataFolder = folder.filePath(QStringLiteral("blocked"));
-  QFile blocker(program.dataFolder);  // a file where the folder should be
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
+  WriteFileBytes(program.dataFolder, {});  // a file where the folder should be
 
   platform.OnNextDialog([&](QDialog& password) {
     QTest::keyClicks(Find<QLineEdit>(&password, QStringLiteral("txtPassword")), QStringLiteral("secret"));
     TakeTwoMinutes();
     EXPECT_TRUE(program.status.panelText().startsWith(Text(3103))) << "the status bar says so";
-    QTest::mouseClick(Find<QPushButton>(&password, QStringLiteral("cmdOk")), Qt::LeftButton);
+    Click(password, "cmdOk");
   });
   Run(Cmd::kPassword);
 
@@ -203,9 +180,9 @@ TEST_F(CommandResultsTest, ABackupInsideAnotherDialogChangesNoNameItProposes) {
     ASSERT_TRUE(Backup().contains("Quieter bikes"));
     auto* editor = Find<QLineEdit>(&preferences, QStringLiteral("txtNotepad"));
     platform.ChooseFile(std::nullopt);
-    QTest::mouseClick(Find<QPushButton>(&preferences, QStringLiteral("cmdBrowse")), Qt::LeftButton);
+    Click(preferences, "cmdBrowse");
     EXPECT_EQ(platform.fileDialogs.back().initialName, editor->text()) << "not the backup's name";
-    QTest::mouseClick(Find<QPushButton>(&preferences, QStringLiteral("cmdCancel")), Qt::LeftButton);
+    Click(preferences, "cmdCancel");
   });
   Run(Cmd::kPreferences);
 

@@ -4,6 +4,7 @@
 
 #include "MainWindowFixture.h"
 #include "resources/Texts.h"
+#include "support/Files.h"
 
 namespace quillane::test {
 namespace {
@@ -84,10 +85,8 @@ TEST_F(CrashRecoveryTest, NoKeepsTheBackupUnderItsDatedNameAndACleanExitOffersNo
 
 TEST_F(CrashRecoveryTest, ABackupWithoutContentIsNotOffered) {
   window->OfferLastRunBackup();  // this run has begun
-  QFile empty(Backup());
-  ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-  empty.write("{***Quillane start***}\r\n#FALSE#\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n{***Quillane end***}\r\n");
-  empty.close();
+  WriteFileBytes(Backup(),
+                 "{***Quillane start***}\r\n#FALSE#\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n{***Quillane end***}\r\n");
   window->OfferLastRunBackup();  // as if it had been killed and started again
   EXPECT_TRUE(platform.messages.empty());
 }

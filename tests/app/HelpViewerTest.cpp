@@ -16,6 +16,7 @@
 #include "app/helpviewer/HelpRequestServer.h"
 #include "app/helpviewer/HelpWindow.h"
 #include "platform/helprequest/HelpRequest.h"
+#include "support/Files.h"
 #include "support/Widgets.h"
 #include "ui/HelpContexts.h"
 
@@ -25,15 +26,7 @@ namespace {
 const QString kShippedHelp = QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped/help");
 
 QString ReadFile(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-  return QString::fromUtf8(file.readAll());
-}
-
-void WriteFile(const QString& path, const QString& text) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-  file.write(text.toUtf8());
+  return QString::fromUtf8(ReadFileBytes(path));
 }
 
 TEST(HelpPages, EveryContextNumberHasItsOwnPageListedInTheContentsAndNoPageIsLeftOver) {
@@ -76,14 +69,11 @@ TEST(HelpPages, EveryPageHasATitleAWayBackToTheContentsAndLinksThatResolve) {
 TEST(HelpPages, SearchFindsThePagesHoldingEveryWordMostMentionsFirst) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  WriteFile(dir.filePath(QStringLiteral("index.html")),
-            QStringLiteral("<p>pairing pairing pairing slider</p>"));
-  WriteFile(dir.filePath(QStringLiteral("1.html")),
-            QStringLiteral("<title>One</title><p>Pair the <b>assets</b>; a pairing of assets. I Ching</p>"));
-  WriteFile(dir.filePath(QStringLiteral("2.html")),
-            QStringLiteral("<title>Two</title><p>PAIRING and a slider</p>"));
-  WriteFile(dir.filePath(QStringLiteral("3.html")),
-            QStringLiteral("<title>Three</title><p>impair, in idea</p>"));
+  WriteFileBytes(dir.filePath(QStringLiteral("index.html")), "<p>pairing pairing pairing slider</p>");
+  WriteFileBytes(dir.filePath(QStringLiteral("1.html")),
+                 "<title>One</title><p>Pair the <b>assets</b>; a pairing of assets. I Ching</p>");
+  WriteFileBytes(dir.filePath(QStringLiteral("2.html")), "<title>Two</title><p>PAIRING and a slider</p>");
+  WriteFileBytes(dir.filePath(QStringLiteral("3.html")), "<title>Three</title><p>impair, in idea</p>");
   const HelpPages pages(dir.path());
 
   auto titles = [&](const QString& words) {

@@ -13,6 +13,7 @@
 #include "app/widgets/frmMain.h"
 #include "core/Program.h"
 #include "session/Constants.h"
+#include "support/Files.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
@@ -35,10 +36,7 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(folder.isValid());
     program.settingsPath = folder.filePath(QStringLiteral("Quillane.ini"));
     program.dataFolder = folder.filePath(QStringLiteral("data"));
-    QFile settings(program.settingsPath);
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write(SettingsFile());
-    settings.close();
+    WriteFileBytes(program.settingsPath, SettingsFile());
     LoadConstants(program.session, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
     window = std::make_unique<frmMain>(program);
     window->endProgram = [this] { ++ended; };

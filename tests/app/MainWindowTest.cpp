@@ -5,26 +5,21 @@
 
 #include "MainWindowFixture.h"
 #include "platform/Platform.h"
-#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
 
 // Every caption is a table text (CaptionsTest); these are the texts the window
-// puts together, and a label that shows a doubled "&&" as one.
+// puts together.
 TEST_F(MainWindowTest, StartsTitledWithTheUntitledNameAndFillsTheScreen) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillane version 1.01"));
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.01"));
   EXPECT_EQ(Command(Cmd::kHowToUse)->toolTip(), QStringLiteral("How to Use Quillane version 1.01"));
   EXPECT_EQ(Command(Cmd::kAbout)->toolTip(), QStringLiteral("About Quillane"));
-  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(8)"))->text(),
-            QStringLiteral("T&I paired"));
   EXPECT_TRUE(Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(11)"))->isVisible())
       << "the I Ching step can be done, so it shows";
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),
             QStringLiteral("UNTITLED.QLN"));
-  EXPECT_EQ(program.session.nLanguage, 1);
-  EXPECT_EQ(HelpContextOf(window.get()), 1000);
   EXPECT_EQ(platform.busyDepth, 0) << "the hourglass is gone once started";
   EXPECT_GT(platform.busyCalls, 0);
   EXPECT_EQ(window->frameGeometry(), platform.screen) << "the window fills the available screen";
@@ -48,7 +43,7 @@ TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
   }
 }
 
-TEST_F(MainWindowTest, AtStartUpOnlyStartHelpAndExitOpenAFrame) {
+TEST_F(MainWindowTest, MenusCommandsAndFramesFollowTheModel) {
   for (int menu :
        {Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kPlans, Menu::kSave}) {
     PressMenu(menu);
@@ -58,32 +53,26 @@ TEST_F(MainWindowTest, AtStartUpOnlyStartHelpAndExitOpenAFrame) {
   EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraStart")});
   EXPECT_TRUE(Command(Cmd::kNewSession)->isEnabled());
   EXPECT_FALSE(Command(Cmd::kGoal)->isEnabled());
-}
 
-TEST_F(MainWindowTest, OneFrameAtATimeAndPressingAgainClosesIt) {
-  StartNewSession();
-  PressMenu(Menu::kIdeas);
-  EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraIdeas")});
-  EXPECT_EQ(HelpContextOf(window.get()), 5000);
-  PressMenu(Menu::kCriteria);
-  EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraCriteria")});
-  EXPECT_FALSE(MenuButton(Menu::kIdeas)->isChecked());
-  EXPECT_TRUE(MenuButton(Menu::kCriteria)->isChecked());
-  PressMenu(Menu::kCriteria);
-  EXPECT_TRUE(VisibleFrames().isEmpty());
-  EXPECT_EQ(HelpContextOf(window.get()), 4000) << "releasing keeps the last frame's number";
-}
-
-TEST_F(MainWindowTest, CommandStatesFollowTheModel) {
   StartNewSession();
   EXPECT_TRUE(MenuButton(Menu::kIdeas)->isEnabled());
   EXPECT_FALSE(MenuButton(Menu::kReports)->isEnabled());
   EXPECT_FALSE(Command(Cmd::kCriteriaRate)->isEnabled());
   program.commands.EnableButton(Cmd::kCriteriaRate, true);
   EXPECT_TRUE(Command(Cmd::kCriteriaRate)->isEnabled());
+
+  // One frame at a time; pressing its menu again closes it.
+  PressMenu(Menu::kIdeas);
+  EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraIdeas")});
+  PressMenu(Menu::kCriteria);
+  EXPECT_EQ(VisibleFrames(), QStringList{QStringLiteral("fraCriteria")});
+  EXPECT_FALSE(MenuButton(Menu::kIdeas)->isChecked());
+  EXPECT_TRUE(MenuButton(Menu::kCriteria)->isChecked());
+  PressMenu(Menu::kCriteria);
+  EXPECT_TRUE(VisibleFrames().isEmpty());
 }
 
-TEST_F(MainWindowTest, SetWithoutAGoalRefusesWithItsMessage) {
+TEST_F(MainWindowTest, SetWithoutAGoalAndEvaluateWithoutRatingsOrTwoIdeasRefuse) {
   StartNewSession();
   PressMenu(Menu::kCriteria);
   platform.AnswerNext(kAnswerOk);
@@ -91,26 +80,22 @@ TEST_F(MainWindowTest, SetWithoutAGoalRefusesWithItsMessage) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text,
             QStringLiteral("You forgot to enter your Goal! Please enter it via the Start-button."));
-  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kOkOnly);
-  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Quillane version 1.01"));
   EXPECT_TRUE(platform.dialogsShown.isEmpty());
-}
 
-TEST_F(MainWindowTest, EvaluateChecksRatedCriteriaFirstThenTwoIdeas) {
-  StartNewSession();
   PressMenu(Menu::kIdeas);
   program.session.nIdeas = 50;
   platform.AnswerNext(kAnswerOk);
   PressCommand(Cmd::kEvaluate);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("You forgot to enter and/or rate")));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_TRUE(platform.messages[1].text.startsWith(QStringLiteral("You forgot to enter and/or rate")));
 
   program.session.sngWeight[1] = 9.0f;
   program.session.nIdeas = 1;
   platform.AnswerNext(kAnswerOk);
   PressCommand(Cmd::kEvaluate);
-  ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text, QStringLiteral("You forgot to enter at least 2 ideas!"));
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[2].text, QStringLiteral("You forgot to enter at least 2 ideas!"));
+  EXPECT_TRUE(platform.dialogsShown.isEmpty());
 }
 
 TEST_F(MainWindowTest, PrintAnsweredNoPrintsNothing) {
@@ -122,85 +107,91 @@ TEST_F(MainWindowTest, PrintAnsweredNoPrintsNothing) {
   PressCommand(Cmd::kPrintConcise);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("Print the Concise Report?"));
-  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kYesNo + MsgFlags::kExclamation);
   EXPECT_TRUE(platform.printJobs.isEmpty());
-}
-
-TEST_F(MainWindowTest, HelpAtStartupTogglesItsCaption) {
-  program.session.bHelpAtStartup = true;
-  PressMenu(Menu::kHelp);
-  PressCommand(Cmd::kHelpAtStartup);
-  EXPECT_FALSE(program.session.bHelpAtStartup);
-  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup OFF"));
-  PressCommand(Cmd::kHelpAtStartup);
-  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
-  PressCommand(Cmd::kHowToUse);
-  EXPECT_EQ(platform.helpTopics, std::vector<int>{0});
 }
 
 // --- Leaving the program -------------------------------------------------
 
-TEST_F(MainWindowTest, ExitAnsweredNoKeepsRunningWithNoFrameAndAsksAgain) {
+struct ExitCase {
+  const char* name;
+  bool changed;              // the session holds unsaved work
+  bool named;                // it was saved under a name before
+  bool viaClose;             // the window's close box instead of the Exit menu
+  std::vector<int> answers;  // Exit Quillane?, then save the changes?
+  bool saveDialogCancelled;
+  bool ends;
+};
+
+void PrintTo(const ExitCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class ExitTest : public MainWindowTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(ExitTest, EndsOnlyWhenTheWorkIsSavedOrLetGoAndAsksAgainOtherwise) {
+  const ExitCase& c = GetParam();
+  Session& s = program.session;
+  StartNewSession();
+  const QString workfile = folder.filePath(QStringLiteral("kept.qln"));
+  if (c.named) {
+    PressMenu(Menu::kSave);
+    platform.ChooseFile(workfile);
+    PressCommand(Cmd::kSaveAs);
+  }
+  s.sGoal = QStringLiteral("Typed later");
+  s.bChanged = c.changed;
   PressMenu(Menu::kStart);
-  platform.AnswerNext(kAnswerNo);
-  PressMenu(Menu::kExit);
-  EXPECT_EQ(ended, 0);
-  EXPECT_TRUE(VisibleFrames().isEmpty());
-  for (int i = 0; i < Menu::kCount; ++i) EXPECT_FALSE(MenuButton(i)->isChecked()) << i;
-  ASSERT_EQ(platform.messages.size(), 1u);
+  for (int answer : c.answers) platform.AnswerNext(answer);
+  if (c.saveDialogCancelled) platform.ChooseFile(std::nullopt);
+  if (c.viaClose) {
+    window->close();
+  } else {
+    PressMenu(Menu::kExit);
+  }
+
+  EXPECT_EQ(ended, c.ends ? 1 : 0);
+  ASSERT_EQ(platform.messages.size(), c.answers.size());
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("Exit Quillane?"));
-  EXPECT_EQ(platform.messages[0].flags, 292);
+  if (c.answers.size() > 1) {
+    EXPECT_EQ(platform.messages[1].text,
+              QStringLiteral("The file has changed\r\rDo you want to save the changes?"));
+  }
+  EXPECT_EQ(platform.fileDialogs.size(), (c.saveDialogCancelled ? 1u : 0u) + (c.named ? 1u : 0u));
+  if (c.named && c.ends) {
+    EXPECT_TRUE(ReadFileBytes(workfile).contains("Typed later"));
+  }
+  if (c.ends) return;
 
-  platform.AnswerNext(kAnswerNo);
-  PressMenu(Menu::kExit);
-  EXPECT_EQ(platform.messages.size(), 2u) << "a second press asks again";
-}
-
-TEST_F(MainWindowTest, ExitYesOnAnUnchangedSessionEndsAfterOneQuestion) {
-  platform.AnswerNext(kAnswerYes);
-  PressMenu(Menu::kExit);
-  EXPECT_EQ(ended, 1);
-  EXPECT_EQ(platform.messages.size(), 1u);
-}
-
-TEST_F(MainWindowTest, ExitYesThenNoOnAChangedSessionEndsWithoutSaving) {
-  program.session.bChanged = true;
-  platform.AnswerNext(kAnswerYes);
-  platform.AnswerNext(kAnswerNo);
-  PressMenu(Menu::kExit);
-  EXPECT_EQ(ended, 1);
-  ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text,
-            QStringLiteral("The file has changed\r\rDo you want to save the changes?"));
-  EXPECT_EQ(platform.messages[1].flags, 51);
-  EXPECT_TRUE(platform.fileDialogs.empty());
-}
-
-TEST_F(MainWindowTest, CloseRequestWithYesThenCancelKeepsRunningAndTheSession) {
-  program.session.bChanged = true;
-  program.session.sGoal = QStringLiteral("More readers");
-  platform.AnswerNext(kAnswerYes);
-  platform.AnswerNext(kAnswerCancel);
-  EXPECT_FALSE(window->close());
-  EXPECT_EQ(ended, 0);
+  EXPECT_EQ(s.sGoal, QStringLiteral("Typed later"));
+  EXPECT_EQ(s.bChanged, c.changed);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(program.session.bChanged);
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("More readers"));
-}
-
-TEST_F(MainWindowTest, CloseRequestAfterADeclinedExitAsksAgain) {
+  if (!c.viaClose) {
+    EXPECT_TRUE(VisibleFrames().isEmpty());
+    for (int i = 0; i < Menu::kCount; ++i) EXPECT_FALSE(MenuButton(i)->isChecked()) << i;
+  }
+  // Each later request asks again from the start, by menu and by close box.
+  const std::size_t asked = platform.messages.size();
   platform.AnswerNext(kAnswerNo);
   PressMenu(Menu::kExit);
   platform.AnswerNext(kAnswerNo);
   window->close();
-  EXPECT_EQ(platform.messages.size(), 2u);
-  platform.AnswerNext(kAnswerNo);
-  window->close();
-  EXPECT_EQ(platform.messages.size(), 3u);
-  platform.AnswerNext(kAnswerYes);
-  window->close();
-  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(platform.messages.size(), asked + 2);
+  EXPECT_EQ(ended, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, ExitTest,
+    ::testing::Values(
+        ExitCase{"No", false, false, false, {kAnswerNo}, false, false},
+        ExitCase{"YesUnchanged", false, false, false, {kAnswerYes}, false, true},
+        ExitCase{"YesThenNoLetsTheWorkGo", true, false, false, {kAnswerYes, kAnswerNo}, false, true},
+        ExitCase{"CloseYesThenCancel", true, false, true, {kAnswerYes, kAnswerCancel}, false, false},
+        ExitCase{"CloseYesUnchanged", false, false, true, {kAnswerYes}, false, true},
+        ExitCase{"YesYesSaveDialogCancelled", true, false, false, {kAnswerYes, kAnswerYes}, true, false},
+        ExitCase{"YesYesSavesUnderItsName", true, true, false, {kAnswerYes, kAnswerYes}, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- Settings read at start-up and written on the way out ----------------
 
 class FirstRunTest : public MainWindowTest {
  protected:
@@ -211,34 +202,51 @@ TEST_F(FirstRunTest, OpensTheHelpContentsAndRunsTheBackupTimer) {
   EXPECT_EQ(platform.helpTopics, std::vector<int>{0});
   EXPECT_TRUE(program.session.bHelpAtStartup);
   EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
-  EXPECT_TRUE(program.autoBackupTimer.enabled());
   EXPECT_TRUE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
   EXPECT_EQ(program.session.nAutoBackupTime, 5);
 }
 
-TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpAndExitWritesTheSettings) {
+TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpTogglesAndExitWritesTheSettings) {
   EXPECT_TRUE(platform.helpTopics.empty());
   EXPECT_FALSE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
   PressMenu(Menu::kHelp);
   PressCommand(Cmd::kHelpAtStartup);
+  EXPECT_TRUE(program.session.bHelpAtStartup);
+  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
+  PressCommand(Cmd::kHelpAtStartup);
+  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup OFF"));
+  PressCommand(Cmd::kHelpAtStartup);
+  PressCommand(Cmd::kHowToUse);
+  EXPECT_EQ(platform.helpTopics, std::vector<int>{0});
   platform.AnswerNext(kAnswerYes);
   PressMenu(Menu::kExit);
   ASSERT_EQ(ended, 1);
-  QFile settings(program.settingsPath);
-  ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-  const QByteArray written = settings.readAll();
+  const QByteArray written = ReadFileBytes(program.settingsPath);
   EXPECT_TRUE(written.contains("Help at Startup=1")) << written.constData();
   EXPECT_TRUE(written.contains("Language=1")) << written.constData();
 }
 
-TEST_F(MainWindowTest, NewSessionOpensTheMenusAndClearsTheProgress) {
-  program.MarkProgressStep(ProgressStep::GoalSet);
-  program.session.sGoal = QStringLiteral("old");
+// New Session through the window; its rules are NewSessionTest's.
+TEST_F(MainWindowTest, NewSessionAsksForChangedWorkThenOpensTheMenusAndClearsTheProgress) {
+  Session& s = program.session;
+  s.bChanged = true;
+  s.sGoal = QStringLiteral("keep");
   PressMenu(Menu::kStart);
+  platform.AnswerNext(kAnswerYes);  // save first, but the Save As dialog is cancelled
+  platform.ChooseFile(std::nullopt);
+  platform.AnswerNext(kAnswerCancel);
   PressCommand(Cmd::kNewSession);
-  EXPECT_TRUE(platform.messages.empty()) << "an unchanged session is reset without a question";
+  EXPECT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(s.sGoal, QStringLiteral("keep"));
+  EXPECT_TRUE(s.bChanged);
+  EXPECT_FALSE(MenuButton(Menu::kIdeas)->isEnabled());
+
+  s.bChanged = false;
+  program.MarkProgressStep(ProgressStep::GoalSet);
+  PressCommand(Cmd::kNewSession);
+  EXPECT_EQ(platform.messages.size(), 2u) << "an unchanged session is reset without a question";
   EXPECT_FALSE(program.progress.done(ProgressStep::GoalSet));
-  EXPECT_EQ(program.session.sGoal, QString());
+  EXPECT_EQ(s.sGoal, QString());
   EXPECT_TRUE(MenuButton(Menu::kIdeas)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kGoal)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kIChing)->isVisibleTo(window->frame(Menu::kIdeas)));
@@ -246,17 +254,6 @@ TEST_F(MainWindowTest, NewSessionOpensTheMenusAndClearsTheProgress) {
   EXPECT_TRUE(Command(Cmd::kSetLanguage)->isEnabled()) << "the heading language can be set in a session";
   EXPECT_FALSE(
       Find<QWidget>(window.get(), QStringLiteral("picProgressReport(1)"))->property("done").toBool());
-}
-
-TEST_F(MainWindowTest, NewSessionOnAChangedSessionCancelledKeepsEverything) {
-  program.session.bChanged = true;
-  program.session.sGoal = QStringLiteral("keep");
-  PressMenu(Menu::kStart);
-  platform.AnswerNext(kAnswerCancel);
-  PressCommand(Cmd::kNewSession);
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("keep"));
-  EXPECT_TRUE(program.session.bChanged);
-  EXPECT_FALSE(MenuButton(Menu::kIdeas)->isEnabled());
 }
 
 TEST_F(MainWindowTest, TheMenuWorksFromTheKeyboard) {

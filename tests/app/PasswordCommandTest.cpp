@@ -1,10 +1,8 @@
 // The Password command and the password dialog in both modes.
-#include <QGroupBox>
 #include <QLineEdit>
 
 #include "MainWindowFixture.h"
 #include "settings/widgets/frmPassword.h"
-#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -21,73 +19,57 @@ class PasswordTest : public MainWindowTest {
     platform.OnNextDialog(
         [&](QDialog& dialog) { script(dialog, Find<QLineEdit>(&dialog, QStringLiteral("txtPassword"))); });
   }
-  static void Ok(QDialog& dialog) {
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdOk")), Qt::LeftButton);
-  }
 };
 
-TEST_F(PasswordTest, SetModeStoresCapitalsLightsStepTwoAndMarksTheSessionChanged) {
-  Password([&](QDialog& dialog, QLineEdit* box) {
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set Password"));
-    EXPECT_EQ(Find<QGroupBox>(&dialog, QStringLiteral("fraPassword"))->title(), QStringLiteral("Password:"));
-    EXPECT_EQ(box->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(box->text(), QString());
-    EXPECT_EQ(HelpContextOf(&dialog), 3200);
-    QTest::keyClicks(box, QStringLiteral("abc"));
-    box->insert(QString::fromUtf8("\xC3\xA9\xC3\x9F"));  // éß
-    Ok(dialog);
-  });
-  PressCommand(Cmd::kPassword);
-  EXPECT_EQ(program.session.sPassword, QString::fromUtf8("ABC\xC3\x89\xC3\x9F"))
-      << "ß has no one-letter capital";
-  EXPECT_TRUE(program.session.bPassword);
-  EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
-  EXPECT_TRUE(program.session.bChanged) << "so Exit offers to save the protection";
-}
-
-TEST_F(PasswordTest, SetModeShowsTheCurrentPasswordAndAnEmptyEntryRemovesIt) {
-  program.session.sPassword = QStringLiteral("SECRET");
-  program.session.bPassword = true;
-  Password([&](QDialog& dialog, QLineEdit* box) {
-    EXPECT_EQ(box->text(), QStringLiteral("SECRET"));
-    box->clear();
-    QTest::keyClick(box, Qt::Key_Return);  // Enter clicks OK
-    EXPECT_FALSE(dialog.isVisible());
-  });
-  PressCommand(Cmd::kPassword);
-  EXPECT_EQ(program.session.sPassword, QString());
-  EXPECT_FALSE(program.session.bPassword);
-  EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
-  EXPECT_TRUE(program.session.bChanged) << "removing the protection is a change too";
-
-  // Confirming the same password again changes nothing.
-  program.session.bChanged = false;
-  Password([&](QDialog& dialog, QLineEdit*) { Ok(dialog); });
-  PressCommand(Cmd::kPassword);
-  EXPECT_FALSE(program.session.bChanged);
-}
-
-TEST_F(PasswordTest, CancelAndCloseBoxChangeNothing) {
-  program.session.sPassword = QStringLiteral("OLD");
-  program.session.bPassword = true;
-  Password([&](QDialog& dialog, QLineEdit* box) {
-    QTest::keyClicks(box, QStringLiteral("x"));
-    QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cmdCancel")), Qt::LeftButton);
-  });
-  PressCommand(Cmd::kPassword);
-  Password([&](QDialog& dialog, QLineEdit*) { dialog.close(); });
-  PressCommand(Cmd::kPassword);
-  EXPECT_EQ(program.session.sPassword, QStringLiteral("OLD"));
-  EXPECT_FALSE(program.progress.done(ProgressStep::PasswordSet));
-}
-
-TEST_F(PasswordTest, TakesAtMostFifteenCharacters) {
-  Password([&](QDialog& dialog, QLineEdit* box) {
-    QTest::keyClicks(box, QStringLiteral("abcdefghijklmnopqrst"));
-    Ok(dialog);
-  });
-  PressCommand(Cmd::kPassword);
-  EXPECT_EQ(program.session.sPassword, QStringLiteral("ABCDEFGHIJKLMNO"));
+// The Set mode shows the current password hidden; OK stores what the box
+// holds in capitals and counts as a change when it differs, since Exit must
+// offer to save the protection or its removal. Cancel and the close box
+// change nothing.
+TEST_F(PasswordTest, SetModeStoresCapitalsOrRemovesTheProtection) {
+  const struct {
+    const char* way;
+    const char* before;
+    bool clear;          // the box is emptied first
+    const char* typed;   // then this is typed (UTF-8)
+    Qt::Key key;         // pressed in the box, or Qt::Key_unknown to click `button`
+    const char* button;  // or, with neither, the close box
+    const char* after;
+    bool stored, changed;
+  } cases[] = {
+      // "ß" has no capital of one character.
+      {"typed", "", false, "abc\xC3\xA9\xC3\x9F", Qt::Key_unknown, "cmdOk", "ABC\xC3\x89\xC3\x9F", true,
+       true},
+      {"at most fifteen", "", false, "abcdefghijklmnopqrst", Qt::Key_unknown, "cmdOk", "ABCDEFGHIJKLMNO",
+       true, true},
+      {"emptied, Enter clicks OK", "SECRET", true, "", Qt::Key_Return, nullptr, "", true, true},
+      {"the same again", "SECRET", false, "", Qt::Key_unknown, "cmdOk", "SECRET", true, false},
+      {"Cancel", "OLD", false, "x", Qt::Key_unknown, "cmdCancel", "OLD", false, false},
+      {"Escape", "OLD", false, "x", Qt::Key_Escape, nullptr, "OLD", false, false},
+      {"close box", "OLD", false, "x", Qt::Key_unknown, nullptr, "OLD", false, false},
+  };
+  Session& s = program.session;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.way);
+    s.sPassword = QString::fromUtf8(c.before);
+    s.bPassword = !s.sPassword.isEmpty();
+    s.bChanged = false;
+    program.MarkProgressStep(ProgressStep::ClearAll);
+    Password([&](QDialog& dialog, QLineEdit* box) {
+      EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+      EXPECT_EQ(box->text(), s.sPassword);
+      if (c.clear) box->clear();
+      box->insert(QString::fromUtf8(c.typed));
+      if (c.key != Qt::Key_unknown) QTest::keyClick(box, c.key);
+      if (c.button) Click(dialog, c.button);
+      if (c.key == Qt::Key_unknown && !c.button) dialog.close();
+      EXPECT_FALSE(dialog.isVisible());
+    });
+    PressCommand(Cmd::kPassword);
+    EXPECT_EQ(s.sPassword, QString::fromUtf8(c.after));
+    EXPECT_EQ(s.bPassword, !s.sPassword.isEmpty());
+    EXPECT_EQ(program.progress.done(ProgressStep::PasswordSet), c.stored);
+    EXPECT_EQ(s.bChanged, c.changed);
+  }
 }
 
 TEST_F(PasswordTest, EnterModeAsksEmptyAndReportsTheEntryOrTheCancel) {

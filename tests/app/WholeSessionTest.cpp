@@ -2,53 +2,19 @@
 // Session to reopening the saved, protected workfile.
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSlider>
 
 #include "MainWindowFixture.h"
+#include "session/WorkfileFixture.h"
 
 namespace quillane::test {
 namespace {
 
-// Everything a workfile keeps of a session.
-struct SavedContent {
-  QString goal;
-  QStringList criteria;
-  std::vector<Single> weights;
-  QStringList tangibles, intangibles, ideas;
-  bool password = false;
-  QString passwordText;
-
-  static SavedContent Of(const Session& s) {
-    SavedContent c;
-    c.goal = s.sGoal;
-    for (int i = 1; i <= s.nCriteria; ++i) {
-      c.criteria << s.sCriteria[std::size_t(i)];
-      c.weights.push_back(s.sngWeight[std::size_t(i)]);
-    }
-    for (int i = 1; i <= s.nTAssets; ++i) c.tangibles << s.sTAssets[std::size_t(i)];
-    for (int i = 1; i <= s.nIAssets; ++i) c.intangibles << s.sIAssets[std::size_t(i)];
-    for (int i = 1; i <= s.nIdeas; ++i) c.ideas << s.sIdeas[std::size_t(i)];
-    c.password = s.bPassword;
-    c.passwordText = s.sPassword;
-    return c;
-  }
-  bool operator==(const SavedContent&) const = default;
-};
-
 class WholeSessionTest : public MainWindowTest {
  protected:
-  static void Click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, QLatin1String(name)), Qt::LeftButton);
-  }
-  static void Type(QWidget* dialog, const char* box, const QStringList& lines) {
-    auto* edit = Find<QLineEdit>(dialog, QLatin1String(box));
-    for (const QString& line : lines) {
-      QTest::keyClicks(edit, line);
-      QTest::keyClick(edit, Qt::Key_Return);
-    }
-  }
   // Runs command `command` from `menu` with `script` driving the dialog it opens.
   void Run(int menu, int command, const std::function<void(QDialog&)>& script) {
     if (!window->frame(menu)->isVisible()) PressMenu(menu);
@@ -181,11 +147,9 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   PressCommand(Cmd::kPrintConcise);
   ASSERT_EQ(platform.printJobs.size(), 1u);
   EXPECT_TRUE(QFile::exists(folder.filePath(platform.printJobs[0] + QStringLiteral(".pdf"))));
-  QFile written(report);
-  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-  QFile expected(QStringLiteral(QUILLANE_TEST_DATA_DIR "/WholeSessionReport.txt"));
-  ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
-  EXPECT_EQ(written.readAll(), expected.readAll());
+  const QByteArray expected = ReadFileBytes(QStringLiteral(QUILLANE_TEST_DATA_DIR "/WholeSessionReport.txt"));
+  ASSERT_FALSE(expected.isEmpty());
+  EXPECT_EQ(ReadFileBytes(report), expected);
 
   // Protect and save the session, then start afresh and open it again.
   Run(Menu::kOptions, Cmd::kPassword, [](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
@@ -195,7 +159,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   PressCommand(Cmd::kSaveAs);
   // Every step but the loading of a session and the I Ching, which the menu no longer offers.
   EXPECT_EQ(Steps(false), (std::vector{ProgressStep::SessionLoaded, ProgressStep::IChing}));
-  const SavedContent saved = SavedContent::Of(program.session);
+  const OpenState saved = ContentOf(program.session);
   EXPECT_FALSE(program.session.bChanged);
 
   PressMenu(Menu::kStart);
@@ -204,9 +168,12 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   platform.ChooseFile(workfile);
   platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"cOUNTER7"}); });
   PressCommand(Cmd::kOpenSession);
-  EXPECT_TRUE(SavedContent::Of(program.session) == saved);
+  EXPECT_TRUE(ContentOf(program.session) == saved) << "everything a workfile keeps, and nothing beyond";
   EXPECT_EQ(Steps(true), std::vector{ProgressStep::SessionLoaded});
   EXPECT_EQ(program.session.sPassword, QStringLiteral("COUNTER7"));
+  EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds ideas";
+  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),
+            QDir::toNativeSeparators(workfile));
 }
 
 }  // namespace

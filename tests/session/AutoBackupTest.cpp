@@ -11,6 +11,7 @@
 #include "session/AutoBackup.h"
 #include "session/Constants.h"
 #include "session/LastRunBackup.h"
+#include "support/Files.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -26,10 +27,7 @@ void WriteFile(const QString& path, const QByteArray& bytes, const QDateTime& mo
   }
 }
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::ReadFileBytes;
 
 // A session with something typed, backed up every five minutes; the clock
 // is the monotonic one, in seconds since the run began.
@@ -68,9 +66,12 @@ class AutoBackupTest : public ::testing::Test {
       s, platform, program.status, program.autoBackupTimer, program.fileWork, program.dataFolder};
 };
 
-TEST_F(AutoBackupTest, WritesABackupOnTheFirstTickPastEachInterval) {
+// Elapsed time counts, so midnight changes nothing.
+TEST_F(AutoBackupTest, WritesABackupOnTheFirstTickPastEachIntervalOfElapsedTime) {
+  platform.secondsSinceMidnight = 86000.0;  // 23:53:20
   EXPECT_FALSE(BackupAt(150.0));
   EXPECT_FALSE(BackupAt(300.0));
+  platform.secondsSinceMidnight = 100.0;  // past midnight, the wall clock began again
   EXPECT_TRUE(BackupAt(300.001));
   EXPECT_EQ(s.lBackupTime, 300001);  // the interval starts anew
   s.sGoal = QStringLiteral("Quieter and lighter bikes");
@@ -79,20 +80,11 @@ TEST_F(AutoBackupTest, WritesABackupOnTheFirstTickPastEachInterval) {
   EXPECT_EQ(backups, 2);
 }
 
-TEST_F(AutoBackupTest, ElapsedTimeCountsSoMidnightChangesNothing) {
-  platform.secondsSinceMidnight = 86000.0;  // 23:53:20
-  EXPECT_FALSE(BackupAt(250.0));
-  platform.secondsSinceMidnight = 100.0;  // past midnight, the wall clock began again
-  EXPECT_TRUE(BackupAt(301.0));
-  s.sGoal = QStringLiteral("changed after midnight");
-  EXPECT_TRUE(BackupAt(602.0));
-}
-
 TEST_F(AutoBackupTest, NothingIsWrittenWithoutAChangeSinceTheLastBackup) {
   s.sGoal.clear();  // the untouched session of a new run
   WriteFile(BackupFile(), "last run");
   EXPECT_FALSE(BackupAt(301.0));
-  EXPECT_EQ(ReadFile(BackupFile()), "last run") << "the last run's backup stays where it is";
+  EXPECT_EQ(ReadFileBytes(BackupFile()), "last run") << "the last run's backup stays where it is";
   EXPECT_EQ(QDir(program.dataFolder).entryList(QDir::Files).size(), 1);
 
   s.nIdeas = 1;
@@ -145,12 +137,12 @@ TEST_F(AutoBackupTest, FirstBackupOfTheRunPutsTheLastRunsBackupAside) {
 
   s.sGoal = QStringLiteral("this run");
   ASSERT_TRUE(BackupAt(300.5));
-  EXPECT_EQ(ReadFile(kept), "last run");
-  EXPECT_TRUE(ReadFile(current).contains("\r\nthis run\r\n"));
+  EXPECT_EQ(ReadFileBytes(kept), "last run");
+  EXPECT_TRUE(ReadFileBytes(current).contains("\r\nthis run\r\n"));
 
   s.sGoal = QStringLiteral("later");
   ASSERT_TRUE(BackupAt(700.0));
-  EXPECT_EQ(ReadFile(kept), "last run");
+  EXPECT_EQ(ReadFileBytes(kept), "last run");
   EXPECT_EQ(folder.entryList(QDir::Files).size(), 2);  // this run's own backup was not moved
 }
 
@@ -164,7 +156,7 @@ TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   ASSERT_TRUE(BackupAt(300.5));
 
   EXPECT_TRUE(
-      ReadFile(BackupFile()).startsWith("{***Quillane start***}\r\n#FALSE#\r\n\r\nQuieter bikes\r\n"));
+      ReadFileBytes(BackupFile()).startsWith("{***Quillane start***}\r\n#FALSE#\r\n\r\nQuieter bikes\r\n"));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(platform.fileDialogs.empty());
   EXPECT_TRUE(s.sWorkfile == before->sWorkfile && s.bChanged && s.bPassword &&
@@ -209,8 +201,9 @@ TEST(LastRunBackup, KeepsTheFiveNewestAndNeverOverwritesOne) {
                 QStringLiteral("BACKUP-20261106-090000.QLN"), QStringLiteral("BACKUP-20261203-141502-2.QLN"),
                 QStringLiteral("BACKUP-20261203-141502.QLN"), QStringLiteral("BACKUP-notes.QLN"),
                 QStringLiteral("bikes.qln")}));
-  EXPECT_EQ(ReadFile(folder.filePath(QStringLiteral("BACKUP-20261203-141502-2.QLN"))), "last run");
-  EXPECT_EQ(ReadFile(folder.filePath(QStringLiteral("BACKUP-20261203-141502.QLN"))), "same second, earlier");
+  EXPECT_EQ(ReadFileBytes(folder.filePath(QStringLiteral("BACKUP-20261203-141502-2.QLN"))), "last run");
+  EXPECT_EQ(ReadFileBytes(folder.filePath(QStringLiteral("BACKUP-20261203-141502.QLN"))),
+            "same second, earlier");
 
   // Nothing left to put aside: nothing changes.
   ASSERT_TRUE(PreserveLastRunBackup(dir.path()));

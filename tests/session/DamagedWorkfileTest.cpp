@@ -28,34 +28,11 @@ QByteArray Joined(const QList<QByteArray>& lines) {
 }
 
 // Lines that are wrong where a count, a weight, a flag or a marker belongs.
-const QList<QByteArray> kHostileLines = {"99999",
-                                         "-1",
-                                         "101",
-                                         "201",
-                                         "32768",
-                                         "-32769",
-                                         "1e30",
-                                         "abc",
-                                         "",
-                                         "#TRUE#",
-                                         "#FALSE#",
-                                         ".5",
-                                         "nan",
-                                         "0x10",
-                                         "1,2",
-                                         " 7 ",
-                                         "100",
-                                         "200",
-                                         "0",
-                                         "9",
-                                         "1",
-                                         "\x01\x02",
-                                         "5",
-                                         "-0",
-                                         "2147483648",
-                                         "{***Quillane end***}",
-                                         "{***Quillane start***}",
-                                         "\xFF\xFE\xFD"};
+const QList<QByteArray> kHostileLines =
+    QByteArray(
+        "99999|-1|101|201|32768|-32769|1e30|abc||#TRUE#|#FALSE#|.5|nan|0x10|1,2| 7 |100|200|0|9|1|"
+        "\x01\x02|5|-0|2147483648|{***Quillane end***}|{***Quillane start***}|\xFF\xFE\xFD")
+        .split('|');
 
 QByteArray Damage(const QByteArray& file, Generator& generator) {
   QByteArray bytes = file;
@@ -125,33 +102,17 @@ class DamagedWorkfileTest : public WorkfileTest {
     SaveAs(path);
     return ReadBytes(path);
   }
-
-  void FillSession(int criteria, int assets, int ideas) {
-    s.sGoal = QStringLiteral("Grow, \"wisely\"");
-    s.nCriteria = static_cast<Integer>(criteria);
-    for (int i = 1; i <= criteria; ++i) {
-      s.sCriteria[i] = QStringLiteral("criterion %1").arg(i);
-      s.sngWeight[i] = 9.0f / static_cast<float>(i);
-    }
-    s.nTAssets = s.nIAssets = static_cast<Integer>(assets);
-    for (int i = 1; i <= assets; ++i) {
-      s.sTAssets[i] = QString::fromUtf8("tangible \xC3\xBF%1").arg(i);
-      s.sIAssets[i] = QStringLiteral("intangible %1").arg(i);
-    }
-    s.nIdeas = static_cast<Integer>(ideas);
-    for (int i = 1; i <= ideas; ++i) s.sIdeas[i] = QStringLiteral("idea %1, ~}|").arg(i);
-  }
 };
 
 TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange) {
   QList<QByteArray> bases;
   bases << Saved(QStringLiteral("fresh.qln"));
-  FillSession(3, 2, 5);
+  FillSession(s, 3, 2, 5);
   bases << Saved(QStringLiteral("plain.qln"));
   s.bPassword = true;
   s.sPassword = QStringLiteral("PW");
   bases << Saved(QStringLiteral("protected.qln"));
-  FillSession(kMaxCriteria, kMaxAssets, kMaxIdeas);
+  FillSession(s, kMaxCriteria, kMaxAssets, kMaxIdeas);
   bases << Saved(QStringLiteral("full.qln"));
   s.bPassword = false;
   bases << Saved(QStringLiteral("fullplain.qln"));

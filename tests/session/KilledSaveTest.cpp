@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "session/SafeFileWrite.h"
+#include "support/Files.h"
 
 namespace quillane {
 namespace {
@@ -38,9 +39,7 @@ TEST(KilledSave, TheOldFileSurvivesAKillInTheMiddleOfTheWrite) {
   ASSERT_TRUE(writing) << "the save never started";
   ASSERT_EQ(saver.exitStatus(), QProcess::CrashExit) << "the save finished before it could be killed";
 
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), old);
+  EXPECT_EQ(test::ReadFileBytes(path), old);
 }
 
 }  // namespace

@@ -2,23 +2,12 @@
 
 #include "session/CodePage.h"
 #include "session/Scramble.h"
-#include "support/ScriptedPlatform.h"
+#include "session/WorkfileFixture.h"
 
 namespace quillane {
 namespace {
 
-// The random number that draws key k (1 to 9).
-double RandomForKey(int key) {
-  return (key - 1) / 9.0 + 0.01;
-}
-
-// Every character of the code page that a text box takes: 32 to 255.
-QString PrintableCodePage() {
-  QByteArray bytes;
-  for (int code = 32; code < 256; ++code) bytes.append(static_cast<char>(code));
-  return DecodeCodePage(bytes);
-}
-
+// Each line draws a key of its own.
 TEST(Scramble, StartsWithTheKeyDigitAndShiftsEveryByte) {
   test::ScriptedPlatform platform;
   platform.randoms = {0.0, 0.999999, 0.3};
@@ -29,9 +18,9 @@ TEST(Scramble, StartsWithTheKeyDigitAndShiftsEveryByte) {
 
 TEST(Scramble, CodesPastTheTopWrapAroundAndComeBack) {
   test::ScriptedPlatform platform;
-  const QString all = PrintableCodePage();
+  const QString all = test::PrintableCodePage();
   for (int key = 1; key <= 9; ++key) {
-    platform.randoms = {RandomForKey(key)};
+    platform.randoms = {test::ScriptedPlatform::RandomForKey(key)};
     const QByteArray line = Scramble(all, platform);
     ASSERT_EQ(line.size(), all.size() + 1);
     EXPECT_EQ(line.front(), '0' + key);
@@ -41,13 +30,6 @@ TEST(Scramble, CodesPastTheTopWrapAroundAndComeBack) {
     EXPECT_FALSE(line.contains('\n'));
     EXPECT_EQ(Unscramble(line), all) << "key " << key;
   }
-}
-
-TEST(Scramble, EachLineDrawsItsOwnKey) {
-  test::ScriptedPlatform platform;
-  platform.randoms = {RandomForKey(4), RandomForKey(7)};
-  EXPECT_EQ(Scramble(QStringLiteral("a"), platform), QByteArray("4e"));
-  EXPECT_EQ(Scramble(QStringLiteral("a"), platform), QByteArray("7h"));
 }
 
 TEST(Unscramble, RefusesLinesWithoutAKeyDigit) {

@@ -8,8 +8,10 @@
 
 #include "core/Program.h"
 #include "core/Session.h"
+#include "session/CodePage.h"
 #include "session/Constants.h"
 #include "session/Workfile.h"
+#include "support/Files.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane::test {
@@ -35,6 +37,37 @@ inline OpenState ContentOf(const Session& s) {
           s.sTAssets, s.sIAssets,  s.sIdeas,   s.bPassword, s.sPassword, s.sWorkfile, s.bChanged};
 }
 
+// Every character a text box takes: codes 32 to 255 of the code page.
+inline QString PrintableCodePage() {
+  QByteArray bytes;
+  for (int code = 32; code < 256; ++code) bytes.append(static_cast<char>(code));
+  return DecodeCodePage(bytes);
+}
+
+// A session of `criteria` criteria, `assets` assets of each kind and `ideas`
+// ideas, with quotes, commas and letters beyond ASCII. The first ideas hold
+// every printable character in pieces of 80, each piece nine times, so each
+// piece is scrambled with every key when the keys go round.
+inline void FillSession(Session& s, int criteria, int assets, int ideas) {
+  s.sGoal = QString::fromUtf8("Double our \"reach\", in \xE2\x82\xAC and \xC2\xA3");
+  s.nCriteria = static_cast<Integer>(criteria);
+  for (int i = 1; i <= criteria; ++i) {
+    s.sCriteria[i] = QStringLiteral("Criterion %1, \"quoted\"").arg(i);
+    s.sngWeight[i] = 9.0f * static_cast<float>(criteria + 1 - i) / static_cast<float>(criteria);
+  }
+  s.nTAssets = s.nIAssets = static_cast<Integer>(assets);
+  for (int i = 1; i <= assets; ++i) {
+    s.sTAssets[i] = QString::fromUtf8("Tangible %1 \xC3\xA6\xC3\xB8\xC3\xA5 \xC3\xBF").arg(i);
+    s.sIAssets[i] = QStringLiteral("Intangible %1, ,, \"\"").arg(i);
+  }
+  const QString all = PrintableCodePage();
+  s.nIdeas = static_cast<Integer>(ideas);
+  for (int i = 1; i <= ideas; ++i) {
+    const int piece = (i - 1) / 9;
+    s.sIdeas[i] = piece * 80 < all.size() ? all.mid(piece * 80, 80) : QStringLiteral("Idea %1, ~}|").arg(i);
+  }
+}
+
 // A program with an empty session whose files live in a temporary folder.
 class WorkfileTest : public ::testing::Test {
  protected:
@@ -45,16 +78,8 @@ class WorkfileTest : public ::testing::Test {
 
   QString PathOf(const QString& name) const { return folder.filePath(name); }
 
-  static QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-  }
-  static void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-  }
+  static QByteArray ReadBytes(const QString& path) { return ReadFileBytes(path); }
+  static void WriteBytes(const QString& path, const QByteArray& bytes) { WriteFileBytes(path, bytes); }
 
   // Saves under `path` through the Save As dialog.
   FileOutcome SaveAs(const QString& path) {

@@ -17,10 +17,6 @@
 namespace quillane::test {
 namespace {
 
-double RandomForKey(int key) {
-  return (key - 1) / 9.0 + 0.01;
-}
-
 class SaveTest : public WorkfileTest {
  protected:
   SaveTest() {
@@ -60,8 +56,6 @@ TEST_F(SaveTest, FreshSessionGivesTheMarkersFourZeroCountsAndEmptyLines) {
   EXPECT_TRUE(program.progress.done(ProgressStep::SessionSaved));
   EXPECT_TRUE(platform.messages.empty());
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
-  EXPECT_EQ(platform.fileDialogs[0].mode, FileDialogMode::SaveAs);
-  EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Quillane (*.qln)"));
   EXPECT_EQ(platform.fileDialogs[0].defaultExt, QStringLiteral("qln"));
   EXPECT_TRUE(panelTexts.contains(s.sMsgSaving));
   EXPECT_EQ(program.status.panelText(), path);
@@ -73,7 +67,7 @@ TEST_F(SaveTest, FreshSessionGivesTheMarkersFourZeroCountsAndEmptyLines) {
 TEST_F(SaveTest, ProtectedSessionScramblesEveryTextLineWithItsOwnKey) {
   FillSmallProtectedSession();
   // Keys for: password, reserved line, goal, two criteria, one asset, one idea.
-  for (int key : {1, 5, 9, 2, 4, 6, 3}) platform.randoms.push_back(RandomForKey(key));
+  for (int key : {1, 5, 9, 2, 4, 6, 3}) platform.randoms.push_back(ScriptedPlatform::RandomForKey(key));
   const QString path = PathOf(QStringLiteral("small.qln"));
   SaveAs(path);
 
@@ -122,37 +116,18 @@ TEST_F(SaveTest, SaveUnderAKnownNameAsksNothingAndUntitledAsksForAName) {
   EXPECT_TRUE(QFile::exists(s.sWorkfile));
 }
 
-TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYes) {
+// No to the replace question shows the dialog again with the refused name;
+// a new name, Yes or Cancel follow.
+TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
   const QString existing = PathOf(QStringLiteral("existing.qln"));
   WriteBytes(existing, "keep me");
   s.sWorkfile = PathOf(QStringLiteral("current.qln"));
   platform.ChooseFile(existing);
   platform.AnswerNext(kAnswerNo);
-  platform.ChooseFile(existing);
-  platform.AnswerNext(kAnswerYes);
-  SaveWorkfile(program, SaveMode::kSaveAs);
-
-  ASSERT_EQ(platform.fileDialogs.size(), 2u);
-  EXPECT_EQ(platform.fileDialogs[0].initialName, PathOf(QStringLiteral("current.qln")));
-  EXPECT_EQ(platform.fileDialogs[1].initialName, existing) << "the dialog comes back with the chosen name";
-  ASSERT_EQ(platform.messages.size(), 2u);
-  for (const auto& message : platform.messages) {
-    EXPECT_EQ(message.text, Text(509) + QStringLiteral("\r\r") + Text(510));
-    EXPECT_EQ(message.flags, 4 + 48 + 256);
-    EXPECT_EQ(message.title, s.sTitle);
-  }
-  EXPECT_EQ(ReadBytes(existing), kFreshWorkfile);
-  EXPECT_EQ(s.sWorkfile, existing);
-}
-
-TEST_F(SaveTest, ReplaceQuestionAnsweredNoThenANewNameOrCancel) {
-  const QString existing = PathOf(QStringLiteral("existing.qln"));
-  WriteBytes(existing, "keep me");
-  platform.ChooseFile(existing);
-  platform.AnswerNext(kAnswerNo);
   platform.ChooseFile(PathOf(QStringLiteral("new.qln")));
   SaveWorkfile(program, SaveMode::kSaveAs);
-  EXPECT_EQ(platform.messages.size(), 1u);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, Text(509) + QStringLiteral("\r\r") + Text(510));
   EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
   EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("new.qln"))), kFreshWorkfile);
 
@@ -162,10 +137,23 @@ TEST_F(SaveTest, ReplaceQuestionAnsweredNoThenANewNameOrCancel) {
   platform.ChooseFile(std::nullopt);
   EXPECT_EQ(SaveWorkfile(program, SaveMode::kSaveAs), FileOutcome::Cancelled);
   EXPECT_TRUE(s.bChanged);
-  EXPECT_EQ(platform.fileDialogs.back().initialName, existing)
-      << "the dialog came back with the refused name";
   EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("new.qln"))) << "so a later Save cannot replace it unasked";
   EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
+
+  platform.ChooseFile(existing);
+  platform.AnswerNext(kAnswerNo);
+  platform.ChooseFile(existing);
+  platform.AnswerNext(kAnswerYes);
+  SaveWorkfile(program, SaveMode::kSaveAs);
+  EXPECT_EQ(ReadBytes(existing), kFreshWorkfile);
+  EXPECT_EQ(s.sWorkfile, existing);
+
+  ASSERT_EQ(platform.fileDialogs.size(), 6u);
+  EXPECT_EQ(platform.fileDialogs[0].initialName, PathOf(QStringLiteral("current.qln")));
+  for (std::size_t i : {1u, 3u, 5u}) {
+    EXPECT_EQ(platform.fileDialogs[i].initialName, existing) << "the dialog comes back with the chosen name";
+  }
+  EXPECT_EQ(platform.messages.size(), 4u);
 }
 
 TEST_F(SaveTest, CancelledDialogWritesNothing) {

@@ -39,8 +39,6 @@ TEST_F(LanguageDialogTest, OkTakesTheChoiceAndMarksTheSessionChangedEvenUnchange
   platform.OnNextDialog([](QDialog& d) {
     auto* languages = Find<QComboBox>(&d, QStringLiteral("cboLanguage"));
     ASSERT_EQ(languages->count(), 4);
-    EXPECT_EQ(languages->itemText(2), QString::fromUtf8("Fran\xC3\xA7"
-                                                        "ais"));
     EXPECT_EQ(languages->currentText(), QStringLiteral("English")) << "no language yet counts as English";
     d.reject();  // Escape: as Cancel
   });

@@ -4,21 +4,15 @@
 #include <QTemporaryDir>
 
 #include "settings/PrivateProfile.h"
+#include "support/Files.h"
 
 namespace quillane {
 namespace {
 
 class PrivateProfileTest : public ::testing::Test {
  protected:
-  void WriteFile(const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
-  QByteArray ReadFile() {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  void WriteFile(const QByteArray& bytes) { test::WriteFileBytes(path, bytes); }
+  QByteArray ReadFile() { return test::ReadFileBytes(path); }
 
   QTemporaryDir dir;
   QString path = dir.filePath(QStringLiteral("test.ini"));

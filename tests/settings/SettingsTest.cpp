@@ -6,6 +6,7 @@
 #include "core/Program.h"
 #include "session/Constants.h"
 #include "settings/Settings.h"
+#include "support/Files.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -18,15 +19,10 @@ class SettingsTest : public ::testing::Test {
     program.settingsPath = dir.filePath(QStringLiteral("config/Quillane.ini"));
   }
   void WriteFile(const QByteArray& bytes) {
-    QFile file(dir.filePath(QStringLiteral("config/Quillane.ini")));
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("config"))));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    test::WriteFileBytes(program.settingsPath, bytes);
   }
-  QByteArray ReadFile() {
-    QFile file(program.settingsPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QByteArray ReadFile() { return test::ReadFileBytes(program.settingsPath); }
 
   QTemporaryDir dir;
   test::ScriptedPlatform platform;

@@ -38,6 +38,8 @@ class ScriptedPlatform : public Platform {
   // The next modal dialog is shown (not modally), then `script` drives it;
   // the script must close it.
   void OnNextDialog(DialogScript script) { dialogScripts.push_back(std::move(script)); }
+  // The random number that draws scramble key `key` (1 to 9).
+  static double RandomForKey(int key) { return (key - 1) / 9.0 + 0.01; }
 
   // Runs while each message box and file dialog is open, as the user takes
   // their time: a test lets the clock run and the window repaint in it.

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QString>
+#include <QStringList>
+#include <QTest>
 #include <QWidget>
 
 namespace quillane::test {
@@ -23,6 +27,25 @@ T* VisibleWindow(const QString& name) {
     if (w->objectName() == name && w->isVisible()) return qobject_cast<T*>(w);
   }
   return nullptr;
+}
+
+// Clicks the button of `form` with this object name.
+inline void Click(QWidget* form, const char* name) {
+  QTest::mouseClick(Find<QAbstractButton>(form, QLatin1String(name)), Qt::LeftButton);
+}
+inline void Click(QWidget& form, const char* name) {
+  Click(&form, name);
+}
+
+inline void TypeAndEnter(QLineEdit* box, const QString& text) {
+  QTest::keyClicks(box, text);
+  QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Types each line into the box of `form` named `box`, each ended with Enter.
+inline void Type(QWidget* form, const char* box, const QStringList& lines) {
+  auto* edit = Find<QLineEdit>(form, QLatin1String(box));
+  for (const QString& line : lines) TypeAndEnter(edit, line);
 }
 
 }  // namespace quillane::test

@@ -28,8 +28,12 @@ std::optional<QString> ScriptedPlatform::FileDialog(QWidget*, FileDialogMode mod
     ADD_FAILURE() << "unexpected file dialog";
     return std::nullopt;
   }
-  auto path = files.front();
+  // The chosen path as a plain string first: GCC's optimiser otherwise
+  // warns that a copied optional may be read uninitialised.
+  const bool chosen = files.front().has_value();
+  const QString path = chosen ? *files.front() : QString();
   files.pop_front();
+  if (!chosen) return std::nullopt;
   return path;
 }
 

@@ -1,0 +1,121 @@
+// The windows read right at any default font size: nothing cut, nothing
+// overlapping, no page changing size under the user's hand.
+#include <QLabel>
+#include <QListWidget>
+
+#include "app/DialogFixture.h"
+
+namespace quillane::test {
+namespace {
+
+// The main window built under a default font of `points`.
+class FontSizesTest : public MenuOpenTest<Menu::kCriteria>, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    QFont font = QApplication::font();
+    font.setPointSize(GetParam());
+    QApplication::setFont(font);
+    previousHandler_ = qInstallMessageHandler(&FontSizesTest::Collect);
+    warnings().clear();
+    MenuOpenTest::SetUp();
+    window->resize(1280, 800);
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    qInstallMessageHandler(previousHandler_);
+    QApplication::setFont(originalFont_);
+    MenuOpenTest::TearDown();
+  }
+
+  static QStringList& warnings() {
+    static QStringList collected;
+    return collected;
+  }
+  static void Collect(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg) warnings() << message;
+  }
+
+  void FillSession() {
+    Session& s = program.session;
+    s.sGoal = QString(80, QLatin1Char('g'));
+    const QString texts[] = {QStringLiteral("Cost"), Eighty(QStringLiteral("Comfort for everyone")),
+                             QStringLiteral("Speed")};
+    s.nCriteria = 3;
+    for (int c = 1; c <= 3; ++c) {
+      s.sCriteria[static_cast<std::size_t>(c)] = texts[c - 1];
+      s.sngWeight[static_cast<std::size_t>(c)] = 9.0f / static_cast<float>(c);
+    }
+    s.nIdeas = 2;
+    s.sIdeas[1] = Eighty(QStringLiteral("Quiet corners with plants"));
+    s.sIdeas[2] = QStringLiteral("Bells");
+    program.commands.EnableButton(Cmd::kCriteriaRate, true);
+  }
+  static QString Eighty(const QString& start) {
+    QString text = start;
+    while (text.size() < 80) text += QStringLiteral(" and more");
+    return text.left(80);
+  }
+  // A label shows all its text: as high as its text needs at its width.
+  static void ExpectWhole(const QLabel* label) {
+    EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->objectName().toStdString();
+  }
+
+ private:
+  QFont originalFont_ = QApplication::font();
+  QtMessageHandler previousHandler_ = nullptr;
+};
+
+TEST_P(FontSizesTest, ProgressLabelsAreWholeAndApart) {
+  std::vector<QRect> places;
+  for (int step = 0; step < Progress::kSteps; ++step) {
+    const auto* label = Find<QLabel>(window.get(), QStringLiteral("lblProgressReport(%1)").arg(step));
+    EXPECT_GE(label->height(), label->sizeHint().height()) << step << ": descenders would be cut";
+    EXPECT_GE(label->width(), label->sizeHint().width()) << step;
+    const QRect place(label->mapTo(window.get(), QPoint(0, 0)), label->size());
+    for (const QRect& other : places) EXPECT_FALSE(place.intersects(other)) << step;
+    places.push_back(place);
+  }
+}
+
+TEST_P(FontSizesTest, TheRatePageKeepsItsSizeAndShowsEachCriterionWhole) {
+  FillSession();
+  platform.OnNextDialog([&](QDialog& criteria) {
+    QApplication::processEvents();
+    const QSize first = criteria.size();
+    for (int comparison = 0; comparison < 2; ++comparison) {
+      for (const char* name : {"lblCriteriaA", "lblCriteriaB"}) ExpectWhole(Find<QLabel>(&criteria, name));
+      Click(&criteria, "cmdCriteriaRate");
+      QApplication::processEvents();
+      EXPECT_EQ(criteria.size(), first) << "after comparison " << comparison + 1;
+    }
+    criteria.close();
+  });
+  PressCommand(Cmd::kCriteriaRate);
+  for (const QString& warning : warnings()) EXPECT_FALSE(warning.contains(QStringLiteral("Negative sizes")));
+}
+
+TEST_P(FontSizesTest, TheEvaluationPageShowsAnEightyCharacterIdeaWhole) {
+  FillSession();
+  platform.OnNextDialog([](QDialog& view) {
+    auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
+    list->item(0)->setSelected(true);
+    list->item(1)->setSelected(true);
+    Click(&view, "cmdOk");
+  });
+  platform.OnNextDialog([&](QDialog& ideas) {
+    QApplication::processEvents();
+    for (const char* name : {"lblIdeasEvaluationIdea", "lblIdeasEvaluationCrit", "lblIdeasEvaluationGoal"})
+      ExpectWhole(Find<QLabel>(&ideas, name));
+    ideas.close();
+  });
+  PressMenu(Menu::kIdeas);
+  PressCommand(Cmd::kEvaluate);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, FontSizesTest, ::testing::Values(9, 11, 13),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return "Font" + std::to_string(info.param) + "pt";
+                         });
+
+}  // namespace
+}  // namespace quillane::test

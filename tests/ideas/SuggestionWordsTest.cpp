@@ -47,6 +47,10 @@ TEST_F(SuggestionWordsTest, ReadsItemsAsTheFileGrammarSays) {
     QByteArray file;
     QStringList actions, objects;
   } cases[] = {
+      {"a byte-order mark first and headers between blanks and tabs",
+       "\xEF\xBB\xBF[Actions]  \r\nPaint\r\n \t[Objects]\t\r\nthe door\r\n",
+       {"Paint"},
+       {"the door"}},
       {"headers in any case, objects first",
        "[objects]\r\nthe door\r\n[ACTIONS]\r\nPaint\r\nSand\r\n",
        {"Paint", "Sand"},

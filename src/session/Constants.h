@@ -6,8 +6,9 @@ namespace quillane {
 
 struct Session;
 
-inline constexpr int kMajorVersion = 1;
-inline constexpr int kMinorVersion = 1;
+// From the build, which takes them from the project's one version.
+inline constexpr int kMajorVersion = QUILLANE_VERSION_MAJOR;
+inline constexpr int kMinorVersion = QUILLANE_VERSION_MINOR;
 
 // "1.01" for 1.1, "1.12" for 1.12: a minor number below 10 gets a leading 0.
 QString VersionText(int major, int minor);

@@ -135,6 +135,13 @@ TEST_F(StartFileTest, ASecondStartHandsItsFileToTheRunningProgramAndEnds) {
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
 }
 
+TEST(CommandLine, TheProgramThePackageAndTheStoreEntryShowOneVersion) {
+  EXPECT_EQ(VersionLine(), QStringLiteral("Quillane ") + QStringLiteral(QUILLANE_PACKAGE_VERSION) + u'\n');
+  QFile store(QStringLiteral(QUILLANE_SOURCE_DIR "/../packaging/io.github.quillane.Quillane.metainfo.xml"));
+  ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(store.readAll().contains("<release version=\"" QUILLANE_PACKAGE_VERSION "\""));
+}
+
 TEST(InstanceChannel, RequestsTravelAsOneLine) {
   for (const InstanceRequest& request :
        {InstanceRequest{}, InstanceRequest{QStringLiteral("/home/ann/my bikes.qln")}})

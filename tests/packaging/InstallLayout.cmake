@@ -36,8 +36,8 @@ expect_file(share/quillane/help/index.html)
 set(entry ${PREFIX}/share/applications/quillane.desktop)
 if(EXISTS ${entry})
   file(STRINGS ${entry} lines)
-  foreach(wanted "[Desktop Entry]" "Type=Application" "Name=Quillane" "Exec=quillane" "Icon=quillane"
-                 "Categories=Office;")
+  foreach(wanted "[Desktop Entry]" "Type=Application" "Name=Quillane" "Exec=quillane %f" "Icon=quillane"
+                 "Categories=Office;" "MimeType=application/x-quillane-workfile;")
     list(FIND lines "${wanted}" at)
     if(at EQUAL -1)
       fail("desktop entry lacks '${wanted}'")
@@ -60,6 +60,25 @@ if(EXISTS ${icon})
 else()
   fail("the scalable icon is missing")
 endif()
+
+# Workfiles are a file type of their own, known by their first line; the
+# store entry and the manual page are there.
+set(mime ${PREFIX}/share/mime/packages/quillane.xml)
+if(EXISTS ${mime})
+  file(READ ${mime} types)
+  foreach(wanted "type=\"application/x-quillane-workfile\"" "pattern=\"*.qln\""
+                 "value=\"{***Quillane start***}\" offset=\"0\"")
+    string(FIND "${types}" "${wanted}" at)
+    if(at EQUAL -1)
+      fail("the file type lacks ${wanted}")
+    endif()
+  endforeach()
+else()
+  fail("share/mime/packages/quillane.xml missing")
+endif()
+expect_file(share/icons/hicolor/scalable/mimetypes/application-x-quillane-workfile.svg)
+expect_file(share/metainfo/io.github.quillane.Quillane.metainfo.xml)
+expect_file(share/man/man1/quillane.1)
 
 if(failures)
   list(JOIN failures "\n  " text)

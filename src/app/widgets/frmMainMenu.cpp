@@ -167,7 +167,8 @@ void frmMain::CheckAndEvaluate() {
   ideas.fraIdeasMeter()->hide();
   const std::optional<QStringList> picked = PickIdeas(program_, this, IdeaPick::Evaluation);
   if (!picked) {
-    ideas.frame(frmIdeas::kEvaluation)->hide();
+    // Unloaded as a whole, so the next page it opens shows its meter again.
+    ideas_.reset();
     return;
   }
   StorePick(s.sEvalIdeas, s.nEvalIdeas, *picked);
@@ -191,7 +192,7 @@ void frmMain::PickThenStep(int mode) {
   const std::optional<QStringList> picked =
       PickIdeas(program_, this, mindStepping ? IdeaPick::MindStepping : IdeaPick::Clustering);
   if (!picked) {
-    IdeasForm().frame(mode)->hide();
+    ideas_.reset();
     return;
   }
   if (mindStepping) {

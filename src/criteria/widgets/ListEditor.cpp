@@ -10,6 +10,7 @@
 #include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/ClickList.h"
 #include "ui/TextEntry.h"
 
 namespace quillane {
@@ -17,29 +18,6 @@ namespace quillane {
 namespace {
 
 constexpr int kDeleteQuestion = 504;
-
-// A list box whose Click comes as the program knows it: a press on an entry,
-// or a key that moves the current entry or changes the selection. Changes
-// made in code are no clicks, and neither is the second press of a double
-// click.
-class ClickList : public QListWidget {
- public:
-  using QListWidget::QListWidget;
-  std::function<void()> onClick;
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override {
-    QListWidget::mousePressEvent(event);
-    if (indexAt(event->position().toPoint()).isValid() && onClick) onClick();
-  }
-
-  void keyPressEvent(QKeyEvent* event) override {
-    const int currentBefore = currentRow();
-    const QModelIndexList selectedBefore = selectedIndexes();
-    QListWidget::keyPressEvent(event);
-    if ((currentRow() != currentBefore || selectedIndexes() != selectedBefore) && onClick) onClick();
-  }
-};
 
 }  // namespace
 

@@ -175,6 +175,8 @@ void frmIdeas::cmdViewIdeas_Click() {
   selectionShown_ = true;
   ShowIdeaList(program(), this);
   selectionShown_ = false;
+  // Ideas may have been added, changed or deleted there.
+  UpdateIdeaMeter();
 }
 
 bool frmIdeas::Prepare(int mode) {

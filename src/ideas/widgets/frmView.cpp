@@ -6,12 +6,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "core/Program.h"
 #include "ideas/IdeaSelection.h"
 #include "ideas/widgets/frmAddIdea.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/ClickList.h"
 #include "ui/HelpContexts.h"
 #include "ui/HelpTopics.h"
 
@@ -23,7 +25,9 @@ frmView::frmView(Program& program, QWidget* parent, IdeaPick pick)
   fraView_->setObjectName(QStringLiteral("fraView"));
   lblView_ = new QLabel(fraView_);
   lblView_->setObjectName(QStringLiteral("lblView"));
-  lstView_ = new QListWidget(fraView_);
+  auto* list = new ClickList(fraView_);
+  list->onClick = [this] { ShowCurrentState(); };
+  lstView_ = list;
   lstView_->setObjectName(QStringLiteral("lstView"));
   lstView_->setSelectionMode(QAbstractItemView::MultiSelection);
   lstView_->setMinimumSize(480, 300);
@@ -53,7 +57,6 @@ frmView::frmView(Program& program, QWidget* parent, IdeaPick pick)
   layout->addLayout(buttons);
   layout->addWidget(fraView_, 1);
 
-  connect(lstView_, &QListWidget::itemClicked, this, &frmView::ShowCurrentState);
   connect(lstView_, &QListWidget::itemDoubleClicked, this, [this] {
     if (cmdEdit_->isEnabled()) cmdEdit_Click();
   });
@@ -97,22 +100,32 @@ QStringList frmView::Selected() const {
 }
 
 void frmView::Rebuild() {
+  // The list shows the ideas anew; the user's picks and current entry stay.
+  std::vector<int> picked;
+  for (int i = 0; i < lstView_->count(); ++i) {
+    if (lstView_->item(i)->isSelected()) picked.push_back(i);
+  }
+  const int current = lstView_->currentRow();
   const Session& s = program().session;
   Fill(s.sIdeas, s.nIdeas);
+  if (current >= 0 && current < lstView_->count())
+    lstView_->setCurrentRow(current, QItemSelectionModel::NoUpdate);
+  for (int row : picked) {
+    if (row < lstView_->count()) lstView_->item(row)->setSelected(true);
+  }
+  ShowCurrentState();
 }
 
 void frmView::cmdAdd_Click() {
   frmAddIdea dialog(program(), this, frmAddIdea::Mode::Add, QString(), 0);
-  program().platform.ShowModal(dialog);
-  Rebuild();
+  if (program().platform.ShowModal(dialog) == QDialog::Accepted) Rebuild();
 }
 
 void frmView::cmdEdit_Click() {
   QListWidgetItem* current = lstView_->currentItem();
   frmAddIdea dialog(program(), this, frmAddIdea::Mode::Edit, current ? current->text() : QString(),
                     lstView_->currentRow() + 1);
-  program().platform.ShowModal(dialog);
-  Rebuild();
+  if (program().platform.ShowModal(dialog) == QDialog::Accepted) Rebuild();
 }
 
 void frmView::DeleteSelectedIdeas() {

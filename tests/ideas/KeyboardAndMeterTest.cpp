@@ -1,0 +1,106 @@
+// The idea list answers the keyboard as it answers the mouse, keeps the
+// user's picks, and the idea meter shows the count wherever it should.
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/DialogFixture.h"
+
+namespace quillane::test {
+namespace {
+
+class KeyboardAndMeterTest : public MenuOpenTest<Menu::kIdeas> {
+ protected:
+  void SetUp() override {
+    MenuOpenTest::SetUp();
+    Session& s = program.session;
+    for (int i = 1; i <= 4; ++i) s.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
+    s.nIdeas = 4;
+    s.nCriteria = 2;
+    s.sCriteria[1] = QStringLiteral("Cost");
+    s.sCriteria[2] = QStringLiteral("Speed");
+    s.sngWeight[1] = 9.0f;
+    s.sngWeight[2] = 4.5f;
+    program.commands.EnableButton(Cmd::kMindStepping, true);
+  }
+  static QListWidget* List(QWidget* view) { return Find<QListWidget>(view, QStringLiteral("lstView")); }
+  static QString MeterTitle(QWidget* ideas) {
+    return Find<QGroupBox>(ideas, QStringLiteral("fraIdeasMeter"))->title();
+  }
+};
+
+TEST_F(KeyboardAndMeterTest, ArrowsAndSpaceSelectLikeClicksAndDeleteWorks) {
+  platform.OnNextDialog([&](QDialog& view) {
+    QListWidget* list = List(&view);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_TRUE(Find<QPushButton>(&view, QStringLiteral("cmdEdit"))->isEnabled());
+    ASSERT_TRUE(Find<QPushButton>(&view, QStringLiteral("cmdDelete"))->isEnabled());
+    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(kAnswerYes);
+    Click(&view, "cmdDelete");
+    Click(&view, "cmdOk");
+  });
+  PressCommand(Cmd::kViewEditIdeas);
+  EXPECT_EQ(program.session.nIdeas, 3);
+}
+
+TEST_F(KeyboardAndMeterTest, CancelInTheAddDialogKeepsThePicks) {
+  platform.OnNextDialog([&](QDialog& view) {
+    QListWidget* list = List(&view);
+    list->item(1)->setSelected(true);
+    list->item(3)->setSelected(true);
+    platform.OnNextDialog([](QDialog& add) { Click(&add, "cmdCancel"); });
+    Click(&view, "cmdAdd");
+    EXPECT_TRUE(list->item(1)->isSelected() && list->item(3)->isSelected());
+    platform.OnNextDialog([](QDialog& add) {
+      TypeAndEnter(Find<QLineEdit>(&add, QStringLiteral("txtAddIdea")), QStringLiteral("a fifth idea"));
+    });
+    Click(&view, "cmdAdd");
+    EXPECT_EQ(list->count(), 5);
+    EXPECT_TRUE(list->item(1)->isSelected() && list->item(3)->isSelected()) << "an added idea keeps them too";
+    Click(&view, "cmdOk");
+  });
+  PressCommand(Cmd::kViewEditIdeas);
+}
+
+TEST_F(KeyboardAndMeterTest, TheMeterShowsAgainAfterACancelledEvaluatePick) {
+  platform.OnNextDialog([](QDialog& view) { Click(&view, "cmdCancel"); });
+  PressCommand(Cmd::kEvaluate);
+  platform.OnNextDialog([&](QDialog& ideas) {
+    EXPECT_TRUE(Find<QGroupBox>(&ideas, QStringLiteral("fraIdeasMeter"))->isVisible());
+    Click(&ideas, "cmdCancel");
+  });
+  PressCommand(Cmd::kAutoSuggest);
+}
+
+TEST_F(KeyboardAndMeterTest, DeletingIdeasInsideTheIdeasDialogUpdatesTheMeter) {
+  platform.OnNextDialog([](QDialog& view) {
+    List(&view)->item(0)->setSelected(true);
+    Click(&view, "cmdOk");
+  });
+  platform.OnNextDialog([&](QDialog& ideas) {
+    EXPECT_EQ(MeterTitle(&ideas), QStringLiteral("4"));
+    platform.OnNextDialog([&](QDialog& view) {
+      QListWidget* list = List(&view);
+      list->setFocus();
+      list->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+      QTest::keyClick(list, Qt::Key_Space);
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Space);
+      platform.AnswerNext(kAnswerYes);
+      platform.AnswerNext(kAnswerYes);
+      Click(&view, "cmdDelete");
+      Click(&view, "cmdOk");
+    });
+    Click(&ideas, "cmdViewIdeas(5)");
+    EXPECT_EQ(MeterTitle(&ideas), QStringLiteral("2"));
+    Click(&ideas, "cmdCancel");
+  });
+  PressCommand(Cmd::kMindStepping);
+}
+
+}  // namespace
+}  // namespace quillane::test

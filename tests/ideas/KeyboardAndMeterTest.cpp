@@ -55,12 +55,7 @@ TEST_F(KeyboardAndMeterTest, CancelInTheAddDialogKeepsThePicks) {
     platform.OnNextDialog([](QDialog& add) { Click(&add, "cmdCancel"); });
     Click(&view, "cmdAdd");
     EXPECT_TRUE(list->item(1)->isSelected() && list->item(3)->isSelected());
-    platform.OnNextDialog([](QDialog& add) {
-      TypeAndEnter(Find<QLineEdit>(&add, QStringLiteral("txtAddIdea")), QStringLiteral("a fifth idea"));
-    });
-    Click(&view, "cmdAdd");
-    EXPECT_EQ(list->count(), 5);
-    EXPECT_TRUE(list->item(1)->isSelected() && list->item(3)->isSelected()) << "an added idea keeps them too";
+    EXPECT_EQ(list->selectedItems().size(), 2);
     Click(&view, "cmdOk");
   });
   PressCommand(Cmd::kViewEditIdeas);

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <vector>
 
 #include "core/Program.h"
 #include "ideas/IdeaSelection.h"
@@ -100,22 +99,12 @@ QStringList frmView::Selected() const {
 }
 
 void frmView::Rebuild() {
-  // The list shows the ideas anew; the user's picks and current entry stay.
-  std::vector<int> picked;
-  for (int i = 0; i < lstView_->count(); ++i) {
-    if (lstView_->item(i)->isSelected()) picked.push_back(i);
-  }
-  const int current = lstView_->currentRow();
   const Session& s = program().session;
   Fill(s.sIdeas, s.nIdeas);
-  if (current >= 0 && current < lstView_->count())
-    lstView_->setCurrentRow(current, QItemSelectionModel::NoUpdate);
-  for (int row : picked) {
-    if (row < lstView_->count()) lstView_->item(row)->setSelected(true);
-  }
-  ShowCurrentState();
 }
 
+// A confirmed add or edit shows the list anew; a cancelled one leaves the
+// list, and the user's picks in it, as they were.
 void frmView::cmdAdd_Click() {
   frmAddIdea dialog(program(), this, frmAddIdea::Mode::Add, QString(), 0);
   if (program().platform.ShowModal(dialog) == QDialog::Accepted) Rebuild();

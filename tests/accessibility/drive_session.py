@@ -300,7 +300,7 @@ GOAL = "Open a small bakery in town"
 CRITERIA = ["Low cost", "Quick start", "Fun to run"]
 # Slider positions of the three pairs (1-2, 1-3, 2-3), moved by arrow keys
 # from the middle (5): 0 much less .. 10 much more important.
-CRITERIA_RATINGS = [7, 9, 6]
+CRITERIA_RATINGS = [6, 9, 7]
 TANGIBLES = ["Old van", "Big oven"]
 IDEAS = ["Sell bread from the van", "Bake pizza at night"]
 # Ratings of each idea against each criterion, idea by idea.
@@ -444,9 +444,8 @@ def evaluate(s, main):
                      f"the idea shown for {where}")
             wait_for(lambda: s.value_of(slider) == 5, f"the slider back in the middle for {where}")
             # A screen reader sets a slider's value directly too.
-            if not slider.queryValue().set_current_value(float(rating)) and s.value_of(slider) != rating:
-                raise Failure(f"the evaluation slider refused the value {rating} for {where}")
-            wait_for(lambda: s.value_of(slider) == rating, f"the slider at {rating} for {where}")
+            slider.queryValue().currentValue = float(rating)
+            wait_for(lambda: s.value_of(slider) == rating, f"the slider to take the value {rating} for {where}")
             s.press(dialog, "Next")
     s.gone(dialog, "the Ideas dialog after the last rating")
 
@@ -512,6 +511,9 @@ def check_report(path, expected_path):
     if actual in candidates:
         return
     expected = candidates[0]
+    print("the report as written:", file=sys.stderr)
+    for line in actual.split(b"\r\n"):
+        print(f"    {line!r}", file=sys.stderr)
     a_lines = actual.split(b"\r\n")
     e_lines = expected.split(b"\r\n")
     for number, (a, e) in enumerate(zip(a_lines, e_lines), 1):

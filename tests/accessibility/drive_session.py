@@ -141,13 +141,17 @@ class Session:
     """The running program as the accessibility bus shows it."""
 
     def __init__(self, program, out):
-        self.program = program
+        self.program = os.path.abspath(program)
         self.out = out
         self.process = None
         self.app = None
         self.faults = []  # controls that fail a screen reader user
         self.expected_failures = []  # known faults, reported but not failing
+        self.notes = []  # what the toolkit cannot show, told once
         self.audited = set()
+        self.checked = 0  # controls whose names the audit read
+        self.audited_windows = set()
+        self.dump = os.environ.get("QUILLANE_ATSPI_DUMP") == "1"
 
     # ----- start and end -------------------------------------------------
 
@@ -158,7 +162,8 @@ class Session:
         except Exception as error:  # any failure here means no accessibility bus
             raise Skipped(f"the accessibility bus cannot be reached: {error}") from error
         log = open(os.path.join(self.out, "program.log"), "w")
-        self.process = subprocess.Popen([self.program], stdout=log, stderr=subprocess.STDOUT)
+        # Started in the temporary folder: a file dialog opens there.
+        self.process = subprocess.Popen([self.program], stdout=log, stderr=subprocess.STDOUT, cwd=self.out)
 
         def find_app():
             if self.process.poll() is not None:
@@ -274,20 +279,28 @@ class Session:
     def audit(self, window, where):
         """Every enabled push button, text box, slider and list showing in
         `window` must carry a name a screen reader can speak."""
+        self.audited_windows.add(where.split(",")[0])
+        if self.dump:
+            dump_window(window, f"audit: {where}")
         for acc in descendants(window):
             role = acc.getRole()
             if role not in NAMED_ROLES or not enabled(acc):
                 continue
+            self.checked += 1
             if acc.name.strip():
                 continue
             parent = acc.parent
-            key = (where, role, parent.name if parent else "", acc.getIndexInParent())
+            key = (where.split(",")[0], role, parent.name if parent else "", acc.getIndexInParent())
             if key in self.audited:
                 continue
             self.audited.add(key)
             context = f"inside \"{parent.name}\" ({role_text(parent)})" if parent is not None else ""
             self.faults.append(f"{where}: an enabled {NAMED_ROLES[role]} ({role_text(acc)}) "
                                f"has no accessible name {context}".rstrip())
+
+    def note(self, message):
+        if message not in self.notes:
+            self.notes.append(message)
 
     def expect_failure(self, message):
         print(f"EXPECTED FAILURE (known fault): {message}")
@@ -421,6 +434,18 @@ def select_by_keyboard(s, lst, rows, what):
         s.key(KEY_SPACE)
         wait_for(lambda: states(items[row]).contains(R.STATE_SELECTED),
                  f"Space to select \"{items[row].name}\" in {what}")
+    # Where the toolkit offers the list's Selection interface, a screen
+    # reader reads the same selection through it.
+    try:
+        selection = lst.querySelection()
+    except NotImplementedError:
+        s.note(f"{what} offers no Selection interface (the toolkit's bridge has none for lists); "
+               "its items' selected states are read instead")
+        return
+    picked = [selection.getSelectedChild(i).name for i in range(selection.nSelectedChildren)]
+    wanted = [items[row].name for row in sorted(rows)]
+    if picked != wanted:
+        raise Failure(f"the Selection interface of {what} gives {picked}, the keyboard selected {wanted}")
 
 
 def evaluate(s, main):
@@ -448,6 +473,41 @@ def evaluate(s, main):
             wait_for(lambda: s.value_of(slider) == rating, f"the slider to take the value {rating} for {where}")
             s.press(dialog, "Next")
     s.gone(dialog, "the Ideas dialog after the last rating")
+
+
+def views(s, main):
+    """The two pages that only show: the rated criteria and the ranked ideas."""
+    open_menu(s, main, "Criteria")
+    s.press(main, "View")
+    dialog = s.window("Criteria")
+    s.audit(dialog, "Criteria dialog, View page")
+    s.control(dialog, set(NAMED_ROLES) & CONTAINERS_OF_ITEMS, "Your rated Criteria")
+    s.press(dialog, "OK")
+    s.gone(dialog, "the Criteria dialog")
+
+    open_menu(s, main, "Ideas")
+    s.press(main, "View Evaluation Results")
+    dialog = s.window("Ideas")
+    s.audit(dialog, "Ideas dialog, Evaluation Results page")
+    s.press(dialog, "OK")
+    s.gone(dialog, "the Ideas dialog")
+
+
+def clustering(s, main):
+    """Clustering: the picked ideas are listed under a question; Cancel adds nothing."""
+    open_menu(s, main, "Ideas")
+    s.press(main, "Clustering Ideas")
+    picker = s.window("Clustering")
+    s.audit(picker, "Clustering: picking the ideas")
+    lst = s.control(picker, set(NAMED_ROLES) & CONTAINERS_OF_ITEMS, "Your Ideas:")
+    select_by_keyboard(s, lst, [0, 1], "the list of ideas to cluster")
+    s.press(picker, "OK")
+    s.gone(picker, "the list of ideas to cluster")
+    dialog = s.window("Ideas")
+    s.audit(dialog, "Ideas dialog, Clustering page")
+    s.text_box(dialog, "What do these ideas have in common?")
+    s.press(dialog, "Cancel")
+    s.gone(dialog, "the Ideas dialog")
 
 
 def save_report(s, main, path):
@@ -503,9 +563,9 @@ def check_report(path, expected_path):
     with open(expected_path, "rb") as f:
         template = f.read()
     # The date may turn over while the session runs: either day will do.
-    days = {datetime.date.today()}
+    today = datetime.date.today()
     candidates = []
-    for day in days | {datetime.date.today() - datetime.timedelta(days=1)}:
+    for day in (today, today - datetime.timedelta(days=1)):
         date = f"{MONTHS[day.month - 1]} {day.day}, {day.year}".encode("cp1252")
         candidates.append(template.replace(b"@DATE@", date))
     if actual in candidates:
@@ -556,6 +616,8 @@ def main():
             ("T. Assets", lambda: assets(s, main_window)),
             ("AutoSuggest", lambda: auto_suggest(s, main_window)),
             ("Evaluate", lambda: evaluate(s, main_window)),
+            ("Criteria View and Evaluation Results", lambda: views(s, main_window)),
+            ("Clustering", lambda: clustering(s, main_window)),
             ("Make/Save Report", lambda: save_report(s, main_window, report)),
             ("the report's bytes", lambda: check_report(report, args.expected)),
             ("View/Edit Ideas and Delete", lambda: view_edit_delete(s, main_window)),
@@ -577,6 +639,8 @@ def main():
         if os.path.exists(log) and os.path.getsize(log):
             with open(log, encoding="utf-8", errors="replace") as f:
                 print("program output:\n" + f.read()[-3000:], file=sys.stderr)
+    for message in s.notes:
+        print(f"note: {message}")
     for message in s.expected_failures:
         print(f"known fault: {message}")
     if s.faults:
@@ -584,6 +648,10 @@ def main():
         for fault in s.faults:
             print(f"  {fault}", file=sys.stderr)
         return 1
+    if s.checked == 0:
+        print("FAILED: the name audit found no control at all", file=sys.stderr)
+        return 1
+    print(f"names checked: {s.checked} enabled controls in {len(s.audited_windows)} windows and states")
     print(f"passed in {time.monotonic() - started:.1f} s")
     return 0
 
@@ -592,12 +660,23 @@ def dump_windows(s):
     """What the bus shows at a failure, to see where the session stood."""
     if s.app is None:
         return
+    for w in s.windows():
+        dump_window(w, "shown")
+
+
+def dump_window(window, heading):
     try:
-        for w in s.windows():
-            print(f"window \"{w.name}\" ({role_text(w)})", file=sys.stderr)
-            for a in descendants(w):
-                flags = "" if enabled(a) else " disabled"
-                print(f"    {role_text(a)} \"{a.name}\"{flags}", file=sys.stderr)
+        print(f"{heading}: window \"{window.name}\" ({role_text(window)})", file=sys.stderr)
+        for a in descendants(window):
+            flags = "" if enabled(a) else " disabled"
+            actions = ""
+            if a.getRole() in NAMED_ROLES:
+                try:
+                    action = a.queryAction()
+                    actions = " actions " + ",".join(action.getName(i) for i in range(action.nActions))
+                except NotImplementedError:
+                    actions = ""
+            print(f"    {role_text(a)} \"{a.name}\"{flags}{actions}", file=sys.stderr)
     except GLib.Error:
         pass
 

@@ -341,6 +341,7 @@ CRITERIA = ["Low cost", "Quick start", "Fun to run"]
 # from the middle (5): 0 much less .. 10 much more important.
 CRITERIA_RATINGS = [6, 9, 7]
 TANGIBLES = ["Old van", "Big oven"]
+INTANGIBLES = ["Baking skill", "Friendly staff"]
 IDEAS = ["Sell bread from the van", "Bake pizza at night"]
 # Ratings of each idea against each criterion, idea by idea.
 EVALUATION = {IDEAS[0]: [8, 6, 9], IDEAS[1]: [4, 7, 5]}
@@ -422,17 +423,29 @@ def criteria(s, main):
 
 
 def assets(s, main):
-    open_menu(s, main, "Ideas")
-    s.press(main, "T. Assets")
-    dialog = s.window("Ideas")
-    s.audit(dialog, "Ideas dialog, T. Assets page")
-    box = s.text_box(dialog, "Enter your Tangible Assets below:")
-    for asset in TANGIBLES:
-        s.type_into(box, asset, "the tangible assets box", enter=True)
-        wait_for(lambda: s.text_of(box) == "", f"Enter to take the asset \"{asset}\"")
-    s.audit(dialog, "Ideas dialog, T. Assets page, assets entered")
-    s.press(dialog, "OK")
-    s.gone(dialog, "the Ideas dialog")
+    for command, label, entries in (("T. Assets", "Enter your Tangible Assets below:", TANGIBLES),
+                                    ("I. Assets", "Enter your Intangible Assets below:", INTANGIBLES)):
+        open_menu(s, main, "Ideas")
+        s.press(main, command)
+        dialog = s.window("Ideas")
+        s.audit(dialog, f"Ideas dialog, {command} page")
+        box = s.text_box(dialog, label)
+        for asset in entries:
+            s.type_into(box, asset, f"the {command} box", enter=True)
+            wait_for(lambda: s.text_of(box) == "", f"Enter to take the asset \"{asset}\"")
+        s.audit(dialog, f"Ideas dialog, {command} page, assets entered")
+        s.press(dialog, "OK")
+        s.gone(dialog, "the Ideas dialog")
+
+
+def every_menu(s, main):
+    """Opens each enabled menu but Exit, so every frame of commands is audited."""
+    menus = [a for a in descendants(main) if a.getRole() in (R.ROLE_CHECK_BOX, R.ROLE_TOGGLE_BUTTON)]
+    names = [m.name for m in menus if enabled(m) and m.name != "Exit"]
+    if len(names) < 8:
+        raise Failure(f"after an evaluation every menu but Exit is enabled; enabled are {names}")
+    for name in names:
+        open_menu(s, main, name)
 
 
 def auto_suggest(s, main):
@@ -642,9 +655,10 @@ def main():
         steps = [
             ("New Session and Goal", lambda: new_session_and_goal(s, main_window)),
             ("Criteria Set and Rate", lambda: criteria(s, main_window)),
-            ("T. Assets", lambda: assets(s, main_window)),
+            ("T. Assets and I. Assets", lambda: assets(s, main_window)),
             ("AutoSuggest", lambda: auto_suggest(s, main_window)),
             ("Evaluate", lambda: evaluate(s, main_window)),
+            ("every menu", lambda: every_menu(s, main_window)),
             ("Criteria View and Evaluation Results", lambda: views(s, main_window)),
             ("Clustering", lambda: clustering(s, main_window)),
             ("Make/Save Report", lambda: save_report(s, main_window, report)),

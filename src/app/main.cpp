@@ -1,21 +1,43 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "app/widgets/frmMain.h"
 #include "core/Program.h"
 #include "core/ProgramFolder.h"
+#include "platform/qt/InstanceChannel.h"
 #include "platform/qt/QtPlatform.h"
 #include "resources/Texts.h"
 #include "session/Constants.h"
 
 int main(int argc, char** argv) {
+  // The command line is read before anything needs a display, so --help
+  // and --version answer on any terminal.
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const quillane::CommandLine line = quillane::ParseCommandLine(arguments);
+  if (!line.error.isEmpty()) {
+    std::fputs((line.error + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    return quillane::kExitUsage;
+  }
+  if (line.help || line.version) {
+    const QString text = line.help ? quillane::CommandLineHelp() : quillane::VersionLine();
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return quillane::kExitDone;
+  }
+
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(quillane::Text(101));
 
   quillane::QtPlatform platform;
-  // A second start ends at once, without a window or a message.
-  if (!platform.AcquireSingleInstance()) return 0;
+  // A second start hands its file (or only the wish to see Quillane) to the
+  // running program and ends at once, without a window of its own.
+  if (!platform.AcquireSingleInstance()) {
+    quillane::SendToRunningInstance(quillane::InstanceServerName(), {line.workfile});
+    return quillane::kExitDone;
+  }
 
   quillane::Program program(platform);
   quillane::LoadConstants(program.session,
@@ -25,8 +47,15 @@ int main(int argc, char** argv) {
   program.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 
   quillane::frmMain window(program);
+  quillane::InstanceServer secondStarts;
+  QObject::connect(
+      &secondStarts, &quillane::InstanceServer::requested, &window,
+      [&window](const quillane::InstanceRequest& request) { window.AnswerSecondStart(request.workfile); });
+  secondStarts.Listen(quillane::InstanceServerName());
+
   window.Form_Load();
   window.show();
   window.OfferLastRunBackup();
+  if (line.workfile) window.OpenWorkfileAt(*line.workfile);
   return app.exec();
 }

@@ -63,10 +63,12 @@ void StoreItems(Session& s, const QStringList& items) {
   Section section = Section::None;
   int n = 0;
   for (const QString& item : items) {
-    if (item.compare(kActionsHeader, Qt::CaseInsensitive) == 0) {
+    // A header may stand between blanks or tabs, as a text editor left it.
+    const QString header = item.trimmed();
+    if (header.compare(kActionsHeader, Qt::CaseInsensitive) == 0) {
       section = Section::Actions;
       n = 0;
-    } else if (item.compare(kObjectsHeader, Qt::CaseInsensitive) == 0) {
+    } else if (header.compare(kObjectsHeader, Qt::CaseInsensitive) == 0) {
       section = Section::Objects;
       n = 0;
     } else if (section != Section::None && n < kMaxWords) {
@@ -86,7 +88,11 @@ bool Fail(Program& program, int message) {
 }  // namespace
 
 void ReadSuggestionWords(Session& session, const QByteArray& bytes) {
-  StoreItems(session, SplitItems(DecodeCodePage(bytes)));
+  // A text editor that saves in UTF-8 may put a byte-order mark first; it is
+  // no part of the first line.
+  static const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+  const QByteArray text = bytes.startsWith(kByteOrderMark) ? bytes.mid(kByteOrderMark.size()) : bytes;
+  StoreItems(session, SplitItems(DecodeCodePage(text)));
 }
 
 bool LoadSuggestionWords(Program& program) {

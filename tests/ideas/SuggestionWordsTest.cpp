@@ -47,6 +47,10 @@ TEST_F(SuggestionWordsTest, ReadsItemsAsTheFileGrammarSays) {
     QByteArray file;
     QStringList actions, objects;
   } cases[] = {
+      {"a byte-order mark first and headers between blanks and tabs",
+       "\xEF\xBB\xBF[Actions]  \r\nPaint\r\n \t[Objects]\t\r\nthe door\r\n",
+       {"Paint"},
+       {"the door"}},
       {"headers in any case, objects first",
        "[objects]\r\nthe door\r\n[ACTIONS]\r\nPaint\r\nSand\r\n",
        {"Paint", "Sand"},
@@ -138,10 +142,53 @@ TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
 TEST_F(SuggestionWordsTest, TheShippedWordFileFillsBothListsWithinTheirCapacity) {
   LoadConstants(s, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
   EXPECT_TRUE(LoadSuggestionWords(program));
-  EXPECT_TRUE(s.nActions >= 1 && s.nActions <= kMaxWords) << s.nActions;
-  EXPECT_TRUE(s.nObjects >= 1 && s.nObjects <= kMaxWords) << s.nObjects;
+  EXPECT_TRUE(s.nActions >= 60 && s.nActions <= kMaxWords) << s.nActions;
+  EXPECT_TRUE(s.nObjects >= 60 && s.nObjects <= kMaxWords) << s.nObjects;
   for (const QString& word : Words(s.sActions, s.nActions) + Words(s.sObjects, s.nObjects)) {
-    EXPECT_TRUE(word == word.trimmed() && !word.startsWith(u'[')) << word.toStdString();
+    EXPECT_TRUE(word == word.trimmed() && !word.startsWith(u'[') && word.size() <= kMaxTextLength)
+        << word.toStdString();
+  }
+}
+
+// Any action followed by any object must read as English: the action is a verb
+// phrase that takes the object straight after it, so it ends neither in an
+// adjective ("Make cheaper the music") nor in an article of its own; the object
+// is a noun phrase led by a determiner and names no person, since selling,
+// halving or recycling one is no suggestion to make.
+TEST_F(SuggestionWordsTest, EveryShippedActionTakesEveryShippedObject) {
+  LoadConstants(s, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
+  ASSERT_TRUE(LoadSuggestionWords(program));
+  static const QStringList adjectives{"cheaper",  "dearer", "luxurious", "portable", "bigger", "smaller",
+                                      "faster",   "slower", "easier",    "simpler",  "safer",  "better",
+                                      "stronger", "louder", "quieter",   "shorter",  "longer"};
+  static const QStringList articles{"the", "a", "an"};
+  static const QStringList determiners{"the", "a", "an", "your", "its", "some", "every"};
+  static const QStringList persons{
+      "child",    "children",  "customer",   "customers",  "client",   "clients", "staff",
+      "people",   "employee",  "employees",  "user",       "users",    "family",  "friends",
+      "visitors", "team",      "colleagues", "neighbours", "students", "parents", "elderly",
+      "supplier", "suppliers", "guests",     "workers",    "members",  "manager", "boss"};
+  const struct {
+    const char* rule;
+    QStringList words;
+    bool (*holds)(const QString& word, const QString& first, const QString& last);
+  } rules[] = {
+      {"an action starts a sentence and ends in no adjective or article", Words(s.sActions, s.nActions),
+       [](const QString& word, const QString&, const QString& last) {
+         return word[0].isUpper() && !adjectives.contains(last) && !articles.contains(last);
+       }},
+      {"an object goes on the sentence with a determiner and names no person", Words(s.sObjects, s.nObjects),
+       [](const QString& word, const QString& first, const QString& last) {
+         return word[0].isLower() && determiners.contains(first) && !persons.contains(last);
+       }},
+  };
+  for (const auto& r : rules) {
+    SCOPED_TRACE(r.rule);
+    for (const QString& word : r.words) {
+      const QStringList parts = word.toLower().split(u' ', Qt::SkipEmptyParts);
+      ASSERT_FALSE(parts.isEmpty());
+      EXPECT_TRUE(r.holds(word, parts.first(), parts.last())) << word.toStdString();
+    }
   }
 }
 

@@ -48,6 +48,29 @@ TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThir
   EXPECT_EQ(program.session.nAutoBackupTime, 30);
 }
 
+TEST_F(PreferencesTest, TheMinutesBoxTakesTheEditingKeysAndEscapeCancels) {
+  Preferences([&](QDialog& d) {
+    auto* minutes = Find<QLineEdit>(&d, QStringLiteral("txtAutoBackup"));
+    minutes->setFocus();
+    minutes->setText(QStringLiteral("12"));
+    QTest::keyClick(minutes, Qt::Key_Home);
+    EXPECT_EQ(minutes->cursorPosition(), 0);
+    QTest::keyClick(minutes, Qt::Key_Right);
+    EXPECT_EQ(minutes->cursorPosition(), 1);
+    QTest::keyClick(minutes, Qt::Key_Delete);
+    EXPECT_EQ(minutes->text(), QStringLiteral("1"));
+    QTest::keyClick(minutes, Qt::Key_End);
+    QTest::keyClicks(minutes, QStringLiteral("5 -"));
+    EXPECT_EQ(minutes->text(), QStringLiteral("15")) << "a blank and a minus are kept out";
+    QTest::keyClick(minutes, Qt::Key_Left);
+    QTest::keyClick(minutes, Qt::Key_Backspace);
+    EXPECT_EQ(minutes->text(), QStringLiteral("5"));
+    QTest::keyClick(minutes, Qt::Key_Escape);
+    EXPECT_FALSE(d.isVisible()) << "Escape in the box cancels the dialog";
+  });
+  EXPECT_EQ(program.session.nAutoBackupTime, 5) << "cancelled: nothing changed";
+}
+
 TEST_F(PreferencesTest, UncheckingAndOkStopsTheBackupAtOnce) {
   program.session.lBackupTime = 0;
   platform.monotonicMs = 50000400;

@@ -27,7 +27,9 @@ StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* pa
   for (int i = 0; i < 4; ++i) {
     panels_[i] = new QLabel(this);
     panels_[i]->setObjectName(QStringLiteral("winStatusBar.Panels(%1)").arg(i + 1));
-    if (names[i] != 0) panels_[i]->setAccessibleName(ShownText(names[i]));
+    // A screen reader reads the panel's text as its name and hears what the
+    // panel is for as its description.
+    if (names[i] != 0) panels_[i]->setAccessibleDescription(ShownText(names[i]));
     panels_[i]->setContentsMargins(4, 0, 4, 0);
   }
   panels_[0]->setMinimumWidth(kProgressBarWidth);
@@ -44,7 +46,8 @@ StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* pa
   winProgresBar_->setTextVisible(false);
   PlaceProgressBar();
 
-  connect(&status_, &StatusLine::panelTextChanged, panels_[1], &QLabel::setText);
+  connect(&status_, &StatusLine::panelTextChanged, this,
+          [this](const QString& text) { SetPanelText(1, text); });
   connect(&status_, &StatusLine::barValueChanged, this, [this](int value) {
     winProgresBar_->setValue(value);
     winProgresBar_->repaint();  // no event runs while the bar moves
@@ -62,6 +65,11 @@ QLabel* StatusBarView::panel(int number) const {
   return panels_[number - 1];
 }
 
+void StatusBarView::SetPanelText(int index, const QString& text) {
+  panels_[index]->setText(text);
+  panels_[index]->setAccessibleName(text);
+}
+
 void StatusBarView::PlaceProgressBar() {
   winProgresBar_->setGeometry(0, kProgressBarTop, kProgressBarWidth, kProgressBarHeight);
   winProgresBar_->raise();
@@ -76,11 +84,11 @@ void StatusBarView::ShowDateAndTime() {
   const QLocale locale = QLocale::system();
   const double seconds = platform_.SecondsSinceMidnight();
   const QTime now = QTime::fromMSecsSinceStartOfDay(static_cast<int>(seconds * 1000) % 86400000);
-  panels_[2]->setText(locale.toString(platform_.Today(), QLocale::ShortFormat));
+  SetPanelText(2, locale.toString(platform_.Today(), QLocale::ShortFormat));
   // Hours and minutes in the user's own form, without the seconds.
   QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
   timeFormat.remove(QRegularExpression(QStringLiteral("[:.]ss?")));
-  panels_[3]->setText(locale.toString(now, timeFormat));
+  SetPanelText(3, locale.toString(now, timeFormat));
   const int msIntoMinute = static_cast<int>(seconds * 1000) % 60000;
   minuteTimer_->start(60000 - msIntoMinute + 50);
 }

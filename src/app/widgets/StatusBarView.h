@@ -30,6 +30,8 @@ class StatusBarView : public QStatusBar {
 
  private:
   void ShowDateAndTime();
+  // Shows `text` in panel `index` (from 0), also as its accessible name.
+  void SetPanelText(int index, const QString& text);
 
   StatusLine& status_;
   Platform& platform_;

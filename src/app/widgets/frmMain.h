@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/Commands.h"
 #include "session/Workfile.h"
@@ -34,6 +35,13 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
 
   // Start-up: constants, settings, captions, command states, placement.
   void Form_Load();
+  // Opens the workfile the program was started with or handed by a second
+  // start, after the unsaved-changes question, as Open does.
+  void OpenWorkfileAt(const QString& path);
+  // A second start asked for this window: it comes to the front, and opens
+  // the workfile when one was given.
+  void AnswerSecondStart(const std::optional<QString>& workfile);
+
   // Once the window is shown: when the last run ended without Exit and left
   // a backup with content, offers to open it as an untitled, changed session.
   void OfferLastRunBackup();

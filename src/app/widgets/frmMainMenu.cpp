@@ -1,8 +1,10 @@
 // The menu bar and the dispatch of every command of the main window.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/frmAbout.h"
@@ -31,6 +33,10 @@
 #include "ui/HelpTopics.h"
 
 namespace quillane {
+
+namespace {
+constexpr int kWaitForDialogMs = 500;
+}  // namespace
 
 int frmMain::HelpTopic() const {
   int number = topic::kMainWindow;
@@ -231,6 +237,25 @@ bool frmMain::ExitRoutine() {
   MarkRunEnded(program_.dataFolder);
   endProgram();
   return true;
+}
+
+void frmMain::OpenWorkfileAt(const QString& path) {
+  if (!SettleUnsavedChanges(program_, [this] { return SaveCommand(SaveMode::kSave); })) return;
+  LoadWorkfile(program_, path, [this] { return AskPasswordEntry(program_, this); });
+  autoBackup_->RunPendingCheck();
+}
+
+void frmMain::AnswerSecondStart(const std::optional<QString>& workfile) {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+  if (!workfile) return;
+  // While a dialog of this program is open, the file waits until it closes.
+  if (QApplication::activeModalWidget()) {
+    QTimer::singleShot(kWaitForDialogMs, this, [this, workfile] { AnswerSecondStart(workfile); });
+    return;
+  }
+  OpenWorkfileAt(*workfile);
 }
 
 void frmMain::OfferLastRunBackup() {

@@ -115,12 +115,15 @@ void frmPreferences::chkAutoBackup_Click() {
 bool frmPreferences::eventFilter(QObject* watched, QEvent* event) {
   if (watched == txtAutoBackup_) {
     if (event->type() == QEvent::KeyPress) {
+      // Only printable characters that are not digits are kept out: the
+      // arrows, Home, End, Delete, Backspace and Tab work as in any box, and
+      // Escape reaches the dialog, which cancels.
       const auto* key = static_cast<QKeyEvent*>(event);
+      const QString typed = key->text();
+      const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
       const bool digit =
-          key->text().size() == 1 && key->text()[0].isDigit() && key->text()[0].unicode() < 128;
-      const bool allowed = digit || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab ||
-                           key->key() == Qt::Key_Backtab;
-      if (!allowed) return true;  // every other key is discarded
+          typed.size() == 1 && typed.at(0) >= QLatin1Char('0') && typed.at(0) <= QLatin1Char('9');
+      if (printable && !digit) return true;
     } else if (event->type() == QEvent::FocusIn) {
       // Selected after Qt's own focus handling, which would otherwise place the cursor.
       QTimer::singleShot(0, txtAutoBackup_, &QLineEdit::selectAll);

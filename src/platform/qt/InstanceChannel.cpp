@@ -1,0 +1,73 @@
+#include "platform/qt/InstanceChannel.h"
+
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+
+namespace quillane {
+
+namespace {
+
+constexpr int kSocketWaitMs = 1000;  // a running program answers at once
+const QByteArray kOpen = "open\t";
+const QByteArray kRaise = "raise";
+
+}  // namespace
+
+QString InstanceServerName() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) folder = QDir::tempPath();
+  return QDir(folder).filePath(QStringLiteral("quillane-instance"));
+}
+
+QByteArray EncodeInstanceRequest(const InstanceRequest& request) {
+  return (request.workfile ? kOpen + request.workfile->toUtf8() : kRaise) + '\n';
+}
+
+std::optional<InstanceRequest> DecodeInstanceRequest(const QByteArray& line) {
+  const QByteArray trimmed = line.endsWith('\n') ? line.chopped(1) : line;
+  if (trimmed == kRaise) return InstanceRequest{};
+  if (trimmed.startsWith(kOpen) && trimmed.size() > kOpen.size())
+    return InstanceRequest{QString::fromUtf8(trimmed.mid(kOpen.size()))};
+  return std::nullopt;
+}
+
+bool SendToRunningInstance(const QString& serverName, const InstanceRequest& request) {
+  QLocalSocket socket;
+  socket.connectToServer(serverName);
+  if (!socket.waitForConnected(kSocketWaitMs)) return false;
+  socket.write(EncodeInstanceRequest(request));
+  while (socket.bytesToWrite() > 0) {
+    if (!socket.waitForBytesWritten(kSocketWaitMs)) return false;
+  }
+  socket.disconnectFromServer();
+  return true;
+}
+
+InstanceServer::InstanceServer() : server_(new QLocalServer(this)) {
+  connect(server_, &QLocalServer::newConnection, this, [this] {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      const auto readLines = [this, socket] {
+        while (socket->canReadLine()) {
+          if (const auto request = DecodeInstanceRequest(socket->readLine())) emit requested(*request);
+        }
+      };
+      connect(socket, &QLocalSocket::readyRead, this, readLines);
+      readLines();  // what came before the connection was taken
+    }
+  });
+}
+
+InstanceServer::~InstanceServer() = default;
+
+bool InstanceServer::Listen(const QString& serverName) {
+  // Only the holder of the single-instance lock listens, so a socket file
+  // left under the name is a killed run's.
+  QLocalServer::removeServer(serverName);
+  server_->setSocketOptions(QLocalServer::UserAccessOption);
+  return server_->listen(serverName);
+}
+
+}  // namespace quillane

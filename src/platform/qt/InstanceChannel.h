@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class QLocalServer;
+
+namespace quillane {
+
+// What a second start asks of the program that runs already: to open a
+// workfile, or (with none) only to come to the front.
+struct InstanceRequest {
+  std::optional<QString> workfile;
+
+  bool operator==(const InstanceRequest&) const = default;
+};
+
+// The name the running program listens under: one per user.
+QString InstanceServerName();
+
+// A request as one line on the local socket, and back.
+QByteArray EncodeInstanceRequest(const InstanceRequest& request);
+std::optional<InstanceRequest> DecodeInstanceRequest(const QByteArray& line);
+
+// Hands `request` to the program listening under `serverName`. False when
+// none listens there.
+bool SendToRunningInstance(const QString& serverName, const InstanceRequest& request);
+
+// The running program's end of the channel.
+class InstanceServer : public QObject {
+  Q_OBJECT
+
+ public:
+  InstanceServer();
+  ~InstanceServer() override;
+
+  // Starts listening; a name left by a killed run is taken over.
+  bool Listen(const QString& serverName);
+
+ signals:
+  void requested(const quillane::InstanceRequest& request);
+
+ private:
+  QLocalServer* server_;
+};
+
+}  // namespace quillane

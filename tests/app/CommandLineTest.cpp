@@ -1,0 +1,147 @@
+// The program's command line, and a second start that hands its file over.
+#include <QDir>
+#include <QProcess>
+
+#include "MainWindowFixture.h"
+#include "app/CommandLine.h"
+#include "platform/qt/InstanceChannel.h"
+#include "platform/qt/QtPlatform.h"
+#include "session/WorkfileWriter.h"
+
+namespace quillane::test {
+namespace {
+
+TEST(CommandLine, ReadsTheOptionsAndOneWorkfile) {
+  const QString here = QDir::currentPath();
+  const struct {
+    QStringList arguments;
+    bool help, version;
+    std::optional<QString> workfile;
+    bool error;
+  } cases[] = {
+      {{}, false, false, std::nullopt, false},
+      {{"--help"}, true, false, std::nullopt, false},
+      {{"-v"}, false, true, std::nullopt, false},
+      {{"bikes.qln"}, false, false, here + "/bikes.qln", false},
+      {{"/tmp/a b.qln"}, false, false, "/tmp/a b.qln", false},
+      {{"-platform", "offscreen", "x.qln"}, false, false, here + "/x.qln", false},
+      {{"--", "-odd.qln"}, false, false, here + "/-odd.qln", false},
+      {{"--bogus"}, false, false, std::nullopt, true},
+      {{"a.qln", "b.qln"}, false, false, here + "/a.qln", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    const CommandLine line = ParseCommandLine(c.arguments);
+    EXPECT_EQ(line.help, c.help);
+    EXPECT_EQ(line.version, c.version);
+    EXPECT_EQ(line.workfile, c.workfile);
+    EXPECT_EQ(!line.error.isEmpty(), c.error);
+  }
+}
+
+TEST(CommandLine, HelpVersionAndAnUnknownOptionAnswerWithoutAWindow) {
+  const struct {
+    QString argument;
+    int status;
+    QByteArray out;  // what standard output starts with
+    QByteArray err;  // what standard error starts with
+  } cases[] = {
+      {"--version", 0, "Quillane 1.01\n", ""},
+      {"--help", 0, "Usage: quillane [OPTION] [FILE]\n", ""},
+      {"--bogus", 2, "", "quillane: unknown option --bogus\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.argument.toStdString());
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));  // none needed
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    run.setProcessEnvironment(environment);
+    run.start(QStringLiteral(QUILLANE_PROGRAM), {c.argument});
+    ASSERT_TRUE(run.waitForFinished(10000));
+    EXPECT_EQ(run.exitCode(), c.status);
+    const QByteArray out = run.readAllStandardOutput();
+    const QByteArray err = run.readAllStandardError();
+    EXPECT_TRUE(out.startsWith(c.out)) << out.toStdString();
+    EXPECT_TRUE(err.startsWith(c.err)) << err.toStdString();
+    if (c.argument == QLatin1String("--help")) {
+      for (const char* listed : {"FILE", "--help", "--version"}) EXPECT_TRUE(out.contains(listed)) << listed;
+    }
+  }
+}
+
+// The main window with a workfile to open, in a folder of its own.
+class StartFileTest : public MainWindowTest {
+ protected:
+  QString Workfile(const char* goal) {
+    SessionContent content;
+    content.sGoal = QLatin1String(goal);
+    const QString path = folder.filePath(QStringLiteral("bikes.qln"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(WorkfileBytes(content, WorkfileKind::Workfile, platform));
+    return path;
+  }
+};
+
+TEST_F(StartFileTest, AWorkfileOnTheCommandLineOpensOnceStarted) {
+  QDir::setCurrent(folder.path());
+  const CommandLine line = ParseCommandLine({QStringLiteral("bikes.qln")});
+  Workfile("Quieter bikes");
+  ASSERT_TRUE(line.workfile);
+  window->OpenWorkfileAt(*line.workfile);
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Quieter bikes"));
+  EXPECT_EQ(program.session.sWorkfile, folder.filePath(QStringLiteral("bikes.qln")));
+
+  // One that cannot be opened gets Open's message; the program goes on.
+  platform.AnswerNext(kAnswerOk);
+  window->OpenWorkfileAt(folder.filePath(QStringLiteral("missing.qln")));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("missing.qln")));
+  EXPECT_EQ(ended, 0);
+}
+
+TEST_F(StartFileTest, ASecondStartHandsItsFileToTheRunningProgramAndEnds) {
+  // This test is the running program: it holds the lock and listens.
+  QTemporaryDir runtime;
+  QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  QtPlatform running;
+  ASSERT_TRUE(running.AcquireSingleInstance());
+  InstanceServer server;
+  ASSERT_TRUE(server.Listen(InstanceServerName()));
+  QObject::connect(&server, &InstanceServer::requested, window.get(),
+                   [this](const InstanceRequest& request) { window->AnswerSecondStart(request.workfile); });
+  const QString path = Workfile("Handed over");
+
+  QProcess second;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+  second.setProcessEnvironment(environment);
+  second.start(QStringLiteral(QUILLANE_PROGRAM), {path});
+  ASSERT_TRUE(second.waitForStarted());
+  QElapsedTimer waited;
+  waited.start();
+  while ((second.state() != QProcess::NotRunning || program.session.sGoal.isEmpty()) &&
+         waited.elapsed() < 15000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+    second.waitForFinished(50);
+  }
+  qputenv("XDG_RUNTIME_DIR", oldRuntime);
+  EXPECT_EQ(second.state(), QProcess::NotRunning) << "the second start ends by itself, with no window";
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
+}
+
+TEST(InstanceChannel, RequestsTravelAsOneLine) {
+  for (const InstanceRequest& request :
+       {InstanceRequest{}, InstanceRequest{QStringLiteral("/home/ann/my bikes.qln")}})
+    EXPECT_EQ(DecodeInstanceRequest(EncodeInstanceRequest(request)), request);
+  EXPECT_EQ(DecodeInstanceRequest("open\t\n"), std::nullopt);
+  EXPECT_EQ(DecodeInstanceRequest("shutdown\n"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -552,6 +552,8 @@ const TextEntry kTextTable[] = {
     {3201, "Relative importance"},
     {3202, "Your rated Criteria"},
     {3203, "Each criterion with its weight and a bar of one cell per half point"},
+    {3204, "Your Tangible Assets"},
+    {3205, "Your Intangible Assets"},
     {3250, "The pages were saved as a PDF:"},
     {3251, "The Concise Report could not be printed."},
     {3300, "Quillane Help"},

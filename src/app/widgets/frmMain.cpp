@@ -138,6 +138,17 @@ QWidget* frmMain::BuildCommandArea(QWidget* parent) {
     barLayout->addWidget(button);
     chkMenu_[static_cast<std::size_t>(menu.index)] = button;
     connect(button, &QPushButton::clicked, this, [this, index = menu.index] { chkMenu_Click(index); });
+    // A screen reader's action on a checkable button toggles it without a
+    // click. Once that action has returned (Exit asks a question), the
+    // menu follows the button, as a click would have made it.
+    connect(
+        button, &QPushButton::toggled, this,
+        [this, button, index = menu.index] {
+          const bool open =
+              index < Menu::kFrameCount && frames_[static_cast<std::size_t>(index)]->isVisibleTo(this);
+          if (button->isChecked() != open) chkMenu_Click(index);
+        },
+        Qt::QueuedConnection);
   }
   layout->addWidget(bar, 1, 0, Qt::AlignHCenter);
   return area;

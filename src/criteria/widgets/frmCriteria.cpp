@@ -67,6 +67,8 @@ void frmCriteria::SetCriteriaTexts() {
 
   fraCriteriaSet->setTitle(Text(2200));
   lblCriteriaSet_->setText(ShownText(251));
+  // The label stands outside the list editor: the box takes its name itself.
+  criteriaList_->textBox()->setAccessibleName(ShownText(251));
   criteriaList_->SetButtonTexts();
 
   fraCriteriaRate->setTitle(Text(2201));

@@ -117,6 +117,7 @@ void EvaluationViewPage::Prepare(const Program& program) {
 
 void EvaluationViewPage::SetTexts() {
   lblIdeasEvaluationView->setText(Text(239));
+  grdEvaluation->setAccessibleName(ShownText(239));  // a grid never takes its name from a label
 }
 
 }  // namespace quillane

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QVBoxLayout>
 
 #include "core/Program.h"
@@ -32,7 +33,12 @@ void AssetPage::Prepare(const Program& program) {
 }
 
 void AssetPage::SetTexts() {
-  label->setText(ShownText(kind == AssetKind::Tangible ? 215 : 216));
+  const bool tangible = kind == AssetKind::Tangible;
+  label->setText(ShownText(tangible ? 215 : 216));
+  // The label stands outside the list editor, and a list never takes its
+  // name from a label: both are named here.
+  editor->textBox()->setAccessibleName(ShownText(tangible ? 215 : 216));
+  editor->list()->setAccessibleName(ShownText(tangible ? 3204 : 3205));
   editor->SetButtonTexts();
 }
 

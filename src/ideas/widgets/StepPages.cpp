@@ -92,6 +92,7 @@ void ClusterPage::Prepare(const Session& s) {
 
 void ClusterPage::SetTexts(const Session& s) {
   lblCount->setText(Text(228) + QString::number(s.nCluster) + Text(229));
+  lstIdeasCluster->setAccessibleName(lblCount->text());  // a list never takes its name from a label
   lblCommon->setText(Text(231));
   lblBased->setText(Text(230));
   goal.caption->setText(Text(257));

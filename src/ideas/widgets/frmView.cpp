@@ -72,6 +72,7 @@ void frmView::SetViewTexts() {
   setWindowTitle(ShownText(caption));
   fraView_->setTitle(Text(Picking() ? 2230 : 2231));
   lblView_->setText(ShownText(2232));
+  lstView_->setAccessibleName(ShownText(2232));  // a list never takes its name from a label
 }
 
 void frmView::Fill(const TextList<kMaxIdeas>& list, int count) {

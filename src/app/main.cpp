@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <memory>
 
+#include "app/RunStates.h"
 #include "app/widgets/frmMain.h"
 #include "core/Program.h"
 #include "core/ProgramFolder.h"
@@ -24,7 +26,9 @@ int main(int argc, char** argv) {
                              .filePath(program.session.sProduct + QStringLiteral(".ini"));
   program.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 
-  quillane::frmMain window(program);
+  // The techniques' run states, for the whole run.
+  const auto states = std::make_unique<quillane::RunStates>();
+  quillane::frmMain window(program, *states);
   window.Form_Load();
   window.show();
   window.OfferLastRunBackup();

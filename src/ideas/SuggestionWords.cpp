@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/Program.h"
+#include "ideas/SuggestionState.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"
@@ -59,7 +60,7 @@ enum class Section { None, Actions, Objects };
 // Stores the items section by section. A header (re)starts its section at
 // slot 1; words past the capacity are ignored. A count changes only when a
 // word is stored, so a header without words keeps the count it had.
-void StoreItems(Session& s, const QStringList& items) {
+void StoreItems(SuggestionState& s, const QStringList& items) {
   Section section = Section::None;
   int n = 0;
   for (const QString& item : items) {
@@ -85,11 +86,11 @@ bool Fail(Program& program, int message) {
 
 }  // namespace
 
-void ReadSuggestionWords(Session& session, const QByteArray& bytes) {
-  StoreItems(session, SplitItems(DecodeCodePage(bytes)));
+void ReadSuggestionWords(SuggestionState& suggestion, const QByteArray& bytes) {
+  StoreItems(suggestion, SplitItems(DecodeCodePage(bytes)));
 }
 
-bool LoadSuggestionWords(Program& program) {
+bool LoadSuggestionWords(Program& program, SuggestionState& suggestion) {
   Session& s = program.session;
   const QString path = QDir(s.sAppPath).filePath(s.sDataName);
   QByteArray bytes;
@@ -100,9 +101,9 @@ bool LoadSuggestionWords(Program& program) {
     // A file that opens but cannot be read counts as missing.
     if (file.error() != QFileDevice::NoError) return Fail(program, 501);
   }
-  ReadSuggestionWords(s, bytes);
-  if (s.nActions == 0) return Fail(program, 502);
-  if (s.nObjects == 0) return Fail(program, 503);
+  ReadSuggestionWords(suggestion, bytes);
+  if (suggestion.nActions == 0) return Fail(program, 502);
+  if (suggestion.nObjects == 0) return Fail(program, 503);
   s.bChanged = true;
   return true;
 }

@@ -10,8 +10,10 @@
 #include <QTest>
 #include <memory>
 
+#include "app/RunStates.h"
 #include "app/widgets/frmMain.h"
 #include "core/Program.h"
+#include "ideas/widgets/frmIdeas.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
@@ -23,6 +25,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   ScriptedPlatform platform;
   Program program{platform};
+  RunStates states;  // the techniques' run states the window hands out
   std::unique_ptr<frmMain> window;
   int ended = 0;
 
@@ -40,7 +43,7 @@ class MainWindowTest : public ::testing::Test {
     settings.write(SettingsFile());
     settings.close();
     LoadConstants(program.session, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
-    window = std::make_unique<frmMain>(program);
+    window = std::make_unique<frmMain>(program, states);
     window->endProgram = [this] { ++ended; };
     window->Form_Load();
     window->show();
@@ -68,6 +71,12 @@ class MainWindowTest : public ::testing::Test {
   }
 
   void StartNewSession() { SetNewSessionCommands(program.commands); }
+
+  // The run states of the ideas dialog, as the window hands them out.
+  IdeasRunStates IdeasStates() {
+    return {states.suggestion, states.pairing, states.mindStep,
+            states.cluster,    states.iching,  states.evaluation};
+  }
 };
 
 }  // namespace quillane::test

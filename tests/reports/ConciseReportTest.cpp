@@ -8,6 +8,7 @@
 
 #include "reports/ConciseReport.h"
 #include "reports/DateTexts.h"
+#include "reports/HeadingTexts.h"
 #include "reports/PrinterSink.h"
 #include "reports/ReportFixture.h"
 #include "resources/Texts.h"
@@ -37,10 +38,11 @@ class ConciseReportTest : public ReportTest {
 
 TEST_F(ConciseReportTest, FrenchHeadingsStandAtTheirColumns) {
   s.nLanguage = 3;
-  MakeDateTexts(s, platform.today);
+  HeadingTexts texts;
+  MakeDateTexts(texts, platform.today, s.nLanguage);
   RecordingSink sink;
   LineWriter out(sink, QLocale::c());
-  WriteConciseLines(s, out);
+  WriteConciseLines(s, e, texts, out);
 
   ASSERT_EQ(sink.lines.size(), 22u);
   const QString title = QString::fromUtf8(
@@ -72,9 +74,9 @@ TEST_F(ConciseReportTest, PrinterColumnsLineUpWithTheCharactersOfItsFont) {
 }
 
 TEST_F(ConciseReportTest, LongRankingContinuesOnFurtherPagesOfOneJob) {
-  s.nEvalIdeas = 120;
-  for (std::size_t i = 1; i <= 120; ++i) s.sEvalIdeas[i] = QStringLiteral("Idea %1").arg(i);
-  PrintConciseReport(program);
+  e.nEvalIdeas = 120;
+  for (std::size_t i = 1; i <= 120; ++i) e.sEvalIdeas[i] = QStringLiteral("Idea %1").arg(i);
+  PrintConciseReport(program, e);
 
   ASSERT_EQ(platform.printJobs.size(), 1);
   EXPECT_EQ(platform.printJobs[0], QStringLiteral("SUMMARY OF QUILLANE-SESSION DATED DECEMBER 3, 2026"));
@@ -85,7 +87,7 @@ TEST_F(ConciseReportTest, LongRankingContinuesOnFurtherPagesOfOneJob) {
 }
 
 TEST_F(ConciseReportTest, PdfInsteadOfPrinterIsNamedInTheStatusBarForTenSeconds) {
-  PrintConciseReport(program);
+  PrintConciseReport(program, e);
   EXPECT_EQ(PdfPages(PdfPath()), 1);
   EXPECT_EQ(program.status.panelText(), Text(3250) + QLatin1Char(' ') + PdfPath());
   auto* timer = program.status.findChild<QTimer*>(QStringLiteral("tmrNotice"));
@@ -99,7 +101,7 @@ TEST_F(ConciseReportTest, PdfInsteadOfPrinterIsNamedInTheStatusBarForTenSeconds)
 
 TEST_F(ConciseReportTest, PagesThatCannotBePrintedAreNoErrorAndTheStepIsStillLit) {
   platform.printFolder = PathOf(QStringLiteral("no such folder"));
-  PrintConciseReport(program);
+  PrintConciseReport(program, e);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(program.status.panelText(), Text(3251));
   EXPECT_TRUE(program.progress.done(ProgressStep::ReportPrinted));

@@ -6,7 +6,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/Progress.h"
+#include "core/Session.h"
 #include "criteria/widgets/WeightBarGrid.h"
 #include "evaluation/Evaluation.h"
 #include "resources/Texts.h"
@@ -46,21 +47,19 @@ EvaluationPage::EvaluationPage(QGroupBox* frame)
   layout->addStretch();
 }
 
-void EvaluationPage::ShowPair(const Program& program) {
-  const Session& s = program.session;
-  lblIdeasEvaluationIdea->setText(s.sEvalIdeas[static_cast<std::size_t>(s.nEvalIdea)]);
-  lblIdeasEvaluationCrit->setText(s.sCriteria[static_cast<std::size_t>(s.nEvalCrit)]);
+void EvaluationPage::ShowPair(const SessionContent& content, const EvaluationState& e) {
+  lblIdeasEvaluationIdea->setText(e.sEvalIdeas[static_cast<std::size_t>(e.nEvalIdea)]);
+  lblIdeasEvaluationCrit->setText(content.sCriteria[static_cast<std::size_t>(e.nEvalCrit)]);
 }
 
-void EvaluationPage::Prepare(Program& program) {
-  StartEvaluation(program.session);
-  goal.goal->setText(program.session.sGoal);
-  ShowPair(program);
+void EvaluationPage::Prepare(const SessionContent& content, EvaluationState& evaluation) {
+  StartEvaluation(evaluation);
+  goal.goal->setText(content.sGoal);
+  ShowPair(content, evaluation);
   rating.slider->setValue(RatingSlider::kMiddle);
 }
 
-void EvaluationPage::SetTexts(const Program& program) {
-  const Session& s = program.session;
+void EvaluationPage::SetTexts(const EvaluationState& s) {
   goal.caption->setText(Text(257));
   lblSelected->setText(Text(232) + QString::number(s.nEvalIdeas) + Text(233));
   lblIdeaNumber->setText(Text(234) + QString::number(s.nEvalIdea));
@@ -70,15 +69,16 @@ void EvaluationPage::SetTexts(const Program& program) {
   cmdIdeasEvaluation->setText(Text(126));
 }
 
-bool EvaluationPage::cmdIdeasEvaluation_Click(Program& program) {
-  if (RecordRating(program.session, rating.slider->value())) {
-    ShowPair(program);
-    SetTexts(program);
+bool EvaluationPage::cmdIdeasEvaluation_Click(const SessionContent& content, EvaluationState& evaluation,
+                                              Progress& progress) {
+  if (RecordRating(content, evaluation, rating.slider->value())) {
+    ShowPair(content, evaluation);
+    SetTexts(evaluation);
     rating.slider->setValue(RatingSlider::kMiddle);
     rating.slider->setFocus();
     return true;
   }
-  program.MarkProgressStep(ProgressStep::Evaluation);
+  progress.MarkProgressStep(ProgressStep::Evaluation);
   return false;
 }
 
@@ -92,8 +92,7 @@ EvaluationViewPage::EvaluationViewPage(QGroupBox* frame) {
   layout->addWidget(grdEvaluation, 1);
 }
 
-void EvaluationViewPage::Prepare(const Program& program) {
-  const Session& s = program.session;
+void EvaluationViewPage::Prepare(const EvaluationState& s) {
   grdEvaluation->FillWeightBars(s.sEvalIdeas, s.sngResultB, s.nEvalIdeas, kResultsLastColumnTwips);
 }
 

@@ -7,7 +7,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 
+#include "app/RunStates.h"
 #include "app/widgets/frmMain.h"
 #include "core/Program.h"
 #include "platform/qt/QtPlatform.h"
@@ -28,7 +30,8 @@ int main(int argc, char** argv) {
   QFile settings(program.settingsPath);
   if (settings.open(QIODevice::WriteOnly)) settings.write("[Quillane]\r\nHelp at Startup=0\r\n");
   settings.close();
-  quillane::frmMain window(program);
+  const auto states = std::make_unique<quillane::RunStates>();
+  quillane::frmMain window(program, *states);
   window.endProgram = [] {};
   window.Form_Load();
   window.show();

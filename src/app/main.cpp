@@ -2,8 +2,10 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <cstdio>
+#include <memory>
 
 #include "app/CommandLine.h"
+#include "app/RunStates.h"
 #include "app/widgets/frmMain.h"
 #include "core/Program.h"
 #include "core/ProgramFolder.h"
@@ -46,7 +48,9 @@ int main(int argc, char** argv) {
                              .filePath(program.session.sProduct + QStringLiteral(".ini"));
   program.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 
-  quillane::frmMain window(program);
+  // The techniques' run states, for the whole run.
+  const auto states = std::make_unique<quillane::RunStates>();
+  quillane::frmMain window(program, *states);
   quillane::InstanceServer secondStarts;
   QObject::connect(
       &secondStarts, &quillane::InstanceServer::requested, &window,

@@ -56,60 +56,12 @@ struct SessionContent {
   bool operator==(const SessionContent&) const = default;
 };
 
-// The whole state of one brainstorming session: its content, the working
-// state of the techniques, its files, the settings and the constants. The
-// application owns exactly one. Nothing here carries a result from one
-// procedure to another: dialogs and file procedures return what happened.
+// One brainstorming session: its content, its files, the settings and the
+// constants. The application owns exactly one. The run state of each
+// technique lives with its feature, and its owner resets it. Nothing here
+// carries a result from one procedure to another: dialogs and file
+// procedures return what happened.
 struct Session : SessionContent {
-  // B. Working state, reset by New Session.
-  double vRating = 0;  // the share one comparison hands out; 0 until the first pair
-  Integer nRateA = 0;
-  Integer nRateB = 0;
-  Integer nSuggestA = 0;
-  Integer nSuggestB = 0;
-  Integer nSuggestPrevA = 0;
-  Integer nSuggestPrevB = 0;
-  Integer nPairA = 0;
-  Integer nPairB = 0;
-  Integer nPairPrevA = 0;
-  Integer nPairPrevB = 0;
-  Integer nActions = 0;
-  Integer nObjects = 0;
-  TextList<kMaxWords> sActions;
-  TextList<kMaxWords> sObjects;
-  Integer nMindStep = 0;
-  TextList<kMaxIdeas> sMindStep;
-  Integer nMindStepPos = 0;
-  Integer nCluster = 0;
-  TextList<kMaxIdeas> sCluster;
-  Integer nEvalIdeas = 0;
-  TextList<kMaxIdeas> sEvalIdeas;
-  Integer nEvalIdea = 0;
-  Integer nEvalCrit = 0;
-  std::array<std::array<Single, kMaxCriteria + 1>, kMaxIdeas + 1> sngScore{};
-  std::array<std::array<double, kMaxCriteria + 1>, kMaxIdeas + 1> dblScoreW{};
-  std::array<double, kMaxIdeas + 1> dblTotal{};
-  std::array<Single, kMaxIdeas + 1> sngResultA{};
-  std::array<Single, kMaxIdeas + 1> sngResultB{};
-
-  // I Ching working tables: program state, untouched by New Session.
-  std::array<Integer, 66> nIChingNum{};
-  TextList<65> sIChingText;
-  std::array<Integer, 7> nIChingA{};
-  std::array<Integer, 7> nIChingB{};
-  std::array<Integer, 6> nIChingScroll{};
-  Integer nIChingWork = 0;
-  Integer nIChingLine = 0;
-  Integer nIChingFrame = 0;
-  Flag bIChingFlag = false;
-
-  // Working texts of the report writers: program state as well.
-  std::array<QString, 5> sLangText;
-  std::array<Integer, 5> nLangValue{};
-  std::array<QString, 5> sLangDate;
-  QString sDateWork;
-  QString sMonthName;
-
   // C. Files and change tracking.
   QString sWorkfile;
   QString sReportFile;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Session.h"
+#include "criteria/RatingState.h"
 
 namespace quillane {
 
@@ -8,11 +9,11 @@ namespace quillane {
 // of weight between the two criteria on screen.
 
 // Puts the first pair on screen: nRateA 1, nRateB 2.
-void StartRating(Session& session);
+void StartRating(RatingState& rating);
 
 // Rates the pair on screen with the slider's value (0 much less .. 10 much
 // more important) and moves to the next pair. Returns false after the last
 // pair, with the weights normalised.
-bool RateCurrentPair(Session& session, int sliderValue);
+bool RateCurrentPair(SessionContent& content, RatingState& rating, int sliderValue);
 
 }  // namespace quillane

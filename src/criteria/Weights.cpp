@@ -56,11 +56,11 @@ Single CutToOneDecimal(Single value) {
   return static_cast<Single>(std::floor(static_cast<double>(value) * 10.0) / 10.0);
 }
 
-void TruncateWeights(Session& s) {
+void TruncateWeights(SessionContent& s) {
   for (int i = 1; i <= s.nCriteria; ++i) s.sngWeight[i] = CutToOneDecimal(s.sngWeight[i]);
 }
 
-void NormaliseWeights(Session& s) {
+void NormaliseWeights(SessionContent& s) {
   SortByKeyDescending(s.sngWeight, s.sCriteria, s.nCriteria);
   if (s.sngWeight[1] == 0) return;  // no scale to speak of: leave them as they stand
   const Single factor = static_cast<Single>(9.0 / static_cast<double>(s.sngWeight[1]));

@@ -14,11 +14,11 @@ namespace quillane {
 void SortByKeyDescending(std::span<Single> keys, std::span<QString> names, int n);
 
 // Cuts every weight to one decimal, toward minus infinity.
-void TruncateWeights(Session& session);
+void TruncateWeights(SessionContent& content);
 
 // Sorts the criteria by weight, scales them so the largest weighs 9 and cuts
 // them to one decimal. Only defined while the first weight is not 0.
-void NormaliseWeights(Session& session);
+void NormaliseWeights(SessionContent& content);
 
 // Cuts a value to one decimal: Int(x * 10) / 10, in double, stored single.
 Single CutToOneDecimal(Single value);

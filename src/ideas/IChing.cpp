@@ -43,19 +43,19 @@ int LinePatternIndex(const std::array<Integer, 7>& lines) {
   return index;
 }
 
-void FillIChingTables(Session& s) {
+void FillIChingTables(IChingState& s) {
   for (std::size_t index = 1; index <= kHexagramByIndex.size(); ++index) {
     s.nIChingNum[index] = kHexagramByIndex[index - 1];
     s.sIChingText[index] = Text(kFirstHexagramName - 1 + static_cast<int>(index));
   }
 }
 
-void StartConsultation(Session& s) {
+void StartConsultation(IChingState& s) {
   s.nIChingLine = 1;
   s.bIChingFlag = false;
 }
 
-int CastLine(Session& s, Platform& platform) {
+int CastLine(IChingState& s, Platform& platform) {
   const int line = s.nIChingLine;
   // Int(Rnd × 4) + 6, kept in 6..9 even if a random number strays out of [0, 1).
   const double drawn = std::floor(platform.Random() * kLineValues);
@@ -67,11 +67,11 @@ int CastLine(Session& s, Platform& platform) {
   return value;
 }
 
-int CastHexagram(const Session& s) {
+int CastHexagram(const IChingState& s) {
   return s.nIChingNum[static_cast<std::size_t>(LinePatternIndex(s.nIChingB))];
 }
 
-int ChangeLines(Session& s) {
+int ChangeLines(IChingState& s) {
   for (s.nIChingLine = 1; s.nIChingLine <= kHexagramLines; ++s.nIChingLine) {
     const auto line = static_cast<std::size_t>(s.nIChingLine);
     s.nIChingA[line] = static_cast<Integer>(ChangedLine(s.nIChingB[line]));
@@ -79,11 +79,11 @@ int ChangeLines(Session& s) {
   return s.nIChingNum[static_cast<std::size_t>(LinePatternIndex(s.nIChingA))];
 }
 
-QString HexagramCaption(const Session& s, int number) {
+QString HexagramCaption(const IChingState& s, int number) {
   return QString::number(number) + QStringLiteral("\r\n") + s.sIChingText[static_cast<std::size_t>(number)];
 }
 
-std::vector<StripCopy> ScrollChangingLine(Session& s, int box, int stripWidth, int boxWidth) {
+std::vector<StripCopy> ScrollChangingLine(IChingState& s, int box, int stripWidth, int boxWidth) {
   auto& scroll = s.nIChingScroll[static_cast<std::size_t>(box)];
   int x = scroll + 1;
   if (x > stripWidth) x = 0;

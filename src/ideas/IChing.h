@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "core/Session.h"
+#include "ideas/IChingState.h"
 
 namespace quillane {
 
@@ -35,25 +35,25 @@ int ChangedLine(int value);
 int LinePatternIndex(const std::array<Integer, 7>& lines);
 
 // Fills the hexagram numbers by line pattern index and the hexagram names.
-void FillIChingTables(Session& session);
+void FillIChingTables(IChingState& iching);
 
 // A new consultation: the next press casts line 1 and nothing changes yet.
-void StartConsultation(Session& session);
+void StartConsultation(IChingState& iching);
 
 // Casts line `nIChingLine` with one uniform draw (6, 7, 8 and 9 equally
 // likely) and moves on to the next line unless it was the sixth. Returns
 // the value cast.
-int CastLine(Session& session, Platform& platform);
+int CastLine(IChingState& iching, Platform& platform);
 
 // The hexagram number of the cast lines.
-int CastHexagram(const Session& session);
+int CastHexagram(const IChingState& iching);
 
 // Fills `nIChingA` with the lines after the changing lines have changed
 // and returns the number of that hexagram.
-int ChangeLines(Session& session);
+int ChangeLines(IChingState& iching);
 
 // The number and name of hexagram `number`, on two lines (CR LF between).
-QString HexagramCaption(const Session& session, int number);
+QString HexagramCaption(const IChingState& iching, int number);
 
 // One plain pixel copy of the scrolling strip into a line box.
 struct StripCopy {
@@ -67,6 +67,6 @@ struct StripCopy {
 // over a strip `stripWidth` pixels wide, and gives the copies that fill the
 // box's `boxWidth` pixels: one, or two when the window runs past the
 // strip's end and wraps round to its start.
-std::vector<StripCopy> ScrollChangingLine(Session& session, int box, int stripWidth, int boxWidth);
+std::vector<StripCopy> ScrollChangingLine(IChingState& iching, int box, int stripWidth, int boxWidth);
 
 }  // namespace quillane

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "core/Session.h"
+#include "ideas/PairingState.h"
+#include "ideas/SuggestionState.h"
 #include "platform/Platform.h"
 
 namespace quillane {
@@ -17,7 +19,7 @@ struct PairLists {
   int secondCount;
 };
 
-PairLists ListsOf(const Session& s, Pairing pairing) {
+PairLists ListsOf(const SessionContent& s, Pairing pairing) {
   switch (pairing) {
     case Pairing::TangibleIntangible: return {s.sTAssets, s.nTAssets, s.sIAssets, s.nIAssets};
     case Pairing::TangibleTangible: return {s.sTAssets, s.nTAssets, s.sTAssets, s.nTAssets};
@@ -30,17 +32,17 @@ bool WithinOneList(Pairing pairing) {
   return pairing != Pairing::TangibleIntangible;
 }
 
-bool HasEnoughAssets(const Session& s, Pairing pairing) {
+bool HasEnoughAssets(const SessionContent& s, Pairing pairing) {
   const PairLists lists = ListsOf(s, pairing);
   return lists.firstCount >= 2 && lists.secondCount >= 2;
 }
 
-void DrawPairAttempt(Session& s, Platform& platform, Pairing pairing) {
+void DrawPairAttempt(const SessionContent& s, PairingState& p, Platform& platform, Pairing pairing) {
   const PairLists lists = ListsOf(s, pairing);
   const double r1 = platform.Random();
   const double r2 = platform.Random();
-  s.nPairA = static_cast<Integer>(DrawIndex(r1, lists.firstCount));
-  s.nPairB = static_cast<Integer>(DrawIndex(r2, lists.secondCount));
+  p.nPairA = static_cast<Integer>(DrawIndex(r1, lists.firstCount));
+  p.nPairB = static_cast<Integer>(DrawIndex(r2, lists.secondCount));
 }
 
 template <std::size_t Size>
@@ -54,7 +56,7 @@ int DrawIndex(double r, int count) {
   return std::min(static_cast<int>(std::floor(r * count)) + 1, std::max(count, 1));
 }
 
-QString DrawSuggestion(Session& s, Platform& platform) {
+QString DrawSuggestion(SuggestionState& s, Platform& platform) {
   const bool canAvoidRepeats = s.nActions >= 2 && s.nObjects >= 2;
   for (;;) {
     const double r1 = platform.Random();
@@ -71,35 +73,35 @@ QString DrawSuggestion(Session& s, Platform& platform) {
   return Entry(s.sActions, s.nSuggestA) + QLatin1Char(' ') + Entry(s.sObjects, s.nSuggestB);
 }
 
-bool DrawOpeningPair(Session& s, Platform& platform, Pairing pairing) {
+bool DrawOpeningPair(const SessionContent& s, PairingState& p, Platform& platform, Pairing pairing) {
   if (!HasEnoughAssets(s, pairing)) return false;
   // Both indexes differ even where they point into different lists.
   do {
-    s.nPairPrevA = 0;
-    s.nPairPrevB = 0;
-    DrawPairAttempt(s, platform, pairing);
-  } while (s.nPairA == s.nPairB);
+    p.nPairPrevA = 0;
+    p.nPairPrevB = 0;
+    DrawPairAttempt(s, p, platform, pairing);
+  } while (p.nPairA == p.nPairB);
   return true;
 }
 
-bool DrawNextPair(Session& s, Platform& platform, Pairing pairing) {
+bool DrawNextPair(const SessionContent& s, PairingState& p, Platform& platform, Pairing pairing) {
   // Within one list a single asset could never be paired with another one.
   if (WithinOneList(pairing) && !HasEnoughAssets(s, pairing)) return false;
   for (;;) {
-    DrawPairAttempt(s, platform, pairing);
-    if (WithinOneList(pairing) && s.nPairA == s.nPairB) continue;
-    if (s.nPairA != s.nPairPrevA && s.nPairB != s.nPairPrevB) {
-      s.nPairPrevA = s.nPairA;
-      s.nPairPrevB = s.nPairB;
+    DrawPairAttempt(s, p, platform, pairing);
+    if (WithinOneList(pairing) && p.nPairA == p.nPairB) continue;
+    if (p.nPairA != p.nPairPrevA && p.nPairB != p.nPairPrevB) {
+      p.nPairPrevA = p.nPairA;
+      p.nPairPrevB = p.nPairB;
       return true;
     }
     if (!HasEnoughAssets(s, pairing)) return true;
   }
 }
 
-QString PairText(const Session& s, Pairing pairing) {
+QString PairText(const SessionContent& s, const PairingState& p, Pairing pairing) {
   const PairLists lists = ListsOf(s, pairing);
-  return Entry(lists.first, s.nPairA) + QLatin1Char('\r') + Entry(lists.second, s.nPairB);
+  return Entry(lists.first, p.nPairA) + QLatin1Char('\r') + Entry(lists.second, p.nPairB);
 }
 
 }  // namespace quillane

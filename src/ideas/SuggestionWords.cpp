@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/Program.h"
+#include "ideas/SuggestionState.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"
@@ -59,7 +60,7 @@ enum class Section { None, Actions, Objects };
 // Stores the items section by section. A header (re)starts its section at
 // slot 1; words past the capacity are ignored. A count changes only when a
 // word is stored, so a header without words keeps the count it had.
-void StoreItems(Session& s, const QStringList& items) {
+void StoreItems(SuggestionState& s, const QStringList& items) {
   Section section = Section::None;
   int n = 0;
   for (const QString& item : items) {
@@ -87,15 +88,15 @@ bool Fail(Program& program, int message) {
 
 }  // namespace
 
-void ReadSuggestionWords(Session& session, const QByteArray& bytes) {
+void ReadSuggestionWords(SuggestionState& suggestion, const QByteArray& bytes) {
   // A text editor that saves in UTF-8 may put a byte-order mark first; it is
   // no part of the first line.
   static const QByteArray kByteOrderMark("\xEF\xBB\xBF");
   const QByteArray text = bytes.startsWith(kByteOrderMark) ? bytes.mid(kByteOrderMark.size()) : bytes;
-  StoreItems(session, SplitItems(DecodeCodePage(text)));
+  StoreItems(suggestion, SplitItems(DecodeCodePage(text)));
 }
 
-bool LoadSuggestionWords(Program& program) {
+bool LoadSuggestionWords(Program& program, SuggestionState& suggestion) {
   Session& s = program.session;
   const QString path = QDir(s.sAppPath).filePath(s.sDataName);
   QByteArray bytes;
@@ -106,9 +107,9 @@ bool LoadSuggestionWords(Program& program) {
     // A file that opens but cannot be read counts as missing.
     if (file.error() != QFileDevice::NoError) return Fail(program, 501);
   }
-  ReadSuggestionWords(s, bytes);
-  if (s.nActions == 0) return Fail(program, 502);
-  if (s.nObjects == 0) return Fail(program, 503);
+  ReadSuggestionWords(suggestion, bytes);
+  if (suggestion.nActions == 0) return Fail(program, 502);
+  if (suggestion.nObjects == 0) return Fail(program, 503);
   s.bChanged = true;
   return true;
 }

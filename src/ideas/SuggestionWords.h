@@ -5,16 +5,16 @@
 namespace quillane {
 
 class Program;
-struct Session;
+struct SuggestionState;
 
 // Stores the words of a word file's bytes into the action and object lists.
-void ReadSuggestionWords(Session& session, const QByteArray& bytes);
+void ReadSuggestionWords(SuggestionState& suggestion, const QByteArray& bytes);
 
-// Reads the word file beside the program into the session's action and
-// object lists, afresh at every opening of AutoSuggest. Marks the session
-// changed when both lists hold words. When the file is missing or cannot be
-// read, or a list is left empty, it shows which (with the bare file name)
-// and returns false; the words read so far stay in the session.
-bool LoadSuggestionWords(Program& program);
+// Reads the word file beside the program into the action and object lists,
+// afresh at every opening of AutoSuggest. Marks the session changed when
+// both lists hold words. When the file is missing or cannot be read, or a
+// list is left empty, it shows which (with the bare file name) and returns
+// false; the words read so far stay in the lists.
+bool LoadSuggestionWords(Program& program, SuggestionState& suggestion);
 
 }  // namespace quillane

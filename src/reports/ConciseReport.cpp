@@ -3,9 +3,11 @@
 #include <QPagedPaintDevice>
 
 #include "core/Program.h"
+#include "evaluation/EvaluationState.h"
 #include "platform/Platform.h"
 #include "reports/DateTexts.h"
 #include "reports/HeadingGroups.h"
+#include "reports/HeadingTexts.h"
 #include "reports/LineWriter.h"
 #include "reports/PrinterSink.h"
 #include "resources/Texts.h"
@@ -20,53 +22,57 @@ constexpr int kLeftColumn = 10;
 constexpr int kWeightColumn = 57;
 constexpr int kRatingColumn = 69;
 
-void HeadingLine(Session& s, LineWriter& out, int section) {
-  out.Column(kLeftColumn).Item(Heading(s, ConciseText, section)).EndLine();
+void HeadingLine(HeadingTexts& t, int language, LineWriter& out, int section) {
+  out.Column(kLeftColumn).Item(Heading(t, language, ConciseText, section)).EndLine();
 }
 
 // The left heading, then the right one at the column its group gives.
-void TwoColumnHeading(Session& s, LineWriter& out, int left, int right) {
-  out.Column(kLeftColumn).Item(Heading(s, ConciseText, left));
-  const QString rightHeading = Heading(s, ConciseText, right);
-  out.Column(HeadingColumn(s)).Item(rightHeading).EndLine();
+void TwoColumnHeading(HeadingTexts& t, int language, LineWriter& out, int left, int right) {
+  out.Column(kLeftColumn).Item(Heading(t, language, ConciseText, left));
+  const QString rightHeading = Heading(t, language, ConciseText, right);
+  out.Column(HeadingColumn(t, language)).Item(rightHeading).EndLine();
 }
 
 }  // namespace
 
-void WriteConciseLines(Session& s, LineWriter& out) {
+void WriteConciseLines(const Session& s, const EvaluationState& e, HeadingTexts& t, LineWriter& out) {
+  const int language = HeadingLanguage(s);
   out.EmptyLines(3);
-  out.Column(kLeftColumn).Item(Heading(s, ConciseText, ConciseSection::kTitle));
-  out.Item(UpperCaseInCodePage(s.sLangDate[static_cast<std::size_t>(HeadingLanguage(s))])).EndLine();
+  out.Column(kLeftColumn).Item(Heading(t, language, ConciseText, ConciseSection::kTitle));
+  out.Item(UpperCaseInCodePage(t.sLangDate[static_cast<std::size_t>(language)])).EndLine();
   out.EmptyLines(2);
 
-  HeadingLine(s, out, ConciseSection::kGoal);
+  HeadingLine(t, language, out, ConciseSection::kGoal);
   out.Column(kLeftColumn).Item(s.sGoal).EndLine();
   out.EmptyLines(2);
 
-  HeadingLine(s, out, ConciseSection::kCriteria);
+  HeadingLine(t, language, out, ConciseSection::kCriteria);
   out.EndLine();
-  TwoColumnHeading(s, out, ConciseSection::kCriterion, ConciseSection::kWeight);
+  TwoColumnHeading(t, language, out, ConciseSection::kCriterion, ConciseSection::kWeight);
   for (int i = 1; i <= s.nCriteria; ++i) {
     const auto at = static_cast<std::size_t>(i);
     out.Column(kLeftColumn).Item(s.sCriteria[at]).Column(kWeightColumn).Number(s.sngWeight[at]).EndLine();
   }
   out.EmptyLines(2);
 
-  HeadingLine(s, out, ConciseSection::kBestIdeas);
+  HeadingLine(t, language, out, ConciseSection::kBestIdeas);
   out.EndLine();
-  TwoColumnHeading(s, out, ConciseSection::kIdea, ConciseSection::kRating);
-  for (int i = 1; i <= s.nEvalIdeas; ++i) {
+  TwoColumnHeading(t, language, out, ConciseSection::kIdea, ConciseSection::kRating);
+  for (int i = 1; i <= e.nEvalIdeas; ++i) {
     const auto at = static_cast<std::size_t>(i);
-    out.Column(kLeftColumn).Item(s.sEvalIdeas[at]).Column(kRatingColumn).Number(s.sngResultB[at]).EndLine();
+    out.Column(kLeftColumn).Item(e.sEvalIdeas[at]).Column(kRatingColumn).Number(e.sngResultB[at]).EndLine();
   }
 }
 
-void PrintConciseReport(Program& program) {
-  Session& s = program.session;
-  MakeDateTexts(s, program.platform.Today());
+void PrintConciseReport(Program& program, const EvaluationState& evaluation) {
+  const Session& s = program.session;
+  HeadingTexts texts;
+  MakeDateTexts(texts, program.platform.Today(), s.nLanguage);
   // The job carries the report's title, as the printer queue shows it.
-  const QString jobName = Heading(s, ConciseText, ConciseSection::kTitle).trimmed() + QLatin1Char(' ') +
-                          UpperCaseInCodePage(s.sLangDate[static_cast<std::size_t>(HeadingLanguage(s))]);
+  const int language = HeadingLanguage(s);
+  const QString jobName = Heading(texts, language, ConciseText, ConciseSection::kTitle).trimmed() +
+                          QLatin1Char(' ') +
+                          UpperCaseInCodePage(texts.sLangDate[static_cast<std::size_t>(language)]);
 
   bool printed = false;
   QString pdfPath;
@@ -77,7 +83,7 @@ void PrintConciseReport(Program& program) {
     if (target.device) {
       PrinterSink printer(*target.device, kFontPoints);
       LineWriter lines(printer);
-      if (printer.printing()) WriteConciseLines(s, lines);
+      if (printer.printing()) WriteConciseLines(s, evaluation, texts, lines);
       printed = printer.Finish();
     }
   }

@@ -1,6 +1,6 @@
 #include "reports/DateTexts.h"
 
-#include "core/Session.h"
+#include "reports/HeadingTexts.h"
 #include "resources/Texts.h"
 
 namespace quillane {
@@ -12,28 +12,28 @@ constexpr int kMonthNamesBefore[] = {0, 449, 461, 473, 485};
 
 }  // namespace
 
-void MonthNameFor(Session& session, const QString& month, int language) {
+void MonthNameFor(HeadingTexts& texts, const QString& month, int language) {
   if (language < 1 || language > 4 || month.size() != 2) return;
   if (!month.at(0).isDigit() || !month.at(1).isDigit()) return;
   const int number = month.toInt();
   if (number < 1 || number > 12) return;
-  session.sMonthName = Text(kMonthNamesBefore[language] + number);
+  texts.sMonthName = Text(kMonthNamesBefore[language] + number);
 }
 
-void MakeDateTexts(Session& session, const QDate& today) {
+void MakeDateTexts(HeadingTexts& texts, const QDate& today, int language) {
   if (!today.isValid()) return;
   const QString date = today.toString(QStringLiteral("MM-dd-yyyy"));
   QString day = date.mid(3, 2);
   if (day.toInt() < 10) day = day.mid(1);
-  session.sDateWork = day;
-  MonthNameFor(session, date.left(2), session.nLanguage);
+  texts.sDateWork = day;
+  MonthNameFor(texts, date.left(2), language);
   const QString year = date.right(4);
-  const QString& month = session.sMonthName;
+  const QString& month = texts.sMonthName;
 
-  session.sLangDate[1] = month + QLatin1Char(' ') + day + QStringLiteral(", ") + year;
-  session.sLangDate[2] = day + QStringLiteral(". ") + month + QLatin1Char(' ') + year;
-  session.sLangDate[3] = day + QLatin1Char(' ') + month + QLatin1Char(' ') + year;
-  session.sLangDate[4] = day + QLatin1Char(' ') + month + QLatin1Char(' ') + year;
+  texts.sLangDate[1] = month + QLatin1Char(' ') + day + QStringLiteral(", ") + year;
+  texts.sLangDate[2] = day + QStringLiteral(". ") + month + QLatin1Char(' ') + year;
+  texts.sLangDate[3] = day + QLatin1Char(' ') + month + QLatin1Char(' ') + year;
+  texts.sLangDate[4] = day + QLatin1Char(' ') + month + QLatin1Char(' ') + year;
 }
 
 }  // namespace quillane

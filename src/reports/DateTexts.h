@@ -5,14 +5,14 @@
 
 namespace quillane {
 
-struct Session;
+struct HeadingTexts;
 
 // Sets `sMonthName` to the name of `month` ("01" to "12") in heading language
 // `language` (1 to 4). Any other month text or language leaves it unchanged.
-void MonthNameFor(Session& session, const QString& month, int language);
+void MonthNameFor(HeadingTexts& texts, const QString& month, int language);
 
-// Fills `sDateWork` (the day without a leading zero), `sMonthName` (in the
-// current heading language) and the four dates `sLangDate(1..4)` from `today`.
-void MakeDateTexts(Session& session, const QDate& today);
+// Fills `sDateWork` (the day without a leading zero), `sMonthName` (in heading
+// language `language`) and the four dates `sLangDate(1..4)` from `today`.
+void MakeDateTexts(HeadingTexts& texts, const QDate& today, int language);
 
 }  // namespace quillane

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "core/Session.h"
+#include "reports/HeadingTexts.h"
 #include "resources/Texts.h"
 
 namespace quillane {
@@ -23,13 +24,13 @@ constexpr Group kPlanGroups[] = {{0, 0}, {853, 0}, {857, 0}, {861, 0}, {865, 0}}
 constexpr Group kConciseGroups[] = {{0, 0},   {700, 0},   {704, 0}, {708, 0}, {712, 0},  {716, 0},
                                     {720, 0}, {724, 728}, {732, 0}, {736, 0}, {740, 744}};
 
-void LoadGroup(Session& session, std::span<const Group> groups, int section) {
+void LoadGroup(HeadingTexts& texts, std::span<const Group> groups, int section) {
   if (section < 1 || section >= static_cast<int>(groups.size())) return;
   const Group& group = groups[static_cast<std::size_t>(section)];
   for (int language = 1; language <= 4; ++language) {
-    session.sLangText[static_cast<std::size_t>(language)] = Text(group.first + language - 1);
+    texts.sLangText[static_cast<std::size_t>(language)] = Text(group.first + language - 1);
     if (group.columns != 0) {
-      session.nLangValue[static_cast<std::size_t>(language)] =
+      texts.nLangValue[static_cast<std::size_t>(language)] =
           static_cast<Integer>(Text(group.columns + language - 1).toInt());
     }
   }
@@ -37,16 +38,16 @@ void LoadGroup(Session& session, std::span<const Group> groups, int section) {
 
 }  // namespace
 
-void ReportText(Session& session, int section) {
-  LoadGroup(session, kReportGroups, section);
+void ReportText(HeadingTexts& texts, int section) {
+  LoadGroup(texts, kReportGroups, section);
 }
 
-void PlanText(Session& session, int section) {
-  LoadGroup(session, kPlanGroups, section);
+void PlanText(HeadingTexts& texts, int section) {
+  LoadGroup(texts, kPlanGroups, section);
 }
 
-void ConciseText(Session& session, int section) {
-  LoadGroup(session, kConciseGroups, section);
+void ConciseText(HeadingTexts& texts, int section) {
+  LoadGroup(texts, kConciseGroups, section);
 }
 
 FileProposal ReportProposal() {
@@ -61,13 +62,13 @@ int HeadingLanguage(const Session& session) {
   return session.nLanguage >= 1 && session.nLanguage <= 4 ? session.nLanguage : 1;
 }
 
-QString Heading(Session& session, LoadSection load, int section) {
-  load(session, section);
-  return session.sLangText[static_cast<std::size_t>(HeadingLanguage(session))];
+QString Heading(HeadingTexts& texts, int language, LoadSection load, int section) {
+  load(texts, section);
+  return texts.sLangText[static_cast<std::size_t>(language)];
 }
 
-int HeadingColumn(const Session& session) {
-  return session.nLangValue[static_cast<std::size_t>(HeadingLanguage(session))];
+int HeadingColumn(const HeadingTexts& texts, int language) {
+  return texts.nLangValue[static_cast<std::size_t>(language)];
 }
 
 }  // namespace quillane

@@ -6,15 +6,16 @@
 
 namespace quillane {
 
+struct HeadingTexts;
 struct Session;
 
 // The heading groups of the three outputs. Each call loads the four texts of
 // one section into `sLangText(1..4)` (English, German, French, Dutch) and,
 // for the sections of a two-column heading, the column where the right-hand
 // heading starts into `nLangValue(1..4)`. Unknown sections change nothing.
-void ReportText(Session& session, int section);
-void PlanText(Session& session, int section);
-void ConciseText(Session& session, int section);
+void ReportText(HeadingTexts& texts, int section);
+void PlanText(HeadingTexts& texts, int section);
+void ConciseText(HeadingTexts& texts, int section);
 
 // What the Save As dialog proposes for the report and for the plan.
 struct FileProposal {
@@ -28,11 +29,12 @@ FileProposal PlanProposal();
 // holds no language.
 int HeadingLanguage(const Session& session);
 
-// Loads `section` with `load` and gives its heading in the writers' language.
-using LoadSection = void (*)(Session&, int);
-QString Heading(Session& session, LoadSection load, int section);
+// Loads `section` with `load` and gives its heading in heading language
+// `language` (1 to 4).
+using LoadSection = void (*)(HeadingTexts&, int);
+QString Heading(HeadingTexts& texts, int language, LoadSection load, int section);
 // The column of the right-hand heading last loaded, in that language.
-int HeadingColumn(const Session& session);
+int HeadingColumn(const HeadingTexts& texts, int language);
 
 // Section numbers, as the writers name them.
 namespace ReportSection {

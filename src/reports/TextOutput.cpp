@@ -3,6 +3,7 @@
 #include "core/Program.h"
 #include "platform/Platform.h"
 #include "reports/DateTexts.h"
+#include "reports/HeadingTexts.h"
 #include "reports/LineWriter.h"
 #include "reports/TextFileSink.h"
 #include "resources/Texts.h"
@@ -11,7 +12,7 @@
 
 namespace quillane {
 
-FileOutcome SaveTextOutput(Program& program, const TextOutput& output) {
+FileOutcome SaveTextOutput(Program& program, const EvaluationState& evaluation, const TextOutput& output) {
   FileWorkGuard working(program.fileWork);
   Session& s = program.session;
   QString& path = s.*output.path;
@@ -22,10 +23,11 @@ FileOutcome SaveTextOutput(Program& program, const TextOutput& output) {
   if (!chosen) return FileOutcome::Cancelled;
   path = *chosen;
 
-  MakeDateTexts(s, program.platform.Today());
+  HeadingTexts texts;
+  MakeDateTexts(texts, program.platform.Today(), s.nLanguage);
   TextFileSink file;
   LineWriter lines(file);
-  output.writeLines(s, lines);
+  output.writeLines(s, evaluation, texts, lines);
   bool written = false;
   {
     BusyPointer busy(program.platform);
@@ -41,9 +43,8 @@ FileOutcome SaveTextOutput(Program& program, const TextOutput& output) {
   return FileOutcome::Done;
 }
 
-void StartViewer(Program& program, const QString& file) {
-  if (!program.platform.StartProgram(program.session.sTextEditor, {file}))
-    program.platform.OpenWithDesktop(file);
+void StartViewer(Platform& platform, const QString& textEditor, const QString& file) {
+  if (!platform.StartProgram(textEditor, {file})) platform.OpenWithDesktop(file);
 }
 
 }  // namespace quillane

@@ -10,8 +10,10 @@
 #include <QTest>
 #include <memory>
 
+#include "app/RunStates.h"
 #include "app/widgets/frmMain.h"
 #include "core/Program.h"
+#include "ideas/widgets/frmIdeas.h"
 #include "session/Constants.h"
 #include "support/Files.h"
 #include "support/ScriptedPlatform.h"
@@ -24,6 +26,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   ScriptedPlatform platform;
   Program program{platform};
+  RunStates states;  // the techniques' run states the window hands out
   std::unique_ptr<frmMain> window;
   int ended = 0;
 
@@ -38,7 +41,7 @@ class MainWindowTest : public ::testing::Test {
     program.dataFolder = folder.filePath(QStringLiteral("data"));
     WriteFileBytes(program.settingsPath, SettingsFile());
     LoadConstants(program.session, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
-    window = std::make_unique<frmMain>(program);
+    window = std::make_unique<frmMain>(program, states);
     window->endProgram = [this] { ++ended; };
     window->Form_Load();
     window->show();
@@ -66,6 +69,12 @@ class MainWindowTest : public ::testing::Test {
   }
 
   void StartNewSession() { SetNewSessionCommands(program.commands); }
+
+  // The run states of the ideas dialog, as the window hands them out.
+  IdeasRunStates IdeasStates() {
+    return {states.suggestion, states.pairing, states.mindStep,
+            states.cluster,    states.iching,  states.evaluation};
+  }
 };
 
 }  // namespace quillane::test

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+#include <memory>
 
 #include "MainWindowFixture.h"
 #include "platform/Platform.h"
@@ -254,6 +255,62 @@ TEST_F(MainWindowTest, NewSessionAsksForChangedWorkThenOpensTheMenusAndClearsThe
   EXPECT_TRUE(Command(Cmd::kSetLanguage)->isEnabled()) << "the heading language can be set in a session";
   EXPECT_FALSE(
       Find<QWidget>(window.get(), QStringLiteral("picProgressReport(1)"))->property("done").toBool());
+}
+
+// Puts a value that no fresh run holds into every technique's state.
+void FillRunStates(RunStates& r) {
+  r.rating = {3.3, 2, 2};
+  SuggestionState& w = r.suggestion;
+  w.nSuggestA = w.nSuggestB = w.nSuggestPrevA = w.nSuggestPrevB = w.nActions = w.nObjects = 2;
+  w.sActions.fill(QStringLiteral("word"));
+  w.sObjects.fill(QStringLiteral("word"));
+  r.pairing = {2, 2, 2, 2};
+  r.mindStep.nMindStep = r.mindStep.nMindStepPos = r.cluster.nCluster = 2;
+  r.mindStep.sMindStep.fill(QStringLiteral("idea"));
+  r.cluster.sCluster.fill(QStringLiteral("idea"));
+  EvaluationState& e = r.evaluation;
+  e.nEvalIdeas = e.nEvalIdea = e.nEvalCrit = 2;
+  e.sEvalIdeas.fill(QStringLiteral("idea"));
+  for (auto& scores : e.sngScore) scores.fill(7.0f);
+  for (auto& shares : e.dblScoreW) shares.fill(3.5);
+  e.dblTotal.fill(2.25);
+  e.sngResultA.fill(1.5f);
+  e.sngResultB.fill(1.5f);
+  IChingState& i = r.iching;
+  i.nIChingNum.fill(9);
+  i.sIChingText.fill(QStringLiteral("hexagram"));
+  i.nIChingA.fill(6);
+  i.nIChingB.fill(7);
+  i.nIChingScroll.fill(8);
+  i.nIChingWork = i.nIChingLine = i.nIChingFrame = 5;
+  i.bIChingFlag = true;
+}
+
+TEST_F(MainWindowTest, NewSessionEmptiesEveryTechniquesRunStateButTheIChingCast) {
+  FillRunStates(states);
+  const auto filled = std::make_unique<RunStates>(states);
+  const auto fresh = std::make_unique<RunStates>();
+  PressMenu(Menu::kStart);
+  PressCommand(Cmd::kNewSession);
+  EXPECT_TRUE(states.rating == fresh->rating);
+  EXPECT_TRUE(states.suggestion == fresh->suggestion);
+  EXPECT_TRUE(states.pairing == fresh->pairing);
+  EXPECT_TRUE(states.mindStep == fresh->mindStep);
+  EXPECT_TRUE(states.cluster == fresh->cluster);
+  EXPECT_TRUE(states.evaluation == fresh->evaluation);
+  EXPECT_TRUE(states.iching == filled->iching) << "the I Ching lasts the whole run";
+}
+
+TEST_F(MainWindowTest, NewSessionCancelledKeepsEveryTechniquesRunState) {
+  FillRunStates(states);
+  const auto filled = std::make_unique<RunStates>(states);
+  program.session.bChanged = true;
+  PressMenu(Menu::kStart);
+  platform.AnswerNext(kAnswerCancel);
+  PressCommand(Cmd::kNewSession);
+  EXPECT_TRUE(states.rating == filled->rating && states.suggestion == filled->suggestion &&
+              states.pairing == filled->pairing && states.mindStep == filled->mindStep &&
+              states.cluster == filled->cluster && states.evaluation == filled->evaluation);
 }
 
 TEST_F(MainWindowTest, TheMenuWorksFromTheKeyboard) {

@@ -130,7 +130,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
       }
     }
   });
-  ASSERT_EQ(program.session.sngResultB[1], 9.0f);
+  ASSERT_EQ(states.evaluation.sngResultB[1], 9.0f);
   Run(Menu::kIdeas, Cmd::kViewResults, [](QDialog& d) { Click(&d, "cmdOk"); });
 
   // The report, the plan and the printed summary.

@@ -64,6 +64,7 @@ TEST(SortByKeyDescending, AnyInputComesOutDescendingWithEveryNameBesideItsKey) {
 class RatingTest : public ::testing::Test {
  protected:
   std::unique_ptr<Session> s = std::make_unique<Session>();
+  RatingState rating;
 
   void Criteria(const QStringList& names) {
     s->nCriteria = static_cast<Integer>(names.size());
@@ -72,12 +73,12 @@ class RatingTest : public ::testing::Test {
   // Rates every pair with the given slider values; returns the pairs seen.
   std::vector<std::pair<int, int>> RateAll(const std::vector<int>& sliders) {
     std::vector<std::pair<int, int>> pairs;
-    StartRating(*s);
+    StartRating(rating);
     std::size_t next = 0;
     bool more = true;
     while (more) {
-      pairs.emplace_back(s->nRateA, s->nRateB);
-      more = RateCurrentPair(*s, sliders.at(next++));
+      pairs.emplace_back(rating.nRateA, rating.nRateB);
+      more = RateCurrentPair(*s, rating, sliders.at(next++));
     }
     EXPECT_EQ(next, sliders.size());
     return pairs;
@@ -158,9 +159,9 @@ TEST_F(RatingTest, ANewRunStartsFromEqualWeights) {
 
 TEST_F(RatingTest, PartialRatingNormalisesWhatStands) {
   Criteria({"a", "b", "c"});
-  StartRating(*s);
-  ASSERT_TRUE(RateCurrentPair(*s, 0));  // b much more important than a
-  NormaliseWeights(*s);                 // as Cancel does
+  StartRating(rating);
+  ASSERT_TRUE(RateCurrentPair(*s, rating, 0));  // b much more important than a
+  NormaliseWeights(*s);                         // as Cancel does
   EXPECT_EQ(s->sCriteria[1], QStringLiteral("b"));
   EXPECT_EQ(s->sngWeight[1], 9.0f);
   EXPECT_EQ(s->sngWeight[2], 4.5f);  // a and c: 3.33 of 6.67 each

@@ -73,10 +73,11 @@ TEST_F(EvaluationPageTest, RatesEveryIdeaOnEveryCriterionAndRanksThem) {
   });
   PressCommand(Cmd::kEvaluate);
   const Session& s = program.session;
-  EXPECT_EQ(s.sEvalIdeas[1], QStringLiteral("idea 3"));
-  EXPECT_EQ(s.sngResultB[1], 9.0f);
-  EXPECT_EQ(s.sEvalIdeas[2], QStringLiteral("idea 2"));
-  EXPECT_EQ(s.sngResultB[2], 0.0f);
+  const EvaluationState& e = states.evaluation;
+  EXPECT_EQ(e.sEvalIdeas[1], QStringLiteral("idea 3"));
+  EXPECT_EQ(e.sngResultB[1], 9.0f);
+  EXPECT_EQ(e.sEvalIdeas[2], QStringLiteral("idea 2"));
+  EXPECT_EQ(e.sngResultB[2], 0.0f);
   EXPECT_TRUE(program.progress.done(ProgressStep::Evaluation));
   EXPECT_TRUE(MenuButton(Menu::kPlans)->isEnabled());
   EXPECT_TRUE(Command(Cmd::kMakePlan)->isEnabled());
@@ -85,29 +86,29 @@ TEST_F(EvaluationPageTest, RatesEveryIdeaOnEveryCriterionAndRanksThem) {
 }
 
 TEST_F(EvaluationPageTest, CancelPartWayKeepsTheRatingsButRanksNothing) {
-  program.session.sngResultB[1] = 7.7f;
+  states.evaluation.sngResultB[1] = 7.7f;
   PickTwo();
   platform.OnNextDialog([&](QDialog& d) {
     Rate(d, {10, 10});
     Click(&d, "cmdCancel");
   });
   PressCommand(Cmd::kEvaluate);
-  const Session& s = program.session;
-  EXPECT_EQ(s.sngScore[1][2], 10.0f);
-  EXPECT_EQ(s.sEvalIdeas[1], QStringLiteral("idea 2")) << "nothing sorted";
-  EXPECT_EQ(s.sngResultB[1], 7.7f);
+  const EvaluationState& e = states.evaluation;
+  EXPECT_EQ(e.sngScore[1][2], 10.0f);
+  EXPECT_EQ(e.sEvalIdeas[1], QStringLiteral("idea 2")) << "nothing sorted";
+  EXPECT_EQ(e.sngResultB[1], 7.7f);
   EXPECT_FALSE(program.progress.done(ProgressStep::Evaluation));
   EXPECT_FALSE(Command(Cmd::kViewResults)->isEnabled());
   EXPECT_FALSE(MenuButton(Menu::kPlans)->isEnabled());
 }
 
 TEST_F(EvaluationPageTest, ResultsShowTheRankingAsWeightBars) {
-  Session& s = program.session;
-  s.nEvalIdeas = 2;
-  s.sEvalIdeas[1] = QStringLiteral("best");
-  s.sEvalIdeas[2] = QStringLiteral("half");
-  s.sngResultB[1] = 9.0f;
-  s.sngResultB[2] = 4.5f;
+  EvaluationState& e = states.evaluation;
+  e.nEvalIdeas = 2;
+  e.sEvalIdeas[1] = QStringLiteral("best");
+  e.sEvalIdeas[2] = QStringLiteral("half");
+  e.sngResultB[1] = 9.0f;
+  e.sngResultB[2] = 4.5f;
   program.commands.EnableButton(Cmd::kViewResults, true);
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_EQ(HelpContextOf(&d), 5650);

@@ -11,6 +11,7 @@ namespace {
 class EvaluationTest : public ::testing::Test {
  protected:
   std::unique_ptr<Session> s = std::make_unique<Session>();
+  std::unique_ptr<EvaluationState> e = std::make_unique<EvaluationState>();
 
   void Setup(std::vector<Single> weights, QStringList ideas) {
     s->nCriteria = static_cast<Integer>(weights.size());
@@ -18,18 +19,18 @@ class EvaluationTest : public ::testing::Test {
       s->sngWeight[c + 1] = weights[c];
       s->sCriteria[c + 1] = QStringLiteral("criterion %1").arg(c + 1);
     }
-    s->nEvalIdeas = static_cast<Integer>(ideas.size());
-    for (int k = 0; k < ideas.size(); ++k) s->sEvalIdeas[static_cast<std::size_t>(k + 1)] = ideas[k];
+    e->nEvalIdeas = static_cast<Integer>(ideas.size());
+    for (int k = 0; k < ideas.size(); ++k) e->sEvalIdeas[static_cast<std::size_t>(k + 1)] = ideas[k];
   }
   // Rates in the order the page asks; returns the (idea, criterion) pairs seen.
   std::vector<std::pair<int, int>> Rate(const std::vector<int>& sliders) {
     std::vector<std::pair<int, int>> seen;
-    StartEvaluation(*s);
+    StartEvaluation(*e);
     std::size_t next = 0;
     bool more = true;
     while (more) {
-      seen.emplace_back(s->nEvalIdea, s->nEvalCrit);
-      more = RecordRating(*s, sliders.at(next++));
+      seen.emplace_back(e->nEvalIdea, e->nEvalCrit);
+      more = RecordRating(*s, *e, sliders.at(next++));
     }
     EXPECT_EQ(next, sliders.size());
     return seen;
@@ -40,47 +41,47 @@ TEST_F(EvaluationTest, RatesCriteriaInsideIdeasAndRanksBestFirstOnNine) {
   Setup({9.0f, 4.5f}, {"second", "first"});
   const auto seen = Rate({0, 10, 10, 0});
   EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{1, 1}, {1, 2}, {2, 1}, {2, 2}}));
-  EXPECT_EQ(s->sEvalIdeas[1], QStringLiteral("first"));
-  EXPECT_EQ(s->sngResultA[1], 5.0f);
-  EXPECT_EQ(s->sngResultA[2], 2.5f);
-  EXPECT_EQ(s->sngResultB[1], 9.0f);
-  EXPECT_EQ(s->sngResultB[2], 4.5f);
+  EXPECT_EQ(e->sEvalIdeas[1], QStringLiteral("first"));
+  EXPECT_EQ(e->sngResultA[1], 5.0f);
+  EXPECT_EQ(e->sngResultA[2], 2.5f);
+  EXPECT_EQ(e->sngResultB[1], 9.0f);
+  EXPECT_EQ(e->sngResultB[2], 4.5f);
   // The scores keep the order of the selection.
-  EXPECT_EQ(s->sngScore[1][2], 10.0f);
-  EXPECT_DOUBLE_EQ(s->dblScoreW[2][1], 10.0);
+  EXPECT_EQ(e->sngScore[1][2], 10.0f);
+  EXPECT_DOUBLE_EQ(e->dblScoreW[2][1], 10.0);
 }
 
 TEST_F(EvaluationTest, EqualAveragesKeepTheSelectionOrder) {
   Setup({9.0f}, {"a", "b"});
   Rate({6, 6});
-  EXPECT_EQ(s->sEvalIdeas[1], QStringLiteral("a"));
-  EXPECT_EQ(s->sEvalIdeas[2], QStringLiteral("b"));
+  EXPECT_EQ(e->sEvalIdeas[1], QStringLiteral("a"));
+  EXPECT_EQ(e->sEvalIdeas[2], QStringLiteral("b"));
 }
 
 TEST_F(EvaluationTest, ResultsAreCutNotRounded) {
   Setup({9.0f}, {"best", "almost half"});
-  s->nEvalIdeas = 2;
-  s->sngResultA[1] = 10.0f;
-  s->sngResultA[2] = 4.999f;  // ratio 0.4999: 4.4991
-  RankEvaluatedIdeas(*s);
-  EXPECT_EQ(s->sngResultB[2], 4.4f);
+  e->nEvalIdeas = 2;
+  e->sngResultA[1] = 10.0f;
+  e->sngResultA[2] = 4.999f;  // ratio 0.4999: 4.4991
+  RankEvaluatedIdeas(*e);
+  EXPECT_EQ(e->sngResultB[2], 4.4f);
 }
 
 TEST_F(EvaluationTest, EveryRatingZeroGivesZeroResultsWithoutFailing) {
   Setup({9.0f, 3.0f}, {"a", "b", "c"});
   Rate({0, 0, 0, 0, 0, 0});
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(s->sngResultB[static_cast<std::size_t>(i)], 0.0f) << i;
-  EXPECT_EQ(s->nEvalIdeas, 3);
-  EXPECT_FALSE(s->sEvalIdeas[3].isEmpty());
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(e->sngResultB[static_cast<std::size_t>(i)], 0.0f) << i;
+  EXPECT_EQ(e->nEvalIdeas, 3);
+  EXPECT_FALSE(e->sEvalIdeas[3].isEmpty());
 }
 
 TEST_F(EvaluationTest, ANewRunResetsEachIdeasTotalAtItsFirstCriterion) {
   Setup({9.0f, 9.0f}, {"a", "b"});
   Rate({10, 10, 5, 5});
   Rate({0, 0, 5, 5});
-  EXPECT_EQ(s->sEvalIdeas[1], QStringLiteral("b"));
-  EXPECT_EQ(s->sngResultA[1], 5.0f);
-  EXPECT_EQ(s->sngResultA[2], 0.0f);
+  EXPECT_EQ(e->sEvalIdeas[1], QStringLiteral("b"));
+  EXPECT_EQ(e->sngResultA[1], 5.0f);
+  EXPECT_EQ(e->sngResultA[2], 0.0f);
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ TEST_F(IChingPageTest, CancelMidCastRecordsNoStepAndKeepsTheIdeas) {
 }
 
 TEST_F(IChingPageTest, ChangingLineScrollsOneColumnPerTickUnderItsPatchAndStopsOnClose) {
-  frmIdeas dialog(program, window.get());
+  frmIdeas dialog(program, IdeasStates(), window.get());
   dialog.frame(frmIdeas::kIChing)->show();
   WillCast({6, 7, 7, 7, 7, 7});
   platform.OnNextDialog([&](QDialog& d) {
@@ -108,7 +108,7 @@ TEST_F(IChingPageTest, ChangingLineScrollsOneColumnPerTickUnderItsPatchAndStopsO
     // Past column 20 the 40-pixel window runs over the 60-pixel strip's end.
     for (int tick = 1; tick <= 30; ++tick) {
       QMetaObject::invokeMethod(timer, "timeout");
-      const int x = program.session.nIChingScroll[0];
+      const int x = states.iching.nIChingScroll[0];
       ASSERT_EQ(x, tick);
       const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
       int wrong = 0;
@@ -129,7 +129,7 @@ TEST_F(IChingPageTest, ChangingLineScrollsOneColumnPerTickUnderItsPatchAndStopsO
   ShowIdeasDialog(program, dialog, frmIdeas::kIChing);
   for (QTimer* timer : dialog.findChildren<QTimer*>())
     EXPECT_FALSE(timer->isActive()) << timer->objectName().toStdString();
-  EXPECT_EQ(program.session.nIChingScroll[0], 30) << "the scroll is kept for the program's run";
+  EXPECT_EQ(states.iching.nIChingScroll[0], 30) << "the scroll is kept for the program's run";
 }
 
 }  // namespace

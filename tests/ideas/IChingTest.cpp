@@ -34,7 +34,7 @@ class IChingCast : public ::testing::TestWithParam<Cast> {};
 TEST_P(IChingCast, SixPressesGiveTheHexagramAndWhatItChangesInto) {
   const Cast& cast = GetParam();
   ScriptedPlatform platform;
-  Session s;
+  IChingState s;
   FillIChingTables(s);
   StartConsultation(s);
   for (int value : cast.lines) platform.randoms.push_back(DrawFor(value));
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Casts, IChingCast,
                          });
 
 TEST(IChing, EveryHexagramHasOneLinePattern) {
-  Session s;
+  IChingState s;
   FillIChingTables(s);
   std::vector<int> numbers(s.nIChingNum.begin() + 1, s.nIChingNum.begin() + 65);
   std::sort(numbers.begin(), numbers.end());
@@ -79,7 +79,7 @@ TEST(IChing, EveryHexagramHasOneLinePattern) {
 
 TEST(IChing, DrawsAtTheEndsOfTheRangeStayLineValues) {
   ScriptedPlatform platform;
-  Session s;
+  IChingState s;
   StartConsultation(s);
   platform.randoms = {0.0, 0.999999, 1.0};
   EXPECT_EQ(CastLine(s, platform), 6);
@@ -92,7 +92,7 @@ TEST(IChing, DrawsAtTheEndsOfTheRangeStayLineValues) {
 TEST(IChing, TheStripScrollsOnePixelAndWrapsRoundItsEnd) {
   constexpr int kStrip = 60;
   constexpr int kBox = 40;
-  Session s;
+  IChingState s;
   s.nIChingScroll[2] = 19;
   EXPECT_EQ(ScrollChangingLine(s, 2, kStrip, kBox), (std::vector<StripCopy>{{20, 40, 0}}));
   EXPECT_EQ(ScrollChangingLine(s, 2, kStrip, kBox), (std::vector<StripCopy>{{21, 39, 0}, {0, 1, 39}}));

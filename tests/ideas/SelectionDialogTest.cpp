@@ -188,7 +188,7 @@ TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
     Click(&ideas, "cmdOk");
   });
   PressCommand(Cmd::kMindStepping);
-  EXPECT_EQ(program.session.nMindStep, 3);
+  EXPECT_EQ(states.mindStep.nMindStep, 3);
   EXPECT_EQ(program.session.nIdeas, 7);
   EXPECT_TRUE(program.progress.done(ProgressStep::MindStepping));
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("No Ideas were selected."));
@@ -214,7 +214,7 @@ TEST_F(SelectionTest, CancellingThePickOpensNothing) {
 }
 
 TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
-  for (int i = 1; i <= 5; ++i) program.session.sCluster[static_cast<std::size_t>(i)] = QStringLiteral("old");
+  for (int i = 1; i <= 5; ++i) states.cluster.sCluster[static_cast<std::size_t>(i)] = QStringLiteral("old");
   platform.OnNextDialog([&](QDialog& view) {
     EXPECT_EQ(HelpContextOf(&view), 5500);
     for (int row : {4, 0, 2}) ClickRow(List(view), row);
@@ -233,10 +233,10 @@ TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
     Click(&ideas, "cmdOk");
   });
   PressCommand(Cmd::kClustering);
-  EXPECT_EQ(program.session.nCluster, 3);
-  EXPECT_EQ(program.session.sCluster[1], QStringLiteral("idea 1"));
-  EXPECT_EQ(program.session.sCluster[3], QStringLiteral("idea 5"));
-  EXPECT_TRUE(program.session.sCluster[4].isEmpty());
+  EXPECT_EQ(states.cluster.nCluster, 3);
+  EXPECT_EQ(states.cluster.sCluster[1], QStringLiteral("idea 1"));
+  EXPECT_EQ(states.cluster.sCluster[3], QStringLiteral("idea 5"));
+  EXPECT_TRUE(states.cluster.sCluster[4].isEmpty());
   EXPECT_TRUE(program.progress.done(ProgressStep::Clustering));
 }
 

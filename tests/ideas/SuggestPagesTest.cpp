@@ -26,6 +26,7 @@ class SuggestPagesTest : public MainWindowTest {
 
 TEST_F(SuggestPagesTest, AutoSuggestDrawsFromTheShippedWordsAndTakesIdeas) {
   const Session& s = program.session;
+  const SuggestionState& w = states.suggestion;
   platform.randoms = {0.0, 0.0};
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_EQ(Find<QGroupBox>(&d, QStringLiteral("fraIdeasWarmingUp"))->title(),
@@ -33,11 +34,11 @@ TEST_F(SuggestPagesTest, AutoSuggestDrawsFromTheShippedWordsAndTakesIdeas) {
     EXPECT_TRUE(LabelText(d, "lblIdeasWarmingUp(0)").contains(QStringLiteral("take ik too")));
     EXPECT_EQ(LabelText(d, "lblIdeasWarmingUpGoal"), QStringLiteral("Sell more bikes"));
     EXPECT_EQ(HelpContextOf(&d), 5200);
-    EXPECT_EQ(LabelText(d, "lblIdeasWarmingUpRnd"), s.sActions[1] + u' ' + s.sObjects[1]);
+    EXPECT_EQ(LabelText(d, "lblIdeasWarmingUpRnd"), w.sActions[1] + u' ' + w.sObjects[1]);
     platform.randoms = {0.9999, 0.9999};
     Click(d, "cmdIdeasWarmingUp");
-    EXPECT_EQ(LabelText(d, "lblIdeasWarmingUpRnd"), s.sActions[static_cast<std::size_t>(s.nActions)] + u' ' +
-                                                        s.sObjects[static_cast<std::size_t>(s.nObjects)]);
+    EXPECT_EQ(LabelText(d, "lblIdeasWarmingUpRnd"), w.sActions[static_cast<std::size_t>(w.nActions)] + u' ' +
+                                                        w.sObjects[static_cast<std::size_t>(w.nObjects)]);
     auto* box = Find<QLineEdit>(&d, QStringLiteral("txtAddIdeas(0)"));
     EXPECT_TRUE(box->hasFocus());
     QTest::keyClicks(box, QStringLiteral("Rent out bikes by the hour"));

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "core/Program.h"
+#include "ideas/SuggestionState.h"
 #include "ideas/SuggestionWords.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"
@@ -18,6 +19,7 @@ class SuggestionWordsTest : public ::testing::Test {
   test::ScriptedPlatform platform;
   Program program{platform};
   Session& s = program.session;
+  SuggestionState words;
   QTemporaryDir folder;
 
   static bool Write(const QString& path, const QByteArray& bytes) {
@@ -27,7 +29,7 @@ class SuggestionWordsTest : public ::testing::Test {
   void Load(const QByteArray& bytes) {
     LoadConstants(s, folder.path());
     ASSERT_TRUE(Write(QDir(folder.path()).filePath(s.sDataName), bytes));
-    loaded = LoadSuggestionWords(program);
+    loaded = LoadSuggestionWords(program, words);
   }
   bool loaded = false;
   static QStringList Words(const TextList<kMaxWords>& list, int count) {
@@ -82,12 +84,12 @@ TEST_F(SuggestionWordsTest, ReadsItemsAsTheFileGrammarSays) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    s.nActions = s.nObjects = 0;
+    words.nActions = words.nObjects = 0;
     s.bChanged = false;
     Load(c.file);
     EXPECT_TRUE(loaded);
-    EXPECT_EQ(Words(s.sActions, s.nActions), c.actions);
-    EXPECT_EQ(Words(s.sObjects, s.nObjects), c.objects);
+    EXPECT_EQ(Words(words.sActions, words.nActions), c.actions);
+    EXPECT_EQ(Words(words.sObjects, words.nObjects), c.objects);
     EXPECT_TRUE(s.bChanged);
   }
   EXPECT_TRUE(platform.messages.empty());
@@ -97,9 +99,9 @@ TEST_F(SuggestionWordsTest, AHeaderWithoutWordsKeepsTheCountOfTheLastReading) {
   Load("[Actions]\r\nPaint\r\nSand\r\n[Objects]\r\nthe door\r\nthe roof\r\n");
   Load("[Objects]\r\n[Actions]\r\nCut\r\n");
   EXPECT_TRUE(loaded);
-  EXPECT_EQ(Words(s.sActions, s.nActions), QStringList{"Cut"});
-  EXPECT_EQ(s.sActions[2], QStringLiteral("Sand")) << "slots past the count are not cleared";
-  EXPECT_EQ(Words(s.sObjects, s.nObjects), (QStringList{"the door", "the roof"}));
+  EXPECT_EQ(Words(words.sActions, words.nActions), QStringList{"Cut"});
+  EXPECT_EQ(words.sActions[2], QStringLiteral("Sand")) << "slots past the count are not cleared";
+  EXPECT_EQ(Words(words.sObjects, words.nObjects), (QStringList{"the door", "the roof"}));
 }
 
 TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
@@ -125,26 +127,26 @@ TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
       ready = Write(path, c.file);
     }
     ASSERT_TRUE(ready);
-    s.nActions = s.nObjects = 0;
+    words.nActions = words.nObjects = 0;
     s.bChanged = false;
     platform.messages.clear();
     platform.AnswerNext(kAnswerOk);
-    EXPECT_FALSE(LoadSuggestionWords(program));
+    EXPECT_FALSE(LoadSuggestionWords(program, words));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, c.message);
     EXPECT_EQ(platform.messages[0].flags, MsgFlags::kOkOnly);
     EXPECT_EQ(platform.messages[0].title, s.sTitle);
     EXPECT_FALSE(s.bChanged);
   }
-  EXPECT_EQ(s.nActions, 1) << "the words read stay in the session";
+  EXPECT_EQ(words.nActions, 1) << "the words read stay in the lists";
 }
 
 TEST_F(SuggestionWordsTest, TheShippedWordFileFillsBothListsWithinTheirCapacity) {
   LoadConstants(s, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
-  EXPECT_TRUE(LoadSuggestionWords(program));
-  EXPECT_TRUE(s.nActions >= 60 && s.nActions <= kMaxWords) << s.nActions;
-  EXPECT_TRUE(s.nObjects >= 60 && s.nObjects <= kMaxWords) << s.nObjects;
-  for (const QString& word : Words(s.sActions, s.nActions) + Words(s.sObjects, s.nObjects)) {
+  EXPECT_TRUE(LoadSuggestionWords(program, words));
+  EXPECT_TRUE(words.nActions >= 60 && words.nActions <= kMaxWords) << words.nActions;
+  EXPECT_TRUE(words.nObjects >= 60 && words.nObjects <= kMaxWords) << words.nObjects;
+  for (const QString& word : Words(words.sActions, words.nActions) + Words(words.sObjects, words.nObjects)) {
     EXPECT_TRUE(word == word.trimmed() && !word.startsWith(u'[') && word.size() <= kMaxTextLength)
         << word.toStdString();
   }
@@ -157,7 +159,7 @@ TEST_F(SuggestionWordsTest, TheShippedWordFileFillsBothListsWithinTheirCapacity)
 // halving or recycling one is no suggestion to make.
 TEST_F(SuggestionWordsTest, EveryShippedActionTakesEveryShippedObject) {
   LoadConstants(s, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
-  ASSERT_TRUE(LoadSuggestionWords(program));
+  ASSERT_TRUE(LoadSuggestionWords(program, words));
   static const QStringList adjectives{"cheaper",  "dearer", "luxurious", "portable", "bigger", "smaller",
                                       "faster",   "slower", "easier",    "simpler",  "safer",  "better",
                                       "stronger", "louder", "quieter",   "shorter",  "longer"};
@@ -173,11 +175,13 @@ TEST_F(SuggestionWordsTest, EveryShippedActionTakesEveryShippedObject) {
     QStringList words;
     bool (*holds)(const QString& word, const QString& first, const QString& last);
   } rules[] = {
-      {"an action starts a sentence and ends in no adjective or article", Words(s.sActions, s.nActions),
+      {"an action starts a sentence and ends in no adjective or article",
+       Words(words.sActions, words.nActions),
        [](const QString& word, const QString&, const QString& last) {
          return word[0].isUpper() && !adjectives.contains(last) && !articles.contains(last);
        }},
-      {"an object goes on the sentence with a determiner and names no person", Words(s.sObjects, s.nObjects),
+      {"an object goes on the sentence with a determiner and names no person",
+       Words(words.sObjects, words.nObjects),
        [](const QString& word, const QString& first, const QString& last) {
          return word[0].isLower() && determiners.contains(first) && !persons.contains(last);
        }},

@@ -12,6 +12,7 @@
 
 #include "reports/ConciseReport.h"
 #include "reports/DateTexts.h"
+#include "reports/HeadingTexts.h"
 #include "reports/PrinterSink.h"
 #include "reports/ReportFixture.h"
 #include "resources/Texts.h"
@@ -41,10 +42,11 @@ class ConciseReportTest : public ReportTest {
 
 TEST_F(ConciseReportTest, FrenchHeadingsStandAtTheirColumns) {
   s.nLanguage = 3;
-  MakeDateTexts(s, platform.today);
+  HeadingTexts texts;
+  MakeDateTexts(texts, platform.today, s.nLanguage);
   RecordingSink sink;
   LineWriter out(sink, QLocale::c());
-  WriteConciseLines(s, out);
+  WriteConciseLines(s, e, texts, out);
 
   ASSERT_EQ(sink.lines.size(), 22u);
   const QString title = QString::fromUtf8(
@@ -72,22 +74,24 @@ QStringList PrinterFonts() {
   return families;
 }
 
-// Prints the concise report of `s` in `family` and returns the printer.
-std::unique_ptr<PrinterSink> PrintIn(QPdfWriter& pdf, const QString& family, Session& s) {
+// Prints the concise report of `s` and `e` in `family` and returns the printer.
+std::unique_ptr<PrinterSink> PrintIn(QPdfWriter& pdf, const QString& family, const Session& s,
+                                     const EvaluationState& e) {
   auto printer = std::make_unique<PrinterSink>(pdf, 12, QFont(family));
   LineWriter out(*printer, QLocale::c());
-  WriteConciseLines(s, out);
+  HeadingTexts texts;
+  MakeDateTexts(texts, QDate(2026, 12, 3), s.nLanguage);
+  WriteConciseLines(s, e, texts, out);
   return printer;
 }
 
 TEST_F(ConciseReportTest, PrinterColumnsFollowEveryFontAsItIsDrawn) {
   s.sCriteria[1] = QString(47, QLatin1Char('W'));  // wide letters: reaches past the weight column
-  s.sEvalIdeas[1] = QStringLiteral("Mmmm ") + QString(60, QLatin1Char('m'));
-  MakeDateTexts(s, platform.today);
+  e.sEvalIdeas[1] = QStringLiteral("Mmmm ") + QString(60, QLatin1Char('m'));
   for (const QString& family : PrinterFonts()) {
     SCOPED_TRACE(family.toStdString());
     QPdfWriter pdf(PathOf(QStringLiteral("columns.pdf")));
-    const auto printer = PrintIn(pdf, family, s);
+    const auto printer = PrintIn(pdf, family, s, e);
     ASSERT_TRUE(printer->printing());
     const QFontMetricsF metrics(printer->font(), &pdf);
     if (QFontInfo(printer->font()).fixedPitch()) {
@@ -129,9 +133,8 @@ TEST_F(ConciseReportTest, AWideCriterionInAProportionalFontMovesItsWeightToTheNe
   }
   s.nCriteria = 1;
   s.sngWeight[1] = 9.0f;
-  s.nEvalIdeas = 0;
-  MakeDateTexts(s, platform.today);
-  const auto printer = PrintIn(pdf, proportional.family(), s);
+  e.nEvalIdeas = 0;
+  const auto printer = PrintIn(pdf, proportional.family(), s, e);
   const auto& rows = printer->printedRows();
   const auto criterion = std::find_if(rows.begin(), rows.end(), [&](const PrinterLayout::Row& row) {
     return !row.empty() && row[0].text == s.sCriteria[1];
@@ -147,29 +150,28 @@ TEST_F(ConciseReportTest, AWideCriterionInAProportionalFontMovesItsWeightToTheNe
 
 TEST_F(ConciseReportTest, ALongIdeaContinuesOnTheNextLineAtItsColumnWithNothingLost) {
   const QString idea = QStringLiteral("Fit every bike with a bell that purrs like a cat instead of ringing");
-  s.nEvalIdeas = 1;
-  s.sEvalIdeas[1] = idea + QString(80 - idea.size(), QLatin1Char('!'));
-  MakeDateTexts(s, platform.today);
+  e.nEvalIdeas = 1;
+  e.sEvalIdeas[1] = idea + QString(80 - idea.size(), QLatin1Char('!'));
   QPdfWriter pdf(PathOf(QStringLiteral("long.pdf")));
-  const auto printer = PrintIn(pdf, QStringLiteral("DejaVu Sans Mono"), s);
+  const auto printer = PrintIn(pdf, QStringLiteral("DejaVu Sans Mono"), s, e);
   const auto& rows = printer->printedRows();
   const auto first = std::find_if(rows.begin(), rows.end(), [&](const PrinterLayout::Row& row) {
-    return !row.empty() && s.sEvalIdeas[1].startsWith(row[0].text) && row[0].text.size() > 10;
+    return !row.empty() && e.sEvalIdeas[1].startsWith(row[0].text) && row[0].text.size() > 10;
   });
   ASSERT_NE(first, rows.end());
   ASSERT_NE(first + 1, rows.end());
   const double column10 = printer->layout().ColumnX(10);
   EXPECT_DOUBLE_EQ(first->at(0).x, column10);
   EXPECT_DOUBLE_EQ((first + 1)->at(0).x, column10) << "the rest stands at the idea's own column";
-  EXPECT_EQ(first->at(0).text + (first + 1)->at(0).text, s.sEvalIdeas[1]) << "no character is lost";
+  EXPECT_EQ(first->at(0).text + (first + 1)->at(0).text, e.sEvalIdeas[1]) << "no character is lost";
   EXPECT_LT(first->at(0).text.size(), 80);
   EXPECT_TRUE(printer->Finish());
 }
 
 TEST_F(ConciseReportTest, LongRankingContinuesOnFurtherPagesOfOneJob) {
-  s.nEvalIdeas = 120;
-  for (std::size_t i = 1; i <= 120; ++i) s.sEvalIdeas[i] = QStringLiteral("Idea %1").arg(i);
-  PrintConciseReport(program);
+  e.nEvalIdeas = 120;
+  for (std::size_t i = 1; i <= 120; ++i) e.sEvalIdeas[i] = QStringLiteral("Idea %1").arg(i);
+  PrintConciseReport(program, e);
 
   ASSERT_EQ(platform.printJobs.size(), 1);
   EXPECT_EQ(platform.printJobs[0], QStringLiteral("SUMMARY OF QUILLANE-SESSION DATED DECEMBER 3, 2026"));
@@ -180,7 +182,7 @@ TEST_F(ConciseReportTest, LongRankingContinuesOnFurtherPagesOfOneJob) {
 }
 
 TEST_F(ConciseReportTest, PdfInsteadOfPrinterIsNamedInTheStatusBarForTenSeconds) {
-  PrintConciseReport(program);
+  PrintConciseReport(program, e);
   EXPECT_EQ(PdfPages(PdfPath()), 1);
   EXPECT_EQ(program.status.panelText(), Text(3250) + QLatin1Char(' ') + PdfPath());
   auto* timer = program.status.findChild<QTimer*>(QStringLiteral("tmrNotice"));
@@ -194,7 +196,7 @@ TEST_F(ConciseReportTest, PdfInsteadOfPrinterIsNamedInTheStatusBarForTenSeconds)
 
 TEST_F(ConciseReportTest, PagesThatCannotBePrintedAreNoErrorAndTheStepIsStillLit) {
   platform.printFolder = PathOf(QStringLiteral("no such folder"));
-  PrintConciseReport(program);
+  PrintConciseReport(program, e);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(program.status.panelText(), Text(3251));
   EXPECT_TRUE(program.progress.done(ProgressStep::ReportPrinted));

@@ -4,7 +4,9 @@
 #include <memory>
 
 #include "core/Session.h"
+#include "evaluation/EvaluationState.h"
 #include "reports/DateTexts.h"
+#include "reports/HeadingTexts.h"
 #include "reports/LineWriter.h"
 #include "reports/SessionReport.h"
 #include "reports/TextFileSink.h"
@@ -23,20 +25,19 @@ TEST(DateTexts, EachLanguageWritesTheDayWithoutLeadingZeroInItsOwnForm) {
                         {3, QDate(2026, 8, 3), "3 août 2026"},
                         {2, QDate(2026, 3, 10), "10. März 2026"},
                         {4, QDate(2026, 3, 10), "10 maart 2026"}};
-  auto s = std::make_unique<Session>();
+  HeadingTexts t;
   for (const Case& c : cases) {
-    s->nLanguage = static_cast<Integer>(c.language);
-    MakeDateTexts(*s, c.date);
-    EXPECT_EQ(s->sLangDate[static_cast<std::size_t>(c.language)], QString::fromUtf8(c.written)) << c.written;
-    EXPECT_EQ(s->sDateWork, QString::number(c.date.day()));
+    MakeDateTexts(t, c.date, c.language);
+    EXPECT_EQ(t.sLangDate[static_cast<std::size_t>(c.language)], QString::fromUtf8(c.written)) << c.written;
+    EXPECT_EQ(t.sDateWork, QString::number(c.date.day()));
   }
   // Every form takes the month name of the current language.
-  EXPECT_EQ(s->sLangDate[1], QStringLiteral("maart 10, 2026"));
-  EXPECT_EQ(s->sLangDate[2], QStringLiteral("10. maart 2026"));
+  EXPECT_EQ(t.sLangDate[1], QStringLiteral("maart 10, 2026"));
+  EXPECT_EQ(t.sLangDate[2], QStringLiteral("10. maart 2026"));
   // Neither an impossible month nor an unknown language changes the name.
-  MonthNameFor(*s, QStringLiteral("13"), 4);
-  MonthNameFor(*s, QStringLiteral("01"), 5);
-  EXPECT_EQ(s->sMonthName, QStringLiteral("maart"));
+  MonthNameFor(t, QStringLiteral("13"), 4);
+  MonthNameFor(t, QStringLiteral("01"), 5);
+  EXPECT_EQ(t.sMonthName, QStringLiteral("maart"));
 }
 
 TEST(ReportNumber, ShortestFormBetweenBlanksWithTheGivenSeparator) {
@@ -58,7 +59,9 @@ TEST(LineWriter, AnItemPastItsColumnMovesToThatColumnOfTheNextLine) {
   s->sngWeight[1] = s->sngWeight[2] = 9.0f;
   TextFileSink file;
   LineWriter out(file, QLocale::c());
-  WriteReportLines(*s, out);
+  const auto results = std::make_unique<EvaluationState>();
+  HeadingTexts texts;
+  WriteReportLines(*s, *results, texts, out);
 
   const QStringList lines = file.text().split(QStringLiteral("\r\n"));
   const qsizetype first = lines.indexOf(s->sCriteria[1] + QStringLiteral(" 9 "));

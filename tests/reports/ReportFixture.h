@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "core/Program.h"
+#include "evaluation/EvaluationState.h"
 #include "reports/LineWriter.h"
 #include "session/Constants.h"
 #include "support/ScriptedPlatform.h"
@@ -43,10 +44,10 @@ class ReportTest : public ::testing::Test {
     s.sngWeight[2] = 4.5f;
     Fill(s.sIAssets, s.nIAssets, {"Goodwill"});
     Fill(s.sIdeas, s.nIdeas, {"Drones", "Night shifts", "Bikes"});
-    Fill(s.sEvalIdeas, s.nEvalIdeas, {"Bikes", "Drones"});
-    s.sngResultB[1] = 9.0f;
-    s.sngResultB[2] = 0.5f;
-    s.sEvalIdeas[3] = QStringLiteral("Stale");  // beyond the count: never read
+    Fill(e.sEvalIdeas, e.nEvalIdeas, {"Bikes", "Drones"});
+    e.sngResultB[1] = 9.0f;
+    e.sngResultB[2] = 0.5f;
+    e.sEvalIdeas[3] = QStringLiteral("Stale");  // beyond the count: never read
   }
 
   template <typename List>
@@ -66,6 +67,7 @@ class ReportTest : public ::testing::Test {
   ScriptedPlatform platform;
   Program program;
   Session& s;
+  EvaluationState e;  // the ranked ideas the writers read
 };
 
 }  // namespace quillane::test

@@ -40,11 +40,11 @@ class TextOutputsTest : public ReportTest {
                      [this](const QString& text) { panelTexts << text; });
   }
   // Writes the report or the plan in `language` into a file of its own.
-  QString Write(FileOutcome (*writer)(Program&), int language) {
+  QString Write(FileOutcome (*writer)(Program&, const EvaluationState&), int language) {
     s.nLanguage = static_cast<Integer>(language);
     const QString path = PathOf(QStringLiteral("%1-%2.txt").arg(platform.fileDialogs.size()).arg(language));
     platform.ChooseFile(path);
-    writer(program);
+    writer(program, e);
     return path;
   }
   QString Report(int language) { return Write(WriteReport, language); }
@@ -80,7 +80,7 @@ TEST_F(TextOutputsTest, ReportHoldsTheWholeSessionUnderEnglishOrGermanHeadings) 
 }
 
 TEST_F(TextOutputsTest, ReportWithoutEvaluationEndsWithTheIdeaAndRatingHeading) {
-  s.nEvalIdeas = 0;
+  e.nEvalIdeas = 0;
   EXPECT_TRUE(ReadBytes(Report(1)).endsWith("\r\n\r\nIdea:" + Blanks(51) + "Rating:\r\n"));
 }
 
@@ -95,8 +95,8 @@ TEST_F(TextOutputsTest, PlanHoldsGoalThreeIdeaLinesAndTheCriteria) {
   EXPECT_TRUE(program.progress.done(ProgressStep::PlanSaved));
   EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kElaboratePlan));
 
-  s.nEvalIdeas = 3;
-  s.sEvalIdeas[3] = QStringLiteral("Night shifts");
+  e.nEvalIdeas = 3;
+  e.sEvalIdeas[3] = QStringLiteral("Night shifts");
   EXPECT_EQ(ReadBytes(Plan(2)),
             "\r\nDREHBUCH VOM 3. DEZEMBER 2026\r\n\r\n\r\nZIEL: \r\n" + tail +
                 "BESTE IDEE:\r\nBikes\r\nDrones\r\nNight shifts\r\n\r\n\r\nVORTEILE:\r\nCost\r\nSpeed\r\n");
@@ -104,9 +104,9 @@ TEST_F(TextOutputsTest, PlanHoldsGoalThreeIdeaLinesAndTheCriteria) {
 
 TEST_F(TextOutputsTest, CancelledDialogWritesAndLightsNothing) {
   platform.ChooseFile(std::nullopt);
-  WriteReport(program);
+  WriteReport(program, e);
   platform.ChooseFile(std::nullopt);
-  WritePlan(program);
+  WritePlan(program, e);
   EXPECT_EQ(s.sReportFile, QStringLiteral("REPORT.TXT")) << "the proposal stays";
   EXPECT_EQ(s.sPlanFile, QStringLiteral("PLAN.TXT"));
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
@@ -121,7 +121,7 @@ TEST_F(TextOutputsTest, FileThatCannotBeWrittenIsNamedAndNothingIsLit) {
   const QString path = PathOf(QStringLiteral("missing folder/report.txt"));
   platform.ChooseFile(path);
   platform.AnswerNext(kAnswerOk);
-  WriteReport(program);
+  WriteReport(program, e);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
   EXPECT_FALSE(program.progress.done(ProgressStep::ReportSaved));
@@ -130,24 +130,24 @@ TEST_F(TextOutputsTest, FileThatCannotBeWrittenIsNamedAndNothingIsLit) {
 }
 
 TEST_F(TextOutputsTest, ViewerGetsTheFileAsOneArgumentOrTheDesktopOpensIt) {
-  ViewReport(program);
-  ElaboratePlan(program);
+  ViewReport(s, platform);
+  ElaboratePlan(s, platform);
   EXPECT_TRUE(platform.programsStarted.empty()) << "nothing to show before the first file";
   EXPECT_TRUE(platform.desktopOpened.isEmpty());
 
   const QString report = Report(1);
   const QString plan = Plan(1);
-  ViewReport(program);
-  ElaboratePlan(program);
+  ViewReport(s, platform);
+  ElaboratePlan(s, platform);
   ASSERT_EQ(platform.programsStarted.size(), 2u);
   EXPECT_EQ(platform.programsStarted[0].first, s.sTextEditor);
   EXPECT_EQ(platform.programsStarted[0].second, QStringList{report});
   EXPECT_EQ(platform.programsStarted[1].second, QStringList{plan});
 
   platform.programsStart = false;  // the viewer cannot be started
-  ElaboratePlan(program);
+  ElaboratePlan(s, platform);
   s.sTextEditor = PathOf(QStringLiteral("no such viewer"));
-  ViewReport(program);
+  ViewReport(s, platform);
   EXPECT_EQ(platform.programsStarted.size(), 3u) << "a missing viewer is not even tried for the report";
   EXPECT_EQ(platform.desktopOpened, (QStringList{plan, report}));
 }

@@ -13,7 +13,9 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
+#include "app/RunStates.h"
 #include "app/widgets/frmMain.h"
 #include "core/Program.h"
 #include "platform/qt/QtPlatform.h"
@@ -53,7 +55,8 @@ int main(int argc, char** argv) {
   program.settingsPath = QString::fromLocal8Bit(argv[1]);
   program.dataFolder = QString::fromLocal8Bit(argv[2]);
 
-  quillane::frmMain window(program);
+  const auto states = std::make_unique<quillane::RunStates>();
+  quillane::frmMain window(program, *states);
   window.Form_Load();
   window.show();
   window.OfferLastRunBackup();

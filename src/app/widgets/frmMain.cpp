@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/RunStates.h"
 #include "app/widgets/Artwork.h"
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
@@ -33,7 +34,7 @@ constexpr int kMenuButtonWidth = 64;  // at least 870 twips
 constexpr int kCommandHeight = 30;
 }  // namespace
 
-frmMain::frmMain(Program& program) : program_(program) {
+frmMain::frmMain(Program& program, RunStates& states) : program_(program), states_(states) {
   setObjectName(QStringLiteral("frmMain"));
   setProperty("quillaneForm", true);
   endProgram = [] { QCoreApplication::exit(0); };

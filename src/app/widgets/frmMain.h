@@ -23,14 +23,16 @@ class frmIdeas;
 class Program;
 class ProgressPanel;
 class StatusBarView;
+struct RunStates;
 
 // The program's main window: the progress report at the top, the logo, the
 // menu bar of toggle buttons with its frames of commands, and the status bar.
+// It works on the Program and hands the techniques their run states.
 class frmMain : public QMainWindow, public HelpTopicOwner {
   Q_OBJECT
 
  public:
-  explicit frmMain(Program& program);
+  frmMain(Program& program, RunStates& states);
   ~frmMain() override;
 
   // Start-up: constants, settings, captions, command states, placement.
@@ -95,6 +97,7 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   void PickThenStep(int mode);
 
   Program& program_;
+  RunStates& states_;
   ProgressPanel* panProgressReport_ = nullptr;
   QWidget* picQuillaneLogoBG_ = nullptr;
   QLabel* imgQuillaneLogo_ = nullptr;

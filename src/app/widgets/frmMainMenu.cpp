@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/RunStates.h"
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/frmAbout.h"
 #include "app/widgets/frmMain.h"
@@ -75,7 +76,9 @@ void frmMain::cmdButton_Click(int index) {
 void frmMain::RunCommand(int index) {
   Session& s = program_.session;
   switch (index) {
-    case Cmd::kNewSession: NewSession(program_, [this] { return SaveCommand(SaveMode::kSave); }); break;
+    case Cmd::kNewSession:
+      if (NewSession(program_, [this] { return SaveCommand(SaveMode::kSave); })) states_.ResetForNewSession();
+      break;
     case Cmd::kOpenSession:
       // Typed work is never replaced unasked.
       if (SettleUnsavedChanges(program_, [this] { return SaveCommand(SaveMode::kSave); })) {
@@ -91,10 +94,10 @@ void frmMain::RunCommand(int index) {
         program_.MessageBox(Text(506), MsgFlags::kOkOnly);
         break;
       }
-      ShowCriteriaDialog(program_, this, kCriteriaSetMode);
+      ShowCriteriaDialog(program_, states_.rating, this, kCriteriaSetMode);
       break;
-    case Cmd::kCriteriaRate: ShowCriteriaDialog(program_, this, kCriteriaRateMode); break;
-    case Cmd::kCriteriaView: ShowCriteriaDialog(program_, this, kCriteriaViewMode); break;
+    case Cmd::kCriteriaRate: ShowCriteriaDialog(program_, states_.rating, this, kCriteriaRateMode); break;
+    case Cmd::kCriteriaView: ShowCriteriaDialog(program_, states_.rating, this, kCriteriaViewMode); break;
     case Cmd::kTAssets:
     case Cmd::kIAssets: {
       const int mode = index == Cmd::kTAssets ? frmIdeas::kTAssets : frmIdeas::kIAssets;
@@ -130,19 +133,19 @@ void frmMain::RunCommand(int index) {
     case Cmd::kHelpAtStartup: ToggleHelpAtStartup(); break;
     case Cmd::kPrintConcise:
       if (program_.MessageBox(Text(532), MsgFlags::kYesNo + MsgFlags::kExclamation) == kAnswerYes) {
-        PrintConciseReport(program_);
+        PrintConciseReport(program_, states_.evaluation);
       }
       break;
     case Cmd::kMakeReport:
-      WriteReport(program_);
+      WriteReport(program_, states_.evaluation);
       autoBackup_->RunPendingCheck();
       break;
-    case Cmd::kViewReport: ViewReport(program_); break;
+    case Cmd::kViewReport: ViewReport(s, program_.platform); break;
     case Cmd::kMakePlan:
-      WritePlan(program_);
+      WritePlan(program_, states_.evaluation);
       autoBackup_->RunPendingCheck();
       break;
-    case Cmd::kElaboratePlan: ElaboratePlan(program_); break;
+    case Cmd::kElaboratePlan: ElaboratePlan(s, program_.platform); break;
     case Cmd::kSetLanguage: ShowLanguageDialog(program_, this); break;
     case Cmd::kPassword: SetPasswordCommand(program_, this); break;
     case Cmd::kPreferences: ShowPreferencesDialog(program_, this); break;
@@ -171,12 +174,16 @@ void frmMain::CheckAndEvaluate() {
     ideas_.reset();
     return;
   }
-  StorePick(s.sEvalIdeas, s.nEvalIdeas, *picked);
+  StorePick(states_.evaluation.sEvalIdeas, states_.evaluation.nEvalIdeas, *picked);
   OpenIdeas(frmIdeas::kEvaluation);
 }
 
 frmIdeas& frmMain::IdeasForm() {
-  if (!ideas_) ideas_ = std::make_unique<frmIdeas>(program_, this);
+  if (!ideas_) {
+    const IdeasRunStates states{states_.suggestion, states_.pairing, states_.mindStep,
+                                states_.cluster,    states_.iching,  states_.evaluation};
+    ideas_ = std::make_unique<frmIdeas>(program_, states, this);
+  }
   return *ideas_;
 }
 
@@ -186,7 +193,6 @@ void frmMain::OpenIdeas(int mode) {
 }
 
 void frmMain::PickThenStep(int mode) {
-  Session& s = program_.session;
   const bool mindStepping = mode == frmIdeas::kMindStepping;
   IdeasForm().frame(mode)->show();
   const std::optional<QStringList> picked =
@@ -196,10 +202,11 @@ void frmMain::PickThenStep(int mode) {
     return;
   }
   if (mindStepping) {
-    StorePick(s.sMindStep, s.nMindStep, *picked);
-    s.nMindStepPos = 1;
+    MindStepState& mindStep = states_.mindStep;
+    StorePick(mindStep.sMindStep, mindStep.nMindStep, *picked);
+    mindStep.nMindStepPos = 1;
   } else {
-    StorePick(s.sCluster, s.nCluster, *picked);
+    StorePick(states_.cluster.sCluster, states_.cluster.nCluster, *picked);
   }
   OpenIdeas(mode);
 }

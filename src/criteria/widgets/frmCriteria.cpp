@@ -23,8 +23,8 @@
 
 namespace quillane {
 
-frmCriteria::frmCriteria(Program& program, QWidget* parent)
-    : FormDialog(program, parent, QStringLiteral("frmCriteria")) {
+frmCriteria::frmCriteria(Program& program, RatingState& rating, QWidget* parent)
+    : FormDialog(program, parent, QStringLiteral("frmCriteria")), rating_(rating) {
   const CommonButtons common = AddCommonButtons(true);
   cmdOk_ = common.ok;
   cmdCancel_ = common.cancel;
@@ -143,8 +143,8 @@ void frmCriteria::Close(int result) {
   Unload(result);
 }
 
-void ShowCriteriaDialog(Program& program, QWidget* parent, int mode) {
-  frmCriteria dialog(program, parent);
+void ShowCriteriaDialog(Program& program, RatingState& rating, QWidget* parent, int mode) {
+  frmCriteria dialog(program, rating, parent);
   switch (mode) {
     case kCriteriaSetMode:
       dialog.fraCriteriaSet->show();

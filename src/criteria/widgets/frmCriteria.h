@@ -12,6 +12,7 @@ namespace quillane {
 
 class ListEditor;
 class WeightBarGrid;
+struct RatingState;
 
 // The criteria dialog: one of its three pages is shown per opening. On the
 // Set page the user edits the list of criteria, on the Rate page compares
@@ -21,7 +22,7 @@ class frmCriteria : public FormDialog {
   Q_OBJECT
 
  public:
-  frmCriteria(Program& program, QWidget* parent);
+  frmCriteria(Program& program, RatingState& rating, QWidget* parent);
 
   QGroupBox* fraCriteriaSet = nullptr;
   QGroupBox* fraCriteriaRate = nullptr;
@@ -79,6 +80,7 @@ class frmCriteria : public FormDialog {
   QList<QLabel*> goalCaptions_;
   QList<QLabel*> goalLabels_;
 
+  RatingState& rating_;  // the pair on screen and its share
   bool unloading_ = false;
 };
 
@@ -88,7 +90,8 @@ inline constexpr int kCriteriaRateMode = 2;
 inline constexpr int kCriteriaViewMode = 3;
 
 // The Set, Rate and View commands: prepares the dialog's page for `mode`,
-// sets its texts and help contexts and shows it modally.
-void ShowCriteriaDialog(Program& program, QWidget* parent, int mode);
+// sets its texts and help contexts and shows it modally. Rating runs on
+// `rating`.
+void ShowCriteriaDialog(Program& program, RatingState& rating, QWidget* parent, int mode);
 
 }  // namespace quillane

@@ -132,8 +132,8 @@ void frmCriteria::PrepareSetPage() {
 }
 
 void frmCriteria::PrepareRatePage() {
-  Session& s = program().session;
-  StartRating(s);
+  const Session& s = program().session;
+  StartRating(rating_);
   ShowPair();
   for (QLabel* goal : goalLabels_) goal->setText(s.sGoal);
   cmdOk_->setEnabled(false);
@@ -150,15 +150,14 @@ void frmCriteria::PrepareViewPage() {
 
 void frmCriteria::ShowPair() {
   const Session& s = program().session;
-  lblCriteriaA_->setText(s.sCriteria[static_cast<std::size_t>(s.nRateA)]);
-  lblCriteriaB_->setText(s.sCriteria[static_cast<std::size_t>(s.nRateB)]);
+  lblCriteriaA_->setText(s.sCriteria[static_cast<std::size_t>(rating_.nRateA)]);
+  lblCriteriaB_->setText(s.sCriteria[static_cast<std::size_t>(rating_.nRateB)]);
   FitWrappedLabels();
   sliCriteriaRate_->setValue(RatingSlider::kMiddle);
 }
 
 void frmCriteria::cmdCriteriaRate_Click() {
-  Session& s = program().session;
-  if (RateCurrentPair(s, sliCriteriaRate_->value())) {
+  if (RateCurrentPair(program().session, rating_, sliCriteriaRate_->value())) {
     ShowPair();
     sliCriteriaRate_->setFocus(Qt::OtherFocusReason);  // the next pair is judged from the keyboard too
     return;

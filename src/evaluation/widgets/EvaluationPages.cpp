@@ -6,7 +6,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/Progress.h"
+#include "core/Session.h"
 #include "criteria/widgets/WeightBarGrid.h"
 #include "evaluation/Evaluation.h"
 #include "resources/Texts.h"
@@ -46,14 +47,12 @@ EvaluationPage::EvaluationPage(QGroupBox* frame)
   layout->addStretch();
 }
 
-void EvaluationPage::ShowPair(const Program& program) {
-  const Session& s = program.session;
-  lblIdeasEvaluationIdea->setText(s.sEvalIdeas[static_cast<std::size_t>(s.nEvalIdea)]);
-  lblIdeasEvaluationCrit->setText(s.sCriteria[static_cast<std::size_t>(s.nEvalCrit)]);
+void EvaluationPage::ShowPair(const SessionContent& content, const EvaluationState& e) {
+  lblIdeasEvaluationIdea->setText(e.sEvalIdeas[static_cast<std::size_t>(e.nEvalIdea)]);
+  lblIdeasEvaluationCrit->setText(content.sCriteria[static_cast<std::size_t>(e.nEvalCrit)]);
 }
 
-void EvaluationPage::FitTexts(const Program& program) {
-  const Session& s = program.session;
+void EvaluationPage::FitTexts(const SessionContent& content, const EvaluationState& evaluation) {
   QWidget* page = lblSelected->parentWidget();
   const int width = PageTextWidth(page);
   const int captionWidth = goal.caption->sizeHint().width() + page->layout()->spacing();
@@ -63,21 +62,22 @@ void EvaluationPage::FitTexts(const Program& program) {
   // full and the page keeps its size from one to the next.
   QStringList ideas;
   QStringList criteria;
-  for (int i = 1; i <= s.nEvalIdeas; ++i) ideas << s.sEvalIdeas[static_cast<std::size_t>(i)];
-  for (int c = 1; c <= s.nCriteria; ++c) criteria << s.sCriteria[static_cast<std::size_t>(c)];
+  for (int i = 1; i <= evaluation.nEvalIdeas; ++i)
+    ideas << evaluation.sEvalIdeas[static_cast<std::size_t>(i)];
+  for (int c = 1; c <= content.nCriteria; ++c) criteria << content.sCriteria[static_cast<std::size_t>(c)];
   FitWrappedLabel(lblIdeasEvaluationIdea, width, ideas);
   FitWrappedLabel(lblIdeasEvaluationCrit, width, criteria);
 }
 
-void EvaluationPage::Prepare(Program& program) {
-  StartEvaluation(program.session);
-  goal.goal->setText(program.session.sGoal);
-  ShowPair(program);
+void EvaluationPage::Prepare(const SessionContent& content, EvaluationState& evaluation) {
+  StartEvaluation(evaluation);
+  goal.goal->setText(content.sGoal);
+  ShowPair(content, evaluation);
+  FitTexts(content, evaluation);
   rating.slider->setValue(RatingSlider::kMiddle);
 }
 
-void EvaluationPage::SetTexts(const Program& program) {
-  const Session& s = program.session;
+void EvaluationPage::SetTexts(const EvaluationState& s) {
   goal.caption->setText(Text(257));
   lblSelected->setText(Text(232) + QString::number(s.nEvalIdeas) + Text(233));
   lblIdeaNumber->setText(Text(234) + QString::number(s.nEvalIdea));
@@ -85,18 +85,18 @@ void EvaluationPage::SetTexts(const Program& program) {
   rating.left->setText(ShownText(235));
   rating.right->setText(ShownText(236));
   cmdIdeasEvaluation->setText(Text(126));
-  FitTexts(program);
 }
 
-bool EvaluationPage::cmdIdeasEvaluation_Click(Program& program) {
-  if (RecordRating(program.session, rating.slider->value())) {
-    ShowPair(program);
-    SetTexts(program);
+bool EvaluationPage::cmdIdeasEvaluation_Click(const SessionContent& content, EvaluationState& evaluation,
+                                              Progress& progress) {
+  if (RecordRating(content, evaluation, rating.slider->value())) {
+    ShowPair(content, evaluation);
+    SetTexts(evaluation);
     rating.slider->setValue(RatingSlider::kMiddle);
     rating.slider->setFocus();
     return true;
   }
-  program.MarkProgressStep(ProgressStep::Evaluation);
+  progress.MarkProgressStep(ProgressStep::Evaluation);
   return false;
 }
 
@@ -110,8 +110,7 @@ EvaluationViewPage::EvaluationViewPage(QGroupBox* frame) {
   layout->addWidget(grdEvaluation, 1);
 }
 
-void EvaluationViewPage::Prepare(const Program& program) {
-  const Session& s = program.session;
+void EvaluationViewPage::Prepare(const EvaluationState& s) {
   grdEvaluation->FillWeightBars(s.sEvalIdeas, s.sngResultB, s.nEvalIdeas, kResultsLastColumnTwips);
 }
 

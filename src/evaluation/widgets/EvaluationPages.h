@@ -11,16 +11,20 @@ class QPushButton;
 
 namespace quillane {
 
-class Program;
+class Progress;
 class WeightBarGrid;
+struct EvaluationState;
+struct SessionContent;
 
 // The evaluation page: each picked idea rated against each criterion.
 struct EvaluationPage {
   explicit EvaluationPage(QGroupBox* frame);
-  void Prepare(Program& program);
-  void SetTexts(const Program& program);
-  // Records the slider's rating and shows the next pair; false after the last.
-  bool cmdIdeasEvaluation_Click(Program& program);
+  void Prepare(const SessionContent& content, EvaluationState& evaluation);
+  void SetTexts(const EvaluationState& evaluation);
+  // Records the slider's rating and shows the next pair; false after the
+  // last, with the evaluation's step lit.
+  bool cmdIdeasEvaluation_Click(const SessionContent& content, EvaluationState& evaluation,
+                                Progress& progress);
 
   GoalLine goal;                    // `lblIdeasEvaluation(0)`, `lblIdeasEvaluationGoal`
   QLabel* lblSelected = nullptr;    // `lblIdeasEvaluation(1)`
@@ -32,15 +36,15 @@ struct EvaluationPage {
   QPushButton* cmdIdeasEvaluation = nullptr;
 
  private:
-  void ShowPair(const Program& program);
+  void ShowPair(const SessionContent& content, const EvaluationState& evaluation);
   // Fixes the widths of the page's texts and their heights for the longest.
-  void FitTexts(const Program& program);
+  void FitTexts(const SessionContent& content, const EvaluationState& evaluation);
 };
 
 // The results page: the ranked ideas as a weight-bar table.
 struct EvaluationViewPage {
   explicit EvaluationViewPage(QGroupBox* frame);
-  void Prepare(const Program& program);
+  void Prepare(const EvaluationState& evaluation);
   void SetTexts();
 
   QLabel* lblIdeasEvaluationView = nullptr;

@@ -10,10 +10,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/Session.h"
 #include "ideas/IChing.h"
 #include "ideas/widgets/IChingLineBox.h"
 #include "ideas/widgets/IChingPictures.h"
+#include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "ui/PageLabel.h"
 
@@ -39,7 +40,8 @@ QString ShownCaption(const QString& caption) {
 
 }  // namespace
 
-IChingPage::IChingPage(Program& program, QGroupBox* frame, QBoxLayout* entryRow) : program_(program) {
+IChingPage::IChingPage(IChingState& iching, Platform& platform, QGroupBox* frame, QBoxLayout* entryRow)
+    : iching_(iching), platform_(platform) {
   auto* layout = static_cast<QVBoxLayout*>(frame->layout());
   lblInstruction = PageLabel(frame, QStringLiteral("lblIdeasIChing(0)"));
   lblIdeasIChingGoal = PageLabel(frame, QStringLiteral("lblIdeasIChingGoal"));
@@ -135,13 +137,12 @@ QFrame* IChingPage::BuildHexagram(QGroupBox* frame, const char* name, std::array
   return hexagram;
 }
 
-void IChingPage::Prepare() {
-  Session& s = program_.session;
+void IChingPage::Prepare(const SessionContent& content) {
   StopAnimation();
-  lblIdeasIChingGoal->setText(s.sGoal);
-  FillIChingTables(s);
+  lblIdeasIChingGoal->setText(content.sGoal);
+  FillIChingTables(iching_);
   for (QLabel* number : lblIdeasIChingNumber) number->clear();
-  StartConsultation(s);
+  StartConsultation(iching_);
   for (int i = 0; i < 6; ++i) {
     picIChingHex1[i]->Clear();
     picIChingHex2[i]->Clear();
@@ -164,9 +165,9 @@ void IChingPage::SetTexts() {
 }
 
 bool IChingPage::cmdIdeasIChing_Click() {
-  Session& s = program_.session;
+  IChingState& s = iching_;
   const int line = s.nIChingLine;
-  const int value = CastLine(s, program_.platform);
+  const int value = CastLine(s, platform_);
   IChingLineBox* box = picIChingHex1[line - 1];
   box->tag = QString::number(value);
   box->setAccessibleName(Text(kLineValueNames + value));
@@ -186,7 +187,7 @@ bool IChingPage::cmdIdeasIChing_Click() {
 }
 
 void IChingPage::ShowChangedHexagram() {
-  Session& s = program_.session;
+  IChingState& s = iching_;
   const int changed = ChangeLines(s);
   const QPixmap plain = picIChingLineOrg[kPlainLine]->pixmap();
   for (int i = 0; i < 6; ++i) {
@@ -202,8 +203,7 @@ void IChingPage::tmrIChing_Timer(int index) {
   if (!IsChangingLine(box->tag.toInt())) return;
   const QPixmap strip = picIChingLineOrg[kStrip]->pixmap();
   const int stripWidth = qRound(strip.width() / strip.devicePixelRatio());
-  box->CopyFromStrip(strip,
-                     ScrollChangingLine(program_.session, index, stripWidth, box->contentsRect().width()));
+  box->CopyFromStrip(strip, ScrollChangingLine(iching_, index, stripWidth, box->contentsRect().width()));
 }
 
 void IChingPage::StopAnimation() {

@@ -13,17 +13,19 @@ class QTimer;
 namespace quillane {
 
 class IChingLineBox;
-class Program;
+class Platform;
+struct IChingState;
+struct SessionContent;
 
 // The I Ching page: six presses cast a hexagram from the bottom line up;
 // its changing lines scroll while the dialog is open, and the hexagram they
 // change into stands beside it.
 class IChingPage : public QObject {
  public:
-  IChingPage(Program& program, QGroupBox* frame, QBoxLayout* entryRow);
+  IChingPage(IChingState& iching, Platform& platform, QGroupBox* frame, QBoxLayout* entryRow);
 
-  // A new consultation with empty line boxes.
-  void Prepare();
+  // A new consultation on `content`'s goal with empty line boxes.
+  void Prepare(const SessionContent& content);
   void SetTexts();
   // Casts the next line; true when it was the sixth.
   bool cmdIdeasIChing_Click();
@@ -54,7 +56,8 @@ class IChingPage : public QObject {
   void tmrIChing_Timer(int index);
   void ShowChangedHexagram();
 
-  Program& program_;
+  IChingState& iching_;  // the tables and the cast, kept beyond the dialog
+  Platform& platform_;
 };
 
 }  // namespace quillane

@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 
 #include "core/Session.h"
+#include "ideas/ClusterState.h"
+#include "ideas/MindStepState.h"
 #include "resources/Texts.h"
 #include "ui/PageLabel.h"
 #include "ui/TextEntry.h"
 
 namespace quillane {
-
-namespace {}  // namespace
 
 MindSteppingPage::MindSteppingPage(QGroupBox* frame, QBoxLayout* entryRow) {
   auto* layout = static_cast<QVBoxLayout*>(frame->layout());
@@ -34,22 +34,22 @@ MindSteppingPage::MindSteppingPage(QGroupBox* frame, QBoxLayout* entryRow) {
   goal = AddGoalLine(frame, layout, "lblIdeasMindStepping(2)", "lblIdeasMindsteppingGoal");
 }
 
-void MindSteppingPage::Prepare(Session& s) {
+void MindSteppingPage::Prepare(const SessionContent& content, MindStepState& s) {
   s.nMindStepPos = 1;
-  goal.goal->setText(s.sGoal);
+  goal.goal->setText(content.sGoal);
   lblIdeasMindSteppingIdea->setText(s.sMindStep[1]);
   // With a single stepping stone there is no next one.
   cmdIdeasMindstepping->setEnabled(s.nMindStep > 1);
 }
 
-void MindSteppingPage::SetTexts(const Session& s) {
+void MindSteppingPage::SetTexts(const MindStepState& s) {
   lblPosition->setText(Text(225) + QString::number(s.nMindStepPos) + Text(226));
   cmdIdeasMindstepping->setText(Text(244));
   lblImprove->setText(Text(227));
   goal.caption->setText(Text(257));
 }
 
-void MindSteppingPage::cmdIdeasMindstepping_Click(Session& s, QLineEdit* entryBox) {
+void MindSteppingPage::cmdIdeasMindstepping_Click(MindStepState& s, QLineEdit* entryBox) {
   if (s.nMindStepPos >= s.nMindStep) return;
   ++s.nMindStepPos;
   SetTexts(s);
@@ -84,13 +84,13 @@ ClusterPage::ClusterPage(QGroupBox* frame, QBoxLayout* entryRow) {
   goal = AddGoalLine(frame, layout, "lblIdeasCluster(3)", "lblIdeasClusterGoal");
 }
 
-void ClusterPage::Prepare(const Session& s) {
-  goal.goal->setText(s.sGoal);
+void ClusterPage::Prepare(const SessionContent& content, const ClusterState& s) {
+  goal.goal->setText(content.sGoal);
   lstIdeasCluster->clear();
   for (int i = 1; i <= s.nCluster; ++i) lstIdeasCluster->addItem(s.sCluster[static_cast<std::size_t>(i)]);
 }
 
-void ClusterPage::SetTexts(const Session& s) {
+void ClusterPage::SetTexts(const ClusterState& s) {
   lblCount->setText(Text(228) + QString::number(s.nCluster) + Text(229));
   lstIdeasCluster->setAccessibleName(lblCount->text());  // a list never takes its name from a label
   lblCommon->setText(Text(231));

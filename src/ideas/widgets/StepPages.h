@@ -11,15 +11,17 @@ class QPushButton;
 
 namespace quillane {
 
-struct Session;
+struct ClusterState;
+struct MindStepState;
+struct SessionContent;
 
 // The MindStepping page: one chosen idea at a time as a stepping stone.
 struct MindSteppingPage {
   MindSteppingPage(QGroupBox* frame, QBoxLayout* entryRow);
-  void Prepare(Session& session);
-  void SetTexts(const Session& session);
+  void Prepare(const SessionContent& content, MindStepState& mindStep);
+  void SetTexts(const MindStepState& mindStep);
   // "Next MindStep": the next stepping stone; disabled at the last one.
-  void cmdIdeasMindstepping_Click(Session& session, QLineEdit* entryBox);
+  void cmdIdeasMindstepping_Click(MindStepState& mindStep, QLineEdit* entryBox);
 
   QLabel* lblPosition = nullptr;  // `lblIdeasMindStepping(0)`
   QLabel* lblIdeasMindSteppingIdea = nullptr;
@@ -31,8 +33,8 @@ struct MindSteppingPage {
 // The Clustering page: the chosen ideas together, and what they share.
 struct ClusterPage {
   ClusterPage(QGroupBox* frame, QBoxLayout* entryRow);
-  void Prepare(const Session& session);
-  void SetTexts(const Session& session);
+  void Prepare(const SessionContent& content, const ClusterState& cluster);
+  void SetTexts(const ClusterState& cluster);
 
   QLabel* lblCount = nullptr;  // `lblIdeasCluster(0)`
   QListWidget* lstIdeasCluster = nullptr;

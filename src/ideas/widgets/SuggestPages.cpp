@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
+#include "ideas/PairingState.h"
+#include "ideas/SuggestionState.h"
 #include "ideas/SuggestionWords.h"
 #include "resources/Texts.h"
 #include "ui/PageLabel.h"
@@ -69,12 +71,11 @@ SuggestPage::SuggestPage(QGroupBox* frame, QBoxLayout* entryRow) {
                      "lblIdeasWarmingUpGoal");
 }
 
-bool SuggestPage::Prepare(Program& program) {
-  Session& s = program.session;
-  const bool loaded = LoadSuggestionWords(program);
-  goal.goal->setText(s.sGoal);
+bool SuggestPage::Prepare(Program& program, SuggestionState& suggestion) {
+  const bool loaded = LoadSuggestionWords(program, suggestion);
+  goal.goal->setText(program.session.sGoal);
   if (!loaded) return false;
-  lblIdeasWarmingUpRnd->setText(DrawSuggestion(s, program.platform));
+  lblIdeasWarmingUpRnd->setText(DrawSuggestion(suggestion, program.platform));
   return true;
 }
 
@@ -85,8 +86,9 @@ void SuggestPage::SetTexts() {
   goal.caption->setText(Text(257));
 }
 
-void SuggestPage::cmdIdeasWarmingUp_Click(Program& program, QLineEdit* entryBox) {
-  lblIdeasWarmingUpRnd->setText(DrawSuggestion(program.session, program.platform));
+void SuggestPage::cmdIdeasWarmingUp_Click(SuggestionState& suggestion, Platform& platform,
+                                          QLineEdit* entryBox) {
+  lblIdeasWarmingUpRnd->setText(DrawSuggestion(suggestion, platform));
   entryBox->setFocus();
 }
 
@@ -104,10 +106,10 @@ PairingPage::PairingPage(QGroupBox* frame, QBoxLayout* entryRow, Pairing pairing
                      (labels + QStringLiteral("Goal")).toLatin1().constData());
 }
 
-void PairingPage::Prepare(Program& program) {
-  if (!DrawOpeningPair(program.session, program.platform, pairing)) return;
-  goal.goal->setText(program.session.sGoal);
-  ShowPair(program);
+void PairingPage::Prepare(const SessionContent& content, PairingState& state, Platform& platform) {
+  if (!DrawOpeningPair(content, state, platform, pairing)) return;
+  goal.goal->setText(content.sGoal);
+  ShowPair(content, state);
 }
 
 void PairingPage::SetTexts() {
@@ -117,14 +119,15 @@ void PairingPage::SetTexts() {
   goal.caption->setText(Text(257));
 }
 
-void PairingPage::cmdIdeasPair_Click(Program& program, QLineEdit* entryBox) {
-  if (DrawNextPair(program.session, program.platform, pairing)) ShowPair(program);
+void PairingPage::cmdIdeasPair_Click(const SessionContent& content, PairingState& state, Platform& platform,
+                                     QLineEdit* entryBox) {
+  if (DrawNextPair(content, state, platform, pairing)) ShowPair(content, state);
   entryBox->setFocus();
 }
 
-void PairingPage::ShowPair(const Program& program) {
+void PairingPage::ShowPair(const SessionContent& content, const PairingState& state) {
   // The two assets stand on two lines; a label breaks its lines at "\n".
-  QString text = PairText(program.session, pairing);
+  QString text = PairText(content, state, pairing);
   lblPair->setText(text.replace(QLatin1Char('\r'), QLatin1Char('\n')));
 }
 

@@ -11,17 +11,21 @@ class QPushButton;
 
 namespace quillane {
 
+class Platform;
 class Program;
+struct PairingState;
+struct SessionContent;
+struct SuggestionState;
 
 // The AutoSuggest page: a random action and object as a stepping stone.
 struct SuggestPage {
   SuggestPage(QGroupBox* frame, QBoxLayout* entryRow);
   // Reads the word file and draws the first suggestion. False when the word
   // file could not be used: the dialog is then not shown at all.
-  bool Prepare(Program& program);
+  bool Prepare(Program& program, SuggestionState& suggestion);
   void SetTexts();
   // The new-suggestion button: a new suggestion, then on to the entry box.
-  void cmdIdeasWarmingUp_Click(Program& program, QLineEdit* entryBox);
+  void cmdIdeasWarmingUp_Click(SuggestionState& suggestion, Platform& platform, QLineEdit* entryBox);
 
   QLabel* lblExplanation = nullptr;  // `lblIdeasWarmingUp(0)`
   QLabel* lblIdeasWarmingUpRnd = nullptr;
@@ -36,10 +40,11 @@ struct SuggestPage {
 struct PairingPage {
   PairingPage(QGroupBox* frame, QBoxLayout* entryRow, Pairing pairing);
   // The opening draw; with too few assets the pair and the goal stay empty.
-  void Prepare(Program& program);
+  void Prepare(const SessionContent& content, PairingState& state, Platform& platform);
   void SetTexts();
   // The new-pair button: a new pair, then on to the entry box.
-  void cmdIdeasPair_Click(Program& program, QLineEdit* entryBox);
+  void cmdIdeasPair_Click(const SessionContent& content, PairingState& state, Platform& platform,
+                          QLineEdit* entryBox);
 
   Pairing pairing;
   QLabel* lblExplanation = nullptr;   // `lblIdeasPairTI(0)` and the like
@@ -49,7 +54,7 @@ struct PairingPage {
   GoalLine goal;                      // `lblIdeasPairTI(2)`, `lblIdeasPairTIGoal` and the like
 
  private:
-  void ShowPair(const Program& program);
+  void ShowPair(const SessionContent& content, const PairingState& state);
 };
 
 }  // namespace quillane

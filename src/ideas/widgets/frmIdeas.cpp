@@ -66,8 +66,8 @@ Pairing PairingOf(int mode) {
 
 }  // namespace
 
-frmIdeas::frmIdeas(Program& program, QWidget* parent)
-    : FormDialog(program, parent, QStringLiteral("frmIdeas")) {
+frmIdeas::frmIdeas(Program& program, const IdeasRunStates& states, QWidget* parent)
+    : FormDialog(program, parent, QStringLiteral("frmIdeas")), states_(states) {
   const CommonButtons common = AddCommonButtons(true);
   cmdOk_ = common.ok;
   cmdCancel_ = common.cancel;
@@ -89,7 +89,9 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
         pairings_[static_cast<std::size_t>(page.mode - kPairTI)] =
             std::make_unique<PairingPage>(frame, entryRow, PairingOf(page.mode));
         break;
-      case kIChing: iching_ = std::make_unique<IChingPage>(program, frame, entryRow); break;
+      case kIChing:
+        iching_ = std::make_unique<IChingPage>(states_.iching, program.platform, frame, entryRow);
+        break;
       case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
       case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
       case kEvaluation: evaluation_ = std::make_unique<EvaluationPage>(frame); break;
@@ -104,13 +106,18 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
   }
   cluster_->txtClusterUnif->installEventFilter(this);
   connect(evaluation_->cmdIdeasEvaluation, &QPushButton::clicked, this, [this] {
-    if (!evaluation_->cmdIdeasEvaluation_Click(this->program())) cmdOk_Click();
+    if (!evaluation_->cmdIdeasEvaluation_Click(this->program().session, states_.evaluation,
+                                               this->program().progress)) {
+      cmdOk_Click();
+    }
   });
-  connect(suggest_->cmdIdeasWarmingUp, &QPushButton::clicked, this,
-          [this] { suggest_->cmdIdeasWarmingUp_Click(this->program(), txtAddIdeas(0)); });
+  connect(suggest_->cmdIdeasWarmingUp, &QPushButton::clicked, this, [this] {
+    suggest_->cmdIdeasWarmingUp_Click(states_.suggestion, this->program().platform, txtAddIdeas(0));
+  });
   for (int mode : {kPairTI, kPairTT, kPairII}) {
     connect(pairing(mode).cmdNewPair, &QPushButton::clicked, this, [this, mode] {
-      pairing(mode).cmdIdeasPair_Click(this->program(), txtAddIdeas(kPages[mode - 1].entryBox));
+      pairing(mode).cmdIdeasPair_Click(this->program().session, states_.pairing, this->program().platform,
+                                       txtAddIdeas(kPages[mode - 1].entryBox));
     });
   }
   connect(iching_->cmdIdeasIChing, &QPushButton::clicked, this, [this] {
@@ -119,7 +126,7 @@ frmIdeas::frmIdeas(Program& program, QWidget* parent)
     txtAddIdeas(4)->setFocus();
   });
   connect(mindStepping_->cmdIdeasMindstepping, &QPushButton::clicked, this,
-          [this] { mindStepping_->cmdIdeasMindstepping_Click(this->program().session, txtAddIdeas(5)); });
+          [this] { mindStepping_->cmdIdeasMindstepping_Click(states_.mindStep, txtAddIdeas(5)); });
 
   fraIdeasMeter_ = new QGroupBox(this);
   fraIdeasMeter_->setObjectName(QStringLiteral("fraIdeasMeter"));
@@ -180,26 +187,26 @@ void frmIdeas::cmdViewIdeas_Click() {
 }
 
 bool frmIdeas::Prepare(int mode) {
-  Session& s = program().session;
+  const Session& s = program().session;
   switch (mode) {
     case kTAssets: tangibles_->Prepare(program()); break;
     case kIAssets: intangibles_->Prepare(program()); break;
-    case kAutoSuggest: return suggest_->Prepare(program());
+    case kAutoSuggest: return suggest_->Prepare(program(), states_.suggestion);
     case kPairTI:
     case kPairTT:
-    case kPairII: pairing(mode).Prepare(program()); break;
+    case kPairII: pairing(mode).Prepare(s, states_.pairing, program().platform); break;
     case kIChing:
-      iching_->Prepare();
+      iching_->Prepare(s);
       cmdOk_->setEnabled(false);  // until the sixth line is cast
       break;
-    case kMindStepping: mindStepping_->Prepare(s); break;
-    case kClustering: cluster_->Prepare(s); break;
+    case kMindStepping: mindStepping_->Prepare(s, states_.mindStep); break;
+    case kClustering: cluster_->Prepare(s, states_.cluster); break;
     case kEvaluation:
-      evaluation_->Prepare(program());
+      evaluation_->Prepare(s, states_.evaluation);
       cmdOk_->setEnabled(false);  // the page ends through its last Next or Cancel
       break;
     case kEvaluationView:
-      results_->Prepare(program());
+      results_->Prepare(states_.evaluation);
       cmdCancel_->hide();
       break;
     default: break;
@@ -220,9 +227,9 @@ void frmIdeas::SetIdeasTexts() {
   suggest_->SetTexts();
   for (int mode : {kPairTI, kPairTT, kPairII}) pairing(mode).SetTexts();
   iching_->SetTexts();
-  mindStepping_->SetTexts(program().session);
-  cluster_->SetTexts(program().session);
-  evaluation_->SetTexts(program());
+  mindStepping_->SetTexts(states_.mindStep);
+  cluster_->SetTexts(states_.cluster);
+  evaluation_->SetTexts(states_.evaluation);
   results_->SetTexts();
 }
 

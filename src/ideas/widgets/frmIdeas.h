@@ -21,6 +21,23 @@ struct MindSteppingPage;
 struct PairingPage;
 struct SuggestPage;
 class IChingPage;
+struct ClusterState;
+struct EvaluationState;
+struct IChingState;
+struct MindStepState;
+struct PairingState;
+struct SuggestionState;
+
+// The run states the pages of the ideas dialog work on. Their owner keeps
+// them beyond the dialog, which is made afresh for every opening.
+struct IdeasRunStates {
+  SuggestionState& suggestion;
+  PairingState& pairing;
+  MindStepState& mindStep;
+  ClusterState& cluster;
+  IChingState& iching;
+  EvaluationState& evaluation;
+};
 
 // The ideas dialog: one page (frame) per idea technique, the evaluation and
 // its results, with the idea meter beside the technique pages.
@@ -45,7 +62,7 @@ class frmIdeas : public FormDialog {
   static constexpr int kModes = 11;
   static constexpr int kEntryBoxes = 7;
 
-  frmIdeas(Program& program, QWidget* parent);
+  frmIdeas(Program& program, const IdeasRunStates& states, QWidget* parent);
   ~frmIdeas() override;
 
   // The page of a mode, and the idea meter's frame.
@@ -80,6 +97,7 @@ class frmIdeas : public FormDialog {
 
   friend void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode);
 
+  IdeasRunStates states_;
   std::array<QGroupBox*, kModes> frames_{};
   std::array<QLineEdit*, kEntryBoxes> txtAddIdeas_{};
   std::array<QPushButton*, kEntryBoxes> cmdViewIdeas_{};

@@ -31,7 +31,7 @@ class Program {
   Platform& platform;
 
  private:
-  std::unique_ptr<Session> sessionStore_;  // large tables: kept off the stack
+  std::unique_ptr<Session> sessionStore_;  // its lists of texts: kept off the stack
 
  public:
   Session& session;

@@ -62,13 +62,13 @@ struct SessionContent {
 // carries a result from one procedure to another: dialogs and file
 // procedures return what happened.
 struct Session : SessionContent {
-  // C. Files and change tracking.
+  // Files and change tracking.
   QString sWorkfile;
   QString sReportFile;
   QString sPlanFile;
   Flag bChanged = false;
 
-  // D. Settings, read at start-up and written on the way out.
+  // Settings, read at start-up and written on the way out.
   Integer nAutoBackup = 0;
   Integer nAutoBackupTime = 0;
   QString sTextEditor;
@@ -78,7 +78,7 @@ struct Session : SessionContent {
   // so that midnight changes nothing.
   qint64 lBackupTime = 0;
 
-  // E. Constants, set once at start-up.
+  // Constants, set once at start-up.
   QString sAppPath;
   QString sProduct;
   QString sVersion;

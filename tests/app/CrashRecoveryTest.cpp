@@ -1,5 +1,6 @@
 // A run that ended without Exit leaves its backup; the next start offers it.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include "MainWindowFixture.h"
@@ -29,12 +30,14 @@ class CrashRecoveryTest : public MainWindowTest {
         {program.settingsPath, program.dataFolder, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")});
     ASSERT_TRUE(run.waitForStarted());
     QByteArray said;
-    while (!said.contains("backed up") && run.state() == QProcess::Running) {
-      run.waitForReadyRead(10000);
+    QElapsedTimer waited;
+    waited.start();
+    while (!said.contains("backed up") && run.state() == QProcess::Running && waited.elapsed() < 30000) {
+      run.waitForReadyRead(1000);
       said += run.readAllStandardOutput();
     }
-    ASSERT_TRUE(said.contains("backed up")) << run.readAllStandardError().toStdString();
     run.kill();
+    ASSERT_TRUE(said.contains("backed up")) << run.readAllStandardError().toStdString();
     ASSERT_TRUE(run.waitForFinished());
   }
 

@@ -80,16 +80,20 @@ std::optional<HelpRequest> HelpRequestFromArguments(const QStringList& arguments
   return HelpRequest{arguments.at(0), topic, *keepClear};
 }
 
-bool SendHelpRequest(const QString& serverName, const HelpRequest& request) {
+bool SendLineToServer(const QString& serverName, const QByteArray& line) {
   QLocalSocket socket;
   socket.connectToServer(serverName);
   if (!socket.waitForConnected(kSocketWaitMs)) return false;
-  socket.write(EncodeHelpRequest(request));
+  socket.write(line);
   while (socket.bytesToWrite() > 0) {
     if (!socket.waitForBytesWritten(kSocketWaitMs)) return false;
   }
   socket.disconnectFromServer();
   return true;
+}
+
+bool SendHelpRequest(const QString& serverName, const HelpRequest& request) {
+  return SendLineToServer(serverName, EncodeHelpRequest(request));
 }
 
 }  // namespace quillane

@@ -34,6 +34,10 @@ std::optional<HelpRequest> DecodeHelpRequest(const QByteArray& line);
 QStringList HelpViewerArguments(const HelpRequest& request);
 std::optional<HelpRequest> HelpRequestFromArguments(const QStringList& arguments);
 
+// Writes one line to the program listening under `serverName` on a local
+// socket. False when none listens there.
+bool SendLineToServer(const QString& serverName, const QByteArray& line);
+
 // Hands the request to the viewer listening under `serverName`. False when no
 // viewer listens there.
 bool SendHelpRequest(const QString& serverName, const HelpRequest& request);

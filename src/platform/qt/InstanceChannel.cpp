@@ -5,11 +5,12 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
+#include "platform/helprequest/HelpRequest.h"
+
 namespace quillane {
 
 namespace {
 
-constexpr int kSocketWaitMs = 1000;  // a running program answers at once
 const QByteArray kOpen = "open\t";
 const QByteArray kRaise = "raise";
 
@@ -34,15 +35,7 @@ std::optional<InstanceRequest> DecodeInstanceRequest(const QByteArray& line) {
 }
 
 bool SendToRunningInstance(const QString& serverName, const InstanceRequest& request) {
-  QLocalSocket socket;
-  socket.connectToServer(serverName);
-  if (!socket.waitForConnected(kSocketWaitMs)) return false;
-  socket.write(EncodeInstanceRequest(request));
-  while (socket.bytesToWrite() > 0) {
-    if (!socket.waitForBytesWritten(kSocketWaitMs)) return false;
-  }
-  socket.disconnectFromServer();
-  return true;
+  return SendLineToServer(serverName, EncodeInstanceRequest(request));
 }
 
 InstanceServer::InstanceServer() : server_(new QLocalServer(this)) {

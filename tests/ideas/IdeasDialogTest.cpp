@@ -36,7 +36,6 @@ TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyAndStoredOnOk) {
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_TRUE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasTAssets"))->isVisible());
     EXPECT_FALSE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasMeter"))->isVisible());
-    EXPECT_EQ(HelpContextOf(&d), 5100);
     auto* box = Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets"));
     EXPECT_TRUE(box->hasFocus());
     EXPECT_EQ(Find<QListWidget>(&d, QStringLiteral("lstIdeasTAssets"))->count(), 3);
@@ -58,9 +57,7 @@ TEST_F(IdeasDialogTest, IntangiblesOpenThePairingOfBothKinds) {
   program.session.sTAssets[2] = QStringLiteral("shop");
   program.session.nTAssets = 2;
   platform.OnNextDialog([&](QDialog& d) {
-    auto* box = Find<QLineEdit>(&d, QStringLiteral("txtIdeasIAssets"));
-    TypeAndEnter(box, QStringLiteral("good name"));
-    TypeAndEnter(box, QStringLiteral("loyal customers"));
+    Type(&d, "txtIdeasIAssets", {"good name", "loyal customers"});
     Click(&d, "cmdOk");
   });
   PressCommand(Cmd::kIAssets);
@@ -76,9 +73,8 @@ TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
   program.commands.EnableButton(Cmd::kPairTT, true);
   platform.OnNextDialog([&](QDialog& d) {
     auto* list = Find<QListWidget>(&d, QStringLiteral("lstIdeasTAssets"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list->visualItemRect(list->item(1)).center());
+    ClickRow(list, 0);
+    ClickRow(list, 1, Qt::ControlModifier);
     platform.AnswerNext(kAnswerYes);
     Click(&d, "cmdIdeasTAssetsDelete");
     Click(&d, "cmdOk");
@@ -172,9 +168,8 @@ TEST_F(IdeasPageTopicTest, EachPageOpensItsOwnHelpTopicAndStartsInTheControlItIs
     platform.OnNextDialog([&](QDialog& d) {
       const QWidget* focus = QApplication::focusWidget();
       focused = focus ? focus->objectName().toStdString() : std::string();
-      for (const char* button : {"cmdHelp", "cmdCancel"}) {
-        QTest::mouseClick(Find<QPushButton>(&d, QLatin1String(button)), Qt::LeftButton);
-      }
+      Click(d, "cmdHelp");
+      Click(d, "cmdCancel");
     });
     PressCommand(page.command);
     EXPECT_EQ(focused, page.firstControl) << page.topic;

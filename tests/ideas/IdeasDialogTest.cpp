@@ -29,10 +29,19 @@ class IdeasDialogTest : public MenuOpenTest<Menu::kIdeas> {
   }
 };
 
-TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyAndStoredOnOk) {
+TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel) {
   for (int i = 1; i <= 3; ++i)
     program.session.sTAssets[static_cast<std::size_t>(i)] = QStringLiteral("asset %1").arg(i);
   program.session.nTAssets = 3;
+  platform.OnNextDialog([&](QDialog& d) {
+    TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("a bike"));
+    Click(&d, "cmdCancel");
+  });
+  PressCommand(Cmd::kTAssets);
+  EXPECT_EQ(program.session.nTAssets, 3) << "Cancel keeps the stored assets";
+  EXPECT_TRUE(program.session.sTAssets[4].isEmpty());
+  EXPECT_FALSE(program.session.bChanged);
+
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_TRUE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasTAssets"))->isVisible());
     EXPECT_FALSE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasMeter"))->isVisible());
@@ -84,17 +93,6 @@ TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
   EXPECT_TRUE(program.session.sTAssets[1].isEmpty());
   EXPECT_FALSE(program.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_FALSE(Command(Cmd::kPairTT)->isEnabled());
-}
-
-TEST_F(IdeasDialogTest, CancelKeepsTheStoredAssets) {
-  platform.OnNextDialog([&](QDialog& d) {
-    TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("a van"));
-    Click(&d, "cmdCancel");
-  });
-  PressCommand(Cmd::kTAssets);
-  EXPECT_EQ(program.session.nTAssets, 0);
-  EXPECT_TRUE(program.session.sTAssets[1].isEmpty());
-  EXPECT_FALSE(program.session.bChanged);
 }
 
 TEST_F(IdeasDialogTest, EntryBoxTakesIdeasOfThreeCharactersAndTheMeterFollows) {

@@ -182,7 +182,11 @@ TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("No Ideas were selected."));
 }
 
-TEST_F(SelectionTest, OneSteppingStoneLeavesNextDisabled) {
+TEST_F(SelectionTest, ACancelledPickOpensNothingAndOneSteppingStoneLeavesNextDisabled) {
+  platform.OnNextDialog([&](QDialog& view) { Click(&view, "cmdCancel"); });
+  PressCommand(Cmd::kMindStepping);
+  EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmView")});
+
   platform.OnNextDialog([&](QDialog& view) {
     ClickRow(List(view), 0);
     Click(&view, "cmdOk");
@@ -193,12 +197,6 @@ TEST_F(SelectionTest, OneSteppingStoneLeavesNextDisabled) {
   });
   PressCommand(Cmd::kMindStepping);
   EXPECT_FALSE(program.progress.done(ProgressStep::MindStepping)) << "Cancel records nothing";
-}
-
-TEST_F(SelectionTest, CancellingThePickOpensNothing) {
-  platform.OnNextDialog([&](QDialog& view) { Click(&view, "cmdCancel"); });
-  PressCommand(Cmd::kMindStepping);
-  EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmView")});
 }
 
 TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {

@@ -140,15 +140,12 @@ TEST(HelpWindow, ShowsTopicsTheContentsNotesWhatIsMissingSearchesAndGoesBack) {
   EXPECT_EQ(note->text(),
             QStringLiteral("There is no help page for topic 4242. Here are the contents instead."));
 
-  auto* box = Find<QLineEdit>(&window, QStringLiteral("txtSearch"));
-  QTest::keyClicks(box, QStringLiteral("hexagram"));
-  QTest::keyClick(box, Qt::Key_Return);
+  Type(&window, "txtSearch", {"hexagram"});
   auto* results = Find<QListWidget>(&window, QStringLiteral("lstSearchResults"));
   ASSERT_TRUE(results->isVisible());
   ASSERT_EQ(results->count(), 1);
   EXPECT_EQ(results->item(0)->text(), QStringLiteral("I Ching"));
-  QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
-                    results->visualItemRect(results->item(0)).center());
+  ClickRow(results, 0);
   EXPECT_EQ(page->source().fileName(), QStringLiteral("5400.html"));
   EXPECT_FALSE(note->isVisible());
 

@@ -286,11 +286,20 @@ void FillRunStates(RunStates& r) {
   i.bIChingFlag = true;
 }
 
-TEST_F(MainWindowTest, NewSessionEmptiesEveryTechniquesRunStateButTheIChingCast) {
+TEST_F(MainWindowTest, NewSessionEmptiesEveryTechniquesRunStateButTheIChingCastUnlessCancelled) {
   FillRunStates(states);
   const auto filled = std::make_unique<RunStates>(states);
   const auto fresh = std::make_unique<RunStates>();
+  program.session.bChanged = true;
   PressMenu(Menu::kStart);
+  platform.AnswerNext(kAnswerCancel);
+  PressCommand(Cmd::kNewSession);
+  EXPECT_TRUE(states.rating == filled->rating && states.suggestion == filled->suggestion &&
+              states.pairing == filled->pairing && states.mindStep == filled->mindStep &&
+              states.cluster == filled->cluster && states.evaluation == filled->evaluation)
+      << "a cancelled New Session keeps them all";
+
+  program.session.bChanged = false;
   PressCommand(Cmd::kNewSession);
   EXPECT_TRUE(states.rating == fresh->rating);
   EXPECT_TRUE(states.suggestion == fresh->suggestion);
@@ -299,18 +308,6 @@ TEST_F(MainWindowTest, NewSessionEmptiesEveryTechniquesRunStateButTheIChingCast)
   EXPECT_TRUE(states.cluster == fresh->cluster);
   EXPECT_TRUE(states.evaluation == fresh->evaluation);
   EXPECT_TRUE(states.iching == filled->iching) << "the I Ching lasts the whole run";
-}
-
-TEST_F(MainWindowTest, NewSessionCancelledKeepsEveryTechniquesRunState) {
-  FillRunStates(states);
-  const auto filled = std::make_unique<RunStates>(states);
-  program.session.bChanged = true;
-  PressMenu(Menu::kStart);
-  platform.AnswerNext(kAnswerCancel);
-  PressCommand(Cmd::kNewSession);
-  EXPECT_TRUE(states.rating == filled->rating && states.suggestion == filled->suggestion &&
-              states.pairing == filled->pairing && states.mindStep == filled->mindStep &&
-              states.cluster == filled->cluster && states.evaluation == filled->evaluation);
 }
 
 TEST_F(MainWindowTest, TheMenuWorksFromTheKeyboard) {

@@ -103,7 +103,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
 
   Run(Menu::kIdeas, Cmd::kViewEditIdeas, [&](QDialog& view) {
     auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(9)).center());
+    ClickRow(list, 9);
     platform.OnNextDialog([](QDialog& edit) {
       auto* box = Find<QLineEdit>(&edit, QStringLiteral("txtAddIdea"));
       box->selectAll();
@@ -111,7 +111,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
       Click(&edit, "cmdOk");
     });
     Click(&view, "cmdEdit");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(5)).center());
+    ClickRow(list, 5);
     platform.AnswerNext(kAnswerYes);
     platform.AnswerNext(kAnswerYes);
     Click(&view, "cmdDelete");

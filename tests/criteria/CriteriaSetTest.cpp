@@ -36,22 +36,6 @@ class CriteriaSetTest : public CriteriaDialogTest {
     for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
     return entries;
   }
-
-  static void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                      list->visualItemRect(list->item(row)).center());
-  }
-
-  static void DoubleClickRow(QListWidget* list, int row) {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  }
-
-  static void TypeAndEnter(QLineEdit* box, const QString& text) {
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-  }
 };
 
 TEST_F(CriteriaSetTest, OpensOnTheSetPageWithTheListGoalAndFocus) {
@@ -122,7 +106,7 @@ TEST_F(CriteriaSetTest, EditStoresInPlaceByButtonAndByDoubleClick) {
   EXPECT_EQ(StoredCriteria(), (QStringList{"a", "bee", "sea"}));
 }
 
-TEST_F(CriteriaSetTest, AClickInTheListAbandonsTheEditAndTheNextTextIsAppended) {
+TEST_F(CriteriaSetTest, AClickInTheListAbandonsTheEditAndEscapeCancelsWithoutStoring) {
   SetCriteria({"a", "b", "c"});
   Set([&](Page& p) {
     ClickRow(p.list, 0);
@@ -133,10 +117,11 @@ TEST_F(CriteriaSetTest, AClickInTheListAbandonsTheEditAndTheNextTextIsAppended) 
     EXPECT_FALSE(p.add->isEnabled());
     TypeAndEnter(p.text, QStringLiteral("d"));
     EXPECT_EQ(Entries(p.list), (QStringList{"a", "b", "c", "d"}));
-    Click(p.dialog, "cmdCancel");
+    QTest::keyClick(p.text, Qt::Key_Escape);  // cancels, as Cancel does (CriteriaRateTest)
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"a", "b", "c"}));
   EXPECT_FALSE(program.session.bChanged);
+  EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaSet));
 }
 
 TEST_F(CriteriaSetTest, DeleteRemovesTheCtrlSelectedEntriesAfterAsking) {
@@ -144,6 +129,10 @@ TEST_F(CriteriaSetTest, DeleteRemovesTheCtrlSelectedEntriesAfterAsking) {
   Set([&](Page& p) {
     ClickRow(p.list, 1);
     ClickRow(p.list, 2, Qt::ControlModifier);
+    platform.AnswerNext(kAnswerNo);
+    QTest::mouseClick(p.del, Qt::LeftButton);
+    EXPECT_EQ(Entries(p.list), (QStringList{"1", "2", "3", "4", "5"})) << "No changes nothing";
+    EXPECT_TRUE(p.dialog.isVisible());
     platform.AnswerNext(kAnswerYes);
     QTest::mouseClick(p.del, Qt::LeftButton);
     EXPECT_EQ(Entries(p.list), (QStringList{"1", "4", "5"}));
@@ -156,24 +145,12 @@ TEST_F(CriteriaSetTest, DeleteRemovesTheCtrlSelectedEntriesAfterAsking) {
     EXPECT_EQ(Entries(p.list), (QStringList{"1", "4", "5", "6"}));
     Click(p.dialog, "cmdOk");
   });
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Do you really want to delete this item?"));
-  EXPECT_EQ(platform.messages[0].flags, 4 + 32 + 256);
-  EXPECT_EQ(platform.messages[0].title, program.session.sTitle);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, QStringLiteral("Do you really want to delete this item?"));
+  EXPECT_EQ(platform.messages[1].flags, 4 + 32 + 256);
+  EXPECT_EQ(platform.messages[1].title, program.session.sTitle);
   EXPECT_EQ(StoredCriteria(), (QStringList{"1", "4", "5", "6"}));
   EXPECT_EQ(program.session.sCriteria[5], QString());
-}
-
-TEST_F(CriteriaSetTest, DeleteAnsweredNoChangesNothingAndKeepsTheDialogOpen) {
-  SetCriteria({"1", "2", "3"});
-  Set([&](Page& p) {
-    ClickRow(p.list, 0);
-    platform.AnswerNext(kAnswerNo);
-    QTest::mouseClick(p.del, Qt::LeftButton);
-    EXPECT_EQ(Entries(p.list), (QStringList{"1", "2", "3"}));
-    EXPECT_TRUE(p.dialog.isVisible());
-    Click(p.dialog, "cmdCancel");
-  });
 }
 
 TEST_F(CriteriaSetTest, AFullListTakesNoHundredAndFirstButAnEntryCanStillBeEdited) {
@@ -222,38 +199,20 @@ TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView
   EXPECT_TRUE(program.session.bChanged);
 }
 
-TEST_F(CriteriaSetTest, OkWithOneCriterionRecordsTheStepButOffersNoRating) {
-  program.commands.EnableButton(Cmd::kCriteriaView, true);
-  Set([&](Page& p) {
-    TypeAndEnter(p.text, QStringLiteral("Only one"));
-    Click(p.dialog, "cmdOk");
-  });
-  EXPECT_EQ(program.session.nCriteria, 1);
-  EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
-  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
-  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaView));
-  EXPECT_FALSE(Command(Cmd::kCriteriaRate)->isEnabled());
-}
-
-TEST_F(CriteriaSetTest, OkWithTwoCriteriaOffersRatingAndLeavesViewAsItWas) {
-  Set([&](Page& p) {
-    TypeAndEnter(p.text, QStringLiteral("One"));
-    TypeAndEnter(p.text, QStringLiteral("Two"));
-    Click(p.dialog, "cmdOk");
-  });
-  EXPECT_TRUE(Command(Cmd::kCriteriaRate)->isEnabled());
-  EXPECT_FALSE(Command(Cmd::kCriteriaView)->isEnabled());
-}
-
-TEST_F(CriteriaSetTest, EscapeCancelsWithoutStoring) {
-  SetCriteria({"keep"});
-  Set([&](Page& p) {
-    TypeAndEnter(p.text, QStringLiteral("drop"));
-    QTest::keyClick(p.text, Qt::Key_Escape);
-  });
-  EXPECT_EQ(StoredCriteria(), QStringList{"keep"});
-  EXPECT_FALSE(program.session.bChanged);
-  EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaSet));
+TEST_F(CriteriaSetTest, OkOffersRatingFromTwoCriteriaAndClosesViewBelowTwo) {
+  for (const QStringList& typed : {QStringList{"Only one"}, QStringList{"One", "Two"}}) {
+    SCOPED_TRACE(typed.size());
+    program.commands.EnableButton(Cmd::kCriteriaView, true);
+    Set([&](Page& p) {
+      Type(&p.dialog, "txtCriteriaSet", typed);
+      Click(p.dialog, "cmdOk");
+    });
+    EXPECT_EQ(StoredCriteria(), typed);
+    EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
+    EXPECT_EQ(Command(Cmd::kCriteriaRate)->isEnabled(), typed.size() == 2);
+    EXPECT_EQ(Command(Cmd::kCriteriaView)->isEnabled(), typed.size() == 2) << "two leave View as it was";
+    SetCriteria({});
+  }
 }
 
 TEST_F(CriteriaSetTest, AnotherProgramFormBecomingActiveConfirmsTheDialog) {

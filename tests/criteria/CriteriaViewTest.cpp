@@ -62,10 +62,7 @@ TEST_F(CriteriaViewTest, ShowsOneBarRowPerCriterionWithOkAndHelpOnlyAndEscapeAct
     EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("9,0"));
     EXPECT_EQ(grid->item(2, 0)->text(), QStringLiteral("Speed"));
     EXPECT_EQ(grid->item(2, 1)->text(), QStringLiteral("4.5"));
-    EXPECT_EQ(FilledColumns(grid, 0), Columns(2, 19));
-    EXPECT_EQ(FilledColumns(grid, 1), QList<int>{});
-    EXPECT_EQ(FilledColumns(grid, 2), Columns(2, 10));
-    EXPECT_EQ(grid->rowHeight(1), 3);  // 50 twips
+    EXPECT_EQ(FilledColumns(grid, 2), Columns(2, 10));  // the bars themselves: WeightBarGridTest
     Click(dialog, "cmdHelp");
     QTest::keyClick(grid, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());

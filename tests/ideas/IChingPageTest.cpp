@@ -64,8 +64,7 @@ TEST_F(IChingPageTest, SixthPressShowsBothHexagramsAndOpensOk) {
       EXPECT_EQ(Visible(d, QStringLiteral("picIChingLineLeeg(%1)").arg(i)), i != 0) << "only broken lines";
       EXPECT_TRUE(Visible(d, QStringLiteral("picIChingLineLeeg2(%1)").arg(i))) << "line 1 changed to broken";
     }
-    QTest::keyClicks(entry, QStringLiteral("turn the desks round"));
-    QTest::keyClick(entry, Qt::Key_Return);
+    TypeAndEnter(entry, QStringLiteral("turn the desks round"));
     QTest::mouseClick(ok, Qt::LeftButton);
   });
   EXPECT_TRUE(program.progress.done(ProgressStep::IChing));
@@ -79,9 +78,7 @@ TEST_F(IChingPageTest, CancelMidCastRecordsNoStepAndKeepsTheIdeas) {
     Press(d, 3);
     EXPECT_FALSE(Find<QPushButton>(&d, QStringLiteral("cmdOk"))->isEnabled());
     EXPECT_FALSE(Ticking(d, 0) || Ticking(d, 1) || Ticking(d, 2)) << "unbroken lines stand still";
-    auto* entry = Find<QLineEdit>(&d, QStringLiteral("txtAddIdeas(4)"));
-    QTest::keyClicks(entry, QStringLiteral("plants on every desk"));
-    QTest::keyClick(entry, Qt::Key_Return);
+    Type(&d, "txtAddIdeas(4)", {"plants on every desk"});
     QTest::mouseClick(Find<QPushButton>(&d, QStringLiteral("cmdCancel")), Qt::LeftButton);
   });
   EXPECT_FALSE(program.progress.done(ProgressStep::IChing));

@@ -29,14 +29,22 @@ class IdeasDialogTest : public MenuOpenTest<Menu::kIdeas> {
   }
 };
 
-TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyAndStoredOnOk) {
+TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel) {
   for (int i = 1; i <= 3; ++i)
     program.session.sTAssets[static_cast<std::size_t>(i)] = QStringLiteral("asset %1").arg(i);
   program.session.nTAssets = 3;
   platform.OnNextDialog([&](QDialog& d) {
+    TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("a bike"));
+    Click(&d, "cmdCancel");
+  });
+  PressCommand(Cmd::kTAssets);
+  EXPECT_EQ(program.session.nTAssets, 3) << "Cancel keeps the stored assets";
+  EXPECT_TRUE(program.session.sTAssets[4].isEmpty());
+  EXPECT_FALSE(program.session.bChanged);
+
+  platform.OnNextDialog([&](QDialog& d) {
     EXPECT_TRUE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasTAssets"))->isVisible());
     EXPECT_FALSE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasMeter"))->isVisible());
-    EXPECT_EQ(HelpContextOf(&d), 5100);
     auto* box = Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets"));
     EXPECT_TRUE(box->hasFocus());
     EXPECT_EQ(Find<QListWidget>(&d, QStringLiteral("lstIdeasTAssets"))->count(), 3);
@@ -58,9 +66,7 @@ TEST_F(IdeasDialogTest, IntangiblesOpenThePairingOfBothKinds) {
   program.session.sTAssets[2] = QStringLiteral("shop");
   program.session.nTAssets = 2;
   platform.OnNextDialog([&](QDialog& d) {
-    auto* box = Find<QLineEdit>(&d, QStringLiteral("txtIdeasIAssets"));
-    TypeAndEnter(box, QStringLiteral("good name"));
-    TypeAndEnter(box, QStringLiteral("loyal customers"));
+    Type(&d, "txtIdeasIAssets", {"good name", "loyal customers"});
     Click(&d, "cmdOk");
   });
   PressCommand(Cmd::kIAssets);
@@ -76,9 +82,8 @@ TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
   program.commands.EnableButton(Cmd::kPairTT, true);
   platform.OnNextDialog([&](QDialog& d) {
     auto* list = Find<QListWidget>(&d, QStringLiteral("lstIdeasTAssets"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list->visualItemRect(list->item(1)).center());
+    ClickRow(list, 0);
+    ClickRow(list, 1, Qt::ControlModifier);
     platform.AnswerNext(kAnswerYes);
     Click(&d, "cmdIdeasTAssetsDelete");
     Click(&d, "cmdOk");
@@ -88,17 +93,6 @@ TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
   EXPECT_TRUE(program.session.sTAssets[1].isEmpty());
   EXPECT_FALSE(program.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_FALSE(Command(Cmd::kPairTT)->isEnabled());
-}
-
-TEST_F(IdeasDialogTest, CancelKeepsTheStoredAssets) {
-  platform.OnNextDialog([&](QDialog& d) {
-    TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("a van"));
-    Click(&d, "cmdCancel");
-  });
-  PressCommand(Cmd::kTAssets);
-  EXPECT_EQ(program.session.nTAssets, 0);
-  EXPECT_TRUE(program.session.sTAssets[1].isEmpty());
-  EXPECT_FALSE(program.session.bChanged);
 }
 
 TEST_F(IdeasDialogTest, EntryBoxTakesIdeasOfThreeCharactersAndTheMeterFollows) {
@@ -172,9 +166,8 @@ TEST_F(IdeasPageTopicTest, EachPageOpensItsOwnHelpTopicAndStartsInTheControlItIs
     platform.OnNextDialog([&](QDialog& d) {
       const QWidget* focus = QApplication::focusWidget();
       focused = focus ? focus->objectName().toStdString() : std::string();
-      for (const char* button : {"cmdHelp", "cmdCancel"}) {
-        QTest::mouseClick(Find<QPushButton>(&d, QLatin1String(button)), Qt::LeftButton);
-      }
+      Click(d, "cmdHelp");
+      Click(d, "cmdCancel");
     });
     PressCommand(page.command);
     EXPECT_EQ(focused, page.firstControl) << page.topic;

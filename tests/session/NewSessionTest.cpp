@@ -67,14 +67,6 @@ class NewSessionTest : public ::testing::Test {
   int cancelSaves = 0;
 };
 
-TEST_F(NewSessionTest, UnchangedSessionIsResetWithoutAQuestion) {
-  s.bChanged = false;
-  NewSession(program, save);
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_TRUE(saves.empty());
-  EXPECT_TRUE(WasReset());
-}
-
 TEST_F(NewSessionTest, CancelKeepsTheSessionAndItsChangeFlag) {
   platform.AnswerNext(kAnswerCancel);
   NewSession(program, save);

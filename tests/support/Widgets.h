@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -35,6 +36,19 @@ inline void Click(QWidget* form, const char* name) {
 }
 inline void Click(QWidget& form, const char* name) {
   Click(&form, name);
+}
+
+// Clicks row `row` of `list` as the mouse does, with these keys held.
+inline void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                    list->visualItemRect(list->item(row)).center());
+}
+
+// A double click on row `row`, after the single click a user's first press gives.
+inline void DoubleClickRow(QListWidget* list, int row) {
+  const QPoint at = list->visualItemRect(list->item(row)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 inline void TypeAndEnter(QLineEdit* box, const QString& text) {

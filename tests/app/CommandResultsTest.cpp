@@ -53,6 +53,7 @@ class CommandResultsTest : public MainWindowTest {
   void TakeTwoMinutes() {
     platform.monotonicMs += 120 * 1000;
     window->repaint();
+    QApplication::processEvents();  // the repaint's backup check runs right after it
   }
 
   QString BackupFile() const { return QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }

@@ -222,8 +222,18 @@ void frmMain::showEvent(QShowEvent* event) {
 
 void frmMain::paintEvent(QPaintEvent* event) {
   QMainWindow::paintEvent(event);
-  // A backup that is due is also written when the window repaints.
-  if (program_.autoBackupTimer.enabled()) autoBackup_->OnRepaint();
+  // A backup that is due is also written when the window repaints: right
+  // after the paint, since the backup's busy message repaints the window.
+  if (program_.autoBackupTimer.enabled() && !repaintCheckQueued_) {
+    repaintCheckQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          repaintCheckQueued_ = false;
+          autoBackup_->OnRepaint();
+        },
+        Qt::QueuedConnection);
+  }
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

@@ -112,6 +112,7 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   std::unique_ptr<AutoBackup> autoBackup_;
   std::unique_ptr<frmIdeas> ideas_;
   bool placed_ = false;
+  bool repaintCheckQueued_ = false;  // a repaint's backup check waits to run
 };
 
 }  // namespace quillane

@@ -36,11 +36,11 @@ void ReplaceIdea(Program& program, int position, const QString& text) {
   s.bChanged = true;
 }
 
-void IdeasDeleted(Program& program) {
-  const bool any = program.session.nIdeas != 0;
-  program.commands.EnableButton(Cmd::kMindStepping, any);
-  program.commands.EnableButton(Cmd::kClustering, any);
-  program.session.bChanged = true;
+void IdeasDeleted(Session& session, Commands& commands) {
+  const bool any = session.nIdeas != 0;
+  commands.EnableButton(Cmd::kMindStepping, any);
+  commands.EnableButton(Cmd::kClustering, any);
+  session.bChanged = true;
 }
 
 }  // namespace quillane

@@ -7,6 +7,7 @@
 
 namespace quillane {
 
+class Commands;
 class Program;
 
 // The idea list and the picks made from it in the selection dialog.
@@ -30,7 +31,8 @@ void StorePick(std::span<QString> list, Integer& count, const QStringList& picke
 // the present count again, in a plain message box.
 void ReplaceIdea(Program& program, int position, const QString& text);
 
-// After ideas were deleted: the commands that step from ideas follow the count.
-void IdeasDeleted(Program& program);
+// After ideas were deleted: the commands that step from ideas follow the
+// count, and the session is changed.
+void IdeasDeleted(Session& session, Commands& commands);
 
 }  // namespace quillane

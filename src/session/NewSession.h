@@ -4,7 +4,11 @@
 
 namespace quillane {
 
+class Commands;
 class Program;
+class Progress;
+class StatusLine;
+struct Session;
 
 // Starts a new session. A changed session first asks whether to save it:
 // Yes saves (and asks again when that save did not write the file), No
@@ -16,6 +20,6 @@ bool NewSession(Program& program, const SaveCommandFn& save);
 // Empties the session: its content, its files and the change flag, and
 // brings the commands, the progress steps and the status bar to a new
 // session. Settings and constants keep their values.
-void ResetSession(Program& program);
+void ResetSession(Session& session, Commands& commands, Progress& progress, StatusLine& status);
 
 }  // namespace quillane

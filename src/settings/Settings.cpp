@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/Program.h"
+#include "core/Session.h"
+#include "core/TimerSwitch.h"
 #include "resources/Texts.h"
 #include "settings/PrivateProfile.h"
 
@@ -68,21 +69,19 @@ QString DefaultTextEditor() {
 #endif
 }
 
-void ReadSettings(Program& program) {
-  Session& s = program.session;
-  const PrivateProfile profile = PrivateProfile::Load(program.settingsPath);
+void ReadSettings(const QString& path, Session& s, TimerSwitch& backupTimer) {
+  const PrivateProfile profile = PrivateProfile::Load(path);
   const QString& section = s.sProduct;
   s.sTextEditor = profile.GetString(section, kKeyTextEditor, DefaultTextEditor(), kTextEditorMaxLength);
   s.nLanguage = ReadLanguage(profile, section);
   s.bHelpAtStartup = profile.GetInt(section, kKeyHelpAtStartup, kDefaultHelpAtStartup) == 1;
   s.nAutoBackup = ReadInteger(profile, section, kKeyAutoBackup, kDefaultAutoBackup);
   s.nAutoBackupTime = ReadBackupTime(profile, section);
-  program.autoBackupTimer.SetEnabled(s.nAutoBackup != 0);
+  backupTimer.SetEnabled(s.nAutoBackup != 0);
 }
 
-void WriteSettings(Program& program) {
-  const Session& s = program.session;
-  PrivateProfile profile = PrivateProfile::Load(program.settingsPath);
+void WriteSettings(const QString& path, const Session& s) {
+  PrivateProfile profile = PrivateProfile::Load(path);
   const QString& section = s.sProduct;
   profile.WriteString(section, kKeyTextEditor, s.sTextEditor);
   profile.WriteString(section, kKeyLanguage, QString::number(s.nLanguage));
@@ -90,7 +89,7 @@ void WriteSettings(Program& program) {
                       s.bHelpAtStartup ? QStringLiteral("1") : QStringLiteral("0"));
   profile.WriteString(section, kKeyAutoBackup, QString::number(s.nAutoBackup));
   profile.WriteString(section, kKeyAutoBackupTime, QString::number(s.nAutoBackupTime));
-  profile.Save(program.settingsPath);
+  profile.Save(path);
 }
 
 }  // namespace quillane

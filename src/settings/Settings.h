@@ -4,21 +4,23 @@
 
 namespace quillane {
 
-class Program;
+struct Session;
+class TimerSwitch;
 
 // The viewer/editor the program proposes when the settings file names none:
 // the desktop's opener found on the PATH, or Notepad on Windows. "" when this
 // desktop has no opener; the report viewer then uses the desktop's default.
 QString DefaultTextEditor();
 
-// Reads the preferences from the settings file at start-up. A missing or
-// unreadable file, or a missing key, gives the default. The heading
-// language always starts as English. Switches the backup timer to match.
-void ReadSettings(Program& program);
+// Reads the preferences from the settings file at `path` at start-up. A
+// missing or unreadable file, or a missing key, gives the default; the
+// heading language is the one chosen last. Switches the backup timer to match.
+void ReadSettings(const QString& path, Session& session, TimerSwitch& backupTimer);
 
-// Writes the preferences into the settings file on the way out, keeping
-// every other line of the file. A failed write is not reported: there is
-// nobody left to tell, and the next start falls back to the defaults.
-void WriteSettings(Program& program);
+// Writes the preferences into the settings file at `path` (on the way out and
+// when the heading language is chosen), keeping every other line of the
+// file. A failed write is not reported: there is nobody left to tell, and the
+// next start falls back to the defaults.
+void WriteSettings(const QString& path, const Session& session);
 
 }  // namespace quillane

@@ -117,7 +117,7 @@ void ExpectEmptiedBeyondSlot0(const List& after, const char* name) {
 
 TEST_F(NewSessionTest, ResetEmptiesTheSessionAndNothingElse) {
   const auto before = std::make_unique<Session>(s);
-  ResetSession(program);
+  ResetSession(s, program.commands, program.progress, program.status);
 
   // A. Content, C. files and change tracking: fresh.
 #define EXPECT_EMPTIED(list) ExpectEmptiedBeyondSlot0(s.list, #list)

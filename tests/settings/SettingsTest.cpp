@@ -32,10 +32,10 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, WithoutAFileEveryPreferenceHasItsDefault) {
 #if defined(Q_OS_WIN)
-  ReadSettings(program);
+  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
   EXPECT_EQ(s.sTextEditor, QStringLiteral("C:\\WINDOWS\\NOTEPAD.EXE"));
 #elif defined(Q_OS_MACOS)
-  ReadSettings(program);
+  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
   EXPECT_EQ(s.sTextEditor, DefaultTextEditor());
 #else
   // The desktop's opener, by its full path as the PATH finds it.
@@ -47,7 +47,7 @@ TEST_F(SettingsTest, WithoutAFileEveryPreferenceHasItsDefault) {
   opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
-  ReadSettings(program);
+  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
   qputenv("PATH", path);
   EXPECT_EQ(s.sTextEditor, opener.fileName());
 #endif
@@ -63,7 +63,7 @@ TEST_F(SettingsTest, ReadsKeysInAnyLetterCaseFromTheProgramsSectionOnly) {
   program.autoBackupTimer.SetEnabled(true);
   WriteFile("[Other]\r\nAutomatic Backup=7\r\n[quillane]\r\nTEXTEDITOR = /" + QByteArray(300, 'e') +
             " \r\nhelp at startup=2\r\nautomatic backup=0\r\nAUTOMATIC BACKUP TIME=12\r\nLanguage=3\r\n");
-  ReadSettings(program);
+  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
   EXPECT_EQ(s.sTextEditor, QStringLiteral("/") + QString(253, QLatin1Char('e')));  // 254 characters at most
   EXPECT_FALSE(s.bHelpAtStartup);
   EXPECT_EQ(s.nAutoBackup, 0);
@@ -81,7 +81,7 @@ TEST_F(SettingsTest, TheBackupIntervalIsKeptToOneToThirtyMinutesAndTheLanguageTo
   for (const auto& c : intervals) {
     SCOPED_TRACE(c.value);
     WriteFile(QByteArray("[Quillane]\nAutomatic Backup Time=") + c.value + "\nLanguage=" + c.value + "\n");
-    ReadSettings(program);
+    ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
     EXPECT_EQ(s.nAutoBackupTime, c.minutes);
     EXPECT_TRUE(s.nLanguage >= 1 && s.nLanguage <= 4);
   }
@@ -93,7 +93,7 @@ TEST_F(SettingsTest, WritesTheFiveKeysInOrderIntoANewFile) {
   s.bHelpAtStartup = false;
   s.nAutoBackup = 1;
   s.nAutoBackupTime = 30;
-  WriteSettings(program);
+  WriteSettings(program.settingsPath, program.session);
 #ifdef Q_OS_WIN
   const QByteArray end = "\r\n";
 #else
@@ -118,7 +118,7 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
   s.bHelpAtStartup = true;
   s.nAutoBackup = 0;
   s.nAutoBackupTime = 9;
-  WriteSettings(program);
+  WriteSettings(program.settingsPath, program.session);
   EXPECT_EQ(ReadFile(),
             "; written by hand\r\n"
             "[QUILLANE]\r\n"
@@ -133,10 +133,10 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
             "File1=/home/ann/a.qln\r\n");
 
   s.bHelpAtStartup = false;
-  WriteSettings(program);
+  WriteSettings(program.settingsPath, program.session);
   s.sTextEditor.clear();
   s.nAutoBackupTime = 0;
-  ReadSettings(program);
+  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
   EXPECT_EQ(s.sTextEditor, QStringLiteral("/usr/bin/gedit"));
   EXPECT_FALSE(s.bHelpAtStartup);
   EXPECT_EQ(s.nAutoBackup, 0);

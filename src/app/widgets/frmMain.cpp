@@ -193,7 +193,7 @@ void frmMain::Form_Load() {
   QGuiApplication::setApplicationDisplayName(s.sTitle);
   const UserName user = program_.platform.CurrentUser();
   s.sUserFirstName = FirstNameOf(user.fullName, user.loginName);
-  ReadSettings(program_);
+  ReadSettings(program_.settingsPath, program_.session, program_.autoBackupTimer);
   SetMainCaptions();
   SetInitialCommands(program_.commands);
   ShowAllCommandStates();

@@ -241,7 +241,7 @@ bool frmMain::ExitRoutine() {
       default: return false;
     }
   }
-  WriteSettings(program_);
+  WriteSettings(program_.settingsPath, program_.session);
   MarkRunEnded(program_.dataFolder);
   endProgram();
   return true;

@@ -133,7 +133,7 @@ void frmView::DeleteSelectedIdeas() {
   QStringList remaining;
   for (int i = 0; i < lstView_->count(); ++i) remaining << lstView_->item(i)->text();
   StoreIdeas(p.session, remaining);
-  IdeasDeleted(p);
+  IdeasDeleted(p.session, p.commands);
   if (lstView_->count() == 0) {
     cmdEdit_->setEnabled(false);
     cmdDelete_->setEnabled(false);

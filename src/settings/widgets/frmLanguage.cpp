@@ -60,7 +60,7 @@ void ShowLanguageDialog(Program& program, QWidget* parent) {
   frmLanguage dialog(program, parent);
   program.platform.ShowModal(dialog);
   // The choice is kept for the next run at once, not only on the way out.
-  if (dialog.result() == QDialog::Accepted) WriteSettings(program);
+  if (dialog.result() == QDialog::Accepted) WriteSettings(program.settingsPath, program.session);
 }
 
 }  // namespace quillane

@@ -1,6 +1,8 @@
 #include "criteria/CriteriaList.h"
 
-#include "core/Program.h"
+#include "core/Commands.h"
+#include "core/Progress.h"
+#include "core/Session.h"
 
 namespace quillane {
 
@@ -13,14 +15,13 @@ void StoreListEntries(std::span<QString> stored, const QStringList& entries) {
   for (qsizetype i = 0; i < entries.size(); ++i) stored[static_cast<std::size_t>(i + 1)] = entries[i];
 }
 
-void StoreCriteria(Program& program, const QStringList& entries) {
-  Session& s = program.session;
+void StoreCriteria(SessionContent& s, Commands& commands, Progress& progress, const QStringList& entries) {
   StoreListEntries(s.sCriteria, entries);
-  if (!s.sCriteria[1].isEmpty()) program.MarkProgressStep(ProgressStep::CriteriaSet);
+  if (!s.sCriteria[1].isEmpty()) progress.MarkProgressStep(ProgressStep::CriteriaSet);
   s.nCriteria = static_cast<Integer>(entries.size());
   const bool canRate = s.nCriteria >= 2;
-  program.commands.EnableButton(Cmd::kCriteriaRate, canRate);
-  if (!canRate) program.commands.EnableButton(Cmd::kCriteriaView, false);
+  commands.EnableButton(Cmd::kCriteriaRate, canRate);
+  if (!canRate) commands.EnableButton(Cmd::kCriteriaView, false);
 }
 
 }  // namespace quillane

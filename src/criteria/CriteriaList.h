@@ -5,7 +5,9 @@
 
 namespace quillane {
 
-class Program;
+class Commands;
+class Progress;
+struct SessionContent;
 
 // Replaces the names stored in slots 1.. of `stored` by `entries`: the old
 // names are emptied up to the first slot that is already empty, then the
@@ -15,6 +17,7 @@ void StoreListEntries(std::span<QString> stored, const QStringList& entries);
 // Stores the edited criteria list when the dialog is confirmed: the names in
 // list order, the "Criteria set" step when there is a first name, the count,
 // and the Rate and View commands that the count allows.
-void StoreCriteria(Program& program, const QStringList& entries);
+void StoreCriteria(SessionContent& content, Commands& commands, Progress& progress,
+                   const QStringList& entries);
 
 }  // namespace quillane

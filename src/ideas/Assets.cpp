@@ -1,6 +1,8 @@
 #include "ideas/Assets.h"
 
-#include "core/Program.h"
+#include "core/Commands.h"
+#include "core/Progress.h"
+#include "core/Session.h"
 #include "criteria/CriteriaList.h"
 
 namespace quillane {
@@ -12,20 +14,20 @@ QStringList AssetEntries(const Session& s, AssetKind kind) {
   return entries;
 }
 
-void StoreAssets(Program& program, AssetKind kind, const QStringList& entries) {
-  Session& s = program.session;
+void StoreAssets(SessionContent& s, Commands& commands, Progress& progress, AssetKind kind,
+                 const QStringList& entries) {
   const bool tangible = kind == AssetKind::Tangible;
   TextList<kMaxAssets>& stored = tangible ? s.sTAssets : s.sIAssets;
   StoreListEntries(stored, entries);
   if (!stored[1].isEmpty())
-    program.MarkProgressStep(tangible ? ProgressStep::TangiblesEntered : ProgressStep::IntangiblesEntered);
+    progress.MarkProgressStep(tangible ? ProgressStep::TangiblesEntered : ProgressStep::IntangiblesEntered);
   (tangible ? s.nTAssets : s.nIAssets) = static_cast<Integer>(entries.size());
   if (tangible) {
-    program.commands.EnableButton(Cmd::kPairTT, s.nTAssets >= 2);
+    commands.EnableButton(Cmd::kPairTT, s.nTAssets >= 2);
   } else {
-    program.commands.EnableButton(Cmd::kPairII, s.nIAssets >= 2);
+    commands.EnableButton(Cmd::kPairII, s.nIAssets >= 2);
   }
-  program.commands.EnableButton(Cmd::kPairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
+  commands.EnableButton(Cmd::kPairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
 }
 
 }  // namespace quillane

@@ -4,7 +4,9 @@
 
 namespace quillane {
 
-class Program;
+class Commands;
+class Progress;
+struct SessionContent;
 struct Session;
 
 enum class AssetKind { Tangible, Intangible };
@@ -15,6 +17,7 @@ QStringList AssetEntries(const Session& session, AssetKind kind);
 
 // Stores a confirmed asset list: the entries in order, the count, its
 // progress step when there is a first entry, and the pairings it allows.
-void StoreAssets(Program& program, AssetKind kind, const QStringList& entries);
+void StoreAssets(SessionContent& content, Commands& commands, Progress& progress, AssetKind kind,
+                 const QStringList& entries);
 
 }  // namespace quillane

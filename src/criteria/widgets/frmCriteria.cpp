@@ -126,7 +126,8 @@ void frmCriteria::FormDeactivate() {
 
 void frmCriteria::cmdOk_Click() {
   Session& s = program().session;
-  if (fraCriteriaSet->isVisibleTo(this)) StoreCriteria(program(), criteriaList_->Entries());
+  if (fraCriteriaSet->isVisibleTo(this))
+    StoreCriteria(program().session, program().commands, program().progress, criteriaList_->Entries());
   if (fraCriteriaRate->isVisibleTo(this) && s.sngWeight[1] != 0) NormaliseWeights(s);
   s.bChanged = true;
   Close(QDialog::Accepted);

@@ -43,7 +43,7 @@ void AssetPage::SetTexts() {
 }
 
 void AssetPage::Store(Program& program) {
-  StoreAssets(program, kind, editor->Entries());
+  StoreAssets(program.session, program.commands, program.progress, kind, editor->Entries());
 }
 
 QLineEdit* AssetPage::textBox() const {

@@ -28,6 +28,11 @@ int main(int argc, char** argv) {
   server.Listen(HelpServerName());
   QObject::connect(&server, &HelpRequestServer::requested, &window, [&window](const HelpRequest& next) {
     window.Open(next);
+    // Where the user put the window stays, unless it now covers what the
+    // program asks to keep free.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && window.frameGeometry().intersects(next.keepClear))
+      window.setGeometry(HelpWindowPlace(screen->availableGeometry(), next.keepClear));
     window.showNormal();
     window.raise();
     window.activateWindow();

@@ -81,10 +81,9 @@ void MarkRunEnded(const QString& dataFolder) {
 }
 
 bool BackupHasContent(const QString& path) {
-  QFile file(path);
-  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.read(1024 * 1024);
-  const QList<QByteArray> lines = SplitLines(bytes);
+  const std::optional<QByteArray> bytes = ReadWorkfileBytes(path);
+  if (!bytes) return false;
+  const QList<QByteArray> lines = SplitLines(*bytes);
   if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) return false;
   const auto content = ReadWorkfileContent(lines, 2, false);
   return content && (!content->goal.isEmpty() || !content->criteria.isEmpty() ||

@@ -1,6 +1,4 @@
-#include <QFile>
 #include <QFileInfo>
-#include <filesystem>
 
 #include "core/Program.h"
 #include "platform/Platform.h"
@@ -15,25 +13,6 @@
 namespace quillane {
 
 namespace {
-
-// No workfile comes near this size (the largest is some 60 KB); reading
-// stops here, so a huge file or a device is never read into memory.
-constexpr qint64 kMaxWorkfileBytes = 1024 * 1024;
-
-// Only a regular file can be a workfile: a folder, a device or a named pipe
-// (which would block the open until something writes into it) is not.
-bool IsRegularFile(const QString& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(std::filesystem::path(path.toStdU16String()), error);
-}
-
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.read(kMaxWorkfileBytes + 1);
-  if (bytes.size() > kMaxWorkfileBytes || file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes;
-}
 
 FileOutcome ShowNotValid(Program& program, const QString& path) {
   program.MessageBox(path + QLatin1Char('\r') + Text(514) + program.session.sProduct + Text(515),
@@ -68,12 +47,10 @@ FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword) {
 FileOutcome LoadWorkfile(Program& program, const QString& path, const AskPasswordFn& askPassword) {
   FileWorkGuard working(program.fileWork);
   Session& s = program.session;
-  if (!IsRegularFile(path)) return ShowNotValid(program, path);
-
   std::optional<QByteArray> bytes;
   {
     BusyPointer busy(program.platform);
-    bytes = ReadWholeFile(path);
+    bytes = ReadWorkfileBytes(path);
   }
   const QList<QByteArray> lines = bytes ? SplitLines(*bytes) : QList<QByteArray>();
   if (lines.isEmpty() || !IsStartMarkerLine(lines[0], s.sStartMarker)) return ShowNotValid(program, path);

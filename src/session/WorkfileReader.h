@@ -17,6 +17,11 @@ struct Session;
 // lists, the ideas and the end marker.
 inline constexpr qsizetype kMaxWorkfileLines = 9 + 2 * kMaxCriteria + 2 * kMaxAssets + kMaxIdeas + 1;
 
+// The bytes of the workfile at `path`. Nothing when it is no regular file (a
+// folder, a device, a named pipe that would block the read), cannot be read,
+// or is larger than any workfile (reading stops at the limit).
+std::optional<QByteArray> ReadWorkfileBytes(const QString& path);
+
 // The first `maxLines` lines of a file. A line ends at CR LF, at LF or at CR
 // alone; the end of the file after a last line end starts no further line.
 // Lines past `maxLines` are not split at all, so a huge file costs no more

@@ -29,8 +29,6 @@ constexpr Integer kDefaultAutoBackup = 1;
 constexpr Integer kDefaultAutoBackupTime = 5;
 constexpr Integer kEnglish = 1;
 constexpr Integer kLastLanguage = 4;
-constexpr Integer kShortestBackupTime = 1;
-constexpr Integer kLongestBackupTime = 30;
 
 // A number too large for the session's 16-bit variables counts as unreadable.
 Integer ReadInteger(const PrivateProfile& profile, const QString& section, const QString& key,

@@ -7,6 +7,11 @@ namespace quillane {
 struct Session;
 class TimerSwitch;
 
+// The automatic backup's interval in minutes, from the settings file or the
+// preferences: 1 to 30.
+inline constexpr int kShortestBackupTime = 1;
+inline constexpr int kLongestBackupTime = 30;
+
 // The viewer/editor the program proposes when the settings file names none:
 // the desktop's opener found on the PATH, or Notepad on Windows. "" when this
 // desktop has no opener; the report viewer then uses the desktop's default.

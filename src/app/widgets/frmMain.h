@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/Commands.h"
+#include "session/UnsavedChanges.h"
 #include "session/Workfile.h"
 #include "ui/HelpContexts.h"
 
@@ -87,6 +88,9 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   // Commands.
   void RunCommand(int index);
   FileOutcome SaveCommand(SaveMode mode);
+  // The Save command, as the unsaved-changes question runs it before the
+  // session is replaced.
+  SaveCommandFn SaveFirst();
   void ToggleHelpAtStartup();
   void CheckAndEvaluate();
   // The ideas dialog, loaded when a command first touches it.

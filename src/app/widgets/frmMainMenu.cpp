@@ -77,11 +77,11 @@ void frmMain::RunCommand(int index) {
   Session& s = program_.session;
   switch (index) {
     case Cmd::kNewSession:
-      if (NewSession(program_, [this] { return SaveCommand(SaveMode::kSave); })) states_.ResetForNewSession();
+      if (NewSession(program_, SaveFirst())) states_.ResetForNewSession();
       break;
     case Cmd::kOpenSession:
       // Typed work is never replaced unasked.
-      if (SettleUnsavedChanges(program_, [this] { return SaveCommand(SaveMode::kSave); })) {
+      if (SettleUnsavedChanges(program_, SaveFirst())) {
         OpenWorkfile(program_, [this] { return AskPasswordEntry(program_, this); });
         autoBackup_->RunPendingCheck();
       }
@@ -217,6 +217,10 @@ void frmMain::ToggleHelpAtStartup() {
   cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
 }
 
+SaveCommandFn frmMain::SaveFirst() {
+  return [this] { return SaveCommand(SaveMode::kSave); };
+}
+
 FileOutcome frmMain::SaveCommand(SaveMode mode) {
   const FileOutcome outcome = SaveWorkfile(program_, mode);
   autoBackup_->RunPendingCheck();
@@ -248,7 +252,7 @@ bool frmMain::ExitRoutine() {
 }
 
 void frmMain::OpenWorkfileAt(const QString& path) {
-  if (!SettleUnsavedChanges(program_, [this] { return SaveCommand(SaveMode::kSave); })) return;
+  if (!SettleUnsavedChanges(program_, SaveFirst())) return;
   LoadWorkfile(program_, path, [this] { return AskPasswordEntry(program_, this); });
   autoBackup_->RunPendingCheck();
 }

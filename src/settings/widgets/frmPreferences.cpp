@@ -17,13 +17,12 @@
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
 #include "session/FileChoice.h"
+#include "settings/Settings.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane {
 
 namespace {
-constexpr int kMinMinutes = 1;
-constexpr int kMaxMinutes = 30;
 constexpr int kMaxEditorPath = 254;
 }  // namespace
 
@@ -136,10 +135,10 @@ void frmPreferences::txtAutoBackup_Change() {
   bool ok = false;
   int minutes = txtAutoBackup_->text().toInt(&ok);
   if (!ok) minutes = 0;
-  if (minutes > kMaxMinutes) {
-    txtAutoBackup_->setText(QString::number(kMaxMinutes));
-  } else if (minutes < kMinMinutes) {
-    txtAutoBackup_->setText(QString::number(kMinMinutes));
+  if (minutes > kLongestBackupTime) {
+    txtAutoBackup_->setText(QString::number(kLongestBackupTime));
+  } else if (minutes < kShortestBackupTime) {
+    txtAutoBackup_->setText(QString::number(kShortestBackupTime));
   }
 }
 

@@ -95,6 +95,10 @@ class Platform {
   // Takes the single-instance lock. False when another instance holds it.
   virtual bool AcquireSingleInstance() = 0;
 
+  // Brings `window` to the front and gives it the focus, restoring it when
+  // it is minimised.
+  virtual void BringToFront(QWidget& window) = 0;
+
   // The primary screen's available area, in device-independent pixels.
   virtual QRect ScreenGeometry() = 0;
 

@@ -73,6 +73,7 @@ class ScriptedPlatform : public Platform {
   QStringList desktopOpened;
   std::vector<int> helpTopics;
   QRect helpKeepClear;  // what the last help request asked to leave free
+  int broughtToFront = 0;
 
   int MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) override;
   std::optional<QString> FileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,
@@ -90,6 +91,7 @@ class ScriptedPlatform : public Platform {
   bool OpenWithDesktop(const QString& path) override;
   void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
   bool AcquireSingleInstance() override { return singleInstanceFree; }
+  void BringToFront(QWidget&) override { ++broughtToFront; }
   QRect ScreenGeometry() override { return screen; }
   UserName CurrentUser() override { return user; }
 };

@@ -4,9 +4,9 @@
 
 #include "platform/helprequest/HelpRequest.h"
 
-class QLocalServer;
-
 namespace quillane {
+
+class LineServer;
 
 // The viewer's end of the local socket: each request the program sends
 // arrives as one `requested` signal. Waits without any timer.
@@ -24,9 +24,7 @@ class HelpRequestServer : public QObject {
   void requested(const quillane::HelpRequest& request);
 
  private:
-  void Accept();
-
-  QLocalServer* server_ = nullptr;
+  LineServer* lines_ = nullptr;
 };
 
 }  // namespace quillane

@@ -1,11 +1,10 @@
 #include "platform/qt/InstanceChannel.h"
 
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 
 #include "platform/helprequest/HelpRequest.h"
+#include "platform/helprequest/LineServer.h"
 
 namespace quillane {
 
@@ -38,18 +37,9 @@ bool SendToRunningInstance(const QString& serverName, const InstanceRequest& req
   return SendLineToServer(serverName, EncodeInstanceRequest(request));
 }
 
-InstanceServer::InstanceServer() : server_(new QLocalServer(this)) {
-  connect(server_, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-      const auto readLines = [this, socket] {
-        while (socket->canReadLine()) {
-          if (const auto request = DecodeInstanceRequest(socket->readLine())) emit requested(*request);
-        }
-      };
-      connect(socket, &QLocalSocket::readyRead, this, readLines);
-      readLines();  // what came before the connection was taken
-    }
+InstanceServer::InstanceServer() : lines_(new LineServer(this)) {
+  connect(lines_, &LineServer::lineReceived, this, [this](const QByteArray& line) {
+    if (const auto request = DecodeInstanceRequest(line)) emit requested(*request);
   });
 }
 
@@ -58,9 +48,7 @@ InstanceServer::~InstanceServer() = default;
 bool InstanceServer::Listen(const QString& serverName) {
   // Only the holder of the single-instance lock listens, so a socket file
   // left under the name is a killed run's.
-  QLocalServer::removeServer(serverName);
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
-  return server_->listen(serverName);
+  return lines_->Listen(serverName);
 }
 
 }  // namespace quillane

@@ -4,9 +4,9 @@
 #include <QString>
 #include <optional>
 
-class QLocalServer;
-
 namespace quillane {
+
+class LineServer;
 
 // What a second start asks of the program that runs already: to open a
 // workfile, or (with none) only to come to the front.
@@ -27,7 +27,8 @@ std::optional<InstanceRequest> DecodeInstanceRequest(const QByteArray& line);
 // none listens there.
 bool SendToRunningInstance(const QString& serverName, const InstanceRequest& request);
 
-// The running program's end of the channel.
+// The running program's end of the channel. Each request arrives queued,
+// after the socket's own work is done.
 class InstanceServer : public QObject {
   Q_OBJECT
 
@@ -42,7 +43,7 @@ class InstanceServer : public QObject {
   void requested(const quillane::InstanceRequest& request);
 
  private:
-  QLocalServer* server_;
+  LineServer* lines_;
 };
 
 }  // namespace quillane

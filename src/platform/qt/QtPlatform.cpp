@@ -199,6 +199,12 @@ bool QtPlatform::AcquireSingleInstance() {
   return lock_->tryLock(0);
 }
 
+void QtPlatform::BringToFront(QWidget& window) {
+  if (window.isMinimized()) window.showNormal();
+  window.raise();
+  window.activateWindow();
+}
+
 QRect QtPlatform::ScreenGeometry() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);

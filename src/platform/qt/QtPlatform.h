@@ -33,6 +33,7 @@ class QtPlatform : public Platform {
   bool OpenWithDesktop(const QString& path) override;
   void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
   bool AcquireSingleInstance() override;
+  void BringToFront(QWidget& window) override;
   QRect ScreenGeometry() override;
   UserName CurrentUser() override;
 

@@ -1,0 +1,133 @@
+// A second start hands its file to the running program over a local socket.
+// Whatever box that brings up runs an event loop of its own, in which the
+// second start disconnects; the program and the typed work come through.
+#include <QDir>
+#include <QLocalSocket>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "platform/helprequest/LineServer.h"
+#include "platform/qt/InstanceChannel.h"
+#include "session/WorkfileWriter.h"
+
+namespace quillane::test {
+namespace {
+
+class SecondStartTest : public MainWindowTest {
+ protected:
+  InstanceServer server;
+  QString serverName;
+
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    serverName = folder.filePath(QStringLiteral("instance"));
+    ASSERT_TRUE(server.Listen(serverName));
+    window->FollowSecondStarts(server);
+    // Each box stays open while events run, as a user takes their time.
+    platform.whileOpen = [] { QTest::qWait(50); };
+  }
+
+  void TypeWork() {
+    StartNewSession();
+    Session& s = program.session;
+    s.sGoal = QStringLiteral("Typed goal");
+    s.nIdeas = 1;
+    s.sIdeas[1] = QStringLiteral("Typed idea");
+    s.bChanged = true;
+  }
+
+  QString Workfile(const char* goal, const QString& password = QString()) {
+    SessionContent content;
+    content.sGoal = QLatin1String(goal);
+    content.bPassword = !password.isEmpty();
+    content.sPassword = password;
+    const QString path = folder.filePath(QStringLiteral("handed.qln"));
+    WriteFileBytes(path, WorkfileBytes(content, WorkfileKind::Workfile, platform));
+    return path;
+  }
+
+  // A second start sends `path` and is gone before the program answers.
+  void HandOver(const QString& path) {
+    ASSERT_TRUE(SendToRunningInstance(serverName, {path}));
+    QTest::qWait(300);
+  }
+};
+
+TEST_F(SecondStartTest, EachAnswerToTheUnsavedChangesQuestionComesThrough) {
+  const QString handed = Workfile("Handed over");
+  TypeWork();
+  const SessionContent typed = program.session;
+
+  platform.AnswerNext(kAnswerCancel);
+  HandOver(handed);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(static_cast<const SessionContent&>(program.session) == typed) << "Cancel keeps the typed work";
+  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_EQ(program.session.sWorkfile, QString());
+
+  const QString saved = folder.filePath(QStringLiteral("typed.qln"));
+  platform.AnswerNext(kAnswerYes);
+  platform.ChooseFile(saved);
+  HandOver(handed);
+  EXPECT_TRUE(ReadFileBytes(saved).contains("\r\nTyped idea\r\n")) << "Yes saves the typed work first";
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
+
+  program.session.sGoal = QStringLiteral("Typed again");
+  program.session.bChanged = true;
+  platform.AnswerNext(kAnswerNo);
+  HandOver(handed);
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over")) << "No lets the typed work go";
+  EXPECT_EQ(program.session.sWorkfile, handed);
+}
+
+TEST_F(SecondStartTest, ThePasswordPromptAndTheNotValidMessageComeThrough) {
+  const QString locked = Workfile("Locked away", QStringLiteral("KEY"));
+  platform.OnNextDialog([](QDialog& prompt) {
+    QTest::qWait(50);
+    Type(&prompt, "txtPassword", {"key"});
+  });
+  HandOver(locked);
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Locked away"));
+
+  const QString damaged = folder.filePath(QStringLiteral("damaged.qln"));
+  WriteFileBytes(damaged, "not a workfile\r\n");
+  platform.AnswerNext(kAnswerOk);
+  HandOver(damaged);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(damaged));
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Locked away"));
+}
+
+TEST_F(SecondStartTest, AWaitingFileRaisesTheWindowOnceWhileADialogIsOpen) {
+  const QString handed = Workfile("Handed over");
+  QDialog open(window.get());
+  open.setWindowModality(Qt::ApplicationModal);
+  open.show();
+  QApplication::setActiveWindow(&open);
+  ASSERT_TRUE(QApplication::activeModalWidget());
+  HandOver(handed);
+  QTest::qWait(1200);  // the file waits and is tried again, twice
+  EXPECT_EQ(platform.broughtToFront, 1);
+  EXPECT_EQ(program.session.sGoal, QString());
+
+  open.close();
+  QTest::qWait(700);
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
+  EXPECT_EQ(platform.broughtToFront, 1);
+}
+
+TEST_F(SecondStartTest, ALineWithoutAnEndIsCutOffAndTheNextStartStillHeard) {
+  QLocalSocket flood;
+  flood.connectToServer(serverName);
+  ASSERT_TRUE(flood.waitForConnected(1000));
+  flood.write(QByteArray(LineServer::kMaxLineBytes + 1024, 'x'));
+  flood.waitForBytesWritten(1000);
+  QTest::qWait(300);
+  EXPECT_NE(flood.state(), QLocalSocket::ConnectedState) << "the program cut the sender off";
+
+  HandOver(Workfile("Handed over"));
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -8,6 +8,9 @@
 
 #include "criteria/PairRating.h"
 #include "criteria/Weights.h"
+#include "session/WorkfileReader.h"
+#include "session/WorkfileWriter.h"
+#include "support/ScriptedPlatform.h"
 
 namespace quillane {
 namespace {
@@ -65,6 +68,7 @@ class RatingTest : public ::testing::Test {
  protected:
   std::unique_ptr<Session> s = std::make_unique<Session>();
   RatingState rating;
+  test::ScriptedPlatform platform;
 
   void Criteria(const QStringList& names) {
     s->nCriteria = static_cast<Integer>(names.size());
@@ -157,16 +161,36 @@ TEST_F(RatingTest, ANewRunStartsFromEqualWeights) {
   EXPECT_EQ(s->sngWeight[2], 9.0f);
 }
 
-TEST_F(RatingTest, PartialRatingNormalisesWhatStands) {
+TEST_F(RatingTest, ARunKeepsItsWeightsUntilItEndsThenCancelNormalisesWhatStands) {
   Criteria({"a", "b", "c"});
+  s->sngWeight[1] = 9.0f;
+  s->sngWeight[2] = 4.5f;
+  s->sngWeight[3] = 1.2f;
+  const auto before = s->sngWeight;
   StartRating(rating);
   ASSERT_TRUE(RateCurrentPair(*s, rating, 0));  // b much more important than a
-  NormaliseWeights(*s);                         // as Cancel does
+  // A backup taken now holds the last finished rating, which reads back.
+  EXPECT_EQ(s->sngWeight, before);
+  const QByteArray backup = WorkfileBytes(*s, WorkfileKind::Backup, platform);
+  EXPECT_TRUE(ReadWorkfileContent(SplitLines(backup), 2, false));
+
+  SettleRating(*s, rating);  // as Cancel does
   EXPECT_EQ(s->sCriteria[1], QStringLiteral("b"));
   EXPECT_EQ(s->sngWeight[1], 9.0f);
   EXPECT_EQ(s->sngWeight[2], 4.5f);  // a and c: 3.33 of 6.67 each
   EXPECT_EQ(s->sngWeight[3], 4.5f);
   EXPECT_EQ((QStringList{s->sCriteria[2], s->sCriteria[3]}), (QStringList{"a", "c"}));
+}
+
+TEST_F(RatingTest, CancelBeforeTheFirstPairNormalisesTheWeightsThatStood) {
+  Criteria({"a", "b"});
+  s->sngWeight[1] = 3.0f;
+  s->sngWeight[2] = 6.0f;
+  StartRating(rating);
+  SettleRating(*s, rating);
+  EXPECT_EQ(s->sCriteria[1], QStringLiteral("b"));
+  EXPECT_EQ(s->sngWeight[1], 9.0f);
+  EXPECT_EQ(s->sngWeight[2], 4.5f);
 }
 
 TEST(TruncateWeights, SinglePrecisionJustBelowLosesATenth) {

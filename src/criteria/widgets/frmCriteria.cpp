@@ -12,7 +12,7 @@
 
 #include "core/Program.h"
 #include "criteria/CriteriaList.h"
-#include "criteria/Weights.h"
+#include "criteria/PairRating.h"
 #include "criteria/widgets/ListEditor.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -128,14 +128,13 @@ void frmCriteria::cmdOk_Click() {
   Session& s = program().session;
   if (fraCriteriaSet->isVisibleTo(this))
     StoreCriteria(program().session, program().commands, program().progress, criteriaList_->Entries());
-  if (fraCriteriaRate->isVisibleTo(this) && s.sngWeight[1] != 0) NormaliseWeights(s);
+  if (fraCriteriaRate->isVisibleTo(this)) SettleRating(s, rating_);
   s.bChanged = true;
   Close(QDialog::Accepted);
 }
 
 void frmCriteria::cmdCancel_Click() {
-  Session& s = program().session;
-  if (fraCriteriaRate->isVisibleTo(this) && s.sngWeight[1] != 0) NormaliseWeights(s);
+  if (fraCriteriaRate->isVisibleTo(this)) SettleRating(program().session, rating_);
   Close(QDialog::Rejected);
 }
 

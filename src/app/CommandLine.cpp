@@ -10,11 +10,18 @@ namespace quillane {
 namespace {
 
 // Options of Qt itself, which the application object takes: with the value
-// that follows them, or alone.
+// that follows them, or alone. A session manager restarts the program with
+// -session and its id. Qt takes each with one dash or two.
 const QStringList kQtOptionsWithValue = {QStringLiteral("-platform"),        QStringLiteral("-style"),
                                          QStringLiteral("-stylesheet"),      QStringLiteral("-display"),
-                                         QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowtitle")};
+                                         QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowtitle"),
+                                         QStringLiteral("-session"),         QStringLiteral("-name")};
 const QStringList kQtOptionsAlone = {QStringLiteral("-reverse")};
+
+// "--session" as "-session".
+QString AsQtOption(const QString& argument) {
+  return argument.startsWith(QLatin1String("--")) ? argument.mid(1) : argument;
+}
 
 }  // namespace
 
@@ -25,9 +32,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   for (const QString& argument : arguments) {
     if (skipValue) {
       skipValue = false;
-    } else if (!onlyFilesFollow && kQtOptionsWithValue.contains(argument)) {
+    } else if (!onlyFilesFollow && kQtOptionsWithValue.contains(AsQtOption(argument))) {
       skipValue = true;
-    } else if (!onlyFilesFollow && kQtOptionsAlone.contains(argument)) {
+    } else if (!onlyFilesFollow && kQtOptionsAlone.contains(AsQtOption(argument))) {
       continue;
     } else if (!onlyFilesFollow && argument == QLatin1String("--")) {
       onlyFilesFollow = true;

@@ -11,6 +11,7 @@
 #include "core/ProgramFolder.h"
 #include "platform/qt/InstanceChannel.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/TerminationSignals.h"
 #include "resources/Texts.h"
 #include "session/Constants.h"
 
@@ -52,9 +53,10 @@ int main(int argc, char** argv) {
   const auto states = std::make_unique<quillane::RunStates>();
   quillane::frmMain window(program, *states);
   quillane::InstanceServer secondStarts;
-  QObject::connect(
-      &secondStarts, &quillane::InstanceServer::requested, &window,
-      [&window](const quillane::InstanceRequest& request) { window.AnswerSecondStart(request.workfile); });
+  window.FollowSecondStarts(secondStarts);
+  // A logout, a closed terminal or `kill` keeps the typed work.
+  quillane::TerminationSignals endings;
+  window.FollowTheDesktop(endings);
   secondStarts.Listen(quillane::InstanceServerName());
 
   window.Form_Load();

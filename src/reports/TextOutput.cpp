@@ -13,7 +13,6 @@
 namespace quillane {
 
 FileOutcome SaveTextOutput(Program& program, const EvaluationState& evaluation, const TextOutput& output) {
-  FileWorkGuard working(program.fileWork);
   Session& s = program.session;
   QString& path = s.*output.path;
 
@@ -30,6 +29,8 @@ FileOutcome SaveTextOutput(Program& program, const EvaluationState& evaluation, 
   output.writeLines(s, evaluation, texts, lines);
   bool written = false;
   {
+    // The backup waits only while the file is written.
+    FileWorkGuard working(program.fileWork);
     BusyPointer busy(program.platform);
     written = file.Save(path);
   }

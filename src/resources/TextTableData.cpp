@@ -540,10 +540,20 @@ const TextEntry kTextTable[] = {
     {3102, "txt"},
     {3103, "The automatic backup could not be written; it is tried again at the next interval:"},
     {3104, "Quillane was not closed properly last time. Open the automatic backup of that session?"},
+    {3105,
+     "Quillane was not closed properly last time. Open the automatic backup of that session? It was "
+     "protected by a "
+     "password, which it asks for."},
+    {3106,
+     "Quillane was not closed properly last time, and the automatic backup of that session could not be "
+     "read. "
+     "It is kept here:"},
     {3110, "quillane: unknown option"},
     {3111, "quillane: only one workfile can be opened, not also"},
     {3112, "Usage: quillane [OPTION] [FILE]"},
-    {3113, "Leads a structured brainstorming session. FILE is a workfile (.qln) to open once Quillane has started;"},
+    {3113,
+     "Leads a structured brainstorming session. FILE is a workfile (.qln) to open once Quillane has "
+     "started;"},
     {3114, "when Quillane is running already, it opens the file there."},
     {3115, "  -h, --help     show this help and end"},
     {3116, "  -v, --version  show the version and end"},

@@ -1,6 +1,8 @@
 #include "session/AutoBackup.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include "core/StatusLine.h"
 #include "core/TimerSwitch.h"
@@ -30,8 +32,11 @@ QString BackupPath(const QString& dataFolder) {
 bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform) {
   if (!ContentFitsCodePage(content)) return false;
   BusyPointer busy(platform);
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  return WriteFileSafely(path, WorkfileBytes(content, WorkfileKind::Backup, platform));
+  const QString folder = QFileInfo(path).absolutePath();
+  QDir().mkpath(folder);
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return WriteFileSafely(path, WorkfileBytes(content, WorkfileKind::Backup, platform),
+                         QFile::ReadOwner | QFile::WriteOwner);
 }
 
 AutoBackup::AutoBackup(Session& session, Platform& platform, StatusLine& status, const TimerSwitch& timer,
@@ -64,23 +69,30 @@ void AutoBackup::Check() {
   session_.lBackupTime = now;
   if (static_cast<const SessionContent&>(session_) == lastWritten_) return;
   writing_ = true;
-  Write();
+  Write(true);
   writing_ = false;
 }
 
-void AutoBackup::Write() {
+bool AutoBackup::WriteBeforeTheEnd() {
+  if (!session_.bChanged) return false;
+  if (static_cast<const SessionContent&>(session_) == lastWritten_) return true;
+  return Write(false);
+}
+
+bool AutoBackup::Write(bool tell) {
   const QString path = BackupPath(dataFolder_.isEmpty() ? session_.sAppPath : dataFolder_);
   if (!previousRunBackupPutAside_) {
     // Rather no backup now than one written over what the last run left.
-    previousRunBackupPutAside_ = PreserveLastRunBackup(QFileInfo(path).absolutePath());
+    previousRunBackupPutAside_ = PreserveLastRunBackup(QFileInfo(path).absolutePath()).has_value();
   }
   const SessionContent snapshot = session_;
   if (!previousRunBackupPutAside_ || !WriteBackupWorkfile(snapshot, path, platform_)) {
     status_.ShowNotice(Text(3103) + QLatin1Char(' ') + path, kFailureNoticeMs);
-    return;
+    return false;
   }
   lastWritten_ = snapshot;
-  ShowStatusMessage(status_, session_, platform_, StatusKind::kAutoBackup);
+  if (tell) ShowStatusMessage(status_, session_, platform_, StatusKind::kAutoBackup);
+  return true;
 }
 
 }  // namespace quillane

@@ -17,8 +17,10 @@ void StartBackupInterval(Session& session, Platform& platform);
 // Where the automatic backup goes: BACKUP.QLN in `dataFolder`.
 QString BackupPath(const QString& dataFolder);
 
-// Writes `content` into the backup workfile at `path`, always plain. True
-// when the file was written; otherwise the earlier backup is as it was.
+// Writes `content` into the backup workfile at `path`, protected when the
+// session is. The file is the user's alone (0600, in a folder that is the
+// user's alone). True when the file was written; otherwise the earlier
+// backup is as it was.
 bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform);
 
 // The automatic backup of the main window. Each check writes a copy of the
@@ -47,6 +49,12 @@ class AutoBackup {
   // The main window repainted.
   void OnRepaint() { Check(); }
 
+  // The run is about to end without Exit (a signal, the desktop's logout):
+  // a changed session is written to the backup at once, whatever the
+  // interval and whether or not the timer is on, without a busy message.
+  // True when the backup holds the session now.
+  bool WriteBeforeTheEnd();
+
   // True when a check met file work and has not run yet.
   bool checkPending() const { return checkPending_; }
 
@@ -55,7 +63,8 @@ class AutoBackup {
 
  private:
   void Check();
-  void Write();
+  // Writes the backup; `tell` shows the busy message. True when written.
+  bool Write(bool tell);
 
   Session& session_;
   Platform& platform_;

@@ -48,46 +48,58 @@ const QString kRunMark = QStringLiteral("quillane.running");
 
 }  // namespace
 
-bool PreserveLastRunBackup(const QString& dataFolder) {
+std::optional<QString> PreserveLastRunBackup(const QString& dataFolder) {
   const QFileInfo backupName(Text(107));
   const QString stem = backupName.completeBaseName();
   const QString suffix = backupName.suffix();
   const QDir folder(dataFolder);
   const QFileInfo backup(folder.filePath(backupName.fileName()));
+  QString target;
   if (backup.isFile()) {
     const QString stamp = backup.lastModified().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QString base = stem + QLatin1Char('-') + stamp;
-    QString target = folder.filePath(base + QLatin1Char('.') + suffix);
+    target = folder.filePath(base + QLatin1Char('.') + suffix);
     for (int number = 2; QFileInfo::exists(target); ++number) {
       target = folder.filePath(base + QLatin1Char('-') + QString::number(number) + QLatin1Char('.') + suffix);
     }
-    if (!QFile::rename(backup.filePath(), target)) return false;
+    if (!QFile::rename(backup.filePath(), target)) return std::nullopt;
   }
   RemoveOldestRunBackups(folder, stem, suffix);
-  return true;
+  return target;
 }
 
-bool MarkRunStarted(const QString& dataFolder) {
+LastRunMark MarkRunStarted(const QString& dataFolder) {
   const QString mark = QDir(dataFolder).filePath(kRunMark);
-  const bool earlierRunLeftIt = QFileInfo::exists(mark);
+  const QFileInfo earlier(mark);
+  const LastRunMark last{earlier.exists(), earlier.exists() ? earlier.lastModified() : QDateTime()};
   QDir().mkpath(dataFolder);
+  QFile::remove(mark);  // a new file, so its time is this run's start
   QFile file(mark);
   if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::number(QCoreApplication::applicationPid()));
-  return earlierRunLeftIt;
+  return last;
 }
 
 void MarkRunEnded(const QString& dataFolder) {
   QFile::remove(QDir(dataFolder).filePath(kRunMark));
 }
 
-bool BackupHasContent(const QString& path) {
+RunBackup InspectRunBackup(const QString& path, const QDateTime& since) {
+  const QFileInfo file(path);
+  if (!file.exists() || (file.isFile() && file.lastModified() < since)) return RunBackup::None;
   const std::optional<QByteArray> bytes = ReadWorkfileBytes(path);
-  if (!bytes) return false;
-  const QList<QByteArray> lines = SplitLines(*bytes);
-  if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) return false;
-  const auto content = ReadWorkfileContent(lines, 2, false);
-  return content && (!content->goal.isEmpty() || !content->criteria.isEmpty() ||
-                     !content->tAssets.isEmpty() || !content->iAssets.isEmpty() || !content->ideas.isEmpty());
+  const QList<QByteArray> lines = bytes ? SplitLines(*bytes) : QList<QByteArray>();
+  if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) return RunBackup::Unreadable;
+  const std::optional<bool> protectedFile = ReadPasswordFlag(lines[1]);
+  if (!protectedFile) return RunBackup::Unreadable;
+  // A protected backup holds its scrambled password before the content.
+  const qsizetype first = *protectedFile ? 3 : 2;
+  const auto content = ReadWorkfileContent(lines, first, *protectedFile);
+  if (!content) return RunBackup::Unreadable;
+  if (content->goal.isEmpty() && content->criteria.isEmpty() && content->tAssets.isEmpty() &&
+      content->iAssets.isEmpty() && content->ideas.isEmpty()) {
+    return RunBackup::Empty;
+  }
+  return *protectedFile ? RunBackup::Protected : RunBackup::Plain;
 }
 
 }  // namespace quillane

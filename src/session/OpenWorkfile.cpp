@@ -34,21 +34,19 @@ FileOutcome CheckPassword(Program& program, const QString& password, const AskPa
 }  // namespace
 
 FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword) {
-  std::optional<QString> chosen;
-  {
-    FileWorkGuard choosing(program.fileWork);
-    chosen = ChooseFile(program, FileDialogMode::Open, {program.session.sProduct, Text(108)},
-                        QStringLiteral("*.") + Text(108));
-  }
+  const std::optional<QString> chosen = ChooseFile(
+      program, FileDialogMode::Open, {program.session.sProduct, Text(108)}, QStringLiteral("*.") + Text(108));
   if (!chosen || !QFileInfo::exists(*chosen)) return FileOutcome::Cancelled;
   return LoadWorkfile(program, *chosen, askPassword);
 }
 
 FileOutcome LoadWorkfile(Program& program, const QString& path, const AskPasswordFn& askPassword) {
-  FileWorkGuard working(program.fileWork);
   Session& s = program.session;
+  // The backup waits only while the file is read and the session takes it,
+  // not while a password prompt or a message waits for the user.
   std::optional<QByteArray> bytes;
   {
+    FileWorkGuard reading(program.fileWork);
     BusyPointer busy(program.platform);
     bytes = ReadWorkfileBytes(path);
   }
@@ -68,10 +66,14 @@ FileOutcome LoadWorkfile(Program& program, const QString& path, const AskPasswor
     if (passwordCheck != FileOutcome::Done) return passwordCheck;
   }
 
-  program.ShowStatusMessage(StatusKind::kLoading);
-  // The whole rest is checked before the session takes any of it.
-  const bool endsWithLineEnd = bytes->endsWith('\n') || bytes->endsWith('\r');
-  const auto content = ReadWorkfileContent(lines, nextLine, *protectedFile, endsWithLineEnd);
+  std::optional<WorkfileContent> content;
+  {
+    FileWorkGuard loading(program.fileWork);
+    program.ShowStatusMessage(StatusKind::kLoading);
+    // The whole rest is checked before the session takes any of it.
+    const bool endsWithLineEnd = bytes->endsWith('\n') || bytes->endsWith('\r');
+    content = ReadWorkfileContent(lines, nextLine, *protectedFile, endsWithLineEnd);
+  }
   if (!content) return ShowNotValid(program, path);
   ApplyWorkfileContent(s, *content);
   // A plain file leaves no password of the session before it behind.

@@ -20,7 +20,6 @@ FileOutcome RefuseSave(Program& program, const QString& path, const QString& tex
 }  // namespace
 
 FileOutcome SaveWorkfile(Program& program, SaveMode mode) {
-  FileWorkGuard working(program.fileWork);
   Session& s = program.session;
 
   QString path = s.sWorkfile;
@@ -32,14 +31,18 @@ FileOutcome SaveWorkfile(Program& program, SaveMode mode) {
 
   if (!ContentFitsCodePage(s)) return RefuseSave(program, path, Text(3101));
 
+  // The backup waits only while the file is written, not while the user
+  // chooses a name or reads a message.
   bool written = false;
   {
+    FileWorkGuard working(program.fileWork);
     BusyPointer busy(program.platform);
     written = WriteFileSafely(path, WorkfileBytes(s, WorkfileKind::Workfile, program.platform));
   }
   if (!written) return RefuseSave(program, path, Text(3100));
 
   // The workfile takes the new name only once the file is written.
+  FileWorkGuard working(program.fileWork);
   s.sWorkfile = path;
   s.bChanged = false;
   program.MarkProgressStep(ProgressStep::SessionSaved);

@@ -72,7 +72,7 @@ bool ContentFitsCodePage(const SessionContent& s) {
 }
 
 QByteArray WorkfileBytes(const SessionContent& s, WorkfileKind kind, Platform& platform) {
-  const bool protectedFile = kind == WorkfileKind::Workfile && s.bPassword;
+  const bool protectedFile = s.bPassword;
   const int criteria = CountWithin(s.nCriteria, kMaxCriteria);
   const int tAssets = CountWithin(s.nTAssets, kMaxAssets);
   const int iAssets = CountWithin(s.nIAssets, kMaxAssets);
@@ -80,7 +80,7 @@ QByteArray WorkfileBytes(const SessionContent& s, WorkfileKind kind, Platform& p
 
   LineWriter out(protectedFile, platform);
   out.Plain(Text(117));  // the start marker
-  if (kind == WorkfileKind::Backup) {
+  if (kind == WorkfileKind::Backup && !protectedFile) {
     out.Raw(kBooleanFalse);
   } else {
     out.Raw(protectedFile ? kFlagTrue : kFlagFalse);

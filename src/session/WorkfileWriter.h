@@ -7,8 +7,9 @@ namespace quillane {
 class Platform;
 struct SessionContent;
 
-// A workfile proper takes the session's password flag; the backup is always
-// written plain, its flag in the Boolean form "#FALSE#".
+// A workfile proper takes the session's password flag. The backup of a
+// protected session is protected as its workfile is; a plain one writes its
+// flag in the Boolean form "#FALSE#".
 enum class WorkfileKind { Workfile, Backup };
 
 // True when every text the workfile would hold has a byte in the code page,

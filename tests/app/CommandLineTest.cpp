@@ -25,6 +25,8 @@ TEST(CommandLine, ReadsTheOptionsAndOneWorkfile) {
       {{"bikes.qln"}, false, false, here + "/bikes.qln", false},
       {{"/tmp/a b.qln"}, false, false, "/tmp/a b.qln", false},
       {{"-platform", "offscreen", "x.qln"}, false, false, here + "/x.qln", false},
+      {{"-session", "10d2c4e5f6", "x.qln"}, false, false, here + "/x.qln", false},
+      {{"--session", "10d2c4e5f6"}, false, false, std::nullopt, false},
       {{"--", "-odd.qln"}, false, false, here + "/-odd.qln", false},
       {{"--bogus"}, false, false, std::nullopt, true},
       {{"a.qln", "b.qln"}, false, false, here + "/a.qln", true},
@@ -111,8 +113,7 @@ TEST_F(StartFileTest, ASecondStartHandsItsFileToTheRunningProgramAndEnds) {
   ASSERT_TRUE(running.AcquireSingleInstance());
   InstanceServer server;
   ASSERT_TRUE(server.Listen(InstanceServerName()));
-  QObject::connect(&server, &InstanceServer::requested, window.get(),
-                   [this](const InstanceRequest& request) { window->AnswerSecondStart(request.workfile); });
+  window->FollowSecondStarts(server);
   const QString path = Workfile("Handed over");
 
   QProcess second;

@@ -108,6 +108,31 @@ TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveFailsWhileABackupFallsDue)
   EXPECT_EQ(ended, 1);
 }
 
+TEST_F(CommandResultsTest, BackupsGoOnWhileTheFileDialogOrThePasswordPromptWaits) {
+  QByteArray backupWhileOpen;
+  platform.whileOpen = [&] {
+    TakeTwoMinutes();
+    backupWhileOpen = Backup();
+  };
+  platform.ChooseFile(std::nullopt);
+  Run(Cmd::kSaveAs);
+  EXPECT_TRUE(backupWhileOpen.contains("\r\nQuieter bikes\r\n")) << "written while Save As waited";
+
+  program.session.sGoal = QStringLiteral("Louder bells");
+  program.session.bChanged = false;  // so Open asks nothing before its dialog
+  platform.whileOpen = nullptr;
+  platform.ChooseFile(ProtectedWorkfile());
+  backupWhileOpen.clear();
+  platform.OnNextDialog([&](QDialog& prompt) {
+    TakeTwoMinutes();
+    backupWhileOpen = Backup();
+    Click(&prompt, "cmdCancel");
+  });
+  Run(Cmd::kOpenSession);
+  EXPECT_TRUE(backupWhileOpen.contains("\r\nLouder bells\r\n")) << "written while the password prompt waited";
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Louder bells"));
+}
+
 TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
   program.session.nIdeas = 2;
   program.session.sIdeas[1] = QStringLiteral("bell");

@@ -1,10 +1,16 @@
-// A run that ended without Exit leaves its backup; the next start offers it.
+// A run that ended without Exit leaves its backup; the next start offers it,
+// and only that run's. A signal or the end of the desktop session keeps
+// what was typed since the last backup.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <csignal>
 
 #include "MainWindowFixture.h"
 #include "resources/Texts.h"
+#include "session/AutoBackup.h"
+#include "session/LastRunBackup.h"
+#include "session/WorkfileWriter.h"
 #include "support/Files.h"
 
 namespace quillane::test {
@@ -18,27 +24,53 @@ class CrashRecoveryTest : public MainWindowTest {
 
   QString Backup() const { return QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
 
-  // Runs the program in a process of its own until it has backed up a goal
-  // and an idea typed into it, then kills it.
-  void KilledRun() {
+  // Runs the program in a process of its own until it has typed a goal and
+  // an idea (and, unless `signalNumber` is given, backed them up), then ends
+  // it: killed outright, or by that signal.
+  void KilledRun(int signalNumber = SIGKILL, const QString& settingsPath = QString()) {
     QProcess run;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     run.setProcessEnvironment(environment);
-    run.start(
-        QStringLiteral(QUILLANE_KILLED_RUN),
-        {program.settingsPath, program.dataFolder, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")});
+    QStringList arguments = {settingsPath.isEmpty() ? program.settingsPath : settingsPath, program.dataFolder,
+                             QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")};
+    const QByteArray ready = signalNumber == SIGKILL ? "backed up" : "typed";
+    if (signalNumber != SIGKILL) arguments << QStringLiteral("typed");
+    run.start(QStringLiteral(QUILLANE_KILLED_RUN), arguments);
     ASSERT_TRUE(run.waitForStarted());
     QByteArray said;
     QElapsedTimer waited;
     waited.start();
-    while (!said.contains("backed up") && run.state() == QProcess::Running && waited.elapsed() < 30000) {
+    while (!said.contains(ready) && run.state() == QProcess::Running && waited.elapsed() < 30000) {
       run.waitForReadyRead(1000);
       said += run.readAllStandardOutput();
     }
-    run.kill();
-    ASSERT_TRUE(said.contains("backed up")) << run.readAllStandardError().toStdString();
+    ::kill(static_cast<pid_t>(run.processId()), signalNumber);
+    ASSERT_TRUE(said.contains(ready)) << run.readAllStandardError().toStdString();
     ASSERT_TRUE(run.waitForFinished());
+    if (signalNumber != SIGKILL) {
+      EXPECT_EQ(run.exitStatus(), QProcess::NormalExit) << "the run ends by itself";
+      EXPECT_EQ(run.exitCode(), 0);
+    }
+  }
+
+  // Settings with the automatic backup off.
+  QString NoBackupSettings() {
+    const QString path = folder.filePath(QStringLiteral("NoBackup.ini"));
+    WriteFileBytes(path, "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=0\r\n");
+    return path;
+  }
+
+  // What a start finds after the run before ended without Exit: this run
+  // marks itself, and the next offer reads as if it had been killed.
+  void StartAfterThisRun() { window->OfferLastRunBackup(); }
+
+  QString WorkfileWithGoal(const char* goal) {
+    SessionContent content;
+    content.sGoal = QLatin1String(goal);
+    const QString path = folder.filePath(QStringLiteral("other.qln"));
+    WriteFileBytes(path, WorkfileBytes(content, WorkfileKind::Workfile, platform));
+    return path;
   }
 
   QStringList DatedBackups() const {
@@ -92,6 +124,118 @@ TEST_F(CrashRecoveryTest, ABackupWithoutContentIsNotOffered) {
                  "{***Quillane start***}\r\n#FALSE#\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n{***Quillane end***}\r\n");
   window->OfferLastRunBackup();  // as if it had been killed and started again
   EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(CrashRecoveryTest, TermAndHupKeepWhatWasTypedSinceTheLastBackup) {
+  for (const int signalNumber : {SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signalNumber);
+    QDir(program.dataFolder).removeRecursively();
+    KilledRun(signalNumber, NoBackupSettings());  // no interval ever passed
+    platform.AnswerNext(kAnswerYes);
+    window->OfferLastRunBackup();
+    ASSERT_EQ(program.session.nIdeas, 1);
+    EXPECT_EQ(program.session.sIdeas[1], QStringLiteral("A bell that purrs"));
+    static_cast<SessionContent&>(program.session) = SessionContent();  // the next round starts afresh
+    MarkRunEnded(program.dataFolder);
+  }
+}
+
+TEST_F(CrashRecoveryTest, OnlyTheBackupOfTheRunThatLeftTheMarkIsOffered) {
+  StartAfterThisRun();
+  // An older session's backup, from before this run began: a run with the
+  // backup off, or one killed before its first backup, wrote none of its own.
+  const QString old = WorkfileWithGoal("Last week's session");
+  QFile::copy(old, Backup());
+  QFile backup(Backup());
+  ASSERT_TRUE(backup.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(
+      backup.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+  backup.close();
+  StartAfterThisRun();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(program.session.sGoal, QString());
+}
+
+TEST_F(CrashRecoveryTest, ABackupThatCannotBeReadIsToldWithItsPlace) {
+  StartAfterThisRun();
+  WriteFileBytes(Backup(), "{***Quillane start***}\r\n#FALSE#\r\n\r\nCut off");
+  platform.AnswerNext(kAnswerOk);
+  StartAfterThisRun();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  ASSERT_EQ(DatedBackups().size(), 1);
+  const QString kept = QDir::toNativeSeparators(QDir(program.dataFolder).filePath(DatedBackups().first()));
+  EXPECT_TRUE(platform.messages[0].text.startsWith(Text(3106)));
+  EXPECT_TRUE(platform.messages[0].text.endsWith(kept)) << "the user can find it";
+  EXPECT_EQ(program.session.sGoal, QString());
+}
+
+TEST_F(CrashRecoveryTest, AProtectedSessionComesBackWithItsPasswordAndStaysProtected) {
+  StartAfterThisRun();
+  SessionContent locked;
+  locked.sGoal = QStringLiteral("A merger");
+  locked.bPassword = true;
+  locked.sPassword = QStringLiteral("KEY");
+  ASSERT_TRUE(WriteBackupWorkfile(locked, Backup(), platform));
+  EXPECT_FALSE(ReadFileBytes(Backup()).contains("A merger"));
+
+  platform.AnswerNext(kAnswerYes);
+  platform.OnNextDialog([](QDialog& prompt) { Type(&prompt, "txtPassword", {"key"}); });
+  StartAfterThisRun();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, Text(3105)) << "the offer says the session was protected";
+  const Session& s = program.session;
+  EXPECT_EQ(s.sGoal, QStringLiteral("A merger"));
+  EXPECT_TRUE(s.bPassword);
+  EXPECT_EQ(s.sPassword, QStringLiteral("KEY"));
+  EXPECT_TRUE(s.bChanged);
+
+  const QString saved = folder.filePath(QStringLiteral("merger.qln"));
+  platform.ChooseFile(saved);
+  PressMenu(Menu::kSave);
+  PressCommand(Cmd::kSave);
+  EXPECT_TRUE(ReadFileBytes(saved).startsWith("{***Quillane start***}\r\n-1\r\n"));
+  EXPECT_FALSE(ReadFileBytes(saved).contains("A merger"));
+}
+
+TEST_F(CrashRecoveryTest, AtLogoutTheUnsavedChangesQuestionDecidesAndCancelCancelsIt) {
+  StartAfterThisRun();
+  StartNewSession();
+  program.session.sGoal = QStringLiteral("Typed at five to five");
+  program.session.bChanged = true;
+
+  platform.AnswerNext(kAnswerCancel);
+  EXPECT_FALSE(window->CommitDataForDesktopEnd(true)) << "Cancel cancels the logout";
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed at five to five"));
+  platform.AnswerNext(kAnswerNo);  // Exit Quillane? The logout was cancelled: the close asks as ever.
+  window->close();
+  EXPECT_EQ(ended, 0);
+
+  const QString saved = folder.filePath(QStringLiteral("evening.qln"));
+  platform.AnswerNext(kAnswerYes);
+  platform.ChooseFile(saved);
+  EXPECT_TRUE(window->CommitDataForDesktopEnd(true));
+  EXPECT_TRUE(ReadFileBytes(saved).contains("Typed at five to five"));
+  window->close();  // the desktop closes the window: no further question
+  EXPECT_EQ(ended, 1);
+  platform.messages.clear();
+  StartAfterThisRun();
+  EXPECT_TRUE(platform.messages.empty()) << "a logout the user answered is a proper end";
+}
+
+TEST_F(CrashRecoveryTest, AtLogoutWithoutQuestionsTheBackupIsWrittenAndOfferedNextTime) {
+  StartAfterThisRun();
+  StartNewSession();
+  program.session.sGoal = QStringLiteral("Typed at five to five");
+  program.session.bChanged = true;
+  EXPECT_TRUE(window->CommitDataForDesktopEnd(false));
+  EXPECT_TRUE(platform.messages.empty());
+  window->close();
+  EXPECT_EQ(ended, 1);
+
+  static_cast<SessionContent&>(program.session) = SessionContent();
+  platform.AnswerNext(kAnswerYes);
+  StartAfterThisRun();
+  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed at five to five"));
 }
 
 }  // namespace

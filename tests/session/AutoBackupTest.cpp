@@ -155,8 +155,13 @@ TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   const auto before = std::make_unique<Session>(s);
   ASSERT_TRUE(BackupAt(300.5));
 
-  EXPECT_TRUE(
-      ReadFileBytes(BackupFile()).startsWith("{***Quillane start***}\r\n#FALSE#\r\n\r\nQuieter bikes\r\n"));
+  // Protected as the session is, and the user's alone.
+  const QByteArray backup = ReadFileBytes(BackupFile());
+  EXPECT_TRUE(backup.startsWith("{***Quillane start***}\r\n-1\r\n"));
+  EXPECT_FALSE(backup.contains("Quieter bikes"));
+  EXPECT_EQ(QFile::permissions(BackupFile()) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+  EXPECT_EQ(QFile::permissions(program.dataFolder) & 0x7077,
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(platform.fileDialogs.empty());
   EXPECT_TRUE(s.sWorkfile == before->sWorkfile && s.bChanged && s.bPassword &&

@@ -87,8 +87,9 @@ TEST_F(SaveTest, ProtectedSessionScramblesEveryTextLineWithItsOwnKey) {
   EXPECT_TRUE(platform.randoms.empty()) << "one key per scrambled line";
 }
 
-TEST_F(SaveTest, BackupIsPlainWithTheBooleanFalse) {
+TEST_F(SaveTest, APlainBackupHasTheBooleanFalse) {
   FillSmallProtectedSession();
+  s.bPassword = false;
   const QString backup = BackupPath(program.dataFolder);
   EXPECT_EQ(backup, QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")));
   ASSERT_TRUE(WriteBackupWorkfile(s, backup, platform));

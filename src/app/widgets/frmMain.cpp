@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "app/RunStates.h"
 #include "app/widgets/Artwork.h"
@@ -38,6 +39,7 @@ frmMain::frmMain(Program& program, RunStates& states) : program_(program), state
   setObjectName(QStringLiteral("frmMain"));
   setProperty("quillaneForm", true);
   endProgram = [] { QCoreApplication::exit(0); };
+  endAtOnce = [] { std::_Exit(0); };
   BuildLayout();
   connect(&program_.commands, &Commands::changed, this, &frmMain::ShowCommandState);
   connect(&program_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/Commands.h"
+#include "core/Session.h"
 #include "session/UnsavedChanges.h"
 #include "session/Workfile.h"
 #include "ui/HelpContexts.h"
@@ -21,6 +22,8 @@ namespace quillane {
 
 class AutoBackup;
 class frmIdeas;
+class InstanceServer;
+class TerminationSignals;
 class Program;
 class ProgressPanel;
 class StatusBarView;
@@ -44,6 +47,8 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   // A second start asked for this window: it comes to the front, and opens
   // the workfile when one was given.
   void AnswerSecondStart(const std::optional<QString>& workfile);
+  // Answers every request a second start sends to `server`.
+  void FollowSecondStarts(InstanceServer& server);
 
   // Once the window is shown: when the last run ended without Exit and left
   // a backup with content, offers to open it as an untitled, changed session.
@@ -65,8 +70,24 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   // The command buttons and the status bar stay usable beside the help.
   QRect HelpKeepClear() const override;
 
+  // The desktop session ends (logout, shutdown). With interaction allowed,
+  // a changed session asks whether to save it first, as Exit does; false
+  // cancels the logout (Cancel, or a save that wrote nothing). Without it,
+  // a changed session goes into the backup at once. The close that follows
+  // then ends the program without a question, unless something was typed
+  // since.
+  bool CommitDataForDesktopEnd(bool interactionAllowed);
+  // SIGTERM or SIGHUP: a changed session goes into the backup, then the
+  // program ends at once.
+  void EndOnSignal();
+  // Answers the termination signals and the desktop's session manager.
+  void FollowTheDesktop(TerminationSignals& endings);
+
   // How the program ends; tests replace it to watch the end happen.
   std::function<void()> endProgram;
+  // How it ends at a signal, leaving the event loop and every open dialog
+  // at once; tests replace it.
+  std::function<void()> endAtOnce;
 
   QPushButton* menuButton(int index) const { return chkMenu_.at(static_cast<std::size_t>(index)); }
   QGroupBox* frame(int index) const { return frames_.at(static_cast<std::size_t>(index)); }
@@ -92,6 +113,11 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   // session is replaced.
   SaveCommandFn SaveFirst();
   void ToggleHelpAtStartup();
+  void OpenWhenNoDialogIsOpen(const QString& workfile);
+  // The unsaved-changes question before the program ends: true when it may.
+  bool SettleChangesBeforeTheEnd();
+  // Settings written, the run marked as ended, the end.
+  void EndProperly();
   void CheckAndEvaluate();
   // The ideas dialog, loaded when a command first touches it.
   frmIdeas& IdeasForm();
@@ -115,6 +141,13 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   QTimer* tmrAutoBackup_ = nullptr;
   std::unique_ptr<AutoBackup> autoBackup_;
   std::unique_ptr<frmIdeas> ideas_;
+  // What the end of the desktop session found: the content then, and
+  // whether the user settled it (saved or let go) or it went into the backup.
+  struct DesktopEnd {
+    SessionContent content;
+    bool settled = false;
+  };
+  std::optional<DesktopEnd> desktopEnd_;
   bool placed_ = false;
   bool repaintCheckQueued_ = false;  // a repaint's backup check waits to run
 };

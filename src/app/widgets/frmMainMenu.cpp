@@ -1,6 +1,7 @@
 // The menu bar and the dispatch of every command of the main window.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "ideas/widgets/frmIdeas.h"
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
+#include "platform/qt/InstanceChannel.h"
 #include "reports/ConciseReport.h"
 #include "reports/PlanFile.h"
 #include "reports/SessionReport.h"
@@ -227,30 +229,6 @@ FileOutcome frmMain::SaveCommand(SaveMode mode) {
   return outcome;
 }
 
-bool frmMain::ExitRoutine() {
-  const Session& s = program_.session;
-  const QString question = Text(500) + QLatin1Char(' ') + s.sProduct + QLatin1Char('?');
-  if (program_.MessageBox(question, MsgFlags::kYesNo + MsgFlags::kQuestion + MsgFlags::kDefaultButton2) ==
-      kAnswerNo) {
-    return false;
-  }
-  if (s.bChanged) {
-    switch (AskToSaveChanges(program_)) {
-      case kAnswerYes:
-        SetHelpContexts();
-        // Only a written workfile lets the program end.
-        if (SaveCommand(SaveMode::kSave) != FileOutcome::Done) return false;
-        break;
-      case kAnswerNo: break;
-      default: return false;
-    }
-  }
-  WriteSettings(program_.settingsPath, program_.session);
-  MarkRunEnded(program_.dataFolder);
-  endProgram();
-  return true;
-}
-
 void frmMain::OpenWorkfileAt(const QString& path) {
   if (!SettleUnsavedChanges(program_, SaveFirst())) return;
   LoadWorkfile(program_, path, [this] { return AskPasswordEntry(program_, this); });
@@ -258,39 +236,56 @@ void frmMain::OpenWorkfileAt(const QString& path) {
 }
 
 void frmMain::AnswerSecondStart(const std::optional<QString>& workfile) {
-  if (isMinimized()) showNormal();
-  raise();
-  activateWindow();
-  if (!workfile) return;
-  // While a dialog of this program is open, the file waits until it closes.
+  program_.platform.BringToFront(*this);
+  if (workfile) OpenWhenNoDialogIsOpen(*workfile);
+}
+
+void frmMain::FollowSecondStarts(InstanceServer& server) {
+  connect(&server, &InstanceServer::requested, this,
+          [this](const InstanceRequest& request) { AnswerSecondStart(request.workfile); });
+}
+
+void frmMain::OpenWhenNoDialogIsOpen(const QString& workfile) {
+  // While a dialog of this program is open, the file waits until it closes;
+  // the window is not raised again over that dialog.
   if (QApplication::activeModalWidget()) {
-    QTimer::singleShot(kWaitForDialogMs, this, [this, workfile] { AnswerSecondStart(workfile); });
+    QTimer::singleShot(kWaitForDialogMs, this, [this, workfile] { OpenWhenNoDialogIsOpen(workfile); });
     return;
   }
-  OpenWorkfileAt(*workfile);
+  OpenWorkfileAt(workfile);
 }
 
 void frmMain::OfferLastRunBackup() {
-  if (!MarkRunStarted(program_.dataFolder)) return;
+  const LastRunMark last = MarkRunStarted(program_.dataFolder);
+  if (!last.left) return;
   const QString backup = BackupPath(program_.dataFolder);
-  if (!BackupHasContent(backup)) return;
-  if (program_.MessageBox(Text(3104), MsgFlags::kYesNo + MsgFlags::kQuestion) != kAnswerYes) {
-    // Kept under its dated name, beside the earlier runs' backups.
+  const RunBackup found = InspectRunBackup(backup, last.started);
+  if (found == RunBackup::None || found == RunBackup::Empty) return;
+  if (found == RunBackup::Unreadable) {
+    // Kept under its dated name, where the user can look at it.
+    const std::optional<QString> kept = PreserveLastRunBackup(program_.dataFolder);
+    const QString place = kept && !kept->isEmpty() ? QDir::toNativeSeparators(*kept) : backup;
+    program_.MessageBox(Text(3106) + QLatin1Char('\r') + place, MsgFlags::kOkOnly + MsgFlags::kExclamation);
+    return;
+  }
+  const bool protectedBackup = found == RunBackup::Protected;
+  if (program_.MessageBox(Text(protectedBackup ? 3105 : 3104), MsgFlags::kYesNo + MsgFlags::kQuestion) !=
+      kAnswerYes) {
     PreserveLastRunBackup(program_.dataFolder);
     return;
   }
-  const auto noPassword = [] { return std::optional<QString>(); };  // a backup is never protected
-  if (LoadWorkfile(program_, backup, noPassword) != FileOutcome::Done) return;
-  // Untitled and changed, so Save asks for a name and Exit offers to save.
+  // A protected backup asks for its password as its workfile does.
+  if (LoadWorkfile(program_, backup, [this] { return AskPasswordEntry(program_, this); }) !=
+      FileOutcome::Done) {
+    PreserveLastRunBackup(program_.dataFolder);
+    return;
+  }
+  // Untitled and changed, so Save asks for a name and Exit offers to save;
+  // its password stays, so it is saved protected.
   Session& s = program_.session;
   s.sWorkfile.clear();
   s.bChanged = true;
   program_.ShowWorkfileName();
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-  event->ignore();
-  ExitRoutine();
 }
 
 }  // namespace quillane

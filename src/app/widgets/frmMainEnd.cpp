@@ -1,0 +1,94 @@
+// How a run of the program ends: the Exit routine, the end of the desktop
+// session, and a termination signal. Only Exit and a logout the user
+// answered count as a proper end; any other keeps the mark of a running
+// program, so the next start offers the backup.
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <cstdlib>
+
+#include "app/widgets/frmMain.h"
+#include "core/Program.h"
+#include "platform/Platform.h"
+#include "platform/qt/TerminationSignals.h"
+#include "resources/Texts.h"
+#include "session/AutoBackup.h"
+#include "session/LastRunBackup.h"
+#include "session/UnsavedChanges.h"
+#include "settings/Settings.h"
+#include "ui/HelpContexts.h"
+
+namespace quillane {
+
+bool frmMain::ExitRoutine() {
+  const Session& s = program_.session;
+  const QString question = Text(500) + QLatin1Char(' ') + s.sProduct + QLatin1Char('?');
+  if (program_.MessageBox(question, MsgFlags::kYesNo + MsgFlags::kQuestion + MsgFlags::kDefaultButton2) ==
+      kAnswerNo) {
+    return false;
+  }
+  if (!SettleChangesBeforeTheEnd()) return false;
+  EndProperly();
+  return true;
+}
+
+bool frmMain::SettleChangesBeforeTheEnd() {
+  if (!program_.session.bChanged) return true;
+  switch (AskToSaveChanges(program_)) {
+    case kAnswerYes:
+      SetHelpContexts();
+      // Only a written workfile lets the program end.
+      return SaveCommand(SaveMode::kSave) == FileOutcome::Done;
+    case kAnswerNo: return true;
+    default: return false;
+  }
+}
+
+void frmMain::EndProperly() {
+  WriteSettings(program_.settingsPath, program_.session);
+  MarkRunEnded(program_.dataFolder);
+  endProgram();
+}
+
+bool frmMain::CommitDataForDesktopEnd(bool interactionAllowed) {
+  desktopEnd_.reset();
+  if (interactionAllowed) {
+    if (!SettleChangesBeforeTheEnd()) return false;
+    desktopEnd_ = DesktopEnd{program_.session, true};
+  } else {
+    autoBackup_->WriteBeforeTheEnd();
+    desktopEnd_ = DesktopEnd{program_.session, false};
+  }
+  return true;
+}
+
+void frmMain::EndOnSignal() {
+  autoBackup_->WriteBeforeTheEnd();
+  endAtOnce();
+}
+
+void frmMain::FollowTheDesktop(TerminationSignals& endings) {
+  connect(&endings, &TerminationSignals::received, this, [this] { EndOnSignal(); });
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+    if (!CommitDataForDesktopEnd(manager.allowsInteraction())) manager.cancel();
+    manager.release();
+  });
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  // The desktop closes the window once the session ends: what was answered
+  // for it holds, as long as nothing was typed since.
+  if (desktopEnd_ && static_cast<const SessionContent&>(program_.session) == desktopEnd_->content) {
+    if (desktopEnd_->settled) {
+      EndProperly();
+    } else {
+      WriteSettings(program_.settingsPath, program_.session);
+      endProgram();
+    }
+    return;
+  }
+  ExitRoutine();
+}
+
+}  // namespace quillane

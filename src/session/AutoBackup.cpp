@@ -32,9 +32,7 @@ QString BackupPath(const QString& dataFolder) {
 bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform) {
   if (!ContentFitsCodePage(content)) return false;
   BusyPointer busy(platform);
-  const QString folder = QFileInfo(path).absolutePath();
-  QDir().mkpath(folder);
-  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  MakePrivateFolder(QFileInfo(path).absolutePath());
   return WriteFileSafely(path, WorkfileBytes(content, WorkfileKind::Backup, platform),
                          QFile::ReadOwner | QFile::WriteOwner);
 }

@@ -43,6 +43,15 @@ void RemoveOldestRunBackups(const QDir& folder, const QString& stem, const QStri
   }
 }
 
+}  // namespace
+
+void MakePrivateFolder(const QString& folder) {
+  QDir().mkpath(folder);
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+namespace {
+
 // The mark of a running program in the data folder.
 const QString kRunMark = QStringLiteral("quillane.running");
 
@@ -72,7 +81,7 @@ LastRunMark MarkRunStarted(const QString& dataFolder) {
   const QString mark = QDir(dataFolder).filePath(kRunMark);
   const QFileInfo earlier(mark);
   const LastRunMark last{earlier.exists(), earlier.exists() ? earlier.lastModified() : QDateTime()};
-  QDir().mkpath(dataFolder);
+  MakePrivateFolder(dataFolder);
   QFile::remove(mark);  // a new file, so its time is this run's start
   QFile file(mark);
   if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::number(QCoreApplication::applicationPid()));

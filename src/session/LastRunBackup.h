@@ -18,6 +18,9 @@ inline constexpr int kKeptRunBackups = 5;
 // when it is there but could not be moved.
 std::optional<QString> PreserveLastRunBackup(const QString& dataFolder);
 
+// Makes `folder` (with its parents) when it is missing, and the user's alone.
+void MakePrivateFolder(const QString& folder);
+
 // A run marks itself in `dataFolder` while it runs and removes the mark when
 // it ends through Exit. A mark still there at the next start tells that the
 // run before was killed, crashed, lost its power or ended with the desktop.

@@ -43,7 +43,7 @@ class BenchPlatform : public Platform {
   bool StartProgram(const QString&, const QStringList&) override { return false; }
   bool OpenWithDesktop(const QString&) override { return false; }
   void ShowHelp(const QString&, int) override {}
-  bool AcquireSingleInstance() override { return true; }
+  SingleInstance AcquireSingleInstance() override { return SingleInstance::Acquired; }
   QRect ScreenGeometry() override { return {}; }
   UserName CurrentUser() override { return {}; }
 

@@ -15,6 +15,16 @@
 #include "resources/Texts.h"
 #include "session/Constants.h"
 
+namespace {
+
+// Tells the terminal and the desktop user alike.
+void SayOnBothChannels(quillane::Program& program, const QString& text) {
+  std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+  program.MessageBox(text, quillane::MsgFlags::kOkOnly + quillane::MsgFlags::kExclamation);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   // The command line is read before anything needs a display, so --help
   // and --version answer on any terminal.
@@ -35,16 +45,22 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(quillane::Text(101));
 
   quillane::QtPlatform platform;
-  // A second start hands its file (or only the wish to see Quillane) to the
-  // running program and ends at once, without a window of its own.
-  if (!platform.AcquireSingleInstance()) {
-    quillane::SendToRunningInstance(quillane::InstanceServerName(), {line.workfile});
-    return quillane::kExitDone;
-  }
-
   quillane::Program program(platform);
   quillane::LoadConstants(program.session,
                           quillane::ProgramFilesFolder(QCoreApplication::applicationDirPath()));
+
+  // A second start hands its file (or only the wish to see Quillane) to the
+  // running program and ends at once, without a window of its own. When
+  // nobody answers, or there is no private place for the lock, it says so
+  // and runs on its own.
+  const quillane::SingleInstance instance = platform.AcquireSingleInstance();
+  if (instance == quillane::SingleInstance::Running) {
+    if (quillane::HandToRunningInstance({line.workfile})) return quillane::kExitDone;
+    SayOnBothChannels(program, quillane::Text(3120));
+  } else if (instance == quillane::SingleInstance::Unavailable) {
+    SayOnBothChannels(program, quillane::Text(3121));
+  }
+
   program.settingsPath = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
                              .filePath(program.session.sProduct + QStringLiteral(".ini"));
   program.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -57,7 +73,7 @@ int main(int argc, char** argv) {
   // A logout, a closed terminal or `kill` keeps the typed work.
   quillane::TerminationSignals endings;
   window.FollowTheDesktop(endings);
-  secondStarts.Listen(quillane::InstanceServerName());
+  if (instance == quillane::SingleInstance::Acquired) secondStarts.Listen(*quillane::InstanceServerName());
 
   window.Form_Load();
   window.show();

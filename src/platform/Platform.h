@@ -30,6 +30,13 @@ inline constexpr int kDefaultButton3 = 512;
 
 enum class FileDialogMode { Open = 1, SaveAs = 2 };
 
+// What the single-instance lock found.
+enum class SingleInstance {
+  Acquired,     // this is the only running program
+  Running,      // another one runs already
+  Unavailable,  // no folder of this user's alone to keep the lock in
+};
+
 struct UserName {
   QString fullName;   // the account's full name; may be empty
   QString loginName;  // the login name
@@ -92,8 +99,8 @@ class Platform {
   // window that leaves `keepClear` (screen coordinates) free.
   virtual void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear = QRect()) = 0;
 
-  // Takes the single-instance lock. False when another instance holds it.
-  virtual bool AcquireSingleInstance() = 0;
+  // Takes the single-instance lock.
+  virtual SingleInstance AcquireSingleInstance() = 0;
 
   // Brings `window` to the front and gives it the focus, restoring it when
   // it is minimised.

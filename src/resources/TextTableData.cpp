@@ -557,6 +557,11 @@ const TextEntry kTextTable[] = {
     {3114, "when Quillane is running already, it opens the file there."},
     {3115, "  -h, --help     show this help and end"},
     {3116, "  -v, --version  show the version and end"},
+    {3120,
+     "Quillane seems to be running already, but it does not answer. This start opens a window of its own."},
+    {3121,
+     "Quillane found no folder of your own for its running-program lock, so a second start cannot hand its "
+     "file over. This window works on its own."},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
     {3200, "Your Criteria"},
     {3201, "Relative importance"},

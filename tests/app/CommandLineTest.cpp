@@ -1,11 +1,13 @@
 // The program's command line, and a second start that hands its file over.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include "MainWindowFixture.h"
 #include "app/CommandLine.h"
 #include "platform/qt/InstanceChannel.h"
 #include "platform/qt/QtPlatform.h"
+#include "resources/Texts.h"
 #include "session/WorkfileWriter.h"
 
 namespace quillane::test {
@@ -110,9 +112,9 @@ TEST_F(StartFileTest, ASecondStartHandsItsFileToTheRunningProgramAndEnds) {
   const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
   qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
   QtPlatform running;
-  ASSERT_TRUE(running.AcquireSingleInstance());
+  ASSERT_EQ(running.AcquireSingleInstance(), SingleInstance::Acquired);
   InstanceServer server;
-  ASSERT_TRUE(server.Listen(InstanceServerName()));
+  ASSERT_TRUE(server.Listen(InstanceServerName().value()));
   window->FollowSecondStarts(server);
   const QString path = Workfile("Handed over");
 
@@ -143,12 +145,51 @@ TEST(CommandLine, TheProgramThePackageAndTheStoreEntryShowOneVersion) {
   EXPECT_TRUE(store.readAll().contains("<release version=\"" QUILLANE_PACKAGE_VERSION "\""));
 }
 
-TEST(InstanceChannel, RequestsTravelAsOneLine) {
+TEST(InstanceChannel, AnyNameTravelsWholeAsOneLine) {
   for (const InstanceRequest& request :
-       {InstanceRequest{}, InstanceRequest{QStringLiteral("/home/ann/my bikes.qln")}})
-    EXPECT_EQ(DecodeInstanceRequest(EncodeInstanceRequest(request)), request);
+       {InstanceRequest{}, InstanceRequest{QStringLiteral("/home/ann/my bikes.qln")},
+        InstanceRequest{QStringLiteral("/tmp/two\nlines\r\tand 100%25.qln")},
+        InstanceRequest{QStringLiteral("/home/ann/\u0141\u00f3d\u017a \u03b1\u03b2.qln")}}) {
+    const QByteArray line = EncodeInstanceRequest(request);
+    EXPECT_EQ(line.count('\n'), 1);
+    EXPECT_TRUE(line.endsWith('\n'));
+    EXPECT_EQ(DecodeInstanceRequest(line), request);
+  }
   EXPECT_EQ(DecodeInstanceRequest("open\t\n"), std::nullopt);
+  EXPECT_EQ(DecodeInstanceRequest("open\t%00x\n"), std::nullopt);
   EXPECT_EQ(DecodeInstanceRequest("shutdown\n"), std::nullopt);
+}
+
+TEST(InstanceChannel, ASecondStartThatReachesNobodySaysSoAndRunsOnItsOwn) {
+  QTemporaryDir runtime;
+  QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  QtPlatform holder;  // holds the lock and never answers
+  ASSERT_EQ(holder.AcquireSingleInstance(), SingleInstance::Acquired);
+  qputenv("XDG_RUNTIME_DIR", oldRuntime);
+
+  QProcess second;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path());
+  environment.insert(QStringLiteral("XDG_DATA_HOME"), runtime.path());
+  second.setProcessEnvironment(environment);
+  second.start(QStringLiteral(QUILLANE_PROGRAM), {});
+  ASSERT_TRUE(second.waitForStarted());
+  QByteArray said;
+  QElapsedTimer waited;
+  waited.start();
+  while (!said.contains('\n') && second.state() == QProcess::Running && waited.elapsed() < 15000) {
+    second.waitForReadyRead(500);
+    said += second.readAllStandardError();
+  }
+  const bool stillRunning = second.state() == QProcess::Running;
+  second.kill();
+  second.waitForFinished();
+  EXPECT_TRUE(said.contains(Text(3120).toLocal8Bit())) << said.toStdString();
+  EXPECT_TRUE(stillRunning) << "it goes on, with its own window";
 }
 
 }  // namespace

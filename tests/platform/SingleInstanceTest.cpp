@@ -24,9 +24,9 @@ class SingleInstanceTest : public ::testing::Test {
 
 TEST_F(SingleInstanceTest, ASecondInstanceIsRefusedWhileTheFirstRuns) {
   QtPlatform first;
-  ASSERT_TRUE(first.AcquireSingleInstance());
+  ASSERT_EQ(first.AcquireSingleInstance(), SingleInstance::Acquired);
   QtPlatform second;
-  EXPECT_FALSE(second.AcquireSingleInstance());
+  EXPECT_EQ(second.AcquireSingleInstance(), SingleInstance::Running);
 }
 
 TEST_F(SingleInstanceTest, ALockLeftByAKilledRunIsTakenOver) {
@@ -36,7 +36,7 @@ TEST_F(SingleInstanceTest, ALockLeftByAKilledRunIsTakenOver) {
   stale.write("2147480000\nquillane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
   stale.close();
   QtPlatform platform;
-  EXPECT_TRUE(platform.AcquireSingleInstance());
+  EXPECT_EQ(platform.AcquireSingleInstance(), SingleInstance::Acquired);
 }
 
 }  // namespace

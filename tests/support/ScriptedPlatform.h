@@ -53,7 +53,7 @@ class ScriptedPlatform : public Platform {
   double secondsSinceMidnight = 36000.0;
   QDate today = QDate(2026, 12, 3);
   qint64 monotonicMs = 0;
-  bool singleInstanceFree = true;
+  SingleInstance singleInstance = SingleInstance::Acquired;
   QRect screen = QRect(0, 0, 1280, 800);
   UserName user = {QStringLiteral("Ada Lovelace"), QStringLiteral("ada")};
   QString printFolder;        // where printed pages go; a temporary folder by default
@@ -90,7 +90,7 @@ class ScriptedPlatform : public Platform {
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   bool OpenWithDesktop(const QString& path) override;
   void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
-  bool AcquireSingleInstance() override { return singleInstanceFree; }
+  SingleInstance AcquireSingleInstance() override { return singleInstance; }
   void BringToFront(QWidget&) override { ++broughtToFront; }
   QRect ScreenGeometry() override { return screen; }
   UserName CurrentUser() override { return user; }

@@ -38,6 +38,9 @@ TEST(HelpPlacement, TheRequestCarriesWhatMustStayFree) {
   EXPECT_EQ(DecodeHelpRequest(EncodeHelpRequest(plain)), plain);
   EXPECT_EQ(HelpRequestFromArguments(HelpViewerArguments(plain)), plain);
   EXPECT_EQ(DecodeHelpRequest("12\t1,2,x,4\t/help\n"), std::nullopt);
+  // Sizes no screen has, whose sums would overflow.
+  EXPECT_EQ(DecodeHelpRequest("12\t2147483647,0,2147483647,10\t/help\n"), std::nullopt);
+  EXPECT_EQ(DecodeHelpRequest("12\t0,0,-5,10\t/help\n"), std::nullopt);
 }
 
 TEST_F(MainWindowTest, HelpFromTheMainWindowKeepsItsCommandButtonsFree) {

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   HelpRequestServer server;
   // Without the socket the viewer still shows this request; the next one
   // then starts a viewer of its own.
-  server.Listen(HelpServerName());
+  if (const std::optional<QString> name = HelpServerName()) server.Listen(*name);
   QObject::connect(&server, &HelpRequestServer::requested, &window, [&window](const HelpRequest& next) {
     window.Open(next);
     // Where the user put the window stays, unless it now covers what the

@@ -2,24 +2,39 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <cstdlib>
+
+#include "platform/helprequest/RuntimeFolder.h"
 
 namespace quillane {
 
 namespace {
-constexpr int kSocketWaitMs = 1000;  // a viewer that is alive answers at once
+constexpr int kSocketWaitMs = 1000;        // a viewer that is alive answers at once
+constexpr int kMaxScreenExtent = 1 << 20;  // pixels: far beyond any desktop
 }  // namespace
 
-QString HelpServerName() {
+std::optional<QString> HelpServerName() {
 #ifdef Q_OS_WIN
   return QStringLiteral("quillane-help-") + qEnvironmentVariable("USERNAME");
 #else
   // A socket in the user's own runtime folder: other users never meet it.
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (folder.isEmpty()) folder = QDir::tempPath();
-  return QDir(folder).filePath(QStringLiteral("quillane-help"));
+  const std::optional<QString> folder = PrivateRuntimeFolder();
+  if (!folder) return std::nullopt;
+  return QDir(*folder).filePath(QStringLiteral("quillane-help"));
 #endif
+}
+
+QByteArray EncodeFileName(const QString& path) {
+  return QFile::encodeName(path).toPercentEncoding();
+}
+
+std::optional<QString> DecodeFileName(const QByteArray& text) {
+  if (text.isEmpty()) return std::nullopt;
+  const QByteArray bytes = QByteArray::fromPercentEncoding(text);
+  if (bytes.contains('\0')) return std::nullopt;
+  return QFile::decodeName(bytes);
 }
 
 QString HelpViewerProgram() {
@@ -43,6 +58,11 @@ std::optional<QRect> RectFromText(const QString& text) {
     values[i] = parts.at(i).toInt(&ok);
     if (!ok) return std::nullopt;
   }
+  // Within any screen, so no sum of them can overflow.
+  const bool placed = std::abs(values[0]) <= kMaxScreenExtent && std::abs(values[1]) <= kMaxScreenExtent;
+  const bool sized =
+      values[2] >= 0 && values[2] <= kMaxScreenExtent && values[3] >= 0 && values[3] <= kMaxScreenExtent;
+  if (!placed || !sized) return std::nullopt;
   return QRect(values[0], values[1], values[2], values[3]);
 }
 
@@ -50,7 +70,7 @@ std::optional<QRect> RectFromText(const QString& text) {
 
 QByteArray EncodeHelpRequest(const HelpRequest& request) {
   return QByteArray::number(request.topic) + '\t' + RectText(request.keepClear).toUtf8() + '\t' +
-         request.folder.toUtf8() + '\n';
+         EncodeFileName(request.folder) + '\n';
 }
 
 std::optional<HelpRequest> DecodeHelpRequest(const QByteArray& line) {
@@ -61,8 +81,9 @@ std::optional<HelpRequest> DecodeHelpRequest(const QByteArray& line) {
   bool ok = false;
   const int topic = trimmed.left(tab).toInt(&ok);
   const auto keepClear = RectFromText(QString::fromUtf8(trimmed.mid(tab + 1, secondTab - tab - 1)));
-  if (!ok || topic < 0 || !keepClear) return std::nullopt;
-  return HelpRequest{QString::fromUtf8(trimmed.mid(secondTab + 1)), topic, *keepClear};
+  const std::optional<QString> folder = DecodeFileName(trimmed.mid(secondTab + 1));
+  if (!ok || topic < 0 || !keepClear || !folder) return std::nullopt;
+  return HelpRequest{*folder, topic, *keepClear};
 }
 
 QStringList HelpViewerArguments(const HelpRequest& request) {
@@ -80,9 +101,10 @@ std::optional<HelpRequest> HelpRequestFromArguments(const QStringList& arguments
   return HelpRequest{arguments.at(0), topic, *keepClear};
 }
 
-bool SendLineToServer(const QString& serverName, const QByteArray& line) {
+bool SendLineToServer(const std::optional<QString>& serverName, const QByteArray& line) {
+  if (!serverName) return false;
   QLocalSocket socket;
-  socket.connectToServer(serverName);
+  socket.connectToServer(*serverName);
   if (!socket.waitForConnected(kSocketWaitMs)) return false;
   socket.write(line);
   while (socket.bytesToWrite() > 0) {
@@ -92,7 +114,7 @@ bool SendLineToServer(const QString& serverName, const QByteArray& line) {
   return true;
 }
 
-bool SendHelpRequest(const QString& serverName, const HelpRequest& request) {
+bool SendHelpRequest(const std::optional<QString>& serverName, const HelpRequest& request) {
   return SendLineToServer(serverName, EncodeHelpRequest(request));
 }
 

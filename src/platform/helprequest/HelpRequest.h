@@ -20,8 +20,16 @@ struct HelpRequest {
   bool operator==(const HelpRequest&) const = default;
 };
 
-// The name under which the running viewer listens for requests: one per user.
-QString HelpServerName();
+// The name under which the running viewer listens for requests: one per
+// user, in a folder of this user's alone; nothing when there is no such
+// folder (each request then starts a viewer of its own).
+std::optional<QString> HelpServerName();
+
+// A file name as one word of a request line: the file system's bytes,
+// percent-encoded, so any name (a tab, a line break, bytes that are not
+// UTF-8) arrives whole. Nothing for an empty or impossible one.
+QByteArray EncodeFileName(const QString& path);
+std::optional<QString> DecodeFileName(const QByteArray& text);
 
 // The viewer's program file, found beside the program's own executable.
 QString HelpViewerProgram();
@@ -35,11 +43,11 @@ QStringList HelpViewerArguments(const HelpRequest& request);
 std::optional<HelpRequest> HelpRequestFromArguments(const QStringList& arguments);
 
 // Writes one line to the program listening under `serverName` on a local
-// socket. False when none listens there.
-bool SendLineToServer(const QString& serverName, const QByteArray& line);
+// socket. False when none listens there (or there is no name).
+bool SendLineToServer(const std::optional<QString>& serverName, const QByteArray& line);
 
 // Hands the request to the viewer listening under `serverName`. False when no
 // viewer listens there.
-bool SendHelpRequest(const QString& serverName, const HelpRequest& request);
+bool SendHelpRequest(const std::optional<QString>& serverName, const HelpRequest& request);
 
 }  // namespace quillane

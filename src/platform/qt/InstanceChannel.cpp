@@ -1,10 +1,11 @@
 #include "platform/qt/InstanceChannel.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QThread>
 
 #include "platform/helprequest/HelpRequest.h"
 #include "platform/helprequest/LineServer.h"
+#include "platform/helprequest/RuntimeFolder.h"
 
 namespace quillane {
 
@@ -12,29 +13,42 @@ namespace {
 
 const QByteArray kOpen = "open\t";
 const QByteArray kRaise = "raise";
+// A program that holds the lock but does not listen yet is starting up.
+constexpr int kHandOverAttempts = 10;
+constexpr int kHandOverPauseMs = 300;
 
 }  // namespace
 
-QString InstanceServerName() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (folder.isEmpty()) folder = QDir::tempPath();
-  return QDir(folder).filePath(QStringLiteral("quillane-instance"));
+std::optional<QString> InstanceServerName() {
+  const std::optional<QString> folder = PrivateRuntimeFolder();
+  if (!folder) return std::nullopt;
+  return QDir(*folder).filePath(QStringLiteral("quillane-instance"));
 }
 
 QByteArray EncodeInstanceRequest(const InstanceRequest& request) {
-  return (request.workfile ? kOpen + request.workfile->toUtf8() : kRaise) + '\n';
+  return (request.workfile ? kOpen + EncodeFileName(*request.workfile) : kRaise) + '\n';
 }
 
 std::optional<InstanceRequest> DecodeInstanceRequest(const QByteArray& line) {
   const QByteArray trimmed = line.endsWith('\n') ? line.chopped(1) : line;
   if (trimmed == kRaise) return InstanceRequest{};
-  if (trimmed.startsWith(kOpen) && trimmed.size() > kOpen.size())
-    return InstanceRequest{QString::fromUtf8(trimmed.mid(kOpen.size()))};
-  return std::nullopt;
+  if (!trimmed.startsWith(kOpen)) return std::nullopt;
+  const std::optional<QString> workfile = DecodeFileName(trimmed.mid(kOpen.size()));
+  if (!workfile) return std::nullopt;
+  return InstanceRequest{*workfile};
 }
 
-bool SendToRunningInstance(const QString& serverName, const InstanceRequest& request) {
+bool SendToRunningInstance(const std::optional<QString>& serverName, const InstanceRequest& request) {
   return SendLineToServer(serverName, EncodeInstanceRequest(request));
+}
+
+bool HandToRunningInstance(const InstanceRequest& request) {
+  const std::optional<QString> name = InstanceServerName();
+  for (int attempt = 0; attempt < kHandOverAttempts; ++attempt) {
+    if (SendToRunningInstance(name, request)) return true;
+    QThread::msleep(kHandOverPauseMs);
+  }
+  return false;
 }
 
 InstanceServer::InstanceServer() : lines_(new LineServer(this)) {

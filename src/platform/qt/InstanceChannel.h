@@ -16,8 +16,9 @@ struct InstanceRequest {
   bool operator==(const InstanceRequest&) const = default;
 };
 
-// The name the running program listens under: one per user.
-QString InstanceServerName();
+// The name the running program listens under: one per user, in a folder of
+// this user's alone; nothing when there is no such folder.
+std::optional<QString> InstanceServerName();
 
 // A request as one line on the local socket, and back.
 QByteArray EncodeInstanceRequest(const InstanceRequest& request);
@@ -25,7 +26,12 @@ std::optional<InstanceRequest> DecodeInstanceRequest(const QByteArray& line);
 
 // Hands `request` to the program listening under `serverName`. False when
 // none listens there.
-bool SendToRunningInstance(const QString& serverName, const InstanceRequest& request);
+bool SendToRunningInstance(const std::optional<QString>& serverName, const InstanceRequest& request);
+
+// Hands `request` to the program that holds the single-instance lock,
+// giving one that has just started a few seconds to listen. False when it
+// does not answer.
+bool HandToRunningInstance(const InstanceRequest& request);
 
 // The running program's end of the channel. Each request arrives queued,
 // after the socket's own work is done.

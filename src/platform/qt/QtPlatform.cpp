@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "platform/helprequest/HelpRequest.h"
+#include "platform/helprequest/RuntimeFolder.h"
 #include "platform/qt/PdfName.h"
 #include "platform/qt/UserAccount.h"
 
@@ -190,13 +191,13 @@ void QtPlatform::ShowHelp(const QString& helpFolder, int contextNumber, const QR
   QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
-bool QtPlatform::AcquireSingleInstance() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (folder.isEmpty()) folder = QDir::tempPath();
-  lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("quillane.lock")));
+SingleInstance QtPlatform::AcquireSingleInstance() {
+  const std::optional<QString> folder = PrivateRuntimeFolder();
+  if (!folder) return SingleInstance::Unavailable;
+  lock_ = std::make_unique<QLockFile>(QDir(*folder).filePath(QStringLiteral("quillane.lock")));
   // A lock left by a killed run names a process that no longer exists; Qt
   // then removes it and the lock is taken over.
-  return lock_->tryLock(0);
+  return lock_->tryLock(0) ? SingleInstance::Acquired : SingleInstance::Running;
 }
 
 void QtPlatform::BringToFront(QWidget& window) {

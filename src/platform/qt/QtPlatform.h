@@ -32,7 +32,7 @@ class QtPlatform : public Platform {
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   bool OpenWithDesktop(const QString& path) override;
   void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
-  bool AcquireSingleInstance() override;
+  SingleInstance AcquireSingleInstance() override;
   void BringToFront(QWidget& window) override;
   QRect ScreenGeometry() override;
   UserName CurrentUser() override;

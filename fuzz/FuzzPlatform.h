@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDate>
+#include <QRect>
+
+#include "platform/Platform.h"
+
+namespace quillane {
+
+// A platform that answers at once, for fuzz targets: random numbers come
+// from the fuzzer's input, and nothing is shown, played or started.
+class FuzzPlatform : public Platform {
+ public:
+  explicit FuzzPlatform(QByteArray randomBytes) : randomBytes_(std::move(randomBytes)) {}
+
+  int MessageBox(QWidget*, const QString&, int, const QString&) override { return kAnswerOk; }
+  std::optional<QString> FileDialog(QWidget*, FileDialogMode, const QString&, const QString&,
+                                    const QString&) override {
+    return std::nullopt;
+  }
+  int ShowModal(QDialog&) override { return 0; }
+  double SecondsSinceMidnight() override { return 0; }
+  QDate Today() override { return QDate(2026, 1, 1); }
+  qint64 MonotonicMs() override { return 0; }
+  void Sleep(qint64) override {}
+  double Random() override {
+    const int byte =
+        randomBytes_.isEmpty() ? 0 : static_cast<unsigned char>(randomBytes_[next_++ % randomBytes_.size()]);
+    return byte / 256.0;
+  }
+  void SetBusyPointer(bool) override {}
+  void PlaySound(const QString&) override {}
+  PrintTarget OpenPrinter(const QString&) override { return {}; }
+  bool StartProgram(const QString&, const QStringList&) override { return false; }
+  bool OpenWithDesktop(const QString&) override { return false; }
+  void ShowHelp(const QString&, int, const QRect&) override {}
+  SingleInstance AcquireSingleInstance() override { return SingleInstance::Acquired; }
+  void BringToFront(QWidget&) override {}
+  QRect ScreenGeometry() override { return {}; }
+  UserName CurrentUser() override { return {}; }
+
+ private:
+  QByteArray randomBytes_;
+  qsizetype next_ = 0;
+};
+
+}  // namespace quillane

@@ -2,7 +2,7 @@
 // a request that travels back unchanged.
 #include <cstdint>
 
-#include "platform/qt/InstanceChannel.h"
+#include "platform/helprequest/InstanceRequest.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray line(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -11,8 +11,6 @@ namespace quillane {
 
 namespace {
 
-const QByteArray kOpen = "open\t";
-const QByteArray kRaise = "raise";
 // A program that holds the lock but does not listen yet is starting up.
 constexpr int kHandOverAttempts = 10;
 constexpr int kHandOverPauseMs = 300;
@@ -23,19 +21,6 @@ std::optional<QString> InstanceServerName() {
   const std::optional<QString> folder = PrivateRuntimeFolder();
   if (!folder) return std::nullopt;
   return QDir(*folder).filePath(QStringLiteral("quillane-instance"));
-}
-
-QByteArray EncodeInstanceRequest(const InstanceRequest& request) {
-  return (request.workfile ? kOpen + EncodeFileName(*request.workfile) : kRaise) + '\n';
-}
-
-std::optional<InstanceRequest> DecodeInstanceRequest(const QByteArray& line) {
-  const QByteArray trimmed = line.endsWith('\n') ? line.chopped(1) : line;
-  if (trimmed == kRaise) return InstanceRequest{};
-  if (!trimmed.startsWith(kOpen)) return std::nullopt;
-  const std::optional<QString> workfile = DecodeFileName(trimmed.mid(kOpen.size()));
-  if (!workfile) return std::nullopt;
-  return InstanceRequest{*workfile};
 }
 
 bool SendToRunningInstance(const std::optional<QString>& serverName, const InstanceRequest& request) {

@@ -4,25 +4,15 @@
 #include <QString>
 #include <optional>
 
+#include "platform/helprequest/InstanceRequest.h"
+
 namespace quillane {
 
 class LineServer;
 
-// What a second start asks of the program that runs already: to open a
-// workfile, or (with none) only to come to the front.
-struct InstanceRequest {
-  std::optional<QString> workfile;
-
-  bool operator==(const InstanceRequest&) const = default;
-};
-
 // The name the running program listens under: one per user, in a folder of
 // this user's alone; nothing when there is no such folder.
 std::optional<QString> InstanceServerName();
-
-// A request as one line on the local socket, and back.
-QByteArray EncodeInstanceRequest(const InstanceRequest& request);
-std::optional<InstanceRequest> DecodeInstanceRequest(const QByteArray& line);
 
 // Hands `request` to the program listening under `serverName`. False when
 // none listens there.

@@ -1,6 +1,6 @@
 // Start-up to the first shown main window, as the program does it: prints
 // the milliseconds from process start to the window painted once, then ends.
-// Time the whole process with farm-bench for the complete figure.
+// Time the whole process (hyperfine, or /usr/bin/time) for the complete figure.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDate>
+#include <QPagedPaintDevice>
 #include <QRect>
 
+#include "core/Session.h"
 #include "platform/Platform.h"
 
 namespace quillane {

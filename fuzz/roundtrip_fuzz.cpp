@@ -2,10 +2,12 @@
 // reads back equal: texts, weights and the password.
 #include <QStringList>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "FuzzPlatform.h"
 #include "core/Session.h"
+#include "criteria/Weights.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"
 #include "session/Scramble.h"
@@ -29,13 +31,14 @@ class Input {
     for (int i = 0; i < length && !empty(); ++i) bytes += static_cast<char>(Byte());
     return BlankControlCharacters(DecodeCodePage(bytes));
   }
+  // A weight as the rating leaves it: 0 to 9, cut to one decimal.
   float Weight() {
     uint32_t bits = 0;
     for (int i = 0; i < 4; ++i) bits = bits << 8 | Byte();
     float value = 0;
     std::memcpy(&value, &bits, sizeof value);
     if (!(value >= 0.0f && value <= 9.0f)) value = static_cast<float>(bits % 91) / 10.0f;
-    return value;
+    return CutToOneDecimal(value);
   }
 
  private:
@@ -57,6 +60,12 @@ QStringList Entries(const std::array<QString, Size>& list, int count) {
   return entries;
 }
 
+// Says what did not come back, then stops the fuzzer at this input.
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "round trip lost: %s\n", what);
+  __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -76,22 +85,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzPlatform platform(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
   const QByteArray bytes = WorkfileBytes(content, WorkfileKind::Workfile, platform);
   const QList<QByteArray> lines = SplitLines(bytes);
-  if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) __builtin_trap();
-  if (ReadPasswordFlag(lines[1]) != content.bPassword) __builtin_trap();
+  if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) Fail("start marker");
+  if (ReadPasswordFlag(lines[1]) != content.bPassword) Fail("password flag");
   qsizetype first = 2;
   if (content.bPassword) {
-    if (Unscramble(lines[2]) != content.sPassword) __builtin_trap();
+    if (Unscramble(lines[2]) != content.sPassword) Fail("password");
     first = 3;
   }
   const auto read = ReadWorkfileContent(lines, first, content.bPassword);
-  if (!read) __builtin_trap();
-  QList<float> weights;
-  for (int i = 1; i <= content.nCriteria; ++i) weights << content.sngWeight[static_cast<std::size_t>(i)];
-  if (read->goal != content.sGoal || read->criteria != Entries(content.sCriteria, content.nCriteria) ||
-      read->weights != weights || read->tAssets != Entries(content.sTAssets, content.nTAssets) ||
-      read->iAssets != Entries(content.sIAssets, content.nIAssets) ||
-      read->ideas != Entries(content.sIdeas, content.nIdeas)) {
-    __builtin_trap();
+  if (!read) Fail("the whole content");
+  if (read->goal != content.sGoal) Fail("goal");
+  if (read->criteria != Entries(content.sCriteria, content.nCriteria)) Fail("criteria");
+  // Compared as numbers: a weight of -0 is written and read as 0.
+  if (read->weights.size() != content.nCriteria) Fail("weights");
+  for (int i = 1; i <= content.nCriteria; ++i) {
+    if (read->weights[i - 1] != content.sngWeight[static_cast<std::size_t>(i)]) Fail("weights");
   }
+  if (read->tAssets != Entries(content.sTAssets, content.nTAssets)) Fail("tangible assets");
+  if (read->iAssets != Entries(content.sIAssets, content.nIAssets)) Fail("intangible assets");
+  if (read->ideas != Entries(content.sIdeas, content.nIdeas)) Fail("ideas");
   return 0;
 }

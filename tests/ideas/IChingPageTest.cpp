@@ -87,7 +87,7 @@ TEST_F(IChingPageTest, CancelMidCastRecordsNoStepAndKeepsTheIdeas) {
 
 TEST_F(IChingPageTest, ChangingLineScrollsOneColumnPerTickUnderItsPatchAndStopsOnClose) {
   frmIdeas dialog(program, IdeasStates(), window.get());
-  dialog.frame(frmIdeas::kIChing)->show();
+  dialog.ShowPage(frmIdeas::kIChing);
   WillCast({6, 7, 7, 7, 7, 7});
   platform.OnNextDialog([&](QDialog& d) {
     Press(d, 6);

@@ -103,7 +103,7 @@ void frmMain::RunCommand(int index) {
     case Cmd::kTAssets:
     case Cmd::kIAssets: {
       const int mode = index == Cmd::kTAssets ? frmIdeas::kTAssets : frmIdeas::kIAssets;
-      IdeasForm().frame(mode)->show();
+      IdeasForm().ShowPage(mode);
       IdeasForm().fraIdeasMeter()->hide();
       OpenIdeas(mode);
       break;
@@ -113,7 +113,7 @@ void frmMain::RunCommand(int index) {
     case Cmd::kPairTT:
     case Cmd::kPairII: {
       const int mode = frmIdeas::kAutoSuggest + (index - Cmd::kAutoSuggest);
-      IdeasForm().frame(mode)->show();
+      IdeasForm().ShowPage(mode);
       OpenIdeas(mode);
       break;
     }
@@ -122,12 +122,12 @@ void frmMain::RunCommand(int index) {
       PickThenStep(index == Cmd::kMindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);
       break;
     case Cmd::kIChing:
-      IdeasForm().frame(frmIdeas::kIChing)->show();
+      IdeasForm().ShowPage(frmIdeas::kIChing);
       OpenIdeas(frmIdeas::kIChing);
       break;
     case Cmd::kViewEditIdeas: ShowIdeaList(program_, this); break;
     case Cmd::kViewResults:
-      IdeasForm().frame(frmIdeas::kEvaluationView)->show();
+      IdeasForm().ShowPage(frmIdeas::kEvaluationView);
       IdeasForm().fraIdeasMeter()->hide();
       OpenIdeas(frmIdeas::kEvaluationView);
       break;
@@ -168,7 +168,7 @@ void frmMain::CheckAndEvaluate() {
     return;
   }
   frmIdeas& ideas = IdeasForm();
-  ideas.frame(frmIdeas::kEvaluation)->show();
+  ideas.ShowPage(frmIdeas::kEvaluation);
   ideas.fraIdeasMeter()->hide();
   const std::optional<QStringList> picked = PickIdeas(program_, this, IdeaPick::Evaluation);
   if (!picked) {
@@ -196,7 +196,7 @@ void frmMain::OpenIdeas(int mode) {
 
 void frmMain::PickThenStep(int mode) {
   const bool mindStepping = mode == frmIdeas::kMindStepping;
-  IdeasForm().frame(mode)->show();
+  IdeasForm().ShowPage(mode);
   const std::optional<QStringList> picked =
       PickIdeas(program_, this, mindStepping ? IdeaPick::MindStepping : IdeaPick::Clustering);
   if (!picked) {

@@ -39,7 +39,6 @@ struct PageSpec {
   std::optional<ProgressStep> progressStep;  // recorded on OK
 };
 
-// In the order OK looks for the visible page.
 constexpr PageSpec kPages[] = {
     // The asset pages record their steps as they store their lists.
     {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, topic::kTangibles, {}},
@@ -55,6 +54,14 @@ constexpr PageSpec kPages[] = {
     {frmIdeas::kEvaluation, "fraIdeasEvaluation", 2219, -1, topic::kEvaluation, ProgressStep::Evaluation},
     {frmIdeas::kEvaluationView, "fraIdeasEvaluationView", 2220, -1, topic::kEvaluationResults, {}},
 };
+
+// The page of `mode`; nothing before a page is shown.
+const PageSpec* PageOf(int mode) {
+  for (const PageSpec& page : kPages) {
+    if (page.mode == mode) return &page;
+  }
+  return nullptr;
+}
 
 Pairing PairingOf(int mode) {
   switch (mode) {
@@ -261,29 +268,29 @@ bool frmIdeas::eventFilter(QObject* watched, QEvent* event) {
   return FormDialog::eventFilter(watched, event);
 }
 
+void frmIdeas::ShowPage(int mode) {
+  Q_ASSERT_X(PageOf(mode), "frmIdeas::ShowPage", "unknown mode");
+  mode_ = mode;
+  frame(mode)->show();
+}
+
 int frmIdeas::HelpTopic() const {
-  int number = topic::kIdeasMenu;
-  for (const PageSpec& page : kPages) {
-    if (frame(page.mode)->isVisibleTo(this)) number = page.helpTopic;
-  }
-  return number;
+  const PageSpec* page = PageOf(mode_);
+  return page ? page->helpTopic : topic::kIdeasMenu;
 }
 
 QWidget* frmIdeas::FirstControl() const {
-  QWidget* control = nullptr;
-  for (const PageSpec& page : kPages) {
-    if (!frame(page.mode)->isVisibleTo(this)) continue;
-    switch (page.mode) {
-      case kTAssets: control = tangibles_->textBox(); break;
-      case kIAssets: control = intangibles_->textBox(); break;
-      case kIChing: control = iching_->cmdIdeasIChing; break;  // the lines are cast before ideas come
-      case kClustering: control = cluster_->txtClusterUnif; break;
-      case kEvaluation: control = evaluation_->rating.slider; break;
-      case kEvaluationView: break;  // the results take no entry
-      default: control = txtAddIdeas(page.entryBox); break;
-    }
+  const PageSpec* page = PageOf(mode_);
+  if (!page) return nullptr;
+  switch (mode_) {
+    case kTAssets: return tangibles_->textBox();
+    case kIAssets: return intangibles_->textBox();
+    case kIChing: return iching_->cmdIdeasIChing;  // the lines are cast before ideas come
+    case kClustering: return cluster_->txtClusterUnif;
+    case kEvaluation: return evaluation_->rating.slider;
+    case kEvaluationView: return nullptr;  // the results take no entry
+    default: return txtAddIdeas(page->entryBox);
   }
-  return control;
 }
 
 void frmIdeas::FormActivate() {
@@ -296,12 +303,11 @@ void frmIdeas::FormDeactivate() {
 }
 
 void frmIdeas::cmdOk_Click() {
-  for (const PageSpec& page : kPages) {
-    if (!frame(page.mode)->isVisibleTo(this)) continue;
-    if (page.mode == kTAssets) tangibles_->Store(program());
-    if (page.mode == kIAssets) intangibles_->Store(program());
-    if (page.progressStep) program().MarkProgressStep(*page.progressStep);
-    if (page.mode == kEvaluation) {
+  if (const PageSpec* page = PageOf(mode_)) {
+    if (mode_ == kTAssets) tangibles_->Store(program());
+    if (mode_ == kIAssets) intangibles_->Store(program());
+    if (page->progressStep) program().MarkProgressStep(*page->progressStep);
+    if (mode_ == kEvaluation) {
       // A finished evaluation opens the plans and the results.
       Commands& commands = program().commands;
       commands.EnableMenu(Menu::kPlans, true);
@@ -309,13 +315,13 @@ void frmIdeas::cmdOk_Click() {
       commands.EnableButton(Cmd::kMakePlan, true);
       commands.EnableButton(Cmd::kViewResults, true);
     }
-    break;
   }
   program().session.bChanged = true;
   Unload(QDialog::Accepted);
 }
 
 void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode) {
+  if (dialog.mode() != mode) dialog.ShowPage(mode);
   if (!dialog.Prepare(mode)) return;
   dialog.SetIdeasTexts();
   dialog.UpdateIdeaMeter();

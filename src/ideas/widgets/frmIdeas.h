@@ -67,6 +67,10 @@ class frmIdeas : public FormDialog {
 
   // The page of a mode, and the idea meter's frame.
   QGroupBox* frame(int mode) const { return frames_.at(static_cast<std::size_t>(mode - 1)); }
+  // Opens the dialog on the page of `mode`: the one mode it has until it
+  // is unloaded.
+  void ShowPage(int mode);
+  int mode() const { return mode_; }
   QGroupBox* fraIdeasMeter() const { return fraIdeasMeter_; }
   // `txtAddIdeas(index)`: the idea entry box of a technique page.
   QLineEdit* txtAddIdeas(int index) const { return txtAddIdeas_.at(static_cast<std::size_t>(index)); }
@@ -87,6 +91,7 @@ class frmIdeas : public FormDialog {
 
  private:
   bool selectionShown_ = false;  // the idea list is shown over this dialog
+  int mode_ = 0;                 // the page shown; 0 before one is
 
   QGroupBox* BuildFrame(int mode, const char* name);
   QBoxLayout* AddEntryBox(int mode, int index);

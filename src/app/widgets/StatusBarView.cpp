@@ -10,6 +10,7 @@
 #include "core/StatusLine.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/PageLabel.h"
 
 namespace quillane {
 
@@ -17,6 +18,17 @@ namespace {
 constexpr int kProgressBarWidth = 267;  // 4000 twips
 constexpr int kProgressBarHeight = 17;  // 255 twips
 constexpr int kProgressBarTop = 2;      // 30 twips
+
+// A file name may hold line breaks; the bar keeps to one line.
+QString OnOneLine(QString text) {
+  for (QChar& c : text) {
+    if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+      c = QLatin1Char(' ');
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* parent)
@@ -25,8 +37,8 @@ StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* pa
   setSizeGripEnabled(true);
   const int names[4] = {0, 3006, 3007, 3008};
   for (int i = 0; i < 4; ++i) {
-    panels_[i] = new QLabel(this);
-    panels_[i]->setObjectName(QStringLiteral("winStatusBar.Panels(%1)").arg(i + 1));
+    // Panel 2 names files, whatever their names hold.
+    panels_[i] = PageLabel(this, QStringLiteral("winStatusBar.Panels(%1)").arg(i + 1), false);
     // A screen reader reads the panel's text as its name and hears what the
     // panel is for as its description.
     if (names[i] != 0) panels_[i]->setAccessibleDescription(ShownText(names[i]));
@@ -66,8 +78,9 @@ QLabel* StatusBarView::panel(int number) const {
 }
 
 void StatusBarView::SetPanelText(int index, const QString& text) {
-  panels_[index]->setText(text);
-  panels_[index]->setAccessibleName(text);
+  const QString shown = OnOneLine(text);
+  panels_[index]->setText(shown);
+  panels_[index]->setAccessibleName(shown);
 }
 
 void StatusBarView::PlaceProgressBar() {

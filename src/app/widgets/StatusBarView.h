@@ -30,7 +30,7 @@ class StatusBarView : public QStatusBar {
 
  private:
   void ShowDateAndTime();
-  // Shows `text` in panel `index` (from 0), also as its accessible name.
+  // Shows `text` on one line in panel `index` (from 0), also as its accessible name.
   void SetPanelText(int index, const QString& text);
 
   StatusLine& status_;

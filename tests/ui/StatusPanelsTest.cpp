@@ -34,5 +34,19 @@ TEST_F(MainWindowTest, AFileNameWithLineBreaksStaysOnTheStatusBarsOneLine) {
             QStringLiteral("/home/ann/two lines and more.qln"));
 }
 
+TEST_F(MainWindowTest, ALongPathIsShortenedInItsMiddleAndNeverWidensTheWindow) {
+  const int narrowest = window->minimumSizeHint().width();
+  const QString path =
+      QStringLiteral("/home/ann/") + QString(300, QLatin1Char('x')) + QStringLiteral("/bikes.qln");
+  program.status.SetPanelText(path);
+  QApplication::processEvents();
+  EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
+  const auto* panel = Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"));
+  EXPECT_LT(panel->text().size(), path.size());
+  EXPECT_TRUE(panel->text().startsWith(QStringLiteral("/home/ann/"))) << panel->text().toStdString();
+  EXPECT_TRUE(panel->text().endsWith(QStringLiteral("/bikes.qln"))) << panel->text().toStdString();
+  EXPECT_EQ(panel->accessibleName(), path);
+}
+
 }  // namespace
 }  // namespace quillane::test

@@ -1,5 +1,6 @@
 #include "app/widgets/StatusBarView.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -45,6 +46,10 @@ StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* pa
     panels_[i]->setContentsMargins(4, 0, 4, 0);
   }
   panels_[0]->setMinimumWidth(kProgressBarWidth);
+  // However long a path, it takes the room the bar has, shortened in its
+  // middle, and never widens the window.
+  panels_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  panels_[1]->installEventFilter(this);
   addWidget(panels_[0]);
   addWidget(panels_[1], 1);
   addPermanentWidget(panels_[2]);
@@ -79,8 +84,25 @@ QLabel* StatusBarView::panel(int number) const {
 
 void StatusBarView::SetPanelText(int index, const QString& text) {
   const QString shown = OnOneLine(text);
-  panels_[index]->setText(shown);
   panels_[index]->setAccessibleName(shown);
+  if (index == 1) {
+    workfilePanelText_ = shown;
+    FitWorkfilePanel();
+  } else {
+    panels_[index]->setText(shown);
+  }
+}
+
+void StatusBarView::FitWorkfilePanel() {
+  QLabel* panel = panels_[1];
+  const int room = panel->contentsRect().width();
+  panel->setText(panel->fontMetrics().elidedText(workfilePanelText_, Qt::ElideMiddle, room));
+}
+
+bool StatusBarView::eventFilter(QObject* watched, QEvent* event) {
+  const bool refit = event->type() == QEvent::Resize || event->type() == QEvent::FontChange;
+  if (watched == panels_[1] && refit) FitWorkfilePanel();
+  return QStatusBar::eventFilter(watched, event);
 }
 
 void StatusBarView::PlaceProgressBar() {

@@ -8,9 +8,9 @@ class QWidget;
 
 namespace quillane {
 
-// A label of a dialog page, named as the page names it, showing its text as
-// plain text (an idea or a goal is never read as markup); it wraps long
-// texts unless told not to.
+// A label of a dialog page or a window, named as it names it, showing its
+// text as plain text (an idea, a goal or a file name is never read as
+// markup); it wraps long texts unless told not to.
 QLabel* PageLabel(QWidget* parent, const QString& name, bool wrap = true);
 
 // A page label that sets off the idea or criterion it shows with a frame.

@@ -122,9 +122,10 @@ TEST(HelpWindow, ShowsTopicsTheContentsNotesWhatIsMissingSearchesAndGoesBack) {
   window.show();
   auto* page = Find<QTextBrowser>(&window, QStringLiteral("brwPage"));
   auto* note = Find<QLabel>(&window, QStringLiteral("lblNote"));
-  window.Open({QStringLiteral("/no/such/help"), 2500});
+  window.Open({QStringLiteral("/no/such/<h1>help</h1>"), 2500});
   EXPECT_TRUE(note->isVisible());
-  EXPECT_TRUE(note->text().endsWith(QStringLiteral("/no/such/help")));
+  EXPECT_TRUE(note->text().endsWith(QStringLiteral("/no/such/<h1>help</h1>")));
+  EXPECT_EQ(note->textFormat(), Qt::PlainText);
   window.Open({kShippedHelp, 0});
   EXPECT_EQ(page->source().fileName(), QStringLiteral("index.html"));
   EXPECT_FALSE(note->isVisible());

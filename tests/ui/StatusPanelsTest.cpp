@@ -1,5 +1,6 @@
 // A screen reader hears what the status bar shows, not only what it is for.
 #include <QLabel>
+#include <QStatusBar>
 
 #include "app/MainWindowFixture.h"
 #include "resources/Texts.h"
@@ -22,6 +23,29 @@ TEST_F(MainWindowTest, EveryStatusPanelIsNamedByItsTextAndDescribedByItsPurpose)
   }
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->accessibleName(),
             QStringLiteral("/home/ann/bikes.qln"));
+}
+
+TEST_F(MainWindowTest, AFileNameWithLineBreaksStaysOnTheStatusBarsOneLine) {
+  const int height = window->statusBar()->sizeHint().height();
+  program.status.SetPanelText(QString::fromUtf8("/home/ann/two\nlines\u2028and\rmore.qln"));
+  QApplication::processEvents();
+  EXPECT_EQ(window->statusBar()->sizeHint().height(), height);
+  EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),
+            QStringLiteral("/home/ann/two lines and more.qln"));
+}
+
+TEST_F(MainWindowTest, ALongPathIsShortenedInItsMiddleAndNeverWidensTheWindow) {
+  const int narrowest = window->minimumSizeHint().width();
+  const QString path =
+      QStringLiteral("/home/ann/") + QString(300, QLatin1Char('x')) + QStringLiteral("/bikes.qln");
+  program.status.SetPanelText(path);
+  QApplication::processEvents();
+  EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
+  const auto* panel = Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"));
+  EXPECT_LT(panel->text().size(), path.size());
+  EXPECT_TRUE(panel->text().startsWith(QStringLiteral("/home/ann/"))) << panel->text().toStdString();
+  EXPECT_TRUE(panel->text().endsWith(QStringLiteral("/bikes.qln"))) << panel->text().toStdString();
+  EXPECT_EQ(panel->accessibleName(), path);
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ void HelpWindow::BuildLayout() {
   lblNote_ = new QLabel;
   lblNote_->setObjectName(QStringLiteral("lblNote"));
   lblNote_->setWordWrap(true);
+  lblNote_->setTextFormat(Qt::PlainText);  // a note can name the folder it looked in
   lblNote_->setMargin(6);
   lblNote_->setStyleSheet(QStringLiteral("background: #fff6d5; border-bottom: 1px solid #e0c060;"));
   lblNote_->hide();

@@ -1,5 +1,6 @@
 #include "app/widgets/StatusBarView.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -10,6 +11,7 @@
 #include "core/StatusLine.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
+#include "ui/PageLabel.h"
 
 namespace quillane {
 
@@ -17,6 +19,17 @@ namespace {
 constexpr int kProgressBarWidth = 267;  // 4000 twips
 constexpr int kProgressBarHeight = 17;  // 255 twips
 constexpr int kProgressBarTop = 2;      // 30 twips
+
+// A file name may hold line breaks; the bar keeps to one line.
+QString OnOneLine(QString text) {
+  for (QChar& c : text) {
+    if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+      c = QLatin1Char(' ');
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* parent)
@@ -25,14 +38,18 @@ StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* pa
   setSizeGripEnabled(true);
   const int names[4] = {0, 3006, 3007, 3008};
   for (int i = 0; i < 4; ++i) {
-    panels_[i] = new QLabel(this);
-    panels_[i]->setObjectName(QStringLiteral("winStatusBar.Panels(%1)").arg(i + 1));
+    // Panel 2 names files, whatever their names hold.
+    panels_[i] = PageLabel(this, QStringLiteral("winStatusBar.Panels(%1)").arg(i + 1), false);
     // A screen reader reads the panel's text as its name and hears what the
     // panel is for as its description.
     if (names[i] != 0) panels_[i]->setAccessibleDescription(ShownText(names[i]));
     panels_[i]->setContentsMargins(4, 0, 4, 0);
   }
   panels_[0]->setMinimumWidth(kProgressBarWidth);
+  // However long a path, it takes the room the bar has, shortened in its
+  // middle, and never widens the window.
+  panels_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  panels_[1]->installEventFilter(this);
   addWidget(panels_[0]);
   addWidget(panels_[1], 1);
   addPermanentWidget(panels_[2]);
@@ -66,8 +83,26 @@ QLabel* StatusBarView::panel(int number) const {
 }
 
 void StatusBarView::SetPanelText(int index, const QString& text) {
-  panels_[index]->setText(text);
-  panels_[index]->setAccessibleName(text);
+  const QString shown = OnOneLine(text);
+  panels_[index]->setAccessibleName(shown);
+  if (index == 1) {
+    workfilePanelText_ = shown;
+    FitWorkfilePanel();
+  } else {
+    panels_[index]->setText(shown);
+  }
+}
+
+void StatusBarView::FitWorkfilePanel() {
+  QLabel* panel = panels_[1];
+  const int room = panel->contentsRect().width();
+  panel->setText(panel->fontMetrics().elidedText(workfilePanelText_, Qt::ElideMiddle, room));
+}
+
+bool StatusBarView::eventFilter(QObject* watched, QEvent* event) {
+  const bool refit = event->type() == QEvent::Resize || event->type() == QEvent::FontChange;
+  if (watched == panels_[1] && refit) FitWorkfilePanel();
+  return QStatusBar::eventFilter(watched, event);
 }
 
 void StatusBarView::PlaceProgressBar() {

@@ -27,15 +27,19 @@ class StatusBarView : public QStatusBar {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowDateAndTime();
-  // Shows `text` in panel `index` (from 0), also as its accessible name.
+  // Shows `text` on one line in panel `index` (from 0), also as its accessible name.
   void SetPanelText(int index, const QString& text);
+  // Shows as much of panel 2's text as its width holds.
+  void FitWorkfilePanel();
 
   StatusLine& status_;
   Platform& platform_;
   QLabel* panels_[4] = {};
+  QString workfilePanelText_;  // panel 2's whole text
   QProgressBar* winProgresBar_ = nullptr;
   QTimer* minuteTimer_ = nullptr;
 };

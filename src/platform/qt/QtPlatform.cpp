@@ -62,9 +62,13 @@ QMessageBox::Icon IconFor(int flags) {
 }  // namespace
 
 int QtPlatform::MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) {
+  // A message names files and holds what the user typed: it is shown as it
+  // is, never read as markup, and a plain label breaks its lines at "\n".
   QString shown = text;
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  QMessageBox box(IconFor(flags), title, shown, QMessageBox::NoButton, parent);
+  QMessageBox box(IconFor(flags), title, QString(), QMessageBox::NoButton, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(shown);
   const QList<ButtonSpec> buttons = ButtonsFor(flags);
   for (const ButtonSpec& b : buttons) box.addButton(b.button);
   const int defaultIndex = (flags & MsgFlags::kDefaultButton3)   ? 2

@@ -1,0 +1,121 @@
+// A session whose every text, and whose file name, is markup, as a file
+// others send can hold it: the window and every page that shows those texts
+// show them as they are, never as rich text.
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
+
+#include "MainWindowFixture.h"
+#include "session/Workfile.h"
+
+namespace quillane::test {
+namespace {
+
+const QString kGoal = QStringLiteral("<h1>Goal</h1>");
+const QString kCriteria[] = {QStringLiteral("<i>Cheap</i>"), QStringLiteral("<u>Quick</u>")};
+const QString kTangibles[] = {QStringLiteral("<s>Van</s>"), QStringLiteral("<s>Shed</s>")};
+const QString kIntangibles[] = {QStringLiteral("<em>Trust</em>"), QStringLiteral("<em>Skill</em>")};
+const QString kIdeas[] = {QStringLiteral("<a href=\"https://example.com\">Click here</a>"),
+                          QStringLiteral("<img src=\"x.png\">Idea"), QStringLiteral("<b>Bold</b> idea")};
+
+// The texts of the labels of every window now shown that hold a '<'; each
+// such label must show its text as plain text.
+QStringList ShownMarkup() {
+  QStringList texts;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (!top->isVisible()) continue;
+    for (const QLabel* label : top->findChildren<QLabel*>()) {
+      if (!label->text().contains(QLatin1Char('<'))) continue;
+      EXPECT_EQ(label->textFormat(), Qt::PlainText)
+          << label->objectName().toStdString() << " shows " << label->text().toStdString();
+      texts << label->text();
+    }
+  }
+  return texts;
+}
+
+// Fails unless every piece in `pieces` stands in one of the shown labels.
+void ExpectShown(const QStringList& pieces) {
+  const QString shown = ShownMarkup().join(QLatin1Char('\n'));
+  for (const QString& piece : pieces) EXPECT_TRUE(shown.contains(piece)) << piece.toStdString();
+}
+
+class MarkupTextTest : public MainWindowTest {
+ protected:
+  QString workfile;
+  int statusBarHeight = 0;
+
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    statusBarHeight = window->statusBar()->sizeHint().height();
+    Session& s = program.session;
+    s.sGoal = kGoal;
+    s.nCriteria = 2;
+    s.nTAssets = s.nIAssets = 2;
+    s.nIdeas = 3;
+    for (int i = 1; i <= 2; ++i) {
+      s.sCriteria[i] = kCriteria[i - 1];
+      s.sngWeight[i] = 9.0f / static_cast<float>(i);
+      s.sTAssets[i] = kTangibles[i - 1];
+      s.sIAssets[i] = kIntangibles[i - 1];
+    }
+    for (int i = 1; i <= 3; ++i) s.sIdeas[i] = kIdeas[i - 1];
+    // A file named "<h1>Big</h1>.qln": its slash makes a folder of the first part.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("<h1>Big<")));
+    workfile = folder.filePath(QStringLiteral("<h1>Big</h1>.qln"));
+    platform.ChooseFile(workfile);
+    ASSERT_EQ(SaveWorkfile(program, SaveMode::kSaveAs), FileOutcome::Done);
+
+    // The user opens the file as it came.
+    PressMenu(Menu::kStart);
+    platform.ChooseFile(workfile);
+    PressCommand(Cmd::kOpenSession);
+    ASSERT_EQ(program.session.sGoal, kGoal);
+  }
+
+  // Runs `command` from `menu`; `pick` chooses the ideas at these rows first
+  // where the command asks for them. The page it opens must show `pieces`.
+  void ExpectPageShows(int menu, int command, const QStringList& pieces, const char* close,
+                       const std::vector<int>& pick = {}) {
+    SCOPED_TRACE(command);
+    if (!pick.empty()) {
+      platform.OnNextDialog([pick](QDialog& view) {
+        ShownMarkup();
+        auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
+        for (int row : pick) list->item(row)->setSelected(true);
+        Click(&view, "cmdOk");
+      });
+    }
+    platform.OnNextDialog([&](QDialog& page) {
+      ExpectShown(pieces);
+      Click(&page, close);
+    });
+    PressMenu(menu);
+    PressCommand(command);
+  }
+};
+
+TEST_F(MarkupTextTest, TheStatusBarNamesTheFileInPlainTextAndKeepsItsHeight) {
+  QApplication::processEvents();
+  ExpectShown({QDir::toNativeSeparators(workfile)});
+  EXPECT_EQ(window->statusBar()->sizeHint().height(), statusBarHeight);
+}
+
+TEST_F(MarkupTextTest, EveryPageShowsTheSessionsTextsInPlainText) {
+  ExpectPageShows(Menu::kCriteria, Cmd::kCriteriaSet, {kGoal}, "cmdCancel");
+  ExpectPageShows(Menu::kCriteria, Cmd::kCriteriaRate, {kGoal, kCriteria[0], kCriteria[1]}, "cmdCancel");
+  ExpectPageShows(Menu::kCriteria, Cmd::kCriteriaView, {kGoal}, "cmdOk");
+  ExpectPageShows(Menu::kIdeas, Cmd::kAutoSuggest, {kGoal}, "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Cmd::kPairTI, {kGoal, QStringLiteral("<s>"), QStringLiteral("<em>")},
+                  "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Cmd::kPairTT, {kGoal, kTangibles[0], kTangibles[1]}, "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Cmd::kPairII, {kGoal, kIntangibles[0], kIntangibles[1]}, "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Cmd::kIChing, {kGoal}, "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Cmd::kMindStepping, {kGoal, kIdeas[0]}, "cmdCancel", {0});
+  ExpectPageShows(Menu::kIdeas, Cmd::kClustering, {kGoal}, "cmdCancel", {0, 1, 2});
+  ExpectPageShows(Menu::kIdeas, Cmd::kEvaluate, {kGoal, kIdeas[1], kCriteria[0]}, "cmdCancel", {1, 2});
+}
+
+}  // namespace
+}  // namespace quillane::test

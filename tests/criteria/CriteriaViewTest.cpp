@@ -5,8 +5,8 @@
 #include <QTableWidget>
 
 #include "criteria/CriteriaDialogFixture.h"
-#include "criteria/WeightText.h"
-#include "criteria/widgets/WeightBarGrid.h"
+#include "ui/WeightText.h"
+#include "ui/WeightBarGrid.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane::test {

@@ -13,7 +13,7 @@
 #include "core/Program.h"
 #include "criteria/CriteriaList.h"
 #include "criteria/PairRating.h"
-#include "criteria/widgets/ListEditor.h"
+#include "ui/ListEditor.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "ui/GoalLine.h"

@@ -11,8 +11,8 @@
 
 #include "core/Program.h"
 #include "criteria/PairRating.h"
-#include "criteria/widgets/ListEditor.h"
-#include "criteria/widgets/WeightBarGrid.h"
+#include "ui/ListEditor.h"
+#include "ui/WeightBarGrid.h"
 #include "criteria/widgets/frmCriteria.h"
 #include "resources/Texts.h"
 #include "ui/RatingSlider.h"

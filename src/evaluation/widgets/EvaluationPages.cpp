@@ -8,7 +8,7 @@
 
 #include "core/Progress.h"
 #include "core/Session.h"
-#include "criteria/widgets/WeightBarGrid.h"
+#include "ui/WeightBarGrid.h"
 #include "evaluation/Evaluation.h"
 #include "resources/Texts.h"
 #include "ui/PageLabel.h"

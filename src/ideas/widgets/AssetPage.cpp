@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
-#include "criteria/widgets/ListEditor.h"
+#include "ui/ListEditor.h"
 #include "resources/Texts.h"
 
 namespace quillane {

@@ -1,4 +1,4 @@
-#include "criteria/WeightText.h"
+#include "ui/WeightText.h"
 
 #include <algorithm>
 #include <cmath>

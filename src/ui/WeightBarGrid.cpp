@@ -1,9 +1,9 @@
-#include "criteria/widgets/WeightBarGrid.h"
+#include "ui/WeightBarGrid.h"
 
 #include <QHeaderView>
 #include <cmath>
 
-#include "criteria/WeightText.h"
+#include "ui/WeightText.h"
 
 namespace quillane {
 

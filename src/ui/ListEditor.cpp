@@ -1,4 +1,4 @@
-#include "criteria/widgets/ListEditor.h"
+#include "ui/ListEditor.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -41,6 +41,7 @@ TEST(HelpPlacement, TheRequestCarriesWhatMustStayFree) {
   // Sizes no screen has, whose sums would overflow.
   EXPECT_EQ(DecodeHelpRequest("12\t2147483647,0,2147483647,10\t/help\n"), std::nullopt);
   EXPECT_EQ(DecodeHelpRequest("12\t0,0,-5,10\t/help\n"), std::nullopt);
+  EXPECT_EQ(DecodeHelpRequest("5\t1,1,5,0\t/help\n"), (HelpRequest{QStringLiteral("/help"), 5, QRect()}));
 }
 
 TEST_F(MainWindowTest, HelpFromTheMainWindowKeepsItsCommandButtonsFree) {

@@ -63,6 +63,8 @@ std::optional<QRect> RectFromText(const QString& text) {
   const bool sized =
       values[2] >= 0 && values[2] <= kMaxScreenExtent && values[3] >= 0 && values[3] <= kMaxScreenExtent;
   if (!placed || !sized) return std::nullopt;
+  // A rectangle without area keeps nothing free, as none does.
+  if (values[2] == 0 || values[3] == 0) return QRect();
   return QRect(values[0], values[1], values[2], values[3]);
 }
 

@@ -42,8 +42,9 @@ class BenchPlatform : public Platform {
   PrintTarget OpenPrinter(const QString&) override { return {}; }
   bool StartProgram(const QString&, const QStringList&) override { return false; }
   bool OpenWithDesktop(const QString&) override { return false; }
-  void ShowHelp(const QString&, int) override {}
+  void ShowHelp(const QString&, int, const QRect&) override {}
   SingleInstance AcquireSingleInstance() override { return SingleInstance::Acquired; }
+  void BringToFront(QWidget&) override {}
   QRect ScreenGeometry() override { return {}; }
   UserName CurrentUser() override { return {}; }
 

@@ -1,13 +1,12 @@
 #include "session/WorkfileReader.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "core/Session.h"
 #include "session/CodePage.h"
 #include "session/NumberText.h"
+#include "session/SafeFileRead.h"
 #include "session/Scramble.h"
 
 namespace quillane {
@@ -100,21 +99,12 @@ Integer PutList(std::array<QString, Size>& list, const QStringList& texts) {
   return static_cast<Integer>(count);
 }
 
-// No workfile comes near this size (the largest is some 60 KB); reading
-// stops here, so a huge file or a device is never read into memory.
-constexpr qint64 kMaxWorkfileBytes = 1024 * 1024;
-
 }  // namespace
 
 std::optional<QByteArray> ReadWorkfileBytes(const QString& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path.toStdU16String()), error))
-    return std::nullopt;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.read(kMaxWorkfileBytes + 1);
-  if (bytes.size() > kMaxWorkfileBytes || file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes;
+  FileBytes file = ReadRegularFile(path);
+  if (file.result != FileRead::Done) return std::nullopt;
+  return std::move(file.bytes);
 }
 
 QList<QByteArray> SplitLines(const QByteArray& bytes, qsizetype maxLines) {

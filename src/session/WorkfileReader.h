@@ -17,9 +17,9 @@ struct Session;
 // lists, the ideas and the end marker.
 inline constexpr qsizetype kMaxWorkfileLines = 9 + 2 * kMaxCriteria + 2 * kMaxAssets + kMaxIdeas + 1;
 
-// The bytes of the workfile at `path`. Nothing when it is no regular file (a
-// folder, a device, a named pipe that would block the read), cannot be read,
-// or is larger than any workfile (reading stops at the limit).
+// The bytes of the workfile at `path`. Nothing when it is missing, no regular
+// file (a folder, a device, a named pipe), cannot be read, or is larger than
+// any workfile; nothing blocks and no more than the limit is read.
 std::optional<QByteArray> ReadWorkfileBytes(const QString& path);
 
 // The first `maxLines` lines of a file. A line ends at CR LF, at LF or at CR

@@ -50,6 +50,9 @@ FileBytes ReadRegularFile(const QString& path, qint64 maxBytes) {
   if (::fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxBytes) {
     return {FileRead::Refused, {}};
   }
+  // Reads of the regular file wait as usual, so none stops short with "try again".
+  const int flags = ::fcntl(file.fd(), F_GETFL);
+  if (flags < 0 || ::fcntl(file.fd(), F_SETFL, flags & ~O_NONBLOCK) != 0) return {FileRead::Refused, {}};
   // The size may change while the file is read: reading stops one byte past
   // the limit, and a file that reaches it is refused.
   QByteArray bytes;

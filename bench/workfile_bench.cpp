@@ -1,8 +1,12 @@
 // Save and open of a full protected session (100 criteria, 100 + 100
-// assets, 200 ideas): microseconds per round trip.
+// assets, 200 ideas): microseconds per round trip. Then the open of hostile
+// workfiles of up to 1 MiB whose password flag, a count or a weight is one
+// long run of digits ending in a letter: each must be refused, in well
+// under 50 ms, and the time must grow no faster than the file.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -24,7 +28,8 @@ class BenchPlatform : public Platform {
   explicit BenchPlatform(QString file) : file_(std::move(file)) {}
 
   int MessageBox(QWidget*, const QString& text, int, const QString&) override {
-    std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+    lastMessage = text;
+    ++messages;
     return kAnswerOk;
   }
   std::optional<QString> FileDialog(QWidget*, FileDialogMode, const QString&, const QString&,
@@ -42,10 +47,14 @@ class BenchPlatform : public Platform {
   PrintTarget OpenPrinter(const QString&) override { return {}; }
   bool StartProgram(const QString&, const QStringList&) override { return false; }
   bool OpenWithDesktop(const QString&) override { return false; }
-  void ShowHelp(const QString&, int) override {}
+  void ShowHelp(const QString&, int, const QRect&) override {}
   SingleInstance AcquireSingleInstance() override { return SingleInstance::Acquired; }
+  void BringToFront(QWidget&) override {}
   QRect ScreenGeometry() override { return {}; }
   UserName CurrentUser() override { return {}; }
+
+  int messages = 0;
+  QString lastMessage;
 
  private:
   QString file_;
@@ -73,6 +82,57 @@ void FillFullSession(Session& s) {
   }
   s.bPassword = true;
   s.sPassword = QStringLiteral("BENCHMARK");
+}
+
+// The lines of a workfile with `run` in place of line `hostileLine` (0 is
+// the start marker): a plain session of one criterion and no other lists.
+QByteArray WorkfileWith(int hostileLine, const QByteArray& run) {
+  QList<QByteArray> lines = {"{***Quillane start***}", "0", "", "goal", "1", "0", "0", "0", "criterion", "9",
+                             "{***Quillane end***}"};
+  lines[hostileLine] = run;
+  return lines.join("\r\n") + "\r\n";
+}
+
+// A run of digits ending in a letter that fills the workfile to `fileBytes`.
+QByteArray DigitRun(int hostileLine, qsizetype fileBytes) {
+  const qsizetype others = WorkfileWith(hostileLine, QByteArray()).size();
+  QByteArray run(fileBytes - others - 1, '7');
+  run.append('x');
+  return run;
+}
+
+// Opens hostile workfiles of growing size; false when one was not refused.
+bool TimeHostileNumberLines(Program& program, BenchPlatform& platform, const QString& path) {
+  const struct {
+    const char* what;
+    int line;
+  } numberLines[] = {{"password flag", 1},    {"criteria count", 4}, {"tangible count", 5},
+                     {"intangible count", 6}, {"ideas count", 7},    {"weight", 9}};
+  constexpr qsizetype kLargest = 1024 * 1024;
+  bool allRefused = true;
+  for (const auto& numberLine : numberLines) {
+    std::printf("hostile %-16s", numberLine.what);
+    for (qsizetype size = kLargest / 8; size <= kLargest; size *= 2) {
+      QFile file(path);
+      if (!file.open(QIODevice::WriteOnly) ||
+          file.write(WorkfileWith(numberLine.line, DigitRun(numberLine.line, size))) != size) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+      }
+      file.close();
+      platform.messages = 0;
+      QElapsedTimer timer;
+      timer.start();
+      const FileOutcome outcome = LoadWorkfile(program, path, [] { return std::optional<QString>(); });
+      const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+      const bool refused = outcome == FileOutcome::Failed && platform.messages == 1;
+      allRefused = allRefused && refused;
+      std::printf("  %4lld KiB %7.2f ms%s", static_cast<long long>(size / 1024), ms,
+                  refused ? (ms < 50.0 ? "" : " (over 50 ms)") : " (NOT REFUSED)");
+    }
+    std::printf("\n");
+  }
+  return allRefused;
 }
 
 }  // namespace
@@ -104,13 +164,14 @@ int main(int argc, char** argv) {
     OpenWorkfile(program, typePassword);
     openNs += timer.nsecsElapsed();
   }
-  if (program.session.nIdeas != kMaxIdeas) {
-    std::fprintf(stderr, "the session did not come back whole\n");
+  if (program.session.nIdeas != kMaxIdeas || platform.messages != 0) {
+    std::fprintf(stderr, "the session did not come back whole: %s\n", qPrintable(platform.lastMessage));
     return 1;
   }
   const auto perRound = [](qint64 ns) { return static_cast<double>(ns) / 1000.0 / kRounds; };
   std::printf(
       "workfile, full protected session (%d rounds): save %.1f us + open %.1f us = %.1f us per round trip\n",
       kRounds, perRound(saveNs), perRound(openNs), perRound(saveNs + openNs));
-  return 0;
+
+  return TimeHostileNumberLines(program, platform, folder.filePath(QStringLiteral("hostile.qln"))) ? 0 : 1;
 }

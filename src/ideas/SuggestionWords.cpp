@@ -1,8 +1,6 @@
 #include "ideas/SuggestionWords.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
 #include "core/Program.h"
@@ -10,6 +8,7 @@
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/CodePage.h"
+#include "session/SafeFileRead.h"
 
 namespace quillane {
 
@@ -99,15 +98,11 @@ void ReadSuggestionWords(SuggestionState& suggestion, const QByteArray& bytes) {
 bool LoadSuggestionWords(Program& program, SuggestionState& suggestion) {
   Session& s = program.session;
   const QString path = QDir(s.sAppPath).filePath(s.sDataName);
-  QByteArray bytes;
-  {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return Fail(program, 501);
-    bytes = file.readAll();
-    // A file that opens but cannot be read counts as missing.
-    if (file.error() != QFileDevice::NoError) return Fail(program, 501);
-  }
-  ReadSuggestionWords(suggestion, bytes);
+  // A file that is not read (no regular file, larger than 1 MiB, unreadable)
+  // counts as missing.
+  const FileBytes file = ReadRegularFile(path);
+  if (file.result != FileRead::Done) return Fail(program, 501);
+  ReadSuggestionWords(suggestion, file.bytes);
   if (suggestion.nActions == 0) return Fail(program, 502);
   if (suggestion.nObjects == 0) return Fail(program, 503);
   s.bChanged = true;

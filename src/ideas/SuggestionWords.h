@@ -12,9 +12,10 @@ void ReadSuggestionWords(SuggestionState& suggestion, const QByteArray& bytes);
 
 // Reads the word file beside the program into the action and object lists,
 // afresh at every opening of AutoSuggest. Marks the session changed when
-// both lists hold words. When the file is missing or cannot be read, or a
-// list is left empty, it shows which (with the bare file name) and returns
-// false; the words read so far stay in the lists.
+// both lists hold words. When the file is missing, is no regular file of at
+// most 1 MiB or cannot be read, or a list is left empty, it shows which (with
+// the bare file name) and returns false; the words read so far stay in the
+// lists.
 bool LoadSuggestionWords(Program& program, SuggestionState& suggestion);
 
 }  // namespace quillane

@@ -548,6 +548,8 @@ const TextEntry kTextTable[] = {
      "Quillane was not closed properly last time, and the automatic backup of that session could not be "
      "read. "
      "It is kept here:"},
+    {3107,
+     "The settings file was not read, and is left as it is; the preferences start from their defaults:"},
     {3110, "quillane: unknown option"},
     {3111, "quillane: only one workfile can be opened, not also"},
     {3112, "Usage: quillane [OPTION] [FILE]"},

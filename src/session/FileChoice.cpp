@@ -1,6 +1,5 @@
 #include "session/FileChoice.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "core/Program.h"
@@ -9,9 +8,11 @@
 namespace quillane {
 
 bool FileExists(const QString& path) {
-  if (path.isEmpty() || QFileInfo(path).isDir()) return false;
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly);
+  if (path.isEmpty()) return false;
+  // Only the file system is asked: opening a named pipe that nobody writes
+  // would wait for ever.
+  const QFileInfo file(path);
+  return file.exists() && !file.isDir() && file.isReadable();
 }
 
 std::optional<QString> ChooseFile(Program& program, FileDialogMode mode, FileFilter filter,

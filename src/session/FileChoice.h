@@ -9,8 +9,9 @@ namespace quillane {
 
 class Program;
 
-// True when `path` names a file that can be opened for reading; "", a
-// folder and anything that cannot be opened give false.
+// True when `path` names a file that the user may read; "", a folder and
+// anything missing or unreadable give false. The file system is asked; the
+// file is never opened.
 bool FileExists(const QString& path);
 
 // The kind of file a dialog lists: "Quillane (*.qln)".

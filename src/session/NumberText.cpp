@@ -1,6 +1,6 @@
 #include "session/NumberText.h"
 
-#include <QRegularExpression>
+#include <QStringView>
 #include <cmath>
 
 namespace quillane {
@@ -17,6 +17,48 @@ QString ShortestScientific(float value) {
     if (static_cast<float>(text.toDouble()) == value) break;
   }
   return text;
+}
+
+// The blanks a number may stand between: the ASCII white space characters.
+bool IsBlank(QChar c) {
+  return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
+
+bool IsDigit(QChar c) {
+  return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Whether `text` is blanks, an optional sign, digits with at most one point
+// among them (at least one digit), an optional exponent ("e" or "E", an
+// optional sign, digits) and blanks. One pass that never steps back, so a
+// line of any length costs time in proportion to its length.
+bool IsNumberText(QStringView text) {
+  const qsizetype end = text.size();
+  qsizetype at = 0;
+  const auto skip = [&](auto isWanted) {
+    const qsizetype from = at;
+    while (at < end && isWanted(text[at])) ++at;
+    return at - from;
+  };
+  const auto skipSign = [&] {
+    if (at < end && (text[at] == QLatin1Char('+') || text[at] == QLatin1Char('-'))) ++at;
+  };
+
+  skip(IsBlank);
+  skipSign();
+  qsizetype digits = skip(IsDigit);
+  if (at < end && text[at] == QLatin1Char('.')) {
+    ++at;
+    digits += skip(IsDigit);
+  }
+  if (digits == 0) return false;
+  if (at < end && (text[at] == QLatin1Char('e') || text[at] == QLatin1Char('E'))) {
+    ++at;
+    skipSign();
+    if (skip(IsDigit) == 0) return false;
+  }
+  skip(IsBlank);
+  return at == end;
 }
 
 }  // namespace
@@ -47,8 +89,7 @@ QString FormatNumber(float value) {
 }
 
 std::optional<double> ParseNumber(const QString& text) {
-  static const QRegularExpression kNumber(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-  if (!kNumber.match(text).hasMatch()) return std::nullopt;
+  if (!IsNumberText(text)) return std::nullopt;
   bool ok = false;
   const double value = text.trimmed().toDouble(&ok);
   if (!ok || !std::isfinite(value)) return std::nullopt;

@@ -13,7 +13,7 @@ QString FormatNumber(float value);
 
 // Reads a number in that form or in the usual ones ("0.5", "5.", "1E-05");
 // blanks around it are allowed. Nothing for anything else, and for values
-// out of range.
+// out of range. Takes time in proportion to the text's length.
 std::optional<double> ParseNumber(const QString& text);
 
 }  // namespace quillane

@@ -1,13 +1,12 @@
 #include "session/WorkfileReader.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "core/Session.h"
 #include "session/CodePage.h"
 #include "session/NumberText.h"
+#include "session/SafeFileRead.h"
 #include "session/Scramble.h"
 
 namespace quillane {
@@ -19,6 +18,11 @@ constexpr char kBooleanTrue[] = "#TRUE#";
 constexpr char kBooleanFalse[] = "#FALSE#";
 // The weight of the most important criterion.
 constexpr double kMaxWeight = 9.0;
+// No number of a workfile takes a longer line: the longest is a weight below
+// the smallest normal single written out in full, a point, 44 zeros and up
+// to 7 digits; flags and counts take a few characters. A longer line is
+// refused before it is read, whatever it holds.
+constexpr qsizetype kMaxNumberLineLength = 64;
 
 class LineCursor {
  public:
@@ -35,8 +39,20 @@ class LineCursor {
   qsizetype next_;
 };
 
+// The text of a line that should hold a number; nothing when it is too long.
+std::optional<QString> NumberLineText(const QByteArray& line) {
+  if (line.size() > kMaxNumberLineLength) return std::nullopt;
+  return DecodeCodePage(line);
+}
+
+std::optional<double> ReadNumber(const QByteArray& line) {
+  const auto text = NumberLineText(line);
+  if (!text) return std::nullopt;
+  return ParseNumber(*text);
+}
+
 std::optional<double> ReadWholeNumber(const QByteArray& line) {
-  const auto number = ParseNumber(DecodeCodePage(line));
+  const auto number = ReadNumber(line);
   if (!number || std::floor(*number) != *number) return std::nullopt;
   return number;
 }
@@ -60,7 +76,7 @@ std::optional<int> ReadCount(LineCursor& cursor, int capacity) {
 std::optional<float> ReadWeight(LineCursor& cursor) {
   const auto line = cursor.Next();
   if (!line) return std::nullopt;
-  const auto weight = ParseNumber(DecodeCodePage(*line));
+  const auto weight = ReadNumber(*line);
   if (!weight || !(*weight >= 0.0 && *weight <= kMaxWeight)) return std::nullopt;
   return static_cast<float>(*weight);
 }
@@ -83,21 +99,12 @@ Integer PutList(std::array<QString, Size>& list, const QStringList& texts) {
   return static_cast<Integer>(count);
 }
 
-// No workfile comes near this size (the largest is some 60 KB); reading
-// stops here, so a huge file or a device is never read into memory.
-constexpr qint64 kMaxWorkfileBytes = 1024 * 1024;
-
 }  // namespace
 
 std::optional<QByteArray> ReadWorkfileBytes(const QString& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path.toStdU16String()), error))
-    return std::nullopt;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.read(kMaxWorkfileBytes + 1);
-  if (bytes.size() > kMaxWorkfileBytes || file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes;
+  FileBytes file = ReadRegularFile(path);
+  if (file.result != FileRead::Done) return std::nullopt;
+  return std::move(file.bytes);
 }
 
 QList<QByteArray> SplitLines(const QByteArray& bytes, qsizetype maxLines) {
@@ -120,7 +127,9 @@ bool IsStartMarkerLine(const QByteArray& line, const QString& startMarker) {
 }
 
 std::optional<bool> ReadPasswordFlag(const QByteArray& line) {
-  const QString text = DecodeCodePage(line).trimmed();
+  const auto lineText = NumberLineText(line);
+  if (!lineText) return std::nullopt;
+  const QString text = lineText->trimmed();
   if (text.compare(QLatin1String(kBooleanTrue), Qt::CaseInsensitive) == 0) return true;
   if (text.compare(QLatin1String(kBooleanFalse), Qt::CaseInsensitive) == 0) return false;
   const auto number = ReadWholeNumber(line);

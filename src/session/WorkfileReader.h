@@ -17,9 +17,9 @@ struct Session;
 // lists, the ideas and the end marker.
 inline constexpr qsizetype kMaxWorkfileLines = 9 + 2 * kMaxCriteria + 2 * kMaxAssets + kMaxIdeas + 1;
 
-// The bytes of the workfile at `path`. Nothing when it is no regular file (a
-// folder, a device, a named pipe that would block the read), cannot be read,
-// or is larger than any workfile (reading stops at the limit).
+// The bytes of the workfile at `path`. Nothing when it is missing, no regular
+// file (a folder, a device, a named pipe), cannot be read, or is larger than
+// any workfile; nothing blocks and no more than the limit is read.
 std::optional<QByteArray> ReadWorkfileBytes(const QString& path);
 
 // The first `maxLines` lines of a file. A line ends at CR LF, at LF or at CR
@@ -33,7 +33,8 @@ QList<QByteArray> SplitLines(const QByteArray& bytes, qsizetype maxLines = kMaxW
 bool IsStartMarkerLine(const QByteArray& line, const QString& startMarker);
 
 // Line 2, the password flag: a whole number (non-zero means protected) or
-// the Boolean forms "#TRUE#" and "#FALSE#". Nothing for anything else.
+// the Boolean forms "#TRUE#" and "#FALSE#". Nothing for anything else, and
+// for a line longer than any number of a workfile.
 std::optional<bool> ReadPasswordFlag(const QByteArray& line);
 
 // What a workfile gives the session after its password step.
@@ -49,10 +50,11 @@ struct WorkfileContent {
 // Reads the reserved line, the goal, the four counts and the four lists from
 // line `first` on, unscrambling text lines when `scrambled`; the end marker
 // is not needed. Nothing when any part is damaged: a count out of the lists'
-// capacity, a number that is no number, a weight outside 0 to 9, a text
-// longer than a text box takes, a scrambled line without its key, lines
-// ending early, or a last line cut short (the file ends inside it, with no
-// line end after it: `fileEndsWithLineEnd` false and no line follows).
+// capacity, a number that is no number or whose line is longer than any
+// number of a workfile, a weight outside 0 to 9, a text longer than a text
+// box takes, a scrambled line without its key, lines ending early, or a last
+// line cut short (the file ends inside it, with no line end after it:
+// `fileEndsWithLineEnd` false and no line follows).
 // Control characters of a text become blanks.
 std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& lines, qsizetype first,
                                                    bool scrambled, bool fileEndsWithLineEnd = true);

@@ -1,7 +1,6 @@
 #include "settings/PrivateProfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -72,20 +71,12 @@ QString PlatformLineEnd() {
 }  // namespace
 
 PrivateProfile PrivateProfile::Load(const QString& path) {
+  const FileBytes file = ReadRegularFile(path);
+  if (file.result == FileRead::Done) return FromBytes(file.bytes);
   PrivateProfile profile;
   profile.lineEnd_ = PlatformLineEnd();
-  QFile file(path);
-  if (!file.exists()) return profile;
-  if (!file.open(QIODevice::ReadOnly)) {
-    profile.saveAllowed_ = false;
-    return profile;
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    profile.saveAllowed_ = false;
-    return profile;
-  }
-  return FromBytes(bytes);
+  profile.loaded_ = file.result;
+  return profile;
 }
 
 PrivateProfile PrivateProfile::FromBytes(const QByteArray& bytes) {
@@ -184,8 +175,12 @@ bool PrivateProfile::WriteString(const QString& section, const QString& key, con
 }
 
 bool PrivateProfile::Save(const QString& path) const {
-  if (!saveAllowed_) return false;
-  QDir().mkpath(QFileInfo(path).absolutePath());
+  if (loaded_ == FileRead::Refused) return false;
+  // Only a regular file is replaced: a save through a link to a device or
+  // onto a named pipe would destroy what is there or wait for ever.
+  const QFileInfo target(path);
+  if (target.exists() && !target.isFile()) return false;
+  QDir().mkpath(target.absolutePath());
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   QString text;

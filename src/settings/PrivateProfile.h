@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "session/SafeFileRead.h"
+
 namespace quillane {
 
 // A private profile (INI) file held in memory: sections in square brackets
@@ -13,9 +15,10 @@ namespace quillane {
 // Lines may end in CR LF or LF; a save keeps the file's own line ends.
 class PrivateProfile {
  public:
-  // Reads `path`. A missing file gives an empty profile. A file that exists
-  // but cannot be read gives an empty profile that refuses to be saved, so
-  // what the file holds is never replaced by our few keys.
+  // Reads `path`. A missing file gives an empty profile. Anything else that
+  // is not read (no regular file, larger than 1 MiB, unreadable) gives an
+  // empty, refused profile that will not be saved, so what is there is never
+  // replaced by our few keys.
   static PrivateProfile Load(const QString& path);
   // The profile held in `bytes`, as Load reads it from a file.
   static PrivateProfile FromBytes(const QByteArray& bytes);
@@ -37,9 +40,13 @@ class PrivateProfile {
   bool WriteString(const QString& section, const QString& key, const QString& value);
 
   // Writes the whole profile to `path` in one piece, creating its folder when
-  // missing; an interrupted save leaves the previous file as it was.
+  // missing; an interrupted save leaves the previous file as it was. False,
+  // writing nothing, for a refused profile and where `path` names something
+  // other than a regular file.
   bool Save(const QString& path) const;
 
+  // How Load read its file.
+  FileRead loaded() const { return loaded_; }
   const QStringList& lines() const { return lines_; }
 
  private:
@@ -48,7 +55,7 @@ class PrivateProfile {
 
   QStringList lines_;
   QString lineEnd_;
-  bool saveAllowed_ = true;
+  FileRead loaded_ = FileRead::Done;
 };
 
 }  // namespace quillane

@@ -67,7 +67,7 @@ QString DefaultTextEditor() {
 #endif
 }
 
-void ReadSettings(const QString& path, Session& s, TimerSwitch& backupTimer) {
+FileRead ReadSettings(const QString& path, Session& s, TimerSwitch& backupTimer) {
   const PrivateProfile profile = PrivateProfile::Load(path);
   const QString& section = s.sProduct;
   s.sTextEditor = profile.GetString(section, kKeyTextEditor, DefaultTextEditor(), kTextEditorMaxLength);
@@ -76,6 +76,7 @@ void ReadSettings(const QString& path, Session& s, TimerSwitch& backupTimer) {
   s.nAutoBackup = ReadInteger(profile, section, kKeyAutoBackup, kDefaultAutoBackup);
   s.nAutoBackupTime = ReadBackupTime(profile, section);
   backupTimer.SetEnabled(s.nAutoBackup != 0);
+  return profile.loaded();
 }
 
 void WriteSettings(const QString& path, const Session& s) {

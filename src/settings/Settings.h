@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "session/SafeFileRead.h"
+
 namespace quillane {
 
 struct Session;
@@ -18,14 +20,17 @@ inline constexpr int kLongestBackupTime = 30;
 QString DefaultTextEditor();
 
 // Reads the preferences from the settings file at `path` at start-up. A
-// missing or unreadable file, or a missing key, gives the default; the
-// heading language is the one chosen last. Switches the backup timer to match.
-void ReadSettings(const QString& path, Session& session, TimerSwitch& backupTimer);
+// missing or refused file (no regular file, larger than 1 MiB, unreadable),
+// or a missing key, gives the default; the heading language is the one
+// chosen last. Switches the backup timer to match. Returns how the file was
+// read, so a refused one can be told.
+FileRead ReadSettings(const QString& path, Session& session, TimerSwitch& backupTimer);
 
 // Writes the preferences into the settings file at `path` (on the way out and
 // when the heading language is chosen), keeping every other line of the
-// file. A failed write is not reported: there is nobody left to tell, and the
-// next start falls back to the defaults.
+// file. A file that is refused as ReadSettings refuses it is left alone. A
+// failed write is not reported: there is nobody left to tell, and the next
+// start falls back to the defaults.
 void WriteSettings(const QString& path, const Session& session);
 
 }  // namespace quillane

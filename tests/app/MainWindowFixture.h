@@ -34,12 +34,13 @@ class MainWindowTest : public ::testing::Test {
 
   // The settings file the program finds at start-up.
   virtual QByteArray SettingsFile() { return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=0\r\n"; }
+  virtual void PlaceSettingsFile() { WriteFileBytes(program.settingsPath, SettingsFile()); }
 
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
     program.settingsPath = folder.filePath(QStringLiteral("Quillane.ini"));
     program.dataFolder = folder.filePath(QStringLiteral("data"));
-    WriteFileBytes(program.settingsPath, SettingsFile());
+    PlaceSettingsFile();
     LoadConstants(program.session, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
     window = std::make_unique<frmMain>(program, states);
     window->endProgram = [this] { ++ended; };

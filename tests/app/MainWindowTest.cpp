@@ -1,4 +1,6 @@
 // The main window driven as a user drives it: menu bar, dispatcher, exit.
+#include <sys/stat.h>
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -6,6 +8,7 @@
 
 #include "MainWindowFixture.h"
 #include "platform/Platform.h"
+#include "resources/Texts.h"
 
 namespace quillane::test {
 namespace {
@@ -225,6 +228,27 @@ TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpTogglesAndExitWritesTheSetting
   const QByteArray written = ReadFileBytes(program.settingsPath);
   EXPECT_TRUE(written.contains("Help at Startup=1")) << written.constData();
   EXPECT_TRUE(written.contains("Language=1")) << written.constData();
+}
+
+// A named pipe in place of the settings file: the start does not wait on it,
+// says why the preferences are the defaults, and Exit leaves the pipe alone.
+class PipeForSettingsTest : public MainWindowTest {
+ protected:
+  void PlaceSettingsFile() override {
+    ASSERT_EQ(mkfifo(QFile::encodeName(program.settingsPath).constData(), 0600), 0);
+  }
+};
+
+TEST_F(PipeForSettingsTest, StartsWithTheDefaultsTellsWhyAndExitLeavesThePipe) {
+  EXPECT_EQ(program.status.panelText(), Text(3107) + QLatin1Char(' ') + program.settingsPath);
+  EXPECT_EQ(platform.helpTopics, std::vector<int>{0}) << "help at start-up, as by default";
+  EXPECT_TRUE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
+  platform.AnswerNext(kAnswerYes);
+  PressMenu(Menu::kExit);
+  ASSERT_EQ(ended, 1);
+  struct stat info {};
+  ASSERT_EQ(lstat(QFile::encodeName(program.settingsPath).constData(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 // New Session through the window; its rules are NewSessionTest's.

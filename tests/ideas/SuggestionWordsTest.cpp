@@ -1,5 +1,6 @@
 // Reading the AutoSuggest word file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -105,24 +106,34 @@ TEST_F(SuggestionWordsTest, AHeaderWithoutWordsKeepsTheCountOfTheLastReading) {
 }
 
 TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
+  // A word file that is not read counts as missing: the dialog does not
+  // wait on a named pipe, nor fill its memory from an endless device.
+  const QByteArray large = "[Actions]\r\nCut\r\n[Objects]\r\nthe door\r\n" + QByteArray(1024 * 1024, ' ');
   const struct {
-    QByteArray file;  // "-" for no file, "/" for a folder in its place
+    QByteArray file;  // "-" for no file, "/" for a folder, "|" for a named pipe, "@" for a link to /dev/zero
     QString message;
   } cases[] = {
       {"-", QStringLiteral("File not found: QUILLANE.DTA")},
       {"/", QStringLiteral("File not found: QUILLANE.DTA")},
+      {"|", QStringLiteral("File not found: QUILLANE.DTA")},
+      {"@", QStringLiteral("File not found: QUILLANE.DTA")},
+      {large, QStringLiteral("File not found: QUILLANE.DTA")},
       {"[Actions]\r\n[Objects]\r\nthe door\r\n", QStringLiteral("No Actions found in: QUILLANE.DTA")},
       {"words, before, any header\r\n[Actions]\r\nPaint\r\n",
        QStringLiteral("No Objects found in: QUILLANE.DTA")},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.message.toStdString());
+    SCOPED_TRACE(c.file.left(12).toStdString());
     QTemporaryDir programFolder;
     LoadConstants(s, programFolder.path());
     const QString path = QDir(programFolder.path()).filePath(s.sDataName);
     bool ready = true;
     if (c.file == "/") {
       ready = QDir().mkdir(path);
+    } else if (c.file == "|") {
+      ready = mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    } else if (c.file == "@") {
+      ready = QFile::link(QStringLiteral("/dev/zero"), path);
     } else if (c.file != "-") {
       ready = Write(path, c.file);
     }

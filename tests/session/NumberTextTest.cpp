@@ -45,13 +45,46 @@ TEST(NumberText, WhatIsWrittenReadsBackWithinSevenDigits) {
 
 TEST(NumberText, ReadsTheUsualFormsAndRefusesTheRest) {
   const std::pair<const char*, double> good[] = {
-      {".5", 0.5}, {"0.5", 0.5}, {" 4.5 ", 4.5}, {"-1", -1.0}, {"+3", 3.0}, {"5.", 5.0}, {"1E-05", 1e-5},
+      {".5", 0.5},     {"0.5", 0.5}, {" 4.5 ", 4.5},     {"-1", -1.0},    {"+3", 3.0},          {"5.", 5.0},
+      {"1E-05", 1e-5}, {"+.5", 0.5}, {"-.5e+3", -500.0}, {"5.e2", 500.0}, {"\t\v5\f\r\n", 5.0},
   };
   for (const auto& [text, number] : good) EXPECT_EQ(ParseNumber(QString::fromLatin1(text)), number) << text;
-  for (const char* bad :
-       {"", " ", "abc", "1.2.3", "1,5", "nan", "inf", "1e999", "--1", ".", "0x10", "5 5", "E5"}) {
+  for (const char* bad : {"",
+                          " ",
+                          "abc",
+                          "1.2.3",
+                          "1,5",
+                          "nan",
+                          "inf",
+                          "1e999",
+                          "--1",
+                          ".",
+                          "0x10",
+                          "5 5",
+                          "E5",
+                          "1e",
+                          "1e+",
+                          "+",
+                          "-.",
+                          ".e5",
+                          "- 5",
+                          "1 e5",
+                          "5e1.5",
+                          "5\xA0",
+                          "\xA0"
+                          "5"}) {
     EXPECT_FALSE(ParseNumber(QString::fromLatin1(bad))) << bad;
   }
+}
+
+// A line of any length is read in one pass: a long run of digits is still a
+// number, and one that ends in a letter is none.
+TEST(NumberText, LongRunsOfDigitsAreReadWhole) {
+  const QString zeros(100000, QLatin1Char('0'));
+  EXPECT_EQ(ParseNumber(zeros + QStringLiteral("5")), 5.0);
+  EXPECT_EQ(ParseNumber(QStringLiteral("  .") + zeros + QStringLiteral("5e100000 ")), 5e-1);
+  EXPECT_FALSE(ParseNumber(QString(100000, QLatin1Char('7')) + QLatin1Char('x')));
+  EXPECT_FALSE(ParseNumber(zeros + QStringLiteral(".") + zeros + QStringLiteral("e")));
 }
 
 }  // namespace

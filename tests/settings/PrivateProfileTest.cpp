@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "settings/PrivateProfile.h"
@@ -68,6 +70,23 @@ TEST_F(PrivateProfileTest, KeepsAnyCharacterOfAPathAndReadsAnEightBitFile) {
   WriteFile("[A]\nEditor=/home/zo\xEB/edit\n");  // "ë" as one Latin-1 byte
   EXPECT_EQ(PrivateProfile::Load(path).GetString(QStringLiteral("A"), QStringLiteral("Editor"), {}),
             QString::fromUtf8("/home/zo\xC3\xAB/edit"));
+}
+
+// A save replaces a regular file only: never what a link leads to that is
+// no regular file, even when the file was swapped after it was read.
+TEST_F(PrivateProfileTest, ASaveNeverGoesThroughALinkToSomethingElse) {
+  WriteFile("[S]\nKey=old\n");
+  PrivateProfile profile = PrivateProfile::Load(path);
+  ASSERT_TRUE(profile.WriteString(QStringLiteral("S"), QStringLiteral("Key"), QStringLiteral("new")));
+  const QString pipe = dir.filePath(QStringLiteral("pipe"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::remove(path));
+  ASSERT_TRUE(QFile::link(pipe, path));
+  EXPECT_FALSE(profile.Save(path));
+  struct stat info {};
+  ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "the pipe is still there";
+  EXPECT_EQ(QFileInfo(path).symLinkTarget(), pipe);
 }
 
 }  // namespace

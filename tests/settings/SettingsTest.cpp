@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "core/Program.h"
 #include "session/Constants.h"
@@ -142,6 +145,48 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
   EXPECT_EQ(s.nAutoBackup, 0);
   EXPECT_EQ(s.nAutoBackupTime, 9);
   EXPECT_EQ(s.nLanguage, 4);
+}
+
+// A settings file that is no regular file of at most 1 MiB is neither read
+// nor written: the start neither waits on a named pipe nor fills its memory
+// from an endless device, the preferences start from their defaults, and
+// Exit leaves what is there as it was.
+TEST_F(SettingsTest, WhatIsNoSmallRegularFileIsRefusedAndLeftAlone) {
+  const QString path = program.settingsPath;
+  const QByteArray large =
+      "[Quillane]\nHelp at Startup=0\nAutomatic Backup Time=9\n" + QByteArray(1024 * 1024, ';');
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    std::function<bool()> unchanged;
+  } cases[] = {
+      {"a named pipe", [&] { ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); },
+       [&] {
+         struct stat info {};
+         return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+       }},
+      {"a link to an endless device", [&] { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path)); },
+       [&] { return QFileInfo(path).symLinkTarget() == QStringLiteral("/dev/zero"); }},
+      {"a file just over 1 MiB", [&] { WriteFile(large); }, [&] { return ReadFile() == large; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    c.make();
+    s.bHelpAtStartup = false;
+    s.nAutoBackupTime = 20;
+    EXPECT_EQ(ReadSettings(path, program.session, program.autoBackupTimer), FileRead::Refused);
+    EXPECT_TRUE(s.bHelpAtStartup);
+    EXPECT_EQ(s.nAutoBackupTime, 5);
+    WriteSettings(path, program.session);
+    EXPECT_TRUE(c.unchanged());
+  }
+
+  QFile::remove(path);
+  EXPECT_EQ(ReadSettings(path, program.session, program.autoBackupTimer), FileRead::Missing);
+  WriteSettings(path, program.session);
+  EXPECT_EQ(ReadSettings(path, program.session, program.autoBackupTimer), FileRead::Done);
 }
 
 }  // namespace

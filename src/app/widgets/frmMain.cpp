@@ -195,11 +195,13 @@ void frmMain::Form_Load() {
   QGuiApplication::setApplicationDisplayName(s.sTitle);
   const UserName user = program_.platform.CurrentUser();
   s.sUserFirstName = FirstNameOf(user.fullName, user.loginName);
-  ReadSettings(program_.settingsPath, program_.session, program_.autoBackupTimer);
+  const FileRead settings = ReadSettings(program_.settingsPath, program_.session, program_.autoBackupTimer);
   SetMainCaptions();
   SetInitialCommands(program_.commands);
   ShowAllCommandStates();
   program_.ShowWorkfileName();
+  if (settings == FileRead::Refused)
+    program_.ShowNotice(Text(3107) + QLatin1Char(' ') + program_.settingsPath);
   StartBackupInterval(s, program_.platform);
   if (windowState() == Qt::WindowNoState) setGeometry(program_.platform.ScreenGeometry());
   Form_Resize();

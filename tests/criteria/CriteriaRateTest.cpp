@@ -31,10 +31,7 @@ class CriteriaRateTest : public CriteriaDialogTest {
     while (slider->value() != value) QTest::keyClick(slider, key);
   }
 
-  std::vector<Single> Weights() const {
-    const Session& s = program.session;
-    return std::vector<Single>(s.sngWeight.begin() + 1, s.sngWeight.begin() + 1 + s.nCriteria);
-  }
+  std::vector<Single> Weights() const { return Values(program.session.sngWeight, program.session.nCriteria); }
 };
 
 TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheView) {

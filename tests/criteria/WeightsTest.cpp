@@ -10,6 +10,7 @@
 #include "criteria/Weights.h"
 #include "session/WorkfileReader.h"
 #include "session/WorkfileWriter.h"
+#include "support/Lists.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -70,10 +71,7 @@ class RatingTest : public ::testing::Test {
   RatingState rating;
   test::ScriptedPlatform platform;
 
-  void Criteria(const QStringList& names) {
-    s->nCriteria = static_cast<Integer>(names.size());
-    for (int i = 0; i < names.size(); ++i) s->sCriteria[static_cast<std::size_t>(i + 1)] = names[i];
-  }
+  void Criteria(const QStringList& names) { test::Fill(s->sCriteria, s->nCriteria, names); }
   // Rates every pair with the given slider values, one per pair.
   void RateAll(const std::vector<int>& sliders) {
     StartRating(rating);
@@ -97,14 +95,8 @@ void PrintTo(const RatingCase& run, std::ostream* out) {
 
 class RatingRuns : public RatingTest, public ::testing::WithParamInterface<RatingCase> {
  protected:
-  QStringList Names() const {
-    QStringList names;
-    for (int i = 1; i <= s->nCriteria; ++i) names << s->sCriteria[static_cast<std::size_t>(i)];
-    return names;
-  }
-  std::vector<Single> Weights() const {
-    return std::vector<Single>(s->sngWeight.begin() + 1, s->sngWeight.begin() + 1 + s->nCriteria);
-  }
+  QStringList Names() const { return test::Texts(s->sCriteria, s->nCriteria); }
+  std::vector<Single> Weights() const { return test::Values(s->sngWeight, s->nCriteria); }
 };
 
 TEST_P(RatingRuns, SortTheCriteriaByWeightWithTheHighestAtNine) {

@@ -11,9 +11,7 @@ namespace {
 using IdeasDialogTest = MenuOpenTest<Menu::kIdeas>;
 
 TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel) {
-  for (int i = 1; i <= 3; ++i)
-    program.session.sTAssets[static_cast<std::size_t>(i)] = QStringLiteral("asset %1").arg(i);
-  program.session.nTAssets = 3;
+  Fill(program.session.sTAssets, program.session.nTAssets, Numbered(QStringLiteral("asset %1"), 3));
   platform.OnNextDialog([&](QDialog& d) {
     TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("a bike"));
     Click(&d, "cmdCancel");
@@ -43,9 +41,7 @@ TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel)
 }
 
 TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
-  program.session.sTAssets[1] = QStringLiteral("van");
-  program.session.sTAssets[2] = QStringLiteral("shop");
-  program.session.nTAssets = 2;
+  Fill(program.session.sTAssets, program.session.nTAssets, {"van", "shop"});
   program.commands.EnableButton(Cmd::kPairTT, true);
   platform.OnNextDialog([&](QDialog& d) {
     auto* list = Find<QListWidget>(&d, QStringLiteral("lstIdeasTAssets"));

@@ -16,21 +16,14 @@ class SelectionTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     StartNewSession();
-    for (int i = 1; i <= 6; ++i)
-      program.session.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
-    program.session.nIdeas = 6;
+    Fill(program.session.sIdeas, program.session.nIdeas, Numbered(QStringLiteral("idea %1"), 6));
     program.commands.EnableButton(Cmd::kMindStepping, true);
     program.commands.EnableButton(Cmd::kClustering, true);
     PressMenu(Menu::kIdeas);
   }
 
   static QListWidget* List(QDialog& d) { return Find<QListWidget>(&d, QStringLiteral("lstView")); }
-  QStringList Ideas() {
-    QStringList ideas;
-    for (int i = 1; i <= program.session.nIdeas; ++i)
-      ideas << program.session.sIdeas[static_cast<std::size_t>(i)];
-    return ideas;
-  }
+  QStringList Ideas() { return Texts(program.session.sIdeas, program.session.nIdeas); }
 };
 
 TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialog) {

@@ -9,6 +9,7 @@
 #include "reports/LineWriter.h"
 #include "session/Constants.h"
 #include "support/Files.h"
+#include "support/Lists.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane::test {
@@ -42,12 +43,6 @@ class ReportTest : public ::testing::Test {
     e.sngResultB[1] = 9.0f;
     e.sngResultB[2] = 0.5f;
     e.sEvalIdeas[3] = QStringLiteral("Stale");  // beyond the count: never read
-  }
-
-  template <typename List>
-  static void Fill(List& list, Integer& count, std::initializer_list<const char*> texts) {
-    count = 0;
-    for (const char* text : texts) list[static_cast<std::size_t>(++count)] = QString::fromUtf8(text);
   }
 
   QString PathOf(const QString& name) const { return folder.filePath(name); }

@@ -42,16 +42,9 @@ class FontSizesTest : public MenuOpenTest<Menu::kCriteria>, public ::testing::Wi
   void FillSession() {
     Session& s = program.session;
     s.sGoal = QString(80, QLatin1Char('g'));
-    const QString texts[] = {QStringLiteral("Cost"), Eighty(QStringLiteral("Comfort for everyone")),
-                             QStringLiteral("Speed")};
-    s.nCriteria = 3;
-    for (int c = 1; c <= 3; ++c) {
-      s.sCriteria[static_cast<std::size_t>(c)] = texts[c - 1];
-      s.sngWeight[static_cast<std::size_t>(c)] = 9.0f / static_cast<float>(c);
-    }
-    s.nIdeas = 2;
-    s.sIdeas[1] = Eighty(QStringLiteral("Quiet corners with plants"));
-    s.sIdeas[2] = QStringLiteral("Bells");
+    Fill(s.sCriteria, s.nCriteria, {"Cost", Eighty(QStringLiteral("Comfort for everyone")), "Speed"});
+    s.sngWeight = {0, 9.0f, 4.5f, 3.0f};
+    Fill(s.sIdeas, s.nIdeas, {Eighty(QStringLiteral("Quiet corners with plants")), "Bells"});
     program.commands.EnableButton(Cmd::kCriteriaRate, true);
   }
   static QString Eighty(const QString& start) {

@@ -38,8 +38,14 @@ void RemoveOldestRunBackups(const QDir& folder, const QString& stem, const QStri
   std::sort(kept.begin(), kept.end(), [](const KeptBackup& a, const KeptBackup& b) {
     return std::tie(a.stamp, a.number) > std::tie(b.stamp, b.number);
   });
-  for (std::size_t i = kKeptRunBackups; i < kept.size(); ++i) {
-    QFile::remove(folder.filePath(kept[i].fileName));
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    const QString path = folder.filePath(kept[i].fileName);
+    if (i >= kKeptRunBackups) {
+      QFile::remove(path);
+    } else {
+      // Kept copies are the user's alone, also those an older version left open.
+      QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
   }
 }
 

@@ -1,5 +1,4 @@
 // The goal dialog, opened by the Goal command of the main window.
-#include <QGroupBox>
 #include <QLineEdit>
 
 #include "MainWindowFixture.h"
@@ -24,20 +23,6 @@ class GoalDialogTest : public MainWindowTest {
     PressCommand(Cmd::kGoal);
   }
 };
-
-TEST_F(GoalDialogTest, OpensOnItsGoalPageWithTheGoalFocusedAndItsHelp) {
-  program.session.sGoal = QStringLiteral("Sell more books");
-  Goal([&](QDialog& dialog, QLineEdit* box) {
-    EXPECT_TRUE(Find<QGroupBox>(&dialog, QStringLiteral("fraGoal"))->isVisible());
-    EXPECT_EQ(box->text(), QStringLiteral("Sell more books"));
-    EXPECT_TRUE(box->hasFocus());
-    EXPECT_EQ(dialog.parentWidget(), window.get());
-    Click(dialog, "cmdHelp");
-    Click(dialog, "cmdCancel");
-  });
-  EXPECT_EQ(platform.helpTopics, std::vector<int>{2500});
-  EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmStart")});
-}
 
 // OK and Enter store what the box holds and count as a change even when
 // nothing changed; Cancel and Escape keep the old goal.

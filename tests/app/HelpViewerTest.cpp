@@ -89,13 +89,24 @@ TEST(HelpPages, SearchFindsThePagesHoldingEveryWordMostMentionsFirst) {
   EXPECT_TRUE(titles(QStringLiteral("   ")).isEmpty());
 }
 
-TEST(HelpRequest, TravelsAsOneLineAndAsTheViewersCommandLine) {
-  const HelpRequest request{QStringLiteral("/opt/my help/h\u00e9lp"), 5300};
-  EXPECT_EQ(DecodeHelpRequest(EncodeHelpRequest(request)), request);
-  EXPECT_EQ(HelpRequestFromArguments(HelpViewerArguments(request)), request);
+TEST(HelpRequest, TravelsAsOneLineAndAsTheViewersCommandLineWithWhatMustStayFree) {
+  for (const HelpRequest& request :
+       {HelpRequest{QStringLiteral("/opt/my help/h\u00e9lp"), 5300},
+        HelpRequest{QStringLiteral("/usr/share/quillane/help"), 4200, QRect(290, 530, 700, 240)}}) {
+    EXPECT_EQ(DecodeHelpRequest(EncodeHelpRequest(request)), request);
+    EXPECT_EQ(HelpRequestFromArguments(HelpViewerArguments(request)), request);
+  }
   EXPECT_EQ(DecodeHelpRequest("0\t\t/x\n"), (HelpRequest{QStringLiteral("/x"), 0}));
   EXPECT_FALSE(DecodeHelpRequest("5300 /x\n"));
   EXPECT_FALSE(DecodeHelpRequest("-1\t/x\n"));
+  EXPECT_FALSE(DecodeHelpRequest("12\t1,2,x,4\t/help\n"));
+  // Sizes no screen has, whose sums would overflow.
+  EXPECT_FALSE(DecodeHelpRequest("12\t2147483647,0,2147483647,10\t/help\n"));
+  EXPECT_FALSE(DecodeHelpRequest("12\t0,0,-5,10\t/help\n"));
+  EXPECT_EQ(DecodeHelpRequest("5\t1,1,5,0\t/help\n"), (HelpRequest{QStringLiteral("/help"), 5, QRect()}));
+  // A folder with a tab or a line break in its name arrives whole.
+  const HelpRequest odd{QStringLiteral("/tmp/odd\tname\n/help"), 7};
+  EXPECT_EQ(DecodeHelpRequest(EncodeHelpRequest(odd)), odd);
   EXPECT_FALSE(HelpRequestFromArguments({QStringLiteral("/x")}));
   EXPECT_FALSE(HelpRequestFromArguments({QStringLiteral("/x"), QStringLiteral("five")}));
 }

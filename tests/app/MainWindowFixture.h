@@ -16,6 +16,7 @@
 #include "ideas/widgets/frmIdeas.h"
 #include "session/Constants.h"
 #include "support/Files.h"
+#include "support/Lists.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 

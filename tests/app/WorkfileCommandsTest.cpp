@@ -1,7 +1,5 @@
-// Save as and Open as the main window runs them.
+// Open as the main window runs it.
 #include <QDir>
-#include <QFile>
-#include <QLabel>
 
 #include "MainWindowFixture.h"
 #include "platform/Platform.h"
@@ -18,25 +16,12 @@ class WorkfileCommandsTest : public MainWindowTest {
     PressCommand(Cmd::kNewSession);
   }
   QString PathOf(const char* name) { return folder.filePath(QLatin1String(name)); }
-  QString PanelText() { return Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(); }
   void SaveAs(const QString& path) {
     PressMenu(Menu::kSave);
     platform.ChooseFile(path);
     PressCommand(Cmd::kSaveAs);
   }
 };
-
-TEST_F(WorkfileCommandsTest, SaveAsWritesTheFileAndNamesItInTheStatusBar) {
-  program.session.sGoal = QStringLiteral("Fewer meetings");
-  program.session.bChanged = true;
-  SaveAs(PathOf("meetings.qln"));
-  EXPECT_TRUE(QFile::exists(PathOf("meetings.qln")));
-  EXPECT_EQ(PanelText(), QDir::toNativeSeparators(PathOf("meetings.qln")));
-  EXPECT_TRUE(program.progress.done(ProgressStep::SessionSaved));
-  EXPECT_FALSE(program.session.bChanged);
-  EXPECT_EQ(platform.sleeps, 50) << "the busy message ran once";
-  EXPECT_EQ(platform.busyDepth, 0);
-}
 
 TEST_F(WorkfileCommandsTest, OpenAsksToSaveTypedWorkBeforeItsFileDialog) {
   const QString other = PathOf("other.qln");

@@ -19,9 +19,7 @@ class CriteriaDialogTest : public MenuOpenTest<Menu::kCriteria> {
   }
 
   void SetCriteria(const QStringList& names) {
-    Session& s = program.session;
-    for (int i = 0; i < names.size(); ++i) s.sCriteria[static_cast<std::size_t>(i + 1)] = names[i];
-    s.nCriteria = static_cast<Integer>(names.size());
+    Fill(program.session.sCriteria, program.session.nCriteria, names);
   }
 
   // Presses command `command` and lets `script` work in the dialog it opens.
@@ -35,11 +33,7 @@ class CriteriaDialogTest : public MenuOpenTest<Menu::kCriteria> {
     return Find<QPushButton>(&dialog, QLatin1String(name));
   }
 
-  QStringList StoredCriteria() const {
-    QStringList names;
-    for (int i = 1; i <= program.session.nCriteria; ++i) names << program.session.sCriteria[std::size_t(i)];
-    return names;
-  }
+  QStringList StoredCriteria() const { return Texts(program.session.sCriteria, program.session.nCriteria); }
 };
 
 }  // namespace quillane::test

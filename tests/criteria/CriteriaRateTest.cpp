@@ -1,9 +1,6 @@
 // The Rate page of the criteria dialog: one comparison per Next, the weights
 // after the last pair, and Cancel part-way.
-#include <QGroupBox>
-
 #include "criteria/CriteriaDialogFixture.h"
-#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -34,32 +31,8 @@ class CriteriaRateTest : public CriteriaDialogTest {
     while (slider->value() != value) QTest::keyClick(slider, key);
   }
 
-  std::vector<Single> Weights() const {
-    const Session& s = program.session;
-    return std::vector<Single>(s.sngWeight.begin() + 1, s.sngWeight.begin() + 1 + s.nCriteria);
-  }
+  std::vector<Single> Weights() const { return Values(program.session.sngWeight, program.session.nCriteria); }
 };
-
-TEST_F(CriteriaRateTest, OpensOnTheFirstPairWithTheSliderInTheMiddleAndOkDisabled) {
-  SetCriteria({"Cost", "Speed", "Fun"});
-  Rate([&](Page& p) {
-    EXPECT_TRUE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaRate"))->isVisible());
-    EXPECT_FALSE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaSet"))->isVisible());
-    EXPECT_EQ(p.a->text(), QStringLiteral("Cost"));
-    EXPECT_EQ(p.b->text(), QStringLiteral("Speed"));
-    EXPECT_EQ(p.slider->minimum(), 0);
-    EXPECT_EQ(p.slider->maximum(), 10);
-    EXPECT_EQ(p.slider->value(), 5);
-    EXPECT_TRUE(p.slider->hasFocus());
-    EXPECT_FALSE(Button(p.dialog, "cmdOk")->isEnabled());
-    Click(p.dialog, "cmdHelp");
-    Click(p.dialog, "cmdCancel");
-  });
-  EXPECT_EQ(platform.helpTopics, std::vector<int>{4200});
-  // Nothing was rated and there were no weights: Cancel leaves all as it was.
-  EXPECT_EQ(Weights(), (std::vector<Single>{0, 0, 0}));
-  EXPECT_FALSE(program.session.bChanged);
-}
 
 TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheView) {
   SetCriteria({"Cost", "Speed", "Fun"});

@@ -1,9 +1,5 @@
 // The Set page of the criteria dialog: the list editor and what OK stores.
-#include <QGroupBox>
-
 #include "criteria/CriteriaDialogFixture.h"
-#include "criteria/CriteriaList.h"
-#include "ui/HelpContexts.h"
 
 namespace quillane::test {
 namespace {
@@ -37,30 +33,6 @@ class CriteriaSetTest : public CriteriaDialogTest {
     return entries;
   }
 };
-
-TEST_F(CriteriaSetTest, OpensOnTheSetPageWithTheListGoalAndFocus) {
-  SetCriteria({"Cost", "Speed", "Fun"});
-  Set([&](Page& p) {
-    EXPECT_TRUE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaSet"))->isVisible());
-    EXPECT_FALSE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaRate"))->isVisible());
-    EXPECT_FALSE(Find<QGroupBox>(&p.dialog, QStringLiteral("fraCriteriaView"))->isVisible());
-    EXPECT_EQ(Find<QLabel>(&p.dialog, QStringLiteral("lblCriteriaGoal"))->text(),
-              QStringLiteral("Sell more books"));
-    EXPECT_EQ(Entries(p.list), (QStringList{"Cost", "Speed", "Fun"}));
-    EXPECT_EQ(p.list->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_EQ(p.text->maxLength(), kMaxTextLength);
-    EXPECT_FALSE(p.add->isEnabled());
-    EXPECT_FALSE(p.edit->isEnabled());
-    EXPECT_FALSE(p.del->isEnabled());
-    EXPECT_TRUE(p.text->hasFocus());
-    EXPECT_EQ(HelpContextOf(&p.dialog), 4100);
-    EXPECT_EQ(p.dialog.parentWidget(), window.get());
-    Click(p.dialog, "cmdHelp");
-    Click(p.dialog, "cmdCancel");
-  });
-  EXPECT_EQ(platform.helpTopics, std::vector<int>{4100});
-  EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmCriteria")});
-}
 
 TEST_F(CriteriaSetTest, AddAppendsByButtonAndByEnterAndEmptyTextAddsNothing) {
   Set([&](Page& p) {
@@ -199,22 +171,6 @@ TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView
   EXPECT_TRUE(program.session.bChanged);
 }
 
-TEST_F(CriteriaSetTest, OkOffersRatingFromTwoCriteriaAndClosesViewBelowTwo) {
-  for (const QStringList& typed : {QStringList{"Only one"}, QStringList{"One", "Two"}}) {
-    SCOPED_TRACE(typed.size());
-    program.commands.EnableButton(Cmd::kCriteriaView, true);
-    Set([&](Page& p) {
-      Type(&p.dialog, "txtCriteriaSet", typed);
-      Click(p.dialog, "cmdOk");
-    });
-    EXPECT_EQ(StoredCriteria(), typed);
-    EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
-    EXPECT_EQ(Command(Cmd::kCriteriaRate)->isEnabled(), typed.size() == 2);
-    EXPECT_EQ(Command(Cmd::kCriteriaView)->isEnabled(), typed.size() == 2) << "two leave View as it was";
-    SetCriteria({});
-  }
-}
-
 TEST_F(CriteriaSetTest, AnotherProgramFormBecomingActiveConfirmsTheDialog) {
   Set([&](Page& p) {
     TypeAndEnter(p.text, QStringLiteral("Cost"));
@@ -238,13 +194,6 @@ TEST_F(CriteriaSetTest, AnotherProgramFormBecomingActiveConfirmsTheDialog) {
   });
   EXPECT_EQ(StoredCriteria(), QStringList{"Cost"});
   EXPECT_TRUE(program.session.bChanged);
-}
-
-TEST(StoreListEntries, EmptiesOldNamesUpToTheFirstEmptySlotThenCopies) {
-  std::array<QString, 7> stored = {"", "a", "b", "c", "", "stale", ""};
-  StoreListEntries(stored, {"x"});
-  // Slots after the first empty one are not looked at.
-  EXPECT_EQ(stored, (std::array<QString, 7>{"", "x", "", "", "", "stale", ""}));
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <QTableWidget>
 
 #include "criteria/CriteriaDialogFixture.h"
-#include "ui/WeightText.h"
-#include "ui/WeightBarGrid.h"
 #include "ui/HelpContexts.h"
+#include "ui/WeightBarGrid.h"
+#include "ui/WeightText.h"
 
 namespace quillane::test {
 namespace {
@@ -89,26 +89,6 @@ TEST_F(WeightBarGridTest, FillsOneCellPerHalfPointFromColumnTwo) {
   EXPECT_EQ(FilledColumns(&grid, 4), Columns(2, 19));
   EXPECT_EQ(LastBarColumn(4.49F), 9);
   EXPECT_EQ(LastBarColumn(0.0F), 1);
-}
-
-TEST_F(WeightBarGridTest, PartsTheEntriesWithThinRowsAndSizesItsColumnsInTwips) {
-  Fill({0, 1, 2, 3}, 1);
-  EXPECT_EQ(grid.rowCount(), 1);
-  Fill({0, 1, 2, 3}, 3);
-  ASSERT_EQ(grid.rowCount(), 5);
-  EXPECT_EQ(grid.rowHeight(1), 3);
-  EXPECT_EQ(grid.rowHeight(3), 3);
-  EXPECT_GT(grid.rowHeight(0), grid.fontMetrics().height());
-  EXPECT_EQ(grid.rowHeight(2), grid.rowHeight(0));
-  EXPECT_EQ(grid.width(), 449);         // 6735 twips
-  EXPECT_EQ(grid.columnWidth(0), 322);  // 6735 - 1900 twips
-  EXPECT_EQ(grid.columnWidth(1), 50);   // 750 twips
-  for (int c = 2; c <= 19; ++c) EXPECT_EQ(grid.columnWidth(c), 3) << c;
-  EXPECT_FALSE(grid.font().bold());
-  Fill({0, 1, 2, 3}, 3, 500);
-  EXPECT_EQ(grid.columnWidth(20), 33);
-  EXPECT_EQ(FilledColumns(&grid, 0), Columns(2, 3)) << "a refill starts from empty cells";
-  EXPECT_FALSE(grid.item(0, 0)->flags() & Qt::ItemIsEditable);
 }
 
 TEST_F(WeightBarGridTest, CellTextsAreReadableByAccessibilityTools) {

@@ -16,15 +16,9 @@ class EvaluationPageTest : public MenuOpenTest<Menu::kIdeas> {
     MenuOpenTest::SetUp();
     Session& s = program.session;
     s.sGoal = QStringLiteral("A calmer office");
-    const char* criteria[] = {"Cost", "Speed", "Comfort"};
-    const Single weights[] = {9.0f, 4.5f, 3.0f};
-    s.nCriteria = 3;
-    for (int c = 1; c <= 3; ++c) {
-      s.sCriteria[static_cast<std::size_t>(c)] = QLatin1String(criteria[c - 1]);
-      s.sngWeight[static_cast<std::size_t>(c)] = weights[c - 1];
-    }
-    s.nIdeas = 3;
-    for (int i = 1; i <= 3; ++i) s.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
+    Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed", "Comfort"});
+    s.sngWeight = {0, 9.0f, 4.5f, 3.0f};
+    Fill(s.sIdeas, s.nIdeas, Numbered(QStringLiteral("idea %1"), 3));
   }
   // Picks ideas 2 and 3 for the evaluation.
   void PickTwo() {

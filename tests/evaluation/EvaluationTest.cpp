@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "evaluation/Evaluation.h"
+#include "support/Lists.h"
 
 namespace quillane {
 namespace {
@@ -19,8 +20,7 @@ class EvaluationTest : public ::testing::Test {
       s->sngWeight[c + 1] = weights[c];
       s->sCriteria[c + 1] = QStringLiteral("criterion %1").arg(c + 1);
     }
-    e->nEvalIdeas = static_cast<Integer>(ideas.size());
-    for (int k = 0; k < ideas.size(); ++k) e->sEvalIdeas[static_cast<std::size_t>(k + 1)] = ideas[k];
+    test::Fill(e->sEvalIdeas, e->nEvalIdeas, ideas);
   }
   // Rates in the order the page asks; returns the (idea, criterion) pairs seen.
   std::vector<std::pair<int, int>> Rate(const std::vector<int>& sliders) {

@@ -1,4 +1,4 @@
-// The idea list: adding, the milestone encouragements and sound, the meter.
+// The idea list: adding, the milestone encouragements and sound.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -35,19 +35,6 @@ class IdeaListTest : public ::testing::Test {
   }
 };
 
-TEST_F(IdeaListTest, AppendsInOrderOpensTheIdeaCommandsAndMarksChanged) {
-  AddIdea(program, QStringLiteral("Paint the door"));
-  AddIdea(program, QStringLiteral("Paint the door"));  // no duplicate check
-  EXPECT_EQ(s.nIdeas, 2);
-  EXPECT_EQ(s.sIdeas[2], QStringLiteral("Paint the door"));
-  EXPECT_EQ(meterUpdates, 2);
-  EXPECT_TRUE(s.bChanged);
-  for (int button : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
-    EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, button)) << button;
-  }
-  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Menu, Menu::kReports));
-}
-
 TEST_F(IdeaListTest, ShortTextsAreRefusedWithoutAnyChange) {
   AddIdea(program, QStringLiteral("ab"));
   EXPECT_EQ(s.nIdeas, 0);
@@ -77,20 +64,6 @@ TEST_F(IdeaListTest, WithoutTheSoundFileTheMessageStillShows) {
   EXPECT_TRUE(platform.soundsPlayed.isEmpty());
 }
 
-TEST_F(IdeaListTest, EveryShapeOfEncouragement) {
-  const std::pair<int, const char*> expected[] = {
-      {70, "You must be a crea-genius, Ada: 70 ideas!"}, {120, "Keep the creative juices flowing, Ada!"},
-      {160, "Ada, you are a creative wizard!"},          {170, "Magnificent Ada, my congratulations!"},
-      {195, "Attention, Ada, only 5 ideas to go now!"},  {200, "Wow, you have made it to the top, Ada!"},
-  };
-  for (const auto& [count, text] : expected) {
-    EXPECT_EQ(EncouragementFor(QStringLiteral("Ada"), count), QString::fromUtf8(text)) << count;
-  }
-  EXPECT_EQ(EncouragementFor(QStringLiteral("Ada"), 199), QString());
-  EXPECT_EQ(EncouragementFor(QString(), 10), QStringLiteral("Terrific, , your first 10 ideas!"))
-      << "an empty name is inserted as it is";
-}
-
 TEST_F(IdeaListTest, AFullListTakesNothingMoreAndSaysNothing) {
   AnswerMilestones(21);
   AddIdeas(200);
@@ -99,14 +72,6 @@ TEST_F(IdeaListTest, AFullListTakesNothingMoreAndSaysNothing) {
   AddIdea(program, QStringLiteral("one too many"));
   EXPECT_EQ(s.nIdeas, 200);
   EXPECT_EQ(platform.messages.size(), 21u);
-}
-
-TEST(IdeaMeter, GrowsUpwardsFromAFixedBottomEdge) {
-  EXPECT_DOUBLE_EQ(IdeaMeterBar(0).height, 0.0);
-  EXPECT_DOUBLE_EQ(IdeaMeterBar(0).top, 3255.0);
-  EXPECT_DOUBLE_EQ(IdeaMeterBar(200).height, 3135.0);
-  EXPECT_DOUBLE_EQ(IdeaMeterBar(200).top, 120.0);
-  EXPECT_DOUBLE_EQ(IdeaMeterBar(1).height, 15.675);
 }
 
 TEST(FirstName, FromTheFullNameOrElseTheLogin) {

@@ -14,11 +14,8 @@ class KeyboardAndMeterTest : public MenuOpenTest<Menu::kIdeas> {
   void SetUp() override {
     MenuOpenTest::SetUp();
     Session& s = program.session;
-    for (int i = 1; i <= 4; ++i) s.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
-    s.nIdeas = 4;
-    s.nCriteria = 2;
-    s.sCriteria[1] = QStringLiteral("Cost");
-    s.sCriteria[2] = QStringLiteral("Speed");
+    Fill(s.sIdeas, s.nIdeas, Numbered(QStringLiteral("idea %1"), 4));
+    Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed"});
     s.sngWeight[1] = 9.0f;
     s.sngWeight[2] = 4.5f;
     program.commands.EnableButton(Cmd::kMindStepping, true);

@@ -8,10 +8,13 @@
 #include "ideas/PairingState.h"
 #include "ideas/RandomDraws.h"
 #include "ideas/SuggestionState.h"
+#include "support/Lists.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
 namespace {
+
+using test::Fill;
 
 // A draw that wants more numbers than scripted fails instead of looping on.
 struct StrictPlatform : test::ScriptedPlatform {
@@ -29,12 +32,6 @@ class RandomDrawsTest : public ::testing::Test {
   PairingState pairs;
 
   void Script(std::initializer_list<double> numbers) { platform.randoms.assign(numbers); }
-  template <std::size_t Size>
-  static void Fill(std::array<QString, Size>& list, Integer& count,
-                   std::initializer_list<const char*> words) {
-    count = 0;
-    for (const char* word : words) list[static_cast<std::size_t>(++count)] = QString::fromUtf8(word);
-  }
   void TearDown() override { EXPECT_TRUE(platform.randoms.empty()) << "scripted numbers left unused"; }
 };
 

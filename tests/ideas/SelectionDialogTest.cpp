@@ -16,21 +16,14 @@ class SelectionTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     StartNewSession();
-    for (int i = 1; i <= 6; ++i)
-      program.session.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
-    program.session.nIdeas = 6;
+    Fill(program.session.sIdeas, program.session.nIdeas, Numbered(QStringLiteral("idea %1"), 6));
     program.commands.EnableButton(Cmd::kMindStepping, true);
     program.commands.EnableButton(Cmd::kClustering, true);
     PressMenu(Menu::kIdeas);
   }
 
   static QListWidget* List(QDialog& d) { return Find<QListWidget>(&d, QStringLiteral("lstView")); }
-  QStringList Ideas() {
-    QStringList ideas;
-    for (int i = 1; i <= program.session.nIdeas; ++i)
-      ideas << program.session.sIdeas[static_cast<std::size_t>(i)];
-    return ideas;
-  }
+  QStringList Ideas() { return Texts(program.session.sIdeas, program.session.nIdeas); }
 };
 
 TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialog) {
@@ -83,52 +76,6 @@ TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
   ASSERT_EQ(platform.messages.size(), 4u);
   EXPECT_EQ(platform.messages[1].text, QStringLiteral("Are you sure?"));
   EXPECT_EQ(platform.messages[1].flags, 292);
-}
-
-TEST_F(SelectionTest, DeletingEveryIdeaClosesTheSteppingCommandsButNotTheReports) {
-  program.commands.EnableMenu(Menu::kReports, true);
-  platform.OnNextDialog([&](QDialog& view) {
-    for (int row = 0; row < 6; ++row) ClickRow(List(view), row);
-    platform.AnswerNext(kAnswerYes);
-    platform.AnswerNext(kAnswerYes);
-    Click(&view, "cmdDelete");
-    EXPECT_FALSE(Find<QPushButton>(&view, QStringLiteral("cmdEdit"))->isEnabled());
-    Click(&view, "cmdOk");
-  });
-  PressCommand(Cmd::kViewEditIdeas);
-  EXPECT_EQ(program.session.nIdeas, 0);
-  EXPECT_FALSE(Command(Cmd::kMindStepping)->isEnabled());
-  EXPECT_FALSE(Command(Cmd::kClustering)->isEnabled());
-  EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled());
-}
-
-TEST_F(SelectionTest, EditingAtAMilestoneCountShowsItsMessageAgainPlainly) {
-  for (int i = 7; i <= 10; ++i)
-    program.session.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("idea %1").arg(i);
-  program.session.nIdeas = 10;
-  program.session.sUserFirstName = QStringLiteral("Ada");
-  platform.OnNextDialog([&](QDialog& view) {
-    ClickRow(List(view), 3);
-    platform.OnNextDialog([&](QDialog& edit) {
-      EXPECT_EQ(edit.windowTitle(), QStringLiteral("Edit Idea"));
-      auto* box = Find<QLineEdit>(&edit, QStringLiteral("txtAddIdea"));
-      EXPECT_EQ(box->text(), QStringLiteral("idea 4"));
-      EXPECT_EQ(box->selectedText(), QStringLiteral("idea 4"));
-      QTest::keyClicks(box, QStringLiteral("better idea"));
-      platform.AnswerNext(kAnswerOk);
-      Click(&edit, "cmdOk");
-    });
-    QTest::mouseDClick(List(view)->viewport(), Qt::LeftButton, {},
-                       List(view)->visualItemRect(List(view)->item(3)).center());
-    EXPECT_EQ(List(view)->selectedItems().size(), 0) << "the list is rebuilt";
-    Click(&view, "cmdOk");
-  });
-  PressCommand(Cmd::kViewEditIdeas);
-  EXPECT_EQ(program.session.sIdeas[4], QStringLiteral("better idea"));
-  EXPECT_EQ(program.session.nIdeas, 10);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
-  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kOkOnly);
 }
 
 TEST_F(SelectionTest, EditWithoutACurrentEntryChangesNothing) {

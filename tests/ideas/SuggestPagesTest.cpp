@@ -56,9 +56,7 @@ TEST_F(SuggestPagesTest, AutoSuggestWithoutItsWordFileShowsOnlyTheMessage) {
 
 TEST_F(SuggestPagesTest, TangiblePairingShowsTwoAssetsOnTwoLinesAndDrawsAnew) {
   Session& s = program.session;
-  s.sTAssets[1] = QStringLiteral("bike");
-  s.sTAssets[2] = QStringLiteral("helmet");
-  s.nTAssets = 2;
+  Fill(s.sTAssets, s.nTAssets, {"bike", "helmet"});
   program.commands.EnableButton(Cmd::kPairTT, true);
   platform.randoms = {0.0, 0.0, 0.0, 0.5};
   platform.OnNextDialog([&](QDialog& d) {

@@ -1,4 +1,4 @@
-// The concise report: its lines and columns, and its pages on the printer.
+// The concise report on the printer: its columns in any font, and its pages.
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
@@ -28,41 +28,10 @@ int PdfPages(const QString& path) {
                                         : 0;
 }
 
-using Items = std::vector<std::pair<int, QString>>;
-Items ItemsOf(const ReportLine& line) {
-  Items items;
-  for (const ReportLine::Item& item : line.items) items.emplace_back(item.column, item.text);
-  return items;
-}
-
 class ConciseReportTest : public ReportTest {
  protected:
   QString PdfPath() const { return PathOf(platform.printJobs.value(0) + QStringLiteral(".pdf")); }
 };
-
-TEST_F(ConciseReportTest, FrenchHeadingsStandAtTheirColumns) {
-  s.nLanguage = 3;
-  HeadingTexts texts;
-  MakeDateTexts(texts, platform.today, s.nLanguage);
-  RecordingSink sink;
-  LineWriter out(sink, QLocale::c());
-  WriteConciseLines(s, e, texts, out);
-
-  ASSERT_EQ(sink.lines.size(), 22u);
-  const QString title = QString::fromUtf8(
-      "R\xC3\x89SUM\xC3\x89 SUR LA S\xC3\x89"
-      "ANCE QUILLANE DU 3 D\xC3\x89"
-      "CEMBRE 2026");
-  EXPECT_EQ(ItemsOf(sink.lines[3]), (Items{{10, title}}));
-  EXPECT_EQ(ItemsOf(sink.lines[7]), (Items{{10, QStringLiteral("Faster delivery")}}));
-  EXPECT_EQ(ItemsOf(sink.lines[12]),
-            (Items{{10, QString::fromUtf8("Crit\xC3\xA8re:")}, {56, QStringLiteral("Poids:")}}));
-  EXPECT_EQ(ItemsOf(sink.lines[13]), (Items{{10, QStringLiteral("Cost")}, {57, QStringLiteral(" 9 ")}}));
-  EXPECT_EQ(ItemsOf(sink.lines[19]), (Items{{10, QString::fromUtf8("Id\xC3\xA9"
-                                                                   "e:")},
-                                            {65, QStringLiteral("Importance:")}}));
-  EXPECT_EQ(ItemsOf(sink.lines[21]), (Items{{10, QStringLiteral("Drones")}, {69, QStringLiteral(" .5 ")}}));
-}
 
 // Every fixed-pitch family of this machine and one proportional family.
 QStringList PrinterFonts() {

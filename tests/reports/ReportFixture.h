@@ -2,22 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "core/Program.h"
 #include "evaluation/EvaluationState.h"
 #include "reports/LineWriter.h"
 #include "session/Constants.h"
+#include "support/Files.h"
+#include "support/Lists.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane::test {
-
-// Keeps every line the writers hand over, with its items and columns.
-struct RecordingSink : LineSink {
-  void WriteLine(const ReportLine& line) override { lines.push_back(line); }
-  std::vector<ReportLine> lines;
-};
 
 inline QByteArray Blanks(int count) {
   return QByteArray(count, ' ');
@@ -50,18 +45,8 @@ class ReportTest : public ::testing::Test {
     e.sEvalIdeas[3] = QStringLiteral("Stale");  // beyond the count: never read
   }
 
-  template <typename List>
-  static void Fill(List& list, Integer& count, std::initializer_list<const char*> texts) {
-    count = 0;
-    for (const char* text : texts) list[static_cast<std::size_t>(++count)] = QString::fromUtf8(text);
-  }
-
   QString PathOf(const QString& name) const { return folder.filePath(name); }
-  static QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-  }
+  static QByteArray ReadBytes(const QString& path) { return ReadFileBytes(path); }
 
   QTemporaryDir folder;
   ScriptedPlatform platform;

@@ -12,17 +12,6 @@
 namespace quillane {
 namespace {
 
-// The blanks that texts put together rely on, and labels that show a
-// doubled ampersand as one.
-TEST(TextTable, KeepsTheBlanksOfTextsPutTogetherAndShowsADoubledAmpersandAsOne) {
-  EXPECT_EQ(Text(225), QStringLiteral("Below, you see idea no. "));
-  EXPECT_EQ(Text(2040), QStringLiteral("How to Use "));
-  EXPECT_EQ(Text(226).left(6), QStringLiteral(" that "));
-  EXPECT_EQ(Text(318), QStringLiteral("T&&I paired"));
-  EXPECT_EQ(ShownText(318), QStringLiteral("T&I paired"));
-  EXPECT_EQ(ShownText(2213), QStringLiteral("Pair Tangibles & Intangibles"));
-}
-
 TEST(TextTable, IsSortedWithoutDuplicatesAndEveryTextIsCodePageText) {
   ASSERT_GT(kTextTableSize, 500u);
   for (std::size_t i = 1; i < kTextTableSize; ++i) {

@@ -138,6 +138,7 @@ TEST_F(AutoBackupTest, FirstBackupOfTheRunPutsTheLastRunsBackupAside) {
   s.sGoal = QStringLiteral("this run");
   ASSERT_TRUE(BackupAt(300.5));
   EXPECT_EQ(ReadFileBytes(kept), "last run");
+  EXPECT_EQ(QFile::permissions(kept) & 0x7077, QFile::ReadOwner | QFile::WriteOwner) << "the user's alone";
   EXPECT_TRUE(ReadFileBytes(current).contains("\r\nthis run\r\n"));
 
   s.sGoal = QStringLiteral("later");

@@ -67,21 +67,6 @@ class NewSessionTest : public ::testing::Test {
   int cancelSaves = 0;
 };
 
-TEST_F(NewSessionTest, CancelKeepsTheSessionAndItsChangeFlag) {
-  platform.AnswerNext(kAnswerCancel);
-  NewSession(program, save);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text,
-            QStringLiteral("The file has changed\r\rDo you want to save the changes?"));
-  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kYesNoCancel + MsgFlags::kExclamation);
-  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Quillane version 1.01"));
-  EXPECT_TRUE(saves.empty());
-  EXPECT_TRUE(s.bChanged);
-  EXPECT_EQ(s.nIdeas, 4);
-  EXPECT_EQ(s.sWorkfile, QStringLiteral("/home/ann/bikes.qln"));
-  EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
-}
-
 TEST_F(NewSessionTest, NoDiscardsTheChanges) {
   platform.AnswerNext(kAnswerNo);
   NewSession(program, save);

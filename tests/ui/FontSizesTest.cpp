@@ -1,5 +1,9 @@
 // The windows read right at any default font size: nothing cut, nothing
-// overlapping, no page changing size under the user's hand.
+// overlapping, no page changing size under the user's hand. With
+//   QUILLANE_SHOTS=docs/screenshots build/tests/test_ui --gtest_filter='*FontSizes*'
+// each window checked is also saved as a picture, named after its font size
+// or after QUILLANE_SHOT_SUFFIX (for runs at another QT_SCALE_FACTOR).
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 
@@ -38,22 +42,24 @@ class FontSizesTest : public MenuOpenTest<Menu::kCriteria>, public ::testing::Wi
   void FillSession() {
     Session& s = program.session;
     s.sGoal = QString(80, QLatin1Char('g'));
-    const QString texts[] = {QStringLiteral("Cost"), Eighty(QStringLiteral("Comfort for everyone")),
-                             QStringLiteral("Speed")};
-    s.nCriteria = 3;
-    for (int c = 1; c <= 3; ++c) {
-      s.sCriteria[static_cast<std::size_t>(c)] = texts[c - 1];
-      s.sngWeight[static_cast<std::size_t>(c)] = 9.0f / static_cast<float>(c);
-    }
-    s.nIdeas = 2;
-    s.sIdeas[1] = Eighty(QStringLiteral("Quiet corners with plants"));
-    s.sIdeas[2] = QStringLiteral("Bells");
+    Fill(s.sCriteria, s.nCriteria, {"Cost", Eighty(QStringLiteral("Comfort for everyone")), "Speed"});
+    s.sngWeight = {0, 9.0f, 4.5f, 3.0f};
+    Fill(s.sIdeas, s.nIdeas, {Eighty(QStringLiteral("Quiet corners with plants")), "Bells"});
     program.commands.EnableButton(Cmd::kCriteriaRate, true);
   }
   static QString Eighty(const QString& start) {
     QString text = start;
     while (text.size() < 80) text += QStringLiteral(" and more");
     return text.left(80);
+  }
+  // Saves a picture of `widget` when QUILLANE_SHOTS names a folder.
+  void Shoot(QWidget* widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("QUILLANE_SHOTS");
+    if (folder.isEmpty()) return;
+    QString suffix = qEnvironmentVariable("QUILLANE_SHOT_SUFFIX");
+    if (suffix.isEmpty()) suffix = QStringLiteral("-%1pt").arg(GetParam());
+    QDir().mkpath(folder);
+    EXPECT_TRUE(widget->grab().save(QDir(folder).filePath(name + suffix + QStringLiteral(".png"))));
   }
   // A label shows all its text: as high as its text needs at its width.
   static void ExpectWhole(const QLabel* label) {
@@ -75,6 +81,7 @@ TEST_P(FontSizesTest, ProgressLabelsAreWholeAndApart) {
     for (const QRect& other : places) EXPECT_FALSE(place.intersects(other)) << step;
     places.push_back(place);
   }
+  Shoot(window.get(), QStringLiteral("main-window"));
 }
 
 TEST_P(FontSizesTest, TheRatePageKeepsItsSizeAndShowsEachCriterionWhole) {
@@ -82,6 +89,7 @@ TEST_P(FontSizesTest, TheRatePageKeepsItsSizeAndShowsEachCriterionWhole) {
   platform.OnNextDialog([&](QDialog& criteria) {
     QApplication::processEvents();
     const QSize first = criteria.size();
+    Shoot(&criteria, QStringLiteral("criteria-rate"));
     for (int comparison = 0; comparison < 2; ++comparison) {
       for (const char* name : {"lblCriteriaA", "lblCriteriaB"}) ExpectWhole(Find<QLabel>(&criteria, name));
       Click(&criteria, "cmdCriteriaRate");
@@ -106,6 +114,7 @@ TEST_P(FontSizesTest, TheEvaluationPageShowsAnEightyCharacterIdeaWhole) {
     QApplication::processEvents();
     for (const char* name : {"lblIdeasEvaluationIdea", "lblIdeasEvaluationCrit", "lblIdeasEvaluationGoal"})
       ExpectWhole(Find<QLabel>(&ideas, name));
+    Shoot(&ideas, QStringLiteral("evaluation"));
     ideas.close();
   });
   PressMenu(Menu::kIdeas);

@@ -3,7 +3,6 @@
 
 #include "app/MainWindowFixture.h"
 #include "app/helpviewer/HelpWindow.h"
-#include "platform/helprequest/HelpRequest.h"
 
 namespace quillane::test {
 namespace {
@@ -28,20 +27,6 @@ TEST(HelpPlacement, TheHelpWindowStaysOnTheScreenAndOffWhatMustStayFree) {
     EXPECT_GE(place.width(), 360);
     EXPECT_GE(place.height(), 240);
   }
-}
-
-TEST(HelpPlacement, TheRequestCarriesWhatMustStayFree) {
-  const HelpRequest request{QStringLiteral("/usr/share/quillane/help"), 4200, QRect(290, 530, 700, 240)};
-  EXPECT_EQ(DecodeHelpRequest(EncodeHelpRequest(request)), request);
-  EXPECT_EQ(HelpRequestFromArguments(HelpViewerArguments(request)), request);
-  const HelpRequest plain{QStringLiteral("/opt/q/help"), 0, QRect()};
-  EXPECT_EQ(DecodeHelpRequest(EncodeHelpRequest(plain)), plain);
-  EXPECT_EQ(HelpRequestFromArguments(HelpViewerArguments(plain)), plain);
-  EXPECT_EQ(DecodeHelpRequest("12\t1,2,x,4\t/help\n"), std::nullopt);
-  // Sizes no screen has, whose sums would overflow.
-  EXPECT_EQ(DecodeHelpRequest("12\t2147483647,0,2147483647,10\t/help\n"), std::nullopt);
-  EXPECT_EQ(DecodeHelpRequest("12\t0,0,-5,10\t/help\n"), std::nullopt);
-  EXPECT_EQ(DecodeHelpRequest("5\t1,1,5,0\t/help\n"), (HelpRequest{QStringLiteral("/help"), 5, QRect()}));
 }
 
 TEST_F(MainWindowTest, HelpFromTheMainWindowKeepsItsCommandButtonsFree) {

@@ -27,10 +27,10 @@ class BenchPlatform : public Platform {
  public:
   explicit BenchPlatform(QString file) : file_(std::move(file)) {}
 
-  int MessageBox(QWidget*, const QString& text, int, const QString&) override {
+  Answer MessageBox(QWidget*, const QString& text, MsgStyle, const QString&) override {
     lastMessage = text;
     ++messages;
-    return kAnswerOk;
+    return Answer::Ok;
   }
   std::optional<QString> FileDialog(QWidget*, FileDialogMode, const QString&, const QString&,
                                     const QString&) override {

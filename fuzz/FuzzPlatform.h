@@ -15,7 +15,7 @@ class FuzzPlatform : public Platform {
  public:
   explicit FuzzPlatform(QByteArray randomBytes) : randomBytes_(std::move(randomBytes)) {}
 
-  int MessageBox(QWidget*, const QString&, int, const QString&) override { return kAnswerOk; }
+  Answer MessageBox(QWidget*, const QString&, MsgStyle, const QString&) override { return Answer::Ok; }
   std::optional<QString> FileDialog(QWidget*, FileDialogMode, const QString&, const QString&,
                                     const QString&) override {
     return std::nullopt;

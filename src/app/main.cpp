@@ -20,7 +20,7 @@ namespace {
 // Tells the terminal and the desktop user alike.
 void SayOnBothChannels(quillane::Program& program, const QString& text) {
   std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
-  program.MessageBox(text, quillane::MsgFlags::kOkOnly + quillane::MsgFlags::kExclamation);
+  program.MessageBox(text, quillane::MsgButtons::OkOnly + quillane::MsgIcon::Exclamation);
 }
 
 }  // namespace

@@ -47,12 +47,14 @@ void OpenSessionMenus(Commands& c) {
     c.EnableMenu(menu, true);
   }
   c.EnableMenu(Menu::kPlans, false);
-  for (int button : {Cmd::kSave, Cmd::kSaveAs, Cmd::kGoal, Cmd::kCriteriaSet, Cmd::kTAssets, Cmd::kIAssets,
-                     Cmd::kAutoSuggest, Cmd::kIChing, Cmd::kViewEditIdeas, Cmd::kEvaluate, Cmd::kPassword,
-                     Cmd::kPreferences, Cmd::kSetLanguage}) {
+  for (Command button :
+       {Command::Save, Command::SaveAs, Command::Goal, Command::CriteriaSet, Command::TAssets,
+        Command::IAssets, Command::AutoSuggest, Command::IChing, Command::ViewEditIdeas, Command::Evaluate,
+        Command::Password, Command::Preferences, Command::SetLanguage}) {
     c.EnableButton(button, true);
   }
-  for (int button : {Cmd::kViewResults, Cmd::kViewReport, Cmd::kMakePlan, Cmd::kElaboratePlan}) {
+  for (Command button :
+       {Command::ViewResults, Command::ViewReport, Command::MakePlan, Command::ElaboratePlan}) {
     c.EnableButton(button, false);
   }
 }
@@ -70,15 +72,15 @@ void SetInitialCommands(Commands& c) {
        {Menu::kOptions, Menu::kCriteria, Menu::kIdeas, Menu::kReports, Menu::kPlans, Menu::kSave}) {
     c.EnableMenu(menu, false);
   }
-  for (int button = Cmd::kSave; button < Cmd::kCount; ++button) {
-    switch (button) {
+  for (int index = IndexOf(Command::Save); index < kCommandCount; ++index) {
+    switch (index) {
       case 4:
       case 5:
       case 7:  // no such command
-      case Cmd::kHelpAtStartup:
-      case Cmd::kHowToUse:
-      case Cmd::kAbout: break;
-      default: c.EnableButton(button, false);
+      case IndexOf(Command::HelpAtStartup):
+      case IndexOf(Command::HowToUse):
+      case IndexOf(Command::About): break;
+      default: c.Enable(Commands::Kind::Button, index, false);
     }
   }
 }
@@ -86,8 +88,9 @@ void SetInitialCommands(Commands& c) {
 void SetNewSessionCommands(Commands& c) {
   OpenSessionMenus(c);
   c.EnableMenu(Menu::kReports, false);
-  for (int button : {Cmd::kCriteriaRate, Cmd::kCriteriaView, Cmd::kPairTI, Cmd::kPairTT, Cmd::kPairII,
-                     Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
+  for (Command button :
+       {Command::CriteriaRate, Command::CriteriaView, Command::PairTI, Command::PairTT, Command::PairII,
+        Command::MindStepping, Command::Clustering, Command::MakeReport, Command::PrintConcise}) {
     c.EnableButton(button, false);
   }
 }
@@ -96,12 +99,13 @@ void SetLoadedSessionCommands(Commands& c, const Session& s) {
   OpenSessionMenus(c);
   const bool hasIdeas = s.nIdeas != 0;
   c.EnableMenu(Menu::kReports, hasIdeas);
-  c.EnableButton(Cmd::kCriteriaRate, !s.sCriteria[1].isEmpty());
-  if (s.sngWeight[1] != 0) c.EnableButton(Cmd::kCriteriaView, true);
-  c.EnableButton(Cmd::kPairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
-  c.EnableButton(Cmd::kPairTT, s.nTAssets >= 2);
-  c.EnableButton(Cmd::kPairII, s.nIAssets >= 2);
-  for (int button : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
+  c.EnableButton(Command::CriteriaRate, !s.sCriteria[1].isEmpty());
+  if (s.sngWeight[1] != 0) c.EnableButton(Command::CriteriaView, true);
+  c.EnableButton(Command::PairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
+  c.EnableButton(Command::PairTT, s.nTAssets >= 2);
+  c.EnableButton(Command::PairII, s.nIAssets >= 2);
+  for (Command button :
+       {Command::MindStepping, Command::Clustering, Command::MakeReport, Command::PrintConcise}) {
     c.EnableButton(button, hasIdeas);
   }
 }

@@ -7,41 +7,46 @@ namespace quillane {
 
 struct Session;
 
-// Indexes of the command buttons (`cmdButton(index)`); 4, 5 and 7 are unused.
-namespace Cmd {
-inline constexpr int kNewSession = 0;
-inline constexpr int kOpenSession = 1;
-inline constexpr int kSave = 2;
-inline constexpr int kSaveAs = 3;
-inline constexpr int kGoal = 6;
-inline constexpr int kCriteriaSet = 8;
-inline constexpr int kCriteriaRate = 9;
-inline constexpr int kCriteriaView = 10;
-inline constexpr int kTAssets = 11;
-inline constexpr int kIAssets = 12;
-inline constexpr int kAutoSuggest = 13;
-inline constexpr int kPairTI = 14;
-inline constexpr int kPairTT = 15;
-inline constexpr int kPairII = 16;
-inline constexpr int kIChing = 17;
-inline constexpr int kMindStepping = 18;
-inline constexpr int kClustering = 19;
-inline constexpr int kViewEditIdeas = 20;
-inline constexpr int kHelpAtStartup = 21;
-inline constexpr int kEvaluate = 22;
-inline constexpr int kViewResults = 23;
-inline constexpr int kMakeReport = 24;
-inline constexpr int kViewReport = 25;
-inline constexpr int kPrintConcise = 26;
-inline constexpr int kMakePlan = 27;
-inline constexpr int kElaboratePlan = 28;
-inline constexpr int kPassword = 29;
-inline constexpr int kPreferences = 30;
-inline constexpr int kSetLanguage = 31;
-inline constexpr int kHowToUse = 32;
-inline constexpr int kAbout = 35;
-inline constexpr int kCount = 36;
-}  // namespace Cmd
+// The main window's commands. Each keeps the index of its button
+// (`cmdButton(index)`), which the captions and help topics follow; 4, 5 and
+// 7 are unused.
+enum class Command : int {
+  NewSession = 0,
+  OpenSession = 1,
+  Save = 2,
+  SaveAs = 3,
+  Goal = 6,
+  CriteriaSet = 8,
+  CriteriaRate = 9,
+  CriteriaView = 10,
+  TAssets = 11,
+  IAssets = 12,
+  AutoSuggest = 13,
+  PairTI = 14,
+  PairTT = 15,
+  PairII = 16,
+  IChing = 17,
+  MindStepping = 18,
+  Clustering = 19,
+  ViewEditIdeas = 20,
+  HelpAtStartup = 21,
+  Evaluate = 22,
+  ViewResults = 23,
+  MakeReport = 24,
+  ViewReport = 25,
+  PrintConcise = 26,
+  MakePlan = 27,
+  ElaboratePlan = 28,
+  Password = 29,
+  Preferences = 30,
+  SetLanguage = 31,
+  HowToUse = 32,
+  About = 35,
+};
+inline constexpr int kCommandCount = 36;
+constexpr int IndexOf(Command command) {
+  return static_cast<int>(command);
+}
 
 // Indexes of the menu buttons (`chkMenu(index)`); menus 0 to 7 own the frame
 // of the same index.
@@ -83,7 +88,9 @@ class Commands : public QObject {
 
   void EnableFrame(int index, bool on) { Enable(Kind::Frame, index, on); }
   void EnableMenu(int index, bool on) { Enable(Kind::Menu, index, on); }
-  void EnableButton(int index, bool on) { Enable(Kind::Button, index, on); }
+  void EnableButton(Command command, bool on) { Enable(Kind::Button, IndexOf(command), on); }
+  bool enabled(Command command) const { return enabled(Kind::Button, IndexOf(command)); }
+  bool visible(Command command) const { return visible(Kind::Button, IndexOf(command)); }
 
  signals:
   void changed(quillane::Commands::Kind kind, int index);
@@ -93,7 +100,7 @@ class Commands : public QObject {
 
   std::array<State, Menu::kFrameCount> frames_{};
   std::array<State, Menu::kCount> menus_{};
-  std::array<State, Cmd::kCount> buttons_{};
+  std::array<State, kCommandCount> buttons_{};
 };
 
 // The three whole-menu states.

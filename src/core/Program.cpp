@@ -4,8 +4,8 @@
 
 namespace quillane {
 
-int Program::MessageBox(const QString& text, int flags) {
-  return platform.MessageBox(dialogParent, text, flags, session.sTitle);
+Answer Program::MessageBox(const QString& text, MsgStyle style) {
+  return platform.MessageBox(dialogParent, text, style, session.sTitle);
 }
 
 }  // namespace quillane

@@ -9,6 +9,7 @@
 #include "core/Session.h"
 #include "core/StatusLine.h"
 #include "core/TimerSwitch.h"
+#include "platform/Platform.h"
 
 class QWidget;
 
@@ -54,8 +55,8 @@ class Program {
   // Redraws the idea meter of the ideas dialog while it is open.
   std::function<void()> updateIdeaMeter = [] {};
 
-  // A message box with the program title; returns the answer (1, 2, 6, 7).
-  int MessageBox(const QString& text, int flags);
+  // A message box with the program title.
+  Answer MessageBox(const QString& text, MsgStyle style);
 
   void MarkProgressStep(ProgressStep step) { progress.MarkProgressStep(step); }
   void ShowWorkfileName() { quillane::ShowWorkfileName(status, session); }

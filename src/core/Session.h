@@ -24,12 +24,6 @@ inline constexpr int kMaxTextLength = 80;
 template <int Capacity>
 using TextList = std::array<QString, Capacity + 1>;
 
-// Answers of the message box, as the questions compare them.
-inline constexpr int kAnswerOk = 1;
-inline constexpr int kAnswerCancel = 2;
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
-
 // What a workfile keeps: the goal, the criteria with their weights, the
 // two asset lists, the ideas and the password. New Session empties it by
 // assigning an empty value; the automatic backup writes a copy of it.

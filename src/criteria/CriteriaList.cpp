@@ -20,8 +20,8 @@ void StoreCriteria(SessionContent& s, Commands& commands, Progress& progress, co
   if (!s.sCriteria[1].isEmpty()) progress.MarkProgressStep(ProgressStep::CriteriaSet);
   s.nCriteria = static_cast<Integer>(entries.size());
   const bool canRate = s.nCriteria >= 2;
-  commands.EnableButton(Cmd::kCriteriaRate, canRate);
-  if (!canRate) commands.EnableButton(Cmd::kCriteriaView, false);
+  commands.EnableButton(Command::CriteriaRate, canRate);
+  if (!canRate) commands.EnableButton(Command::CriteriaView, false);
 }
 
 }  // namespace quillane

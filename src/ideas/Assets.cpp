@@ -23,11 +23,11 @@ void StoreAssets(SessionContent& s, Commands& commands, Progress& progress, Asse
     progress.MarkProgressStep(tangible ? ProgressStep::TangiblesEntered : ProgressStep::IntangiblesEntered);
   (tangible ? s.nTAssets : s.nIAssets) = static_cast<Integer>(entries.size());
   if (tangible) {
-    commands.EnableButton(Cmd::kPairTT, s.nTAssets >= 2);
+    commands.EnableButton(Command::PairTT, s.nTAssets >= 2);
   } else {
-    commands.EnableButton(Cmd::kPairII, s.nIAssets >= 2);
+    commands.EnableButton(Command::PairII, s.nIAssets >= 2);
   }
-  commands.EnableButton(Cmd::kPairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
+  commands.EnableButton(Command::PairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
 }
 
 }  // namespace quillane

@@ -60,9 +60,10 @@ void AddIdea(Program& program, const QString& text) {
   if (!encouragement.isEmpty()) {
     const QString sound = QDir(s.sAppPath).filePath(Text(119));
     if (FileExists(sound)) program.platform.PlaySound(sound);
-    program.MessageBox(encouragement, MsgFlags::kOkOnly + MsgFlags::kInformation);
+    program.MessageBox(encouragement, MsgButtons::OkOnly + MsgIcon::Information);
   }
-  for (int button : {Cmd::kMindStepping, Cmd::kClustering, Cmd::kMakeReport, Cmd::kPrintConcise}) {
+  for (Command button :
+       {Command::MindStepping, Command::Clustering, Command::MakeReport, Command::PrintConcise}) {
     program.commands.EnableButton(button, true);
   }
   program.commands.EnableMenu(Menu::kReports, true);

@@ -32,14 +32,14 @@ void ReplaceIdea(Program& program, int position, const QString& text) {
   if (position < 1 || position > s.nIdeas) return;  // nothing current: nothing to replace
   s.sIdeas[static_cast<std::size_t>(position)] = text;
   const QString encouragement = EncouragementFor(s.sUserFirstName, s.nIdeas);
-  if (!encouragement.isEmpty()) program.MessageBox(encouragement, MsgFlags::kOkOnly);
+  if (!encouragement.isEmpty()) program.MessageBox(encouragement, MsgButtons::OkOnly);
   s.bChanged = true;
 }
 
 void IdeasDeleted(Session& session, Commands& commands) {
   const bool any = session.nIdeas != 0;
-  commands.EnableButton(Cmd::kMindStepping, any);
-  commands.EnableButton(Cmd::kClustering, any);
+  commands.EnableButton(Command::MindStepping, any);
+  commands.EnableButton(Command::Clustering, any);
   session.bChanged = true;
 }
 

@@ -81,7 +81,7 @@ void StoreItems(SuggestionState& s, const QStringList& items) {
 }
 
 bool Fail(Program& program, int message) {
-  program.MessageBox(Text(message) + QLatin1Char(' ') + program.session.sDataName, MsgFlags::kOkOnly);
+  program.MessageBox(Text(message) + QLatin1Char(' ') + program.session.sDataName, MsgButtons::OkOnly);
   return false;
 }
 

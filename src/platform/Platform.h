@@ -14,19 +14,45 @@ class QPagedPaintDevice;
 
 namespace quillane {
 
-// Message box flags, combined by adding: buttons, then icon, then default button.
-namespace MsgFlags {
-inline constexpr int kOkOnly = 0;
-inline constexpr int kOkCancel = 1;
-inline constexpr int kYesNoCancel = 3;
-inline constexpr int kYesNo = 4;
-inline constexpr int kCritical = 16;
-inline constexpr int kQuestion = 32;
-inline constexpr int kExclamation = 48;
-inline constexpr int kInformation = 64;
-inline constexpr int kDefaultButton2 = 256;
-inline constexpr int kDefaultButton3 = 512;
-}  // namespace MsgFlags
+// How a message box looks: its buttons, its icon and which button is the
+// default. Written as a sum, as the questions are worded:
+// `MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second`.
+enum class MsgButtons { OkOnly = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
+enum class MsgIcon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+enum class MsgDefault { First = 0, Second = 256, Third = 512 };
+
+struct MsgStyle {
+  MsgButtons buttons = MsgButtons::OkOnly;
+  MsgIcon icon = MsgIcon::None;
+  MsgDefault defaultButton = MsgDefault::First;
+
+  constexpr MsgStyle() = default;
+  constexpr MsgStyle(MsgButtons b) : buttons(b) {}  // NOLINT: a style of buttons alone
+  constexpr MsgStyle(MsgIcon i) : icon(i) {}        // NOLINT: OK with an icon
+  // The style as the original design numbers it (buttons + icon + default).
+  constexpr int code() const {
+    return static_cast<int>(buttons) + static_cast<int>(icon) + static_cast<int>(defaultButton);
+  }
+  bool operator==(const MsgStyle&) const = default;
+};
+
+constexpr MsgStyle operator+(MsgStyle style, MsgIcon icon) {
+  style.icon = icon;
+  return style;
+}
+constexpr MsgStyle operator+(MsgStyle style, MsgDefault defaultButton) {
+  style.defaultButton = defaultButton;
+  return style;
+}
+constexpr MsgStyle operator+(MsgButtons buttons, MsgIcon icon) {
+  return MsgStyle(buttons) + icon;
+}
+constexpr MsgStyle operator+(MsgButtons buttons, MsgDefault defaultButton) {
+  return MsgStyle(buttons) + defaultButton;
+}
+
+// The answer of a message box: the button the user pressed.
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 enum class FileDialogMode { Open = 1, SaveAs = 2 };
 
@@ -55,9 +81,9 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Shows a message box; `text` may hold CR-joined lines. Returns the answer:
-  // 1 OK, 2 Cancel, 6 Yes, 7 No.
-  virtual int MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) = 0;
+  // Shows a message box; `text` may hold CR-joined lines. Escape answers
+  // Cancel where there is one, else No.
+  virtual Answer MessageBox(QWidget* parent, const QString& text, MsgStyle style, const QString& title) = 0;
 
   // The Open or Save As dialog. Returns the chosen path, or nothing when cancelled.
   // The Save As dialog asks no replace question of its own.

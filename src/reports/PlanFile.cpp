@@ -42,7 +42,7 @@ void WritePlanLines(const Session& s, const EvaluationState& e, HeadingTexts& t,
 FileOutcome WritePlan(Program& program, const EvaluationState& evaluation) {
   return SaveTextOutput(program, evaluation,
                         {PlanProposal, &Session::sPlanFile, WritePlanLines, StatusKind::kSavingPlan,
-                         ProgressStep::PlanSaved, Cmd::kElaboratePlan});
+                         ProgressStep::PlanSaved, Command::ElaboratePlan});
 }
 
 void ElaboratePlan(const Session& session, Platform& platform) {

@@ -81,7 +81,7 @@ void WriteReportLines(const Session& s, const EvaluationState& e, HeadingTexts& 
 FileOutcome WriteReport(Program& program, const EvaluationState& evaluation) {
   return SaveTextOutput(program, evaluation,
                         {ReportProposal, &Session::sReportFile, WriteReportLines, StatusKind::kSavingReport,
-                         ProgressStep::ReportSaved, Cmd::kViewReport});
+                         ProgressStep::ReportSaved, Command::ViewReport});
 }
 
 void ViewReport(const Session& s, Platform& platform) {

@@ -35,7 +35,7 @@ FileOutcome SaveTextOutput(Program& program, const EvaluationState& evaluation, 
     written = file.Save(path);
   }
   if (!written) {
-    program.MessageBox(path + QLatin1Char('\r') + Text(3100), MsgFlags::kOkOnly + MsgFlags::kExclamation);
+    program.MessageBox(path + QLatin1Char('\r') + Text(3100), MsgButtons::OkOnly + MsgIcon::Exclamation);
     return FileOutcome::Failed;
   }
   program.ShowStatusMessage(output.statusKind);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "core/Commands.h"
 #include "core/Progress.h"
 #include "reports/HeadingGroups.h"
 #include "session/Workfile.h"
@@ -22,7 +23,7 @@ struct TextOutput {
   void (*writeLines)(const Session&, const EvaluationState&, HeadingTexts&, LineWriter&);
   int statusKind;             // the busy message shown once written
   ProgressStep progressStep;  // lit once written
-  int viewerCommand;          // enabled once written
+  Command viewerCommand;      // enabled once written
 };
 
 // Asks for the file (proposing the remembered one), writes it with the

@@ -30,10 +30,9 @@ std::optional<QString> ChooseFile(Program& program, FileDialogMode mode, FileFil
     if (mode == FileDialogMode::Open || !FileExists(*chosen)) return chosen;
 
     // Only an explicit Yes lets an existing file be replaced.
-    const int answer =
-        program.MessageBox(Text(509) + lineBreak + lineBreak + Text(510),
-                           MsgFlags::kYesNo + MsgFlags::kExclamation + MsgFlags::kDefaultButton2);
-    if (answer == kAnswerYes) return chosen;
+    const Answer answer = program.MessageBox(Text(509) + lineBreak + lineBreak + Text(510),
+                                             MsgButtons::YesNo + MsgIcon::Exclamation + MsgDefault::Second);
+    if (answer == Answer::Yes) return chosen;
     shown = *chosen;
   }
 }

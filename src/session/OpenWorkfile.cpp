@@ -16,7 +16,7 @@ namespace {
 
 FileOutcome ShowNotValid(Program& program, const QString& path) {
   program.MessageBox(path + QLatin1Char('\r') + Text(514) + program.session.sProduct + Text(515),
-                     MsgFlags::kOkOnly + MsgFlags::kExclamation);
+                     MsgButtons::OkOnly + MsgIcon::Exclamation);
   return FileOutcome::Failed;
 }
 
@@ -27,7 +27,7 @@ FileOutcome CheckPassword(Program& program, const QString& password, const AskPa
   const std::optional<QString> entry = askPassword();
   if (!entry) return FileOutcome::Cancelled;
   if (UpperCaseInCodePage(*entry) == UpperCaseInCodePage(password)) return FileOutcome::Done;
-  program.MessageBox(Text(516), MsgFlags::kOkOnly);
+  program.MessageBox(Text(516), MsgButtons::OkOnly);
   return FileOutcome::Failed;
 }
 

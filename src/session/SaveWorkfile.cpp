@@ -13,7 +13,7 @@ namespace {
 
 // Tells the user that `path` was not written.
 FileOutcome RefuseSave(Program& program, const QString& path, const QString& text) {
-  program.MessageBox(path + QLatin1Char('\r') + text, MsgFlags::kOkOnly + MsgFlags::kExclamation);
+  program.MessageBox(path + QLatin1Char('\r') + text, MsgButtons::OkOnly + MsgIcon::Exclamation);
   return FileOutcome::Failed;
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "platform/Platform.h"
 #include "session/Workfile.h"
 
 namespace quillane {
@@ -9,8 +10,8 @@ namespace quillane {
 class Program;
 
 // Asks whether the changed session is to be saved first, with Yes, No and
-// Cancel. Returns the answer: kAnswerYes, kAnswerNo or kAnswerCancel.
-int AskToSaveChanges(Program& program);
+// Cancel. Returns Yes, No or Cancel.
+Answer AskToSaveChanges(Program& program);
 
 // The save a question to save the changes runs: the main window's Save
 // command; tests hand in their own.

@@ -154,9 +154,9 @@ void ListEditor::List_DblClick() {
 }
 
 void ListEditor::Delete_Click() {
-  const int answer = program_.MessageBox(Text(kDeleteQuestion),
-                                         MsgFlags::kYesNo + MsgFlags::kQuestion + MsgFlags::kDefaultButton2);
-  if (answer == kAnswerNo) return;
+  const Answer answer =
+      program_.MessageBox(Text(kDeleteQuestion), MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second);
+  if (answer == Answer::No) return;
   // The entry that moves into a removed one's place is examined too.
   for (int index = 0; index < list_->count(); ++index) {
     if (list_->item(index)->isSelected()) {

@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, MenusOpenAndCloseThroughTheToggleAction) {
 }
 
 TEST_F(MainWindowTest, ExitThroughTheToggleActionAsksOnceAndEnds) {
-  platform.AnswerNext(kAnswerYes);  // Exit Quillane?
+  platform.AnswerNext(Answer::Yes);  // Exit Quillane?
   ToggleAsScreenReader(MenuButton(Menu::kExit));
   EXPECT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(ended, 1);

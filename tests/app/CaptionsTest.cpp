@@ -54,18 +54,18 @@ TEST_F(CaptionsTest, EveryCaptionIsATableTextAndNoDialogAsOpenedHasADefaultButto
     return Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(%1)").arg(i))->text();
   };
   // Put together from texts and the session (MainWindowTest checks them).
-  ExpectTableCaptions(
-      *window, {program.session.sTitle, QStringLiteral("Version 1.01"), Command(Cmd::kHowToUse)->toolTip(),
-                Command(Cmd::kAbout)->toolTip(), panel(2), panel(3), panel(4)});
+  ExpectTableCaptions(*window, {program.session.sTitle, QStringLiteral("Version 1.01"),
+                                CommandButton(Command::HowToUse)->toolTip(),
+                                CommandButton(Command::About)->toolTip(), panel(2), panel(3), panel(4)});
   StartNewSession();
   program.session.sGoal = QStringLiteral("Sell more books");
   program.session.nIdeas = 1;
   program.session.sIdeas[1] = QStringLiteral("Readings");
-  const std::pair<int, int> commands[] = {
-      {Menu::kStart, Cmd::kGoal},          {Menu::kOptions, Cmd::kPassword},
-      {Menu::kOptions, Cmd::kPreferences}, {Menu::kCriteria, Cmd::kCriteriaSet},
-      {Menu::kIdeas, Cmd::kTAssets},       {Menu::kIdeas, Cmd::kViewEditIdeas},
-      {Menu::kHelp, Cmd::kAbout}};
+  const std::pair<int, Command> commands[] = {
+      {Menu::kStart, Command::Goal},          {Menu::kOptions, Command::Password},
+      {Menu::kOptions, Command::Preferences}, {Menu::kCriteria, Command::CriteriaSet},
+      {Menu::kIdeas, Command::TAssets},       {Menu::kIdeas, Command::ViewEditIdeas},
+      {Menu::kHelp, Command::About}};
   const auto checkAndClose = [&](QDialog& dialog) {
     ExpectTableCaptions(dialog, {program.session.sGoal, QStringLiteral("Version 1.01")});
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {

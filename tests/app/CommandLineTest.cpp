@@ -98,7 +98,7 @@ TEST_F(StartFileTest, AWorkfileOnTheCommandLineOpensOnceStarted) {
   EXPECT_EQ(program.session.sWorkfile, folder.filePath(QStringLiteral("bikes.qln")));
 
   // One that cannot be opened gets Open's message; the program goes on.
-  platform.AnswerNext(kAnswerOk);
+  platform.AnswerNext(Answer::Ok);
   window->OpenWorkfileAt(folder.filePath(QStringLiteral("missing.qln")));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("missing.qln")));

@@ -60,10 +60,10 @@ class CommandResultsTest : public MainWindowTest {
   QByteArray Backup() const { return ReadFileBytes(BackupFile()); }
 
   // Runs `command` as its button does, wherever it stands.
-  void Run(int command) {
+  void Run(Command command) {
     for (int frame = 0; frame < Menu::kFrameCount; ++frame) program.commands.EnableFrame(frame, true);
     program.commands.EnableButton(command, true);
-    Command(command)->click();
+    CommandButton(command)->click();
   }
 
   // A protected workfile of another session.
@@ -78,8 +78,8 @@ class CommandResultsTest : public MainWindowTest {
 };
 
 TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveAsDialogIsCancelledWhileABackupFallsDue) {
-  platform.AnswerNext(kAnswerYes);  // Exit Quillane?
-  platform.AnswerNext(kAnswerYes);  // save the changes?
+  platform.AnswerNext(Answer::Yes);  // Exit Quillane?
+  platform.AnswerNext(Answer::Yes);  // save the changes?
   platform.ChooseFile(std::nullopt);
   PressMenu(Menu::kExit);
 
@@ -89,10 +89,10 @@ TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveAsDialogIsCancelledWhileAB
 }
 
 TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveFailsWhileABackupFallsDue) {
-  platform.AnswerNext(kAnswerYes);
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
+  platform.AnswerNext(Answer::Yes);
   platform.ChooseFile(folder.filePath(QStringLiteral("no such folder/bikes.qln")));
-  platform.AnswerNext(kAnswerOk);  // could not be saved
+  platform.AnswerNext(Answer::Ok);  // could not be saved
   PressMenu(Menu::kExit);
 
   EXPECT_EQ(ended, 0);
@@ -101,8 +101,8 @@ TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveFailsWhileABackupFallsDue)
   EXPECT_TRUE(Backup().contains("\r\nQuieter bikes\r\n"));
 
   // Saved after all, the program ends.
-  platform.AnswerNext(kAnswerYes);
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
+  platform.AnswerNext(Answer::Yes);
   platform.ChooseFile(folder.filePath(QStringLiteral("bikes.qln")));
   PressMenu(Menu::kExit);
   EXPECT_EQ(ended, 1);
@@ -115,7 +115,7 @@ TEST_F(CommandResultsTest, BackupsGoOnWhileTheFileDialogOrThePasswordPromptWaits
     backupWhileOpen = Backup();
   };
   platform.ChooseFile(std::nullopt);
-  Run(Cmd::kSaveAs);
+  Run(Command::SaveAs);
   EXPECT_TRUE(backupWhileOpen.contains("\r\nQuieter bikes\r\n")) << "written while Save As waited";
 
   program.session.sGoal = QStringLiteral("Louder bells");
@@ -128,7 +128,7 @@ TEST_F(CommandResultsTest, BackupsGoOnWhileTheFileDialogOrThePasswordPromptWaits
     backupWhileOpen = Backup();
     Click(&prompt, "cmdCancel");
   });
-  Run(Cmd::kOpenSession);
+  Run(Command::OpenSession);
   EXPECT_TRUE(backupWhileOpen.contains("\r\nLouder bells\r\n")) << "written while the password prompt waited";
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Louder bells"));
 }
@@ -141,15 +141,15 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
     const char* what;
     std::function<void()> cancel;
   } cancels[] = {
-      {"Open", [&] { platform.ChooseFile(std::nullopt), Run(Cmd::kOpenSession); }},
-      {"Save As", [&] { platform.ChooseFile(std::nullopt), Run(Cmd::kSaveAs); }},
-      {"Make/Save Report", [&] { platform.ChooseFile(std::nullopt), Run(Cmd::kMakeReport); }},
-      {"Make Basic Plan", [&] { platform.ChooseFile(std::nullopt), Run(Cmd::kMakePlan); }},
+      {"Open", [&] { platform.ChooseFile(std::nullopt), Run(Command::OpenSession); }},
+      {"Save As", [&] { platform.ChooseFile(std::nullopt), Run(Command::SaveAs); }},
+      {"Make/Save Report", [&] { platform.ChooseFile(std::nullopt), Run(Command::MakeReport); }},
+      {"Make Basic Plan", [&] { platform.ChooseFile(std::nullopt), Run(Command::MakePlan); }},
       {"password while opening",
        [&] {
          platform.ChooseFile(ProtectedWorkfile());
          platform.OnNextDialog([](QDialog& password) { password.close(); });
-         Run(Cmd::kOpenSession);
+         Run(Command::OpenSession);
        }},
   };
   for (const auto& c : cancels) {
@@ -164,7 +164,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
       Click(view, "cmdOk");
     });
     platform.OnNextDialog([](QDialog& ideas) { ideas.close(); });
-    Run(Cmd::kMindStepping);
+    Run(Command::MindStepping);
     EXPECT_EQ(platform.dialogsShown, (QStringList{"frmView", "frmIdeas"})) << "the pick opens MindStepping";
 
     program.session.bPassword = false;
@@ -174,7 +174,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
       box->setText(QStringLiteral("abc"));
       Click(password, "cmdOk");
     });
-    Run(Cmd::kPassword);
+    Run(Command::Password);
     EXPECT_TRUE(program.session.bPassword);
     EXPECT_EQ(program.session.sPassword, QStringLiteral("ABC"));
     EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
@@ -191,7 +191,7 @@ TEST_F(CommandResultsTest, AFailingBackupInsideTheSetPasswordDialogLeavesItsOkWo
     EXPECT_TRUE(program.status.panelText().startsWith(Text(3103))) << "the status bar says so";
     Click(password, "cmdOk");
   });
-  Run(Cmd::kPassword);
+  Run(Command::Password);
 
   EXPECT_TRUE(platform.messages.empty()) << "no message box from the timer";
   EXPECT_TRUE(program.session.bPassword);
@@ -210,10 +210,10 @@ TEST_F(CommandResultsTest, ABackupInsideAnotherDialogChangesNoNameItProposes) {
     EXPECT_EQ(platform.fileDialogs.back().initialName, editor->text()) << "not the backup's name";
     Click(preferences, "cmdCancel");
   });
-  Run(Cmd::kPreferences);
+  Run(Command::Preferences);
 
   platform.whileOpen = nullptr;
-  Run(Cmd::kSave);
+  Run(Command::Save);
   EXPECT_EQ(platform.fileDialogs.size(), 1u) << "Save writes the workfile without asking";
   EXPECT_TRUE(QFile::exists(program.session.sWorkfile));
   EXPECT_FALSE(program.session.bChanged);

@@ -80,7 +80,7 @@ class CrashRecoveryTest : public MainWindowTest {
 
 TEST_F(CrashRecoveryTest, AfterAKilledRunYesOpensItsBackupAsAnUntitledChangedSession) {
   KilledRun();
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   window->OfferLastRunBackup();
 
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -96,20 +96,20 @@ TEST_F(CrashRecoveryTest, AfterAKilledRunYesOpensItsBackupAsAnUntitledChangedSes
   // Save asks for a name: the backup is not the user's workfile.
   platform.ChooseFile(std::nullopt);
   PressMenu(Menu::kSave);
-  PressCommand(Cmd::kSave);
+  PressCommand(Command::Save);
   EXPECT_EQ(platform.fileDialogs.size(), 1u);
 }
 
 TEST_F(CrashRecoveryTest, NoKeepsTheBackupUnderItsDatedNameAndACleanExitOffersNothing) {
   KilledRun();
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   window->OfferLastRunBackup();
   EXPECT_EQ(program.session.sGoal, QString());
   EXPECT_FALSE(QFile::exists(Backup()));
   ASSERT_EQ(DatedBackups().size(), 1);
 
   // This run ends through Exit: the next start asks nothing.
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   PressMenu(Menu::kExit);
   ASSERT_EQ(ended, 1);
   QFile::copy(QDir(program.dataFolder).filePath(DatedBackups().first()), Backup());
@@ -131,7 +131,7 @@ TEST_F(CrashRecoveryTest, TermAndHupKeepWhatWasTypedSinceTheLastBackup) {
     SCOPED_TRACE(signalNumber);
     QDir(program.dataFolder).removeRecursively();
     KilledRun(signalNumber, NoBackupSettings());  // no interval ever passed
-    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(Answer::Yes);
     window->OfferLastRunBackup();
     ASSERT_EQ(program.session.nIdeas, 1);
     EXPECT_EQ(program.session.sIdeas[1], QStringLiteral("A bell that purrs"));
@@ -159,7 +159,7 @@ TEST_F(CrashRecoveryTest, OnlyTheBackupOfTheRunThatLeftTheMarkIsOffered) {
 TEST_F(CrashRecoveryTest, ABackupThatCannotBeReadIsToldWithItsPlace) {
   StartAfterThisRun();
   WriteFileBytes(Backup(), "{***Quillane start***}\r\n#FALSE#\r\n\r\nCut off");
-  platform.AnswerNext(kAnswerOk);
+  platform.AnswerNext(Answer::Ok);
   StartAfterThisRun();
   ASSERT_EQ(platform.messages.size(), 1u);
   ASSERT_EQ(DatedBackups().size(), 1);
@@ -178,7 +178,7 @@ TEST_F(CrashRecoveryTest, AProtectedSessionComesBackWithItsPasswordAndStaysProte
   ASSERT_TRUE(WriteBackupWorkfile(locked, Backup(), platform));
   EXPECT_FALSE(ReadFileBytes(Backup()).contains("A merger"));
 
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   platform.OnNextDialog([](QDialog& prompt) { Type(&prompt, "txtPassword", {"key"}); });
   StartAfterThisRun();
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -192,7 +192,7 @@ TEST_F(CrashRecoveryTest, AProtectedSessionComesBackWithItsPasswordAndStaysProte
   const QString saved = folder.filePath(QStringLiteral("merger.qln"));
   platform.ChooseFile(saved);
   PressMenu(Menu::kSave);
-  PressCommand(Cmd::kSave);
+  PressCommand(Command::Save);
   EXPECT_TRUE(ReadFileBytes(saved).startsWith("{***Quillane start***}\r\n-1\r\n"));
   EXPECT_FALSE(ReadFileBytes(saved).contains("A merger"));
 }
@@ -203,15 +203,15 @@ TEST_F(CrashRecoveryTest, AtLogoutTheUnsavedChangesQuestionDecidesAndCancelCance
   program.session.sGoal = QStringLiteral("Typed at five to five");
   program.session.bChanged = true;
 
-  platform.AnswerNext(kAnswerCancel);
+  platform.AnswerNext(Answer::Cancel);
   EXPECT_FALSE(window->CommitDataForDesktopEnd(true)) << "Cancel cancels the logout";
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed at five to five"));
-  platform.AnswerNext(kAnswerNo);  // Exit Quillane? The logout was cancelled: the close asks as ever.
+  platform.AnswerNext(Answer::No);  // Exit Quillane? The logout was cancelled: the close asks as ever.
   window->close();
   EXPECT_EQ(ended, 0);
 
   const QString saved = folder.filePath(QStringLiteral("evening.qln"));
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   platform.ChooseFile(saved);
   EXPECT_TRUE(window->CommitDataForDesktopEnd(true));
   EXPECT_TRUE(ReadFileBytes(saved).contains("Typed at five to five"));
@@ -233,7 +233,7 @@ TEST_F(CrashRecoveryTest, AtLogoutWithoutQuestionsTheBackupIsWrittenAndOfferedNe
   EXPECT_EQ(ended, 1);
 
   static_cast<SessionContent&>(program.session) = SessionContent();
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   StartAfterThisRun();
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed at five to five"));
 }

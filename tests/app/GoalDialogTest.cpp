@@ -20,7 +20,7 @@ class GoalDialogTest : public MainWindowTest {
       auto* box = Find<QLineEdit>(&dialog, QStringLiteral("txtGoal"));
       script(dialog, box);
     });
-    PressCommand(Cmd::kGoal);
+    PressCommand(Command::Goal);
   }
 };
 

@@ -32,14 +32,14 @@ TEST_F(HelpKeyTest, F1InADialogOpensThatDialogsTopicAndLeavesItOpen) {
     EXPECT_EQ(box->text(), QString());
     Click(dialog, "cmdCancel");
   });
-  PressCommand(Cmd::kGoal);
+  PressCommand(Command::Goal);
 
   PressMenu(Menu::kOptions);
   platform.OnNextDialog([&](QDialog& dialog) {
     QTest::keyClick(Find<QLineEdit>(&dialog, QStringLiteral("txtPassword")), Qt::Key_F1);
     Click(dialog, "cmdCancel");
   });
-  PressCommand(Cmd::kPassword);
+  PressCommand(Command::Password);
   EXPECT_EQ(platform.helpTopics, (std::vector<int>{2500, 3200}));
 }
 

@@ -57,9 +57,9 @@ class MainWindowTest : public ::testing::Test {
   }
 
   QPushButton* MenuButton(int index) { return window->menuButton(index); }
-  QPushButton* Command(int index) { return window->commandButton(index); }
+  QPushButton* CommandButton(Command command) { return window->commandButton(command); }
   void PressMenu(int index) { QTest::mouseClick(MenuButton(index), Qt::LeftButton); }
-  void PressCommand(int index) { QTest::mouseClick(Command(index), Qt::LeftButton); }
+  void PressCommand(Command command) { QTest::mouseClick(CommandButton(command), Qt::LeftButton); }
 
   // The frames now shown, by object name.
   QStringList VisibleFrames() {

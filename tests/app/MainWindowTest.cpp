@@ -34,8 +34,8 @@ TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
 TEST_F(MainWindowTest, SetWithoutAGoalAndEvaluateWithoutRatingsOrTwoIdeasRefuse) {
   StartNewSession();
   PressMenu(Menu::kCriteria);
-  platform.AnswerNext(kAnswerOk);
-  PressCommand(Cmd::kCriteriaSet);
+  platform.AnswerNext(Answer::Ok);
+  PressCommand(Command::CriteriaSet);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text,
             QStringLiteral("You forgot to enter your Goal! Please enter it via the Start-button."));
@@ -43,15 +43,15 @@ TEST_F(MainWindowTest, SetWithoutAGoalAndEvaluateWithoutRatingsOrTwoIdeasRefuse)
 
   PressMenu(Menu::kIdeas);
   program.session.nIdeas = 50;
-  platform.AnswerNext(kAnswerOk);
-  PressCommand(Cmd::kEvaluate);
+  platform.AnswerNext(Answer::Ok);
+  PressCommand(Command::Evaluate);
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_TRUE(platform.messages[1].text.startsWith(QStringLiteral("You forgot to enter and/or rate")));
 
   program.session.sngWeight[1] = 9.0f;
   program.session.nIdeas = 1;
-  platform.AnswerNext(kAnswerOk);
-  PressCommand(Cmd::kEvaluate);
+  platform.AnswerNext(Answer::Ok);
+  PressCommand(Command::Evaluate);
   ASSERT_EQ(platform.messages.size(), 3u);
   EXPECT_EQ(platform.messages[2].text, QStringLiteral("You forgot to enter at least 2 ideas!"));
   EXPECT_TRUE(platform.dialogsShown.isEmpty());
@@ -60,10 +60,10 @@ TEST_F(MainWindowTest, SetWithoutAGoalAndEvaluateWithoutRatingsOrTwoIdeasRefuse)
 TEST_F(MainWindowTest, PrintAnsweredNoPrintsNothing) {
   StartNewSession();
   program.commands.EnableMenu(Menu::kReports, true);
-  program.commands.EnableButton(Cmd::kPrintConcise, true);
+  program.commands.EnableButton(Command::PrintConcise, true);
   PressMenu(Menu::kReports);
-  platform.AnswerNext(kAnswerNo);
-  PressCommand(Cmd::kPrintConcise);
+  platform.AnswerNext(Answer::No);
+  PressCommand(Command::PrintConcise);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("Print the Concise Report?"));
   EXPECT_TRUE(platform.printJobs.isEmpty());
@@ -73,10 +73,10 @@ TEST_F(MainWindowTest, PrintAnsweredNoPrintsNothing) {
 
 struct ExitCase {
   const char* name;
-  bool changed;              // the session holds unsaved work
-  bool named;                // it was saved under a name before
-  bool viaClose;             // the window's close box instead of the Exit menu
-  std::vector<int> answers;  // Exit Quillane?, then save the changes?
+  bool changed;                 // the session holds unsaved work
+  bool named;                   // it was saved under a name before
+  bool viaClose;                // the window's close box instead of the Exit menu
+  std::vector<Answer> answers;  // Exit Quillane?, then save the changes?
   bool saveDialogCancelled;
   bool ends;
 };
@@ -95,12 +95,12 @@ TEST_P(ExitTest, EndsOnlyWhenTheWorkIsSavedOrLetGoAndAsksAgainOtherwise) {
   if (c.named) {
     PressMenu(Menu::kSave);
     platform.ChooseFile(workfile);
-    PressCommand(Cmd::kSaveAs);
+    PressCommand(Command::SaveAs);
   }
   s.sGoal = QStringLiteral("Typed later");
   s.bChanged = c.changed;
   PressMenu(Menu::kStart);
-  for (int answer : c.answers) platform.AnswerNext(answer);
+  for (Answer answer : c.answers) platform.AnswerNext(answer);
   if (c.saveDialogCancelled) platform.ChooseFile(std::nullopt);
   if (c.viaClose) {
     window->close();
@@ -130,9 +130,9 @@ TEST_P(ExitTest, EndsOnlyWhenTheWorkIsSavedOrLetGoAndAsksAgainOtherwise) {
   }
   // Each later request asks again from the start, by menu and by close box.
   const std::size_t asked = platform.messages.size();
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   PressMenu(Menu::kExit);
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   window->close();
   EXPECT_EQ(platform.messages.size(), asked + 2);
   EXPECT_EQ(ended, 0);
@@ -141,13 +141,13 @@ TEST_P(ExitTest, EndsOnlyWhenTheWorkIsSavedOrLetGoAndAsksAgainOtherwise) {
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, ExitTest,
     ::testing::Values(
-        ExitCase{"No", false, false, false, {kAnswerNo}, false, false},
-        ExitCase{"YesUnchanged", false, false, false, {kAnswerYes}, false, true},
-        ExitCase{"YesThenNoLetsTheWorkGo", true, false, false, {kAnswerYes, kAnswerNo}, false, true},
-        ExitCase{"CloseYesThenCancel", true, false, true, {kAnswerYes, kAnswerCancel}, false, false},
-        ExitCase{"CloseYesUnchanged", false, false, true, {kAnswerYes}, false, true},
-        ExitCase{"YesYesSaveDialogCancelled", true, false, false, {kAnswerYes, kAnswerYes}, true, false},
-        ExitCase{"YesYesSavesUnderItsName", true, true, false, {kAnswerYes, kAnswerYes}, false, true}),
+        ExitCase{"No", false, false, false, {Answer::No}, false, false},
+        ExitCase{"YesUnchanged", false, false, false, {Answer::Yes}, false, true},
+        ExitCase{"YesThenNoLetsTheWorkGo", true, false, false, {Answer::Yes, Answer::No}, false, true},
+        ExitCase{"CloseYesThenCancel", true, false, true, {Answer::Yes, Answer::Cancel}, false, false},
+        ExitCase{"CloseYesUnchanged", false, false, true, {Answer::Yes}, false, true},
+        ExitCase{"YesYesSaveDialogCancelled", true, false, false, {Answer::Yes, Answer::Yes}, true, false},
+        ExitCase{"YesYesSavesUnderItsName", true, true, false, {Answer::Yes, Answer::Yes}, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Settings read at start-up and written on the way out ----------------
@@ -160,7 +160,7 @@ class FirstRunTest : public MainWindowTest {
 TEST_F(FirstRunTest, OpensTheHelpContentsAndRunsTheBackupTimer) {
   EXPECT_EQ(platform.helpTopics, std::vector<int>{0});
   EXPECT_TRUE(program.session.bHelpAtStartup);
-  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
+  EXPECT_EQ(CommandButton(Command::HelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
   EXPECT_TRUE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
   EXPECT_EQ(program.session.nAutoBackupTime, 5);
 }
@@ -170,15 +170,15 @@ TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpTogglesAndExitWritesTheSetting
   EXPECT_TRUE(platform.helpTopics.empty());
   EXPECT_FALSE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
   PressMenu(Menu::kHelp);
-  PressCommand(Cmd::kHelpAtStartup);
+  PressCommand(Command::HelpAtStartup);
   EXPECT_TRUE(program.session.bHelpAtStartup);
-  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
-  PressCommand(Cmd::kHelpAtStartup);
-  EXPECT_EQ(Command(Cmd::kHelpAtStartup)->text(), QStringLiteral("Help at Startup OFF"));
-  PressCommand(Cmd::kHelpAtStartup);
-  PressCommand(Cmd::kHowToUse);
+  EXPECT_EQ(CommandButton(Command::HelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
+  PressCommand(Command::HelpAtStartup);
+  EXPECT_EQ(CommandButton(Command::HelpAtStartup)->text(), QStringLiteral("Help at Startup OFF"));
+  PressCommand(Command::HelpAtStartup);
+  PressCommand(Command::HowToUse);
   EXPECT_EQ(platform.helpTopics, std::vector<int>{0});
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   PressMenu(Menu::kExit);
   ASSERT_EQ(ended, 1);
   const QByteArray written = ReadFileBytes(program.settingsPath);
@@ -199,7 +199,7 @@ TEST_F(PipeForSettingsTest, StartsWithTheDefaultsTellsWhyAndExitLeavesThePipe) {
   EXPECT_EQ(program.status.panelText(), Text(3107) + QLatin1Char(' ') + program.settingsPath);
   EXPECT_EQ(platform.helpTopics, std::vector<int>{0}) << "help at start-up, as by default";
   EXPECT_TRUE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   PressMenu(Menu::kExit);
   ASSERT_EQ(ended, 1);
   struct stat info {};
@@ -213,10 +213,10 @@ TEST_F(MainWindowTest, NewSessionAsksForChangedWorkThenOpensTheMenusAndClearsThe
   s.bChanged = true;
   s.sGoal = QStringLiteral("keep");
   PressMenu(Menu::kStart);
-  platform.AnswerNext(kAnswerYes);  // save first, but the Save As dialog is cancelled
+  platform.AnswerNext(Answer::Yes);  // save first, but the Save As dialog is cancelled
   platform.ChooseFile(std::nullopt);
-  platform.AnswerNext(kAnswerCancel);
-  PressCommand(Cmd::kNewSession);
+  platform.AnswerNext(Answer::Cancel);
+  PressCommand(Command::NewSession);
   EXPECT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(s.sGoal, QStringLiteral("keep"));
   EXPECT_TRUE(s.bChanged);
@@ -224,15 +224,16 @@ TEST_F(MainWindowTest, NewSessionAsksForChangedWorkThenOpensTheMenusAndClearsThe
 
   s.bChanged = false;
   program.MarkProgressStep(ProgressStep::GoalSet);
-  PressCommand(Cmd::kNewSession);
+  PressCommand(Command::NewSession);
   EXPECT_EQ(platform.messages.size(), 2u) << "an unchanged session is reset without a question";
   EXPECT_FALSE(program.progress.done(ProgressStep::GoalSet));
   EXPECT_EQ(s.sGoal, QString());
   EXPECT_TRUE(MenuButton(Menu::kIdeas)->isEnabled());
-  EXPECT_TRUE(Command(Cmd::kGoal)->isEnabled());
-  EXPECT_TRUE(Command(Cmd::kIChing)->isVisibleTo(window->frame(Menu::kIdeas)));
-  EXPECT_TRUE(Command(Cmd::kIChing)->isEnabled()) << "a technique like the others";
-  EXPECT_TRUE(Command(Cmd::kSetLanguage)->isEnabled()) << "the heading language can be set in a session";
+  EXPECT_TRUE(CommandButton(Command::Goal)->isEnabled());
+  EXPECT_TRUE(CommandButton(Command::IChing)->isVisibleTo(window->frame(Menu::kIdeas)));
+  EXPECT_TRUE(CommandButton(Command::IChing)->isEnabled()) << "a technique like the others";
+  EXPECT_TRUE(CommandButton(Command::SetLanguage)->isEnabled())
+      << "the heading language can be set in a session";
   EXPECT_FALSE(
       Find<QWidget>(window.get(), QStringLiteral("picProgressReport(1)"))->property("done").toBool());
 }
@@ -258,15 +259,15 @@ TEST_F(MainWindowTest, NewSessionEmptiesEveryTechniquesRunStateButTheIChingCastU
   const auto fresh = std::make_unique<RunStates>();
   program.session.bChanged = true;
   PressMenu(Menu::kStart);
-  platform.AnswerNext(kAnswerCancel);
-  PressCommand(Cmd::kNewSession);
+  platform.AnswerNext(Answer::Cancel);
+  PressCommand(Command::NewSession);
   EXPECT_TRUE(states.rating == filled->rating && states.suggestion == filled->suggestion &&
               states.pairing == filled->pairing && states.mindStep == filled->mindStep &&
               states.cluster == filled->cluster && states.evaluation == filled->evaluation)
       << "a cancelled New Session keeps them all";
 
   program.session.bChanged = false;
-  PressCommand(Cmd::kNewSession);
+  PressCommand(Command::NewSession);
   EXPECT_TRUE(states.rating == fresh->rating);
   EXPECT_TRUE(states.suggestion == fresh->suggestion);
   EXPECT_TRUE(states.pairing == fresh->pairing);
@@ -285,11 +286,11 @@ TEST_F(MainWindowTest, TheMenuWorksFromTheKeyboard) {
   bool reached = false;
   for (int i = 0; i < 20 && !reached; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    reached = QApplication::focusWidget() == Command(Cmd::kGoal);
+    reached = QApplication::focusWidget() == CommandButton(Command::Goal);
   }
   EXPECT_TRUE(reached);
   platform.OnNextDialog([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
-  QTest::keyClick(Command(Cmd::kGoal), Qt::Key_Space);
+  QTest::keyClick(CommandButton(Command::Goal), Qt::Key_Space);
   EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmStart")});
 }
 

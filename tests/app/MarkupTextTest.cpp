@@ -70,15 +70,15 @@ class MarkupTextTest : public MainWindowTest {
     // The user opens the file as it came.
     PressMenu(Menu::kStart);
     platform.ChooseFile(workfile);
-    PressCommand(Cmd::kOpenSession);
+    PressCommand(Command::OpenSession);
     ASSERT_EQ(program.session.sGoal, kGoal);
   }
 
   // Runs `command` from `menu`; `pick` chooses the ideas at these rows first
   // where the command asks for them. The page it opens must show `pieces`.
-  void ExpectPageShows(int menu, int command, const QStringList& pieces, const char* close,
+  void ExpectPageShows(int menu, Command command, const QStringList& pieces, const char* close,
                        const std::vector<int>& pick = {}) {
-    SCOPED_TRACE(command);
+    SCOPED_TRACE(IndexOf(command));
     if (!pick.empty()) {
       platform.OnNextDialog([pick](QDialog& view) {
         ShownMarkup();
@@ -103,18 +103,18 @@ TEST_F(MarkupTextTest, TheStatusBarNamesTheFileInPlainTextAndKeepsItsHeight) {
 }
 
 TEST_F(MarkupTextTest, EveryPageShowsTheSessionsTextsInPlainText) {
-  ExpectPageShows(Menu::kCriteria, Cmd::kCriteriaSet, {kGoal}, "cmdCancel");
-  ExpectPageShows(Menu::kCriteria, Cmd::kCriteriaRate, {kGoal, kCriteria[0], kCriteria[1]}, "cmdCancel");
-  ExpectPageShows(Menu::kCriteria, Cmd::kCriteriaView, {kGoal}, "cmdOk");
-  ExpectPageShows(Menu::kIdeas, Cmd::kAutoSuggest, {kGoal}, "cmdCancel");
-  ExpectPageShows(Menu::kIdeas, Cmd::kPairTI, {kGoal, QStringLiteral("<s>"), QStringLiteral("<em>")},
+  ExpectPageShows(Menu::kCriteria, Command::CriteriaSet, {kGoal}, "cmdCancel");
+  ExpectPageShows(Menu::kCriteria, Command::CriteriaRate, {kGoal, kCriteria[0], kCriteria[1]}, "cmdCancel");
+  ExpectPageShows(Menu::kCriteria, Command::CriteriaView, {kGoal}, "cmdOk");
+  ExpectPageShows(Menu::kIdeas, Command::AutoSuggest, {kGoal}, "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Command::PairTI, {kGoal, QStringLiteral("<s>"), QStringLiteral("<em>")},
                   "cmdCancel");
-  ExpectPageShows(Menu::kIdeas, Cmd::kPairTT, {kGoal, kTangibles[0], kTangibles[1]}, "cmdCancel");
-  ExpectPageShows(Menu::kIdeas, Cmd::kPairII, {kGoal, kIntangibles[0], kIntangibles[1]}, "cmdCancel");
-  ExpectPageShows(Menu::kIdeas, Cmd::kIChing, {kGoal}, "cmdCancel");
-  ExpectPageShows(Menu::kIdeas, Cmd::kMindStepping, {kGoal, kIdeas[0]}, "cmdCancel", {0});
-  ExpectPageShows(Menu::kIdeas, Cmd::kClustering, {kGoal}, "cmdCancel", {0, 1, 2});
-  ExpectPageShows(Menu::kIdeas, Cmd::kEvaluate, {kGoal, kIdeas[1], kCriteria[0]}, "cmdCancel", {1, 2});
+  ExpectPageShows(Menu::kIdeas, Command::PairTT, {kGoal, kTangibles[0], kTangibles[1]}, "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Command::PairII, {kGoal, kIntangibles[0], kIntangibles[1]}, "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Command::IChing, {kGoal}, "cmdCancel");
+  ExpectPageShows(Menu::kIdeas, Command::MindStepping, {kGoal, kIdeas[0]}, "cmdCancel", {0});
+  ExpectPageShows(Menu::kIdeas, Command::Clustering, {kGoal}, "cmdCancel", {0, 1, 2});
+  ExpectPageShows(Menu::kIdeas, Command::Evaluate, {kGoal, kIdeas[1], kCriteria[0]}, "cmdCancel", {1, 2});
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST_F(PasswordTest, SetModeStoresCapitalsOrRemovesTheProtection) {
       if (c.key == Qt::Key_unknown && !c.button) dialog.close();
       EXPECT_FALSE(dialog.isVisible());
     });
-    PressCommand(Cmd::kPassword);
+    PressCommand(Command::Password);
     EXPECT_EQ(s.sPassword, QString::fromUtf8(c.after));
     EXPECT_EQ(s.bPassword, !s.sPassword.isEmpty());
     EXPECT_EQ(program.progress.done(ProgressStep::PasswordSet), c.stored);

@@ -58,7 +58,7 @@ TEST_F(SecondStartTest, EachAnswerToTheUnsavedChangesQuestionComesThrough) {
   TypeWork();
   const SessionContent typed = program.session;
 
-  platform.AnswerNext(kAnswerCancel);
+  platform.AnswerNext(Answer::Cancel);
   HandOver(handed);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(static_cast<const SessionContent&>(program.session) == typed) << "Cancel keeps the typed work";
@@ -66,7 +66,7 @@ TEST_F(SecondStartTest, EachAnswerToTheUnsavedChangesQuestionComesThrough) {
   EXPECT_EQ(program.session.sWorkfile, QString());
 
   const QString saved = folder.filePath(QStringLiteral("typed.qln"));
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   platform.ChooseFile(saved);
   HandOver(handed);
   EXPECT_TRUE(ReadFileBytes(saved).contains("\r\nTyped idea\r\n")) << "Yes saves the typed work first";
@@ -74,7 +74,7 @@ TEST_F(SecondStartTest, EachAnswerToTheUnsavedChangesQuestionComesThrough) {
 
   program.session.sGoal = QStringLiteral("Typed again");
   program.session.bChanged = true;
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   HandOver(handed);
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over")) << "No lets the typed work go";
   EXPECT_EQ(program.session.sWorkfile, handed);
@@ -91,7 +91,7 @@ TEST_F(SecondStartTest, ThePasswordPromptAndTheNotValidMessageComeThrough) {
 
   const QString damaged = folder.filePath(QStringLiteral("damaged.qln"));
   WriteFileBytes(damaged, "not a workfile\r\n");
-  platform.AnswerNext(kAnswerOk);
+  platform.AnswerNext(Answer::Ok);
   HandOver(damaged);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].text.startsWith(damaged));

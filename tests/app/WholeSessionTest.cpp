@@ -16,7 +16,7 @@ namespace {
 class WholeSessionTest : public MainWindowTest {
  protected:
   // Runs command `command` from `menu` with `script` driving the dialog it opens.
-  void Run(int menu, int command, const std::function<void(QDialog&)>& script) {
+  void Run(int menu, Command command, const std::function<void(QDialog&)>& script) {
     if (!window->frame(menu)->isVisible()) PressMenu(menu);
     platform.OnNextDialog(script);
     PressCommand(command);
@@ -42,15 +42,16 @@ class WholeSessionTest : public MainWindowTest {
 TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   program.session.sUserFirstName = QStringLiteral("Ada");
   PressMenu(Menu::kStart);
-  PressCommand(Cmd::kNewSession);
+  PressCommand(Command::NewSession);
 
-  Run(Menu::kStart, Cmd::kGoal, [](QDialog& d) { Type(&d, "txtGoal", {"Shorter queues at the counter"}); });
+  Run(Menu::kStart, Command::Goal,
+      [](QDialog& d) { Type(&d, "txtGoal", {"Shorter queues at the counter"}); });
 
-  Run(Menu::kCriteria, Cmd::kCriteriaSet, [](QDialog& d) {
+  Run(Menu::kCriteria, Command::CriteriaSet, [](QDialog& d) {
     Type(&d, "txtCriteriaSet", {"Cheap", "Quick to start", "Staff like it", "Customers notice", "Lasting"});
     Click(&d, "cmdOk");
   });
-  Run(Menu::kCriteria, Cmd::kCriteriaRate, [](QDialog& d) {
+  Run(Menu::kCriteria, Command::CriteriaRate, [](QDialog& d) {
     auto* slider = Find<QSlider>(&d, QStringLiteral("sliCriteriaRate"));
     for (int value : {8, 6, 7, 9, 3, 5, 7, 6, 8, 4}) {
       slider->setValue(value);
@@ -59,39 +60,39 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   });
   ASSERT_EQ(program.session.sngWeight[1], 9.0f);
 
-  Run(Menu::kIdeas, Cmd::kTAssets, [](QDialog& d) {
+  Run(Menu::kIdeas, Command::TAssets, [](QDialog& d) {
     Type(&d, "txtIdeasTAssets", {"Second counter", "Ticket machine", "Waiting room"});
     Click(&d, "cmdOk");
   });
-  Run(Menu::kIdeas, Cmd::kIAssets, [](QDialog& d) {
+  Run(Menu::kIdeas, Command::IAssets, [](QDialog& d) {
     Type(&d, "txtIdeasIAssets", {"Friendly staff", "Loyal customers"});
     Click(&d, "cmdOk");
   });
-  Run(Menu::kIdeas, Cmd::kAutoSuggest, [](QDialog& d) {
+  Run(Menu::kIdeas, Command::AutoSuggest, [](QDialog& d) {
     Type(&d, "txtAddIdeas(0)", {"Serve two queues from one counter", "Let customers order ahead"});
     Click(&d, "cmdOk");
   });
-  Run(Menu::kIdeas, Cmd::kPairTI, [](QDialog& d) {
+  Run(Menu::kIdeas, Command::PairTI, [](QDialog& d) {
     Type(&d, "txtAddIdeas(1)", {"Staff greet the waiting room"});
     Click(&d, "cmdOk");
   });
-  Run(Menu::kIdeas, Cmd::kPairTT, [](QDialog& d) {
+  Run(Menu::kIdeas, Command::PairTT, [](QDialog& d) {
     Type(&d, "txtAddIdeas(2)", {"Ticket machine in the waiting room"});
     Click(&d, "cmdOk");
   });
-  Run(Menu::kIdeas, Cmd::kPairII, [](QDialog& d) {
+  Run(Menu::kIdeas, Command::PairII, [](QDialog& d) {
     Type(&d, "txtAddIdeas(3)", {"Loyal customers skip the queue"});
     Click(&d, "cmdOk");
   });
   Pick({0, 1});
-  Run(Menu::kIdeas, Cmd::kMindStepping, [](QDialog& d) {
+  Run(Menu::kIdeas, Command::MindStepping, [](QDialog& d) {
     Type(&d, "txtAddIdeas(5)", {"Two counters at rush hour", "Order by phone, pick up fast"});
     Click(&d, "cmdIdeasMindstepping");
     Click(&d, "cmdOk");
   });
   Pick({2, 3, 4});
-  platform.AnswerNext(kAnswerOk);  // the tenth idea is celebrated
-  Run(Menu::kIdeas, Cmd::kClustering, [](QDialog& d) {
+  platform.AnswerNext(Answer::Ok);  // the tenth idea is celebrated
+  Run(Menu::kIdeas, Command::Clustering, [](QDialog& d) {
     Type(&d, "txtClusterUnif", {"Use idle space"});
     Type(&d, "txtAddIdeas(6)",
          {"Coffee corner while waiting", "Screens show the queue", "Chairs by the door",
@@ -101,7 +102,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   ASSERT_EQ(program.session.nIdeas, 11);
   ASSERT_EQ(platform.messages.back().text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
 
-  Run(Menu::kIdeas, Cmd::kViewEditIdeas, [&](QDialog& view) {
+  Run(Menu::kIdeas, Command::ViewEditIdeas, [&](QDialog& view) {
     auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
     ClickRow(list, 9);
     platform.OnNextDialog([](QDialog& edit) {
@@ -112,15 +113,15 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
     });
     Click(&view, "cmdEdit");
     ClickRow(list, 5);
-    platform.AnswerNext(kAnswerYes);
-    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(Answer::Yes);
+    platform.AnswerNext(Answer::Yes);
     Click(&view, "cmdDelete");
     Click(&view, "cmdOk");
   });
   ASSERT_EQ(program.session.nIdeas, 10);
 
   Pick({0, 3, 6, 9});
-  Run(Menu::kIdeas, Cmd::kEvaluate, [](QDialog& d) {
+  Run(Menu::kIdeas, Command::Evaluate, [](QDialog& d) {
     auto* slider = Find<QSlider>(&d, QStringLiteral("sliIdeasEvaluationRate"));
     const int ratings[4][5] = {{6, 7, 5, 8, 6}, {9, 4, 6, 5, 7}, {3, 8, 9, 6, 5}, {7, 7, 7, 9, 8}};
     for (const auto& idea : ratings) {
@@ -131,20 +132,20 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
     }
   });
   ASSERT_EQ(states.evaluation.sngResultB[1], 9.0f);
-  Run(Menu::kIdeas, Cmd::kViewResults, [](QDialog& d) { Click(&d, "cmdOk"); });
+  Run(Menu::kIdeas, Command::ViewResults, [](QDialog& d) { Click(&d, "cmdOk"); });
 
   // The report, the plan and the printed summary.
   const QString report = folder.filePath(QStringLiteral("report.txt"));
   PressMenu(Menu::kReports);
   platform.ChooseFile(report);
-  PressCommand(Cmd::kMakeReport);
+  PressCommand(Command::MakeReport);
   PressMenu(Menu::kPlans);
   platform.ChooseFile(folder.filePath(QStringLiteral("plan.txt")));
-  PressCommand(Cmd::kMakePlan);
+  PressCommand(Command::MakePlan);
   PressMenu(Menu::kReports);
   platform.printFolder = folder.path();
-  platform.AnswerNext(kAnswerYes);
-  PressCommand(Cmd::kPrintConcise);
+  platform.AnswerNext(Answer::Yes);
+  PressCommand(Command::PrintConcise);
   ASSERT_EQ(platform.printJobs.size(), 1u);
   EXPECT_TRUE(QFile::exists(folder.filePath(platform.printJobs[0] + QStringLiteral(".pdf"))));
   const QByteArray expected = ReadFileBytes(QStringLiteral(QUILLANE_TEST_DATA_DIR "/WholeSessionReport.txt"));
@@ -152,22 +153,22 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   EXPECT_EQ(ReadFileBytes(report), expected);
 
   // Protect and save the session, then start afresh and open it again.
-  Run(Menu::kOptions, Cmd::kPassword, [](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
+  Run(Menu::kOptions, Command::Password, [](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
   const QString workfile = folder.filePath(QStringLiteral("queues.qln"));
   PressMenu(Menu::kSave);
   platform.ChooseFile(workfile);
-  PressCommand(Cmd::kSaveAs);
+  PressCommand(Command::SaveAs);
   // Every step but the loading of a session and the I Ching, which the menu no longer offers.
   EXPECT_EQ(Steps(false), (std::vector{ProgressStep::SessionLoaded, ProgressStep::IChing}));
   const OpenState saved = ContentOf(program.session);
   EXPECT_FALSE(program.session.bChanged);
 
   PressMenu(Menu::kStart);
-  PressCommand(Cmd::kNewSession);
+  PressCommand(Command::NewSession);
   ASSERT_EQ(program.session.nIdeas, 0);
   platform.ChooseFile(workfile);
   platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"cOUNTER7"}); });
-  PressCommand(Cmd::kOpenSession);
+  PressCommand(Command::OpenSession);
   EXPECT_TRUE(ContentOf(program.session) == saved) << "everything a workfile keeps, and nothing beyond";
   EXPECT_EQ(Steps(true), std::vector{ProgressStep::SessionLoaded});
   EXPECT_EQ(program.session.sPassword, QStringLiteral("COUNTER7"));

@@ -13,13 +13,13 @@ class WorkfileCommandsTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     PressMenu(Menu::kStart);
-    PressCommand(Cmd::kNewSession);
+    PressCommand(Command::NewSession);
   }
   QString PathOf(const char* name) { return folder.filePath(QLatin1String(name)); }
   void SaveAs(const QString& path) {
     PressMenu(Menu::kSave);
     platform.ChooseFile(path);
-    PressCommand(Cmd::kSaveAs);
+    PressCommand(Command::SaveAs);
   }
 };
 
@@ -32,17 +32,17 @@ TEST_F(WorkfileCommandsTest, OpenAsksToSaveTypedWorkBeforeItsFileDialog) {
 
   // Cancel keeps everything and shows no file dialog.
   platform.fileDialogs.clear();
-  platform.AnswerNext(kAnswerCancel);
-  PressCommand(Cmd::kOpenSession);
+  platform.AnswerNext(Answer::Cancel);
+  PressCommand(Command::OpenSession);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, Text(512) + QStringLiteral("\r\r") + Text(513));
   EXPECT_TRUE(platform.fileDialogs.empty());
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved"));
 
   // Yes saves first, then opens.
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   platform.ChooseFile(other);
-  PressCommand(Cmd::kOpenSession);
+  PressCommand(Command::OpenSession);
   EXPECT_EQ(platform.fileDialogs.size(), 1u) << "saved under its own name, then the Open dialog";
   EXPECT_EQ(program.session.sWorkfile, QDir::toNativeSeparators(other));
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved")) << "what was saved is what opened";
@@ -51,9 +51,9 @@ TEST_F(WorkfileCommandsTest, OpenAsksToSaveTypedWorkBeforeItsFileDialog) {
   // No lets the changes go.
   program.session.sGoal = QStringLiteral("Dropped");
   program.session.bChanged = true;
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   platform.ChooseFile(other);
-  PressCommand(Cmd::kOpenSession);
+  PressCommand(Command::OpenSession);
   EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved"));
 }
 

@@ -23,7 +23,7 @@ class CriteriaDialogTest : public MenuOpenTest<Menu::kCriteria> {
   }
 
   // Presses command `command` and lets `script` work in the dialog it opens.
-  void Open(int command, const std::function<void(QDialog&)>& script) {
+  void Open(Command command, const std::function<void(QDialog&)>& script) {
     program.commands.EnableButton(command, true);
     platform.OnNextDialog([&](QDialog& dialog) { script(dialog); });
     PressCommand(command);

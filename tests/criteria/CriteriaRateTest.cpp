@@ -16,7 +16,7 @@ class CriteriaRateTest : public CriteriaDialogTest {
   };
 
   void Rate(const std::function<void(Page&)>& script) {
-    Open(Cmd::kCriteriaRate, [&](QDialog& dialog) {
+    Open(Command::CriteriaRate, [&](QDialog& dialog) {
       Page page{dialog, Find<QSlider>(&dialog, QStringLiteral("sliCriteriaRate")),
                 Find<QLabel>(&dialog, QStringLiteral("lblCriteriaA")),
                 Find<QLabel>(&dialog, QStringLiteral("lblCriteriaB")), Button(dialog, "cmdCriteriaRate")};
@@ -50,7 +50,7 @@ TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheVi
   EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed", "Fun"}));
   EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 5.9F, 2.9F}));
   EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaRated));
-  EXPECT_TRUE(Command(Cmd::kCriteriaView)->isEnabled());
+  EXPECT_TRUE(CommandButton(Command::CriteriaView)->isEnabled());
   EXPECT_TRUE(program.session.bChanged);
 }
 
@@ -69,7 +69,7 @@ TEST_F(CriteriaRateTest, CancelAfterOneOfThreeComparisonsNormalisesTheWeightsTha
   EXPECT_EQ(program.session.sCriteria[1], QStringLiteral("Speed"));
   EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 4.5F, 4.5F}));
   EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaRated));
-  EXPECT_FALSE(Command(Cmd::kCriteriaView)->isEnabled());
+  EXPECT_FALSE(CommandButton(Command::CriteriaView)->isEnabled());
   EXPECT_FALSE(program.session.bChanged);
 }
 

@@ -16,7 +16,7 @@ class CriteriaSetTest : public CriteriaDialogTest {
   };
 
   void Set(const std::function<void(Page&)>& script) {
-    Open(Cmd::kCriteriaSet, [&](QDialog& dialog) {
+    Open(Command::CriteriaSet, [&](QDialog& dialog) {
       Page page{dialog,
                 Find<QLineEdit>(&dialog, QStringLiteral("txtCriteriaSet")),
                 Find<QListWidget>(&dialog, QStringLiteral("lstCriteriaSet")),
@@ -52,7 +52,7 @@ TEST_F(CriteriaSetTest, AddAppendsByButtonAndByEnterAndEmptyTextAddsNothing) {
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed"}));
   EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
-  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
+  EXPECT_TRUE(program.commands.enabled(Command::CriteriaRate));
   EXPECT_TRUE(program.session.bChanged);
 }
 
@@ -101,11 +101,11 @@ TEST_F(CriteriaSetTest, DeleteRemovesTheCtrlSelectedEntriesAfterAsking) {
   Set([&](Page& p) {
     ClickRow(p.list, 1);
     ClickRow(p.list, 2, Qt::ControlModifier);
-    platform.AnswerNext(kAnswerNo);
+    platform.AnswerNext(Answer::No);
     QTest::mouseClick(p.del, Qt::LeftButton);
     EXPECT_EQ(Entries(p.list), (QStringList{"1", "2", "3", "4", "5"})) << "No changes nothing";
     EXPECT_TRUE(p.dialog.isVisible());
-    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(Answer::Yes);
     QTest::mouseClick(p.del, Qt::LeftButton);
     EXPECT_EQ(Entries(p.list), (QStringList{"1", "4", "5"}));
     // Entries remain, so Edit stays usable though none is current: it takes
@@ -151,12 +151,12 @@ TEST_F(CriteriaSetTest, AFullListTakesNoHundredAndFirstButAnEntryCanStillBeEdite
 
 TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView) {
   SetCriteria({"old 1", "old 2"});
-  program.commands.EnableButton(Cmd::kCriteriaRate, true);
-  program.commands.EnableButton(Cmd::kCriteriaView, true);
+  program.commands.EnableButton(Command::CriteriaRate, true);
+  program.commands.EnableButton(Command::CriteriaView, true);
   Set([&](Page& p) {
     ClickRow(p.list, 0);
     ClickRow(p.list, 1, Qt::ShiftModifier);
-    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(Answer::Yes);
     QTest::mouseClick(p.del, Qt::LeftButton);
     EXPECT_FALSE(p.edit->isEnabled());
     EXPECT_FALSE(p.del->isEnabled());
@@ -166,8 +166,8 @@ TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView
   EXPECT_EQ(program.session.sCriteria[1], QString());
   EXPECT_EQ(program.session.sCriteria[2], QString());
   EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaSet));
-  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaRate));
-  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kCriteriaView));
+  EXPECT_FALSE(program.commands.enabled(Command::CriteriaRate));
+  EXPECT_FALSE(program.commands.enabled(Command::CriteriaView));
   EXPECT_TRUE(program.session.bChanged);
 }
 

@@ -52,7 +52,7 @@ class CriteriaViewTest : public CriteriaDialogTest {
 TEST_F(CriteriaViewTest, ShowsOneBarRowPerCriterionWithOkAndHelpOnlyAndEscapeActsAsOk) {
   DefaultLocale c(QLocale::c());
   SetRated({"Cost", "Speed"}, {9.0F, 4.5F});
-  Open(Cmd::kCriteriaView, [&](QDialog& dialog) {
+  Open(Command::CriteriaView, [&](QDialog& dialog) {
     EXPECT_TRUE(Find<QGroupBox>(&dialog, QStringLiteral("fraCriteriaView"))->isVisible());
     EXPECT_FALSE(Button(dialog, "cmdCancel")->isVisible());
     auto* grid = Find<QTableWidget>(&dialog, QStringLiteral("grdCriteria"));

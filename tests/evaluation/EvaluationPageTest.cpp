@@ -26,7 +26,7 @@ class EvaluationPageTest : public MenuOpenTest<Menu::kIdeas> {
       EXPECT_EQ(view.windowTitle(), QStringLiteral("Evaluation"));
       auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
       list->item(1)->setSelected(true);
-      platform.AnswerNext(kAnswerOk);
+      platform.AnswerNext(Answer::Ok);
       Click(&view, "cmdOk");  // one idea is too few
       EXPECT_TRUE(view.isVisible());
       list->item(2)->setSelected(true);
@@ -65,7 +65,7 @@ TEST_F(EvaluationPageTest, RatesEveryIdeaOnEveryCriterionAndRanksThem) {
     Rate(d, {10});
     EXPECT_FALSE(d.isVisible()) << "the last rating closes the dialog";
   });
-  PressCommand(Cmd::kEvaluate);
+  PressCommand(Command::Evaluate);
   const Session& s = program.session;
   const EvaluationState& e = states.evaluation;
   EXPECT_EQ(e.sEvalIdeas[1], QStringLiteral("idea 3"));
@@ -74,8 +74,8 @@ TEST_F(EvaluationPageTest, RatesEveryIdeaOnEveryCriterionAndRanksThem) {
   EXPECT_EQ(e.sngResultB[2], 0.0f);
   EXPECT_TRUE(program.progress.done(ProgressStep::Evaluation));
   EXPECT_TRUE(MenuButton(Menu::kPlans)->isEnabled());
-  EXPECT_TRUE(Command(Cmd::kMakePlan)->isEnabled());
-  EXPECT_TRUE(Command(Cmd::kViewResults)->isEnabled());
+  EXPECT_TRUE(CommandButton(Command::MakePlan)->isEnabled());
+  EXPECT_TRUE(CommandButton(Command::ViewResults)->isEnabled());
   EXPECT_TRUE(s.bChanged);
 }
 
@@ -86,13 +86,13 @@ TEST_F(EvaluationPageTest, CancelPartWayKeepsTheRatingsButRanksNothing) {
     Rate(d, {10, 10});
     Click(&d, "cmdCancel");
   });
-  PressCommand(Cmd::kEvaluate);
+  PressCommand(Command::Evaluate);
   const EvaluationState& e = states.evaluation;
   EXPECT_EQ(e.sngScore[1][2], 10.0f);
   EXPECT_EQ(e.sEvalIdeas[1], QStringLiteral("idea 2")) << "nothing sorted";
   EXPECT_EQ(e.sngResultB[1], 7.7f);
   EXPECT_FALSE(program.progress.done(ProgressStep::Evaluation));
-  EXPECT_FALSE(Command(Cmd::kViewResults)->isEnabled());
+  EXPECT_FALSE(CommandButton(Command::ViewResults)->isEnabled());
   EXPECT_FALSE(MenuButton(Menu::kPlans)->isEnabled());
 }
 
@@ -103,7 +103,7 @@ TEST_F(EvaluationPageTest, ResultsShowTheRankingAsWeightBars) {
   e.sEvalIdeas[2] = QStringLiteral("half");
   e.sngResultB[1] = 9.0f;
   e.sngResultB[2] = 4.5f;
-  program.commands.EnableButton(Cmd::kViewResults, true);
+  program.commands.EnableButton(Command::ViewResults, true);
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_EQ(HelpContextOf(&d), 5650);
     EXPECT_FALSE(Find<QPushButton>(&d, QStringLiteral("cmdCancel"))->isVisible());
@@ -114,7 +114,7 @@ TEST_F(EvaluationPageTest, ResultsShowTheRankingAsWeightBars) {
     EXPECT_EQ(grid->item(2, 1)->text(), QStringLiteral("4.5"));
     QTest::keyClick(&d, Qt::Key_Escape);  // OK, since Cancel is hidden
   });
-  PressCommand(Cmd::kViewResults);
+  PressCommand(Command::ViewResults);
   EXPECT_TRUE(program.session.bChanged);
 }
 

@@ -29,10 +29,10 @@ class IChingPageTest : public MainWindowTest {
   void OpenFromCommand(const ScriptedPlatform::DialogScript& script) {
     program.commands.EnableMenu(Menu::kIdeas, true);
     program.commands.EnableFrame(Menu::kIdeas, true);
-    program.commands.EnableButton(Cmd::kIChing, true);
+    program.commands.EnableButton(Command::IChing, true);
     platform.OnNextDialog(script);
     PressMenu(Menu::kIdeas);
-    PressCommand(Cmd::kIChing);
+    PressCommand(Command::IChing);
   }
 };
 

@@ -31,7 +31,7 @@ class IdeaListTest : public ::testing::Test {
     for (int i = 0; i < count; ++i) AddIdea(program, QStringLiteral("idea %1").arg(s.nIdeas + 1));
   }
   void AnswerMilestones(int count) {
-    for (int i = 0; i < count; ++i) platform.AnswerNext(kAnswerOk);
+    for (int i = 0; i < count; ++i) platform.AnswerNext(Answer::Ok);
   }
 };
 
@@ -53,7 +53,7 @@ TEST_F(IdeaListTest, TheTenthIdeaPlaysTheSoundAndEncouragesTheEleventhDoesNot) {
   AddIdeas(11);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
-  EXPECT_EQ(platform.messages[0].flags, MsgFlags::kInformation);
+  EXPECT_EQ(platform.messages[0].flags, MsgStyle(MsgIcon::Information).code());
   EXPECT_EQ(platform.soundsPlayed, QStringList{sound.fileName()}) << "the 11th count has no message";
 }
 

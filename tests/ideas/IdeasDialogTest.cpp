@@ -16,7 +16,7 @@ TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel)
     TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("a bike"));
     Click(&d, "cmdCancel");
   });
-  PressCommand(Cmd::kTAssets);
+  PressCommand(Command::TAssets);
   EXPECT_EQ(program.session.nTAssets, 3) << "Cancel keeps the stored assets";
   EXPECT_TRUE(program.session.sTAssets[4].isEmpty());
   EXPECT_FALSE(program.session.bChanged);
@@ -31,31 +31,31 @@ TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel)
     TypeAndEnter(box, QStringLiteral("a van"));
     Click(&d, "cmdOk");
   });
-  PressCommand(Cmd::kTAssets);
+  PressCommand(Command::TAssets);
   EXPECT_EQ(program.session.nTAssets, 4);
   EXPECT_EQ(program.session.sTAssets[4], QStringLiteral("a van"));
   EXPECT_TRUE(program.progress.done(ProgressStep::TangiblesEntered));
-  EXPECT_TRUE(Command(Cmd::kPairTT)->isEnabled());
-  EXPECT_FALSE(Command(Cmd::kPairTI)->isEnabled());
+  EXPECT_TRUE(CommandButton(Command::PairTT)->isEnabled());
+  EXPECT_FALSE(CommandButton(Command::PairTI)->isEnabled());
   EXPECT_TRUE(program.session.bChanged);
 }
 
 TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
   Fill(program.session.sTAssets, program.session.nTAssets, {"van", "shop"});
-  program.commands.EnableButton(Cmd::kPairTT, true);
+  program.commands.EnableButton(Command::PairTT, true);
   platform.OnNextDialog([&](QDialog& d) {
     auto* list = Find<QListWidget>(&d, QStringLiteral("lstIdeasTAssets"));
     ClickRow(list, 0);
     ClickRow(list, 1, Qt::ControlModifier);
-    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(Answer::Yes);
     Click(&d, "cmdIdeasTAssetsDelete");
     Click(&d, "cmdOk");
   });
-  PressCommand(Cmd::kTAssets);
+  PressCommand(Command::TAssets);
   EXPECT_EQ(program.session.nTAssets, 0);
   EXPECT_TRUE(program.session.sTAssets[1].isEmpty());
   EXPECT_FALSE(program.progress.done(ProgressStep::TangiblesEntered));
-  EXPECT_FALSE(Command(Cmd::kPairTT)->isEnabled());
+  EXPECT_FALSE(CommandButton(Command::PairTT)->isEnabled());
 }
 
 }  // namespace

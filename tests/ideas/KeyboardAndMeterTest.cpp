@@ -18,7 +18,7 @@ class KeyboardAndMeterTest : public MenuOpenTest<Menu::kIdeas> {
     Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed"});
     s.sngWeight[1] = 9.0f;
     s.sngWeight[2] = 4.5f;
-    program.commands.EnableButton(Cmd::kMindStepping, true);
+    program.commands.EnableButton(Command::MindStepping, true);
   }
   static QListWidget* List(QWidget* view) { return Find<QListWidget>(view, QStringLiteral("lstView")); }
   static QString MeterTitle(QWidget* ideas) {
@@ -35,12 +35,12 @@ TEST_F(KeyboardAndMeterTest, ArrowsAndSpaceSelectLikeClicksAndDeleteWorks) {
     QTest::keyClick(list, Qt::Key_Space);
     EXPECT_TRUE(Find<QPushButton>(&view, QStringLiteral("cmdEdit"))->isEnabled());
     ASSERT_TRUE(Find<QPushButton>(&view, QStringLiteral("cmdDelete"))->isEnabled());
-    platform.AnswerNext(kAnswerYes);
-    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(Answer::Yes);
+    platform.AnswerNext(Answer::Yes);
     Click(&view, "cmdDelete");
     Click(&view, "cmdOk");
   });
-  PressCommand(Cmd::kViewEditIdeas);
+  PressCommand(Command::ViewEditIdeas);
   EXPECT_EQ(program.session.nIdeas, 3);
 }
 
@@ -55,17 +55,17 @@ TEST_F(KeyboardAndMeterTest, CancelInTheAddDialogKeepsThePicks) {
     EXPECT_EQ(list->selectedItems().size(), 2);
     Click(&view, "cmdOk");
   });
-  PressCommand(Cmd::kViewEditIdeas);
+  PressCommand(Command::ViewEditIdeas);
 }
 
 TEST_F(KeyboardAndMeterTest, TheMeterShowsAgainAfterACancelledEvaluatePick) {
   platform.OnNextDialog([](QDialog& view) { Click(&view, "cmdCancel"); });
-  PressCommand(Cmd::kEvaluate);
+  PressCommand(Command::Evaluate);
   platform.OnNextDialog([&](QDialog& ideas) {
     EXPECT_TRUE(Find<QGroupBox>(&ideas, QStringLiteral("fraIdeasMeter"))->isVisible());
     Click(&ideas, "cmdCancel");
   });
-  PressCommand(Cmd::kAutoSuggest);
+  PressCommand(Command::AutoSuggest);
 }
 
 TEST_F(KeyboardAndMeterTest, DeletingIdeasInsideTheIdeasDialogUpdatesTheMeter) {
@@ -82,8 +82,8 @@ TEST_F(KeyboardAndMeterTest, DeletingIdeasInsideTheIdeasDialogUpdatesTheMeter) {
       QTest::keyClick(list, Qt::Key_Space);
       QTest::keyClick(list, Qt::Key_Down);
       QTest::keyClick(list, Qt::Key_Space);
-      platform.AnswerNext(kAnswerYes);
-      platform.AnswerNext(kAnswerYes);
+      platform.AnswerNext(Answer::Yes);
+      platform.AnswerNext(Answer::Yes);
       Click(&view, "cmdDelete");
       Click(&view, "cmdOk");
     });
@@ -91,7 +91,7 @@ TEST_F(KeyboardAndMeterTest, DeletingIdeasInsideTheIdeasDialogUpdatesTheMeter) {
     EXPECT_EQ(MeterTitle(&ideas), QStringLiteral("2"));
     Click(&ideas, "cmdCancel");
   });
-  PressCommand(Cmd::kMindStepping);
+  PressCommand(Command::MindStepping);
 }
 
 }  // namespace

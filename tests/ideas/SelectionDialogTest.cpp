@@ -17,8 +17,8 @@ class SelectionTest : public MainWindowTest {
     MainWindowTest::SetUp();
     StartNewSession();
     Fill(program.session.sIdeas, program.session.nIdeas, Numbered(QStringLiteral("idea %1"), 6));
-    program.commands.EnableButton(Cmd::kMindStepping, true);
-    program.commands.EnableButton(Cmd::kClustering, true);
+    program.commands.EnableButton(Command::MindStepping, true);
+    program.commands.EnableButton(Command::Clustering, true);
     PressMenu(Menu::kIdeas);
   }
 
@@ -49,7 +49,7 @@ TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialog) {
     EXPECT_EQ(List(view)->count(), 7);
     Click(&view, "cmdOk");
   });
-  PressCommand(Cmd::kViewEditIdeas);
+  PressCommand(Command::ViewEditIdeas);
   EXPECT_EQ(Ideas().last(), QStringLiteral("abc"));
 }
 
@@ -57,18 +57,18 @@ TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
   platform.OnNextDialog([&](QDialog& view) {
     ClickRow(List(view), 1);
     ClickRow(List(view), 2);
-    platform.AnswerNext(kAnswerYes);
-    platform.AnswerNext(kAnswerNo);
+    platform.AnswerNext(Answer::Yes);
+    platform.AnswerNext(Answer::No);
     Click(&view, "cmdDelete");
     EXPECT_EQ(List(view)->count(), 6) << "No to the second question";
-    platform.AnswerNext(kAnswerYes);
-    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(Answer::Yes);
+    platform.AnswerNext(Answer::Yes);
     Click(&view, "cmdDelete");
     EXPECT_EQ(List(view)->count(), 4);
     EXPECT_TRUE(view.isVisible()) << "the questions do not close the dialog";
     Click(&view, "cmdOk");
   });
-  PressCommand(Cmd::kViewEditIdeas);
+  PressCommand(Command::ViewEditIdeas);
   EXPECT_EQ(Ideas(), (QStringList{"idea 1", "idea 4", "idea 5", "idea 6"}));
   EXPECT_TRUE(program.session.sIdeas[5].isEmpty());
   EXPECT_TRUE(program.progress.done(ProgressStep::IdeasRemoved));
@@ -81,8 +81,8 @@ TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
 TEST_F(SelectionTest, EditWithoutACurrentEntryChangesNothing) {
   platform.OnNextDialog([&](QDialog& view) {
     ClickRow(List(view), 0);
-    platform.AnswerNext(kAnswerYes);
-    platform.AnswerNext(kAnswerYes);
+    platform.AnswerNext(Answer::Yes);
+    platform.AnswerNext(Answer::Yes);
     Click(&view, "cmdDelete");  // Edit stays enabled, with no entry current
     List(view)->setCurrentRow(-1);
     platform.OnNextDialog([&](QDialog& edit) {
@@ -92,7 +92,7 @@ TEST_F(SelectionTest, EditWithoutACurrentEntryChangesNothing) {
     Click(&view, "cmdEdit");
     Click(&view, "cmdOk");
   });
-  PressCommand(Cmd::kViewEditIdeas);
+  PressCommand(Command::ViewEditIdeas);
   EXPECT_EQ(Ideas(), (QStringList{"idea 2", "idea 3", "idea 4", "idea 5", "idea 6"}));
 }
 
@@ -101,7 +101,7 @@ TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
     EXPECT_EQ(view.windowTitle(), QStringLiteral("MindStepping"));
     EXPECT_EQ(HelpContextOf(&view), 5450);
     EXPECT_FALSE(Find<QPushButton>(&view, QStringLiteral("cmdAdd"))->isVisible());
-    platform.AnswerNext(kAnswerOk);
+    platform.AnswerNext(Answer::Ok);
     Click(&view, "cmdOk");  // nothing picked
     EXPECT_TRUE(view.isVisible());
     for (int row : {3, 4, 5}) ClickRow(List(view), row);
@@ -122,7 +122,7 @@ TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
     TypeAndEnter(Find<QLineEdit>(&ideas, QStringLiteral("txtAddIdeas(5)")), QStringLiteral("a better idea"));
     Click(&ideas, "cmdOk");
   });
-  PressCommand(Cmd::kMindStepping);
+  PressCommand(Command::MindStepping);
   EXPECT_EQ(states.mindStep.nMindStep, 3);
   EXPECT_EQ(program.session.nIdeas, 7);
   EXPECT_TRUE(program.progress.done(ProgressStep::MindStepping));
@@ -131,7 +131,7 @@ TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
 
 TEST_F(SelectionTest, ACancelledPickOpensNothingAndOneSteppingStoneLeavesNextDisabled) {
   platform.OnNextDialog([&](QDialog& view) { Click(&view, "cmdCancel"); });
-  PressCommand(Cmd::kMindStepping);
+  PressCommand(Command::MindStepping);
   EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmView")});
 
   platform.OnNextDialog([&](QDialog& view) {
@@ -142,7 +142,7 @@ TEST_F(SelectionTest, ACancelledPickOpensNothingAndOneSteppingStoneLeavesNextDis
     EXPECT_FALSE(Find<QPushButton>(&ideas, QStringLiteral("cmdIdeasMindstepping"))->isEnabled());
     Click(&ideas, "cmdCancel");
   });
-  PressCommand(Cmd::kMindStepping);
+  PressCommand(Command::MindStepping);
   EXPECT_FALSE(program.progress.done(ProgressStep::MindStepping)) << "Cancel records nothing";
 }
 
@@ -164,7 +164,7 @@ TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
     EXPECT_EQ(program.session.nIdeas, 6) << "the common idea is never added";
     Click(&ideas, "cmdOk");
   });
-  PressCommand(Cmd::kClustering);
+  PressCommand(Command::Clustering);
   EXPECT_EQ(states.cluster.nCluster, 3);
   EXPECT_EQ(states.cluster.sCluster[1], QStringLiteral("idea 1"));
   EXPECT_EQ(states.cluster.sCluster[3], QStringLiteral("idea 5"));
@@ -187,7 +187,7 @@ TEST_F(SelectionTest, ViewIdeasOverTheIdeasDialogLeavesItOpen) {
     EXPECT_TRUE(ideas.isVisible()) << "the view dialog does not close the ideas dialog";
     Click(&ideas, "cmdCancel");
   });
-  PressCommand(Cmd::kClustering);
+  PressCommand(Command::Clustering);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST_F(SuggestPagesTest, AutoSuggestDrawsFromTheShippedWordsAndTakesIdeas) {
     EXPECT_TRUE(box->text().isEmpty());
     Click(d, "cmdOk");
   });
-  PressCommand(Cmd::kAutoSuggest);
+  PressCommand(Command::AutoSuggest);
   EXPECT_EQ(s.nIdeas, 1);
   EXPECT_EQ(s.sIdeas[1], QStringLiteral("Rent out bikes by the hour"));
   EXPECT_TRUE(program.progress.done(ProgressStep::AutoSuggest));
@@ -47,8 +47,8 @@ TEST_F(SuggestPagesTest, AutoSuggestDrawsFromTheShippedWordsAndTakesIdeas) {
 TEST_F(SuggestPagesTest, AutoSuggestWithoutItsWordFileShowsOnlyTheMessage) {
   QTemporaryDir emptyFolder;
   program.session.sAppPath = emptyFolder.path();
-  platform.AnswerNext(kAnswerOk);
-  PressCommand(Cmd::kAutoSuggest);
+  platform.AnswerNext(Answer::Ok);
+  PressCommand(Command::AutoSuggest);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("File not found: QUILLANE.DTA"));
   EXPECT_TRUE(platform.dialogsShown.isEmpty());
@@ -57,7 +57,7 @@ TEST_F(SuggestPagesTest, AutoSuggestWithoutItsWordFileShowsOnlyTheMessage) {
 TEST_F(SuggestPagesTest, TangiblePairingShowsTwoAssetsOnTwoLinesAndDrawsAnew) {
   Session& s = program.session;
   Fill(s.sTAssets, s.nTAssets, {"bike", "helmet"});
-  program.commands.EnableButton(Cmd::kPairTT, true);
+  program.commands.EnableButton(Command::PairTT, true);
   platform.randoms = {0.0, 0.0, 0.0, 0.5};
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_EQ(LabelText(d, "lblIdeasPairTTGoal"), QStringLiteral("Sell more bikes"));
@@ -70,7 +70,7 @@ TEST_F(SuggestPagesTest, TangiblePairingShowsTwoAssetsOnTwoLinesAndDrawsAnew) {
     EXPECT_TRUE(box->hasFocus());
     Click(d, "cmdOk");
   });
-  PressCommand(Cmd::kPairTT);
+  PressCommand(Command::PairTT);
   EXPECT_TRUE(program.progress.done(ProgressStep::TTPaired));
 }
 

@@ -141,11 +141,11 @@ TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
     words.nActions = words.nObjects = 0;
     s.bChanged = false;
     platform.messages.clear();
-    platform.AnswerNext(kAnswerOk);
+    platform.AnswerNext(Answer::Ok);
     EXPECT_FALSE(LoadSuggestionWords(program, words));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, c.message);
-    EXPECT_EQ(platform.messages[0].flags, MsgFlags::kOkOnly);
+    EXPECT_EQ(platform.messages[0].flags, MsgStyle(MsgButtons::OkOnly).code());
     EXPECT_EQ(platform.messages[0].title, s.sTitle);
     EXPECT_FALSE(s.bChanged);
   }

@@ -64,7 +64,7 @@ TEST_F(TextOutputsTest, ReportHoldsTheWholeSessionUnderEnglishOrGermanHeadings) 
   EXPECT_EQ(s.sReportFile, english);
   EXPECT_TRUE(panelTexts.contains(QStringLiteral("Saving Report...")));
   EXPECT_TRUE(program.progress.done(ProgressStep::ReportSaved));
-  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
+  EXPECT_TRUE(program.commands.enabled(Command::ViewReport));
   EXPECT_EQ(program.fileWork, 0);
 
   const QString german = Report(2);
@@ -93,7 +93,7 @@ TEST_F(TextOutputsTest, PlanHoldsGoalThreeIdeaLinesAndTheCriteria) {
   EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Plan (*.txt)"));
   EXPECT_TRUE(panelTexts.contains(QStringLiteral("Saving Plan...")));
   EXPECT_TRUE(program.progress.done(ProgressStep::PlanSaved));
-  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kElaboratePlan));
+  EXPECT_TRUE(program.commands.enabled(Command::ElaboratePlan));
 
   e.nEvalIdeas = 3;
   e.sEvalIdeas[3] = QStringLiteral("Night shifts");
@@ -112,20 +112,20 @@ TEST_F(TextOutputsTest, CancelledDialogWritesAndLightsNothing) {
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
   EXPECT_FALSE(program.progress.done(ProgressStep::ReportSaved));
   EXPECT_FALSE(program.progress.done(ProgressStep::PlanSaved));
-  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
-  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kElaboratePlan));
+  EXPECT_FALSE(program.commands.enabled(Command::ViewReport));
+  EXPECT_FALSE(program.commands.enabled(Command::ElaboratePlan));
   EXPECT_TRUE(panelTexts.isEmpty());
 }
 
 TEST_F(TextOutputsTest, FileThatCannotBeWrittenIsNamedAndNothingIsLit) {
   const QString path = PathOf(QStringLiteral("missing folder/report.txt"));
   platform.ChooseFile(path);
-  platform.AnswerNext(kAnswerOk);
+  platform.AnswerNext(Answer::Ok);
   WriteReport(program, e);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
   EXPECT_FALSE(program.progress.done(ProgressStep::ReportSaved));
-  EXPECT_FALSE(program.commands.enabled(Commands::Kind::Button, Cmd::kViewReport));
+  EXPECT_FALSE(program.commands.enabled(Command::ViewReport));
   EXPECT_TRUE(panelTexts.isEmpty()) << "no busy message for a file not written";
 }
 

@@ -127,7 +127,7 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
     WriteBytes(path, damaged);
     const OpenState before = ContentOf(s);
     platform.answers.clear();
-    platform.AnswerNext(kAnswerOk);
+    platform.AnswerNext(Answer::Ok);
     platform.messages.clear();
     Open(path, QStringLiteral("PW"));
 

@@ -68,7 +68,7 @@ class NewSessionTest : public ::testing::Test {
 };
 
 TEST_F(NewSessionTest, NoDiscardsTheChanges) {
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   NewSession(program, save);
   EXPECT_TRUE(saves.empty());
   EXPECT_TRUE(WasReset());
@@ -77,8 +77,8 @@ TEST_F(NewSessionTest, NoDiscardsTheChanges) {
 
 TEST_F(NewSessionTest, YesWithACancelledSaveAsksAgainAndTheLastAnswerDecides) {
   cancelSaves = 1;
-  platform.AnswerNext(kAnswerYes);
-  platform.AnswerNext(kAnswerCancel);
+  platform.AnswerNext(Answer::Yes);
+  platform.AnswerNext(Answer::Cancel);
   NewSession(program, save);
   EXPECT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(saves, std::vector<int>{0});
@@ -86,8 +86,8 @@ TEST_F(NewSessionTest, YesWithACancelledSaveAsksAgainAndTheLastAnswerDecides) {
   EXPECT_TRUE(s.bChanged);
 
   cancelSaves = 1;
-  platform.AnswerNext(kAnswerYes);
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
+  platform.AnswerNext(Answer::Yes);
   NewSession(program, save);
   EXPECT_EQ(saves, (std::vector<int>{0, 0, 0}));
   EXPECT_TRUE(WasReset());
@@ -127,7 +127,7 @@ TEST_F(NewSessionTest, ResetEmptiesTheSessionAndNothingElse) {
 
   // The main window shows a new, untitled session: its menus are open.
   EXPECT_TRUE(program.commands.enabled(Commands::Kind::Menu, Menu::kCriteria));
-  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Button, Cmd::kIChing));
+  EXPECT_TRUE(program.commands.enabled(Command::IChing));
   for (int i = 0; i < Progress::kSteps; ++i) EXPECT_FALSE(program.progress.done(Progress::StepAt(i))) << i;
   EXPECT_EQ(program.status.panelText(), QStringLiteral("UNTITLED.QLN"));
 }

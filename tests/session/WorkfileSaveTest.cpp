@@ -124,7 +124,7 @@ TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
   WriteBytes(existing, "keep me");
   s.sWorkfile = PathOf(QStringLiteral("current.qln"));
   platform.ChooseFile(existing);
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   platform.ChooseFile(PathOf(QStringLiteral("new.qln")));
   SaveWorkfile(program, SaveMode::kSaveAs);
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -134,7 +134,7 @@ TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
 
   s.bChanged = true;
   platform.ChooseFile(existing);
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   platform.ChooseFile(std::nullopt);
   EXPECT_EQ(SaveWorkfile(program, SaveMode::kSaveAs), FileOutcome::Cancelled);
   EXPECT_TRUE(s.bChanged);
@@ -142,9 +142,9 @@ TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
   EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
 
   platform.ChooseFile(existing);
-  platform.AnswerNext(kAnswerNo);
+  platform.AnswerNext(Answer::No);
   platform.ChooseFile(existing);
-  platform.AnswerNext(kAnswerYes);
+  platform.AnswerNext(Answer::Yes);
   SaveWorkfile(program, SaveMode::kSaveAs);
   EXPECT_EQ(ReadBytes(existing), kFreshWorkfile);
   EXPECT_EQ(s.sWorkfile, existing);
@@ -172,7 +172,7 @@ TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
   s.sWorkfile = PathOf(QStringLiteral("before.qln"));
   s.bChanged = true;
   const QString path = PathOf(QStringLiteral("no such folder/new.qln"));
-  platform.AnswerNext(kAnswerOk);
+  platform.AnswerNext(Answer::Ok);
   EXPECT_EQ(SaveAs(path), FileOutcome::Failed) << "a caller that discards the session after saving must not";
 
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -191,7 +191,7 @@ TEST_F(SaveTest, TextsOutsideTheCodePageAreRefusedBeforeWriting) {
   s.sWorkfile = path;
   s.nIdeas = 1;
   s.sIdeas[1] = QString::fromUtf8("arrow \xE2\x86\x92");
-  platform.AnswerNext(kAnswerOk);
+  platform.AnswerNext(Answer::Ok);
   EXPECT_EQ(SaveWorkfile(program, SaveMode::kSave), FileOutcome::Failed);
 
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -233,7 +233,7 @@ TEST_F(SaveTest, WriteInterruptedHalfwayLeavesThePreviousFileByteIdentical) {
   s.nIdeas = 200;
   for (int i = 1; i <= 200; ++i) s.sIdeas[i] = QStringLiteral("idea %1 ").arg(i).repeated(8);
   s.bChanged = true;
-  platform.AnswerNext(kAnswerOk);
+  platform.AnswerNext(Answer::Ok);
   {
     FileSizeLimit limit(before.size() + 10);
     SaveWorkfile(program, SaveMode::kSave);

@@ -20,7 +20,7 @@ class PreferencesTest : public MenuOpenTest<Menu::kOptions> {
 
   void Preferences(const std::function<void(QDialog&)>& script) {
     platform.OnNextDialog(script);
-    PressCommand(Cmd::kPreferences);
+    PressCommand(Command::Preferences);
   }
 };
 
@@ -89,7 +89,7 @@ TEST_F(PreferencesTest, AMissingViewerIsRefusedButTheBackupSettingsStayApplied) 
     Click(d, "chkAutoBackup");
     auto* viewer = Find<QLineEdit>(&d, QStringLiteral("txtNotepad"));
     viewer->setText(QStringLiteral("/no/such/viewer"));
-    platform.AnswerNext(kAnswerOk);
+    platform.AnswerNext(Answer::Ok);
     Click(d, "cmdOk");
     EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
     Click(d, "cmdCancel");

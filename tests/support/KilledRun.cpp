@@ -34,7 +34,7 @@ class FastClock : public quillane::QtPlatform {
 
 // Clicks `command` and, once its dialog is up, types `text` into `box` and
 // presses Enter in it, then OK.
-void TypeInto(quillane::frmMain& window, int command, const char* box, const char* text) {
+void TypeInto(quillane::frmMain& window, quillane::Command command, const char* box, const char* text) {
   QTimer::singleShot(100, [box, text] {
     QWidget* dialog = QApplication::activeModalWidget();
     if (!dialog) std::exit(3);
@@ -68,9 +68,9 @@ int main(int argc, char** argv) {
   quillane::TerminationSignals endings;
   window.FollowTheDesktop(endings);
 
-  window.commandButton(quillane::Cmd::kNewSession)->click();
-  TypeInto(window, quillane::Cmd::kGoal, "txtGoal", "Quieter bikes");
-  TypeInto(window, quillane::Cmd::kAutoSuggest, "txtAddIdeas(0)", "A bell that purrs");
+  window.commandButton(quillane::Command::NewSession)->click();
+  TypeInto(window, quillane::Command::Goal, "txtGoal", "Quieter bikes");
+  TypeInto(window, quillane::Command::AutoSuggest, "txtAddIdeas(0)", "A bell that purrs");
 
   const QString backup = QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN"));
   QTimer watch;

@@ -8,14 +8,14 @@
 
 namespace quillane::test {
 
-int ScriptedPlatform::MessageBox(QWidget*, const QString& text, int flags, const QString& title) {
-  messages.push_back({text, flags, title});
+Answer ScriptedPlatform::MessageBox(QWidget*, const QString& text, MsgStyle style, const QString& title) {
+  messages.push_back({text, style.code(), title});
   if (whileOpen) whileOpen();
   if (answers.empty()) {
     ADD_FAILURE() << "unexpected message box: " << text.toStdString();
-    return kAnswerOk;
+    return Answer::Ok;
   }
-  const int answer = answers.front();
+  const Answer answer = answers.front();
   answers.pop_front();
   return answer;
 }

@@ -21,7 +21,7 @@ class ScriptedPlatform : public Platform {
  public:
   struct Message {
     QString text;
-    int flags = 0;
+    int flags = 0;  // the style as the original design numbers it
     QString title;
   };
   struct FileDialogCall {
@@ -33,7 +33,7 @@ class ScriptedPlatform : public Platform {
   using DialogScript = std::function<void(QDialog&)>;
 
   // Scripting.
-  void AnswerNext(int answer) { answers.push_back(answer); }
+  void AnswerNext(Answer answer) { answers.push_back(answer); }
   void ChooseFile(std::optional<QString> path) { files.push_back(std::move(path)); }
   // The next modal dialog is shown (not modally), then `script` drives it;
   // the script must close it.
@@ -45,7 +45,7 @@ class ScriptedPlatform : public Platform {
   // their time: a test lets the clock run and the window repaint in it.
   std::function<void()> whileOpen;
 
-  std::deque<int> answers;
+  std::deque<Answer> answers;
   std::deque<std::optional<QString>> files;
   std::deque<DialogScript> dialogScripts;
   std::deque<double> randoms;
@@ -75,7 +75,7 @@ class ScriptedPlatform : public Platform {
   QRect helpKeepClear;  // what the last help request asked to leave free
   int broughtToFront = 0;
 
-  int MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) override;
+  Answer MessageBox(QWidget* parent, const QString& text, MsgStyle style, const QString& title) override;
   std::optional<QString> FileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,
                                     const QString& defaultExt, const QString& initialName) override;
   int ShowModal(QDialog& dialog) override;

@@ -45,7 +45,7 @@ class FontSizesTest : public MenuOpenTest<Menu::kCriteria>, public ::testing::Wi
     Fill(s.sCriteria, s.nCriteria, {"Cost", Eighty(QStringLiteral("Comfort for everyone")), "Speed"});
     s.sngWeight = {0, 9.0f, 4.5f, 3.0f};
     Fill(s.sIdeas, s.nIdeas, {Eighty(QStringLiteral("Quiet corners with plants")), "Bells"});
-    program.commands.EnableButton(Cmd::kCriteriaRate, true);
+    program.commands.EnableButton(Command::CriteriaRate, true);
   }
   static QString Eighty(const QString& start) {
     QString text = start;
@@ -98,7 +98,7 @@ TEST_P(FontSizesTest, TheRatePageKeepsItsSizeAndShowsEachCriterionWhole) {
     }
     criteria.close();
   });
-  PressCommand(Cmd::kCriteriaRate);
+  PressCommand(Command::CriteriaRate);
   for (const QString& warning : warnings()) EXPECT_FALSE(warning.contains(QStringLiteral("Negative sizes")));
 }
 
@@ -118,7 +118,7 @@ TEST_P(FontSizesTest, TheEvaluationPageShowsAnEightyCharacterIdeaWhole) {
     ideas.close();
   });
   PressMenu(Menu::kIdeas);
-  PressCommand(Cmd::kEvaluate);
+  PressCommand(Command::Evaluate);
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, FontSizesTest, ::testing::Values(9, 11, 13),

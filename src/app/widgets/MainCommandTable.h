@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/Commands.h"
+
 namespace quillane {
 
 // One command button of the main window: where it stands and its texts.
 struct CommandButtonSpec {
-  int index;  // `cmdButton(index)`
-  int frame;  // the menu whose frame holds it
-  int row;    // position in the frame's grid
+  Command command;  // `cmdButton(index)`
+  int frame;        // the menu whose frame holds it
+  int row;          // position in the frame's grid
   int column;
   int caption;  // text numbers
   int toolTip;

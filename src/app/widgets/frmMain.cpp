@@ -118,12 +118,12 @@ QWidget* frmMain::BuildCommandArea(QWidget* parent) {
     const CommandButtonSpec& command = kCommandButtons[i];
     QGroupBox* frame = frames_[static_cast<std::size_t>(command.frame)];
     auto* button = new QPushButton(frame);
-    button->setObjectName(QStringLiteral("cmdButton(%1)").arg(command.index));
+    button->setObjectName(QStringLiteral("cmdButton(%1)").arg(IndexOf(command.command)));
     button->setAutoDefault(false);
     button->setMinimumSize(132, kCommandHeight);
     static_cast<QGridLayout*>(frame->layout())->addWidget(button, command.row, command.column);
-    cmdButton_[static_cast<std::size_t>(command.index)] = button;
-    connect(button, &QPushButton::clicked, this, [this, index = command.index] { cmdButton_Click(index); });
+    cmdButton_[static_cast<std::size_t>(IndexOf(command.command))] = button;
+    connect(button, &QPushButton::clicked, this, [this, c = command.command] { cmdButton_Click(c); });
   }
 
   auto* bar = new QWidget(area);
@@ -169,9 +169,9 @@ void frmMain::SetMainCaptions() {
   }
   for (int i = 0; i < kCommandButtonCount; ++i) {
     const CommandButtonSpec& command = kCommandButtons[i];
-    cmdButton_[static_cast<std::size_t>(command.index)]->setText(Text(command.caption));
+    commandButton(command.command)->setText(Text(command.caption));
   }
-  cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
+  commandButton(Command::HelpAtStartup)->setText(Text(s.bHelpAtStartup ? 171 : 172));
   panProgressReport_->SetLabels();
 }
 
@@ -183,9 +183,9 @@ void frmMain::SetMainToolTips() {
   for (int i = 0; i < kCommandButtonCount; ++i) {
     const CommandButtonSpec& command = kCommandButtons[i];
     QString tip = Text(command.toolTip);
-    if (command.index == Cmd::kHowToUse) tip += s.sTitle;
-    if (command.index == Cmd::kAbout) tip += s.sProduct;
-    cmdButton_[static_cast<std::size_t>(command.index)]->setToolTip(tip);
+    if (command.command == Command::HowToUse) tip += s.sTitle;
+    if (command.command == Command::About) tip += s.sProduct;
+    commandButton(command.command)->setToolTip(tip);
   }
 }
 
@@ -291,7 +291,7 @@ void frmMain::ShowCommandState(Commands::Kind kind, int index) {
 void frmMain::ShowAllCommandStates() {
   for (int i = 0; i < Menu::kFrameCount; ++i) ShowCommandState(Commands::Kind::Frame, i);
   for (int i = 0; i < Menu::kCount; ++i) ShowCommandState(Commands::Kind::Menu, i);
-  for (int i = 0; i < Cmd::kCount; ++i) ShowCommandState(Commands::Kind::Button, i);
+  for (int i = 0; i < kCommandCount; ++i) ShowCommandState(Commands::Kind::Button, i);
 }
 
 }  // namespace quillane

@@ -57,7 +57,7 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   void Form_Resize();
 
   void chkMenu_Click(int index);
-  void cmdButton_Click(int index);
+  void cmdButton_Click(Command command);
   // Leaving the program: the exit question, the unsaved-changes question,
   // the settings, the end. True when the program ends.
   bool ExitRoutine();
@@ -91,7 +91,9 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
 
   QPushButton* menuButton(int index) const { return chkMenu_.at(static_cast<std::size_t>(index)); }
   QGroupBox* frame(int index) const { return frames_.at(static_cast<std::size_t>(index)); }
-  QPushButton* commandButton(int index) const { return cmdButton_.at(static_cast<std::size_t>(index)); }
+  QPushButton* commandButton(Command command) const {
+    return cmdButton_.at(static_cast<std::size_t>(IndexOf(command)));
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -107,7 +109,7 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   void HideAllFrames();
 
   // Commands.
-  void RunCommand(int index);
+  void RunCommand(Command command);
   FileOutcome SaveCommand(SaveMode mode);
   // The Save command, as the unsaved-changes question runs it before the
   // session is replaced.
@@ -137,7 +139,7 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   StatusBarView* winStatusBar_ = nullptr;
   std::array<QPushButton*, Menu::kCount> chkMenu_{};
   std::array<QGroupBox*, Menu::kFrameCount> frames_{};
-  std::array<QPushButton*, Cmd::kCount> cmdButton_{};
+  std::array<QPushButton*, kCommandCount> cmdButton_{};
   QTimer* tmrAutoBackup_ = nullptr;
   std::unique_ptr<AutoBackup> autoBackup_;
   std::unique_ptr<frmIdeas> ideas_;

@@ -23,8 +23,8 @@ namespace quillane {
 bool frmMain::ExitRoutine() {
   const Session& s = program_.session;
   const QString question = Text(500) + QLatin1Char(' ') + s.sProduct + QLatin1Char('?');
-  if (program_.MessageBox(question, MsgFlags::kYesNo + MsgFlags::kQuestion + MsgFlags::kDefaultButton2) ==
-      kAnswerNo) {
+  if (program_.MessageBox(question, MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second) ==
+      Answer::No) {
     return false;
   }
   if (!SettleChangesBeforeTheEnd()) return false;
@@ -35,11 +35,11 @@ bool frmMain::ExitRoutine() {
 bool frmMain::SettleChangesBeforeTheEnd() {
   if (!program_.session.bChanged) return true;
   switch (AskToSaveChanges(program_)) {
-    case kAnswerYes:
+    case Answer::Yes:
       SetHelpContexts();
       // Only a written workfile lets the program end.
       return SaveCommand(SaveMode::kSave) == FileOutcome::Done;
-    case kAnswerNo: return true;
+    case Answer::No: return true;
     default: return false;
   }
 }

@@ -70,89 +70,89 @@ void frmMain::chkMenu_Click(int index) {
   ExitRoutine();
 }
 
-void frmMain::cmdButton_Click(int index) {
+void frmMain::cmdButton_Click(Command command) {
   SetHelpContexts();
-  RunCommand(index);
+  RunCommand(command);
 }
 
-void frmMain::RunCommand(int index) {
+void frmMain::RunCommand(Command command) {
   Session& s = program_.session;
-  switch (index) {
-    case Cmd::kNewSession:
+  switch (command) {
+    case Command::NewSession:
       if (NewSession(program_, SaveFirst())) states_.ResetForNewSession();
       break;
-    case Cmd::kOpenSession:
+    case Command::OpenSession:
       // Typed work is never replaced unasked.
       if (SettleUnsavedChanges(program_, SaveFirst())) {
         OpenWorkfile(program_, [this] { return AskPasswordEntry(program_, this); });
         autoBackup_->RunPendingCheck();
       }
       break;
-    case Cmd::kGoal: ShowGoalDialog(program_, this); break;
-    case Cmd::kSave: SaveCommand(SaveMode::kSave); break;
-    case Cmd::kSaveAs: SaveCommand(SaveMode::kSaveAs); break;
-    case Cmd::kCriteriaSet:
+    case Command::Goal: ShowGoalDialog(program_, this); break;
+    case Command::Save: SaveCommand(SaveMode::kSave); break;
+    case Command::SaveAs: SaveCommand(SaveMode::kSaveAs); break;
+    case Command::CriteriaSet:
       if (s.sGoal.isEmpty()) {
-        program_.MessageBox(Text(506), MsgFlags::kOkOnly);
+        program_.MessageBox(Text(506), MsgButtons::OkOnly);
         break;
       }
       ShowCriteriaDialog(program_, states_.rating, this, kCriteriaSetMode);
       break;
-    case Cmd::kCriteriaRate: ShowCriteriaDialog(program_, states_.rating, this, kCriteriaRateMode); break;
-    case Cmd::kCriteriaView: ShowCriteriaDialog(program_, states_.rating, this, kCriteriaViewMode); break;
-    case Cmd::kTAssets:
-    case Cmd::kIAssets: {
-      const int mode = index == Cmd::kTAssets ? frmIdeas::kTAssets : frmIdeas::kIAssets;
+    case Command::CriteriaRate: ShowCriteriaDialog(program_, states_.rating, this, kCriteriaRateMode); break;
+    case Command::CriteriaView: ShowCriteriaDialog(program_, states_.rating, this, kCriteriaViewMode); break;
+    case Command::TAssets:
+    case Command::IAssets: {
+      const int mode = command == Command::TAssets ? frmIdeas::kTAssets : frmIdeas::kIAssets;
       IdeasForm().ShowPage(mode);
       IdeasForm().fraIdeasMeter()->hide();
       OpenIdeas(mode);
       break;
     }
-    case Cmd::kAutoSuggest:
-    case Cmd::kPairTI:
-    case Cmd::kPairTT:
-    case Cmd::kPairII: {
-      const int mode = frmIdeas::kAutoSuggest + (index - Cmd::kAutoSuggest);
+    case Command::AutoSuggest:
+    case Command::PairTI:
+    case Command::PairTT:
+    case Command::PairII: {
+      const int mode = frmIdeas::kAutoSuggest + (IndexOf(command) - IndexOf(Command::AutoSuggest));
       IdeasForm().ShowPage(mode);
       OpenIdeas(mode);
       break;
     }
-    case Cmd::kMindStepping:
-    case Cmd::kClustering:
-      PickThenStep(index == Cmd::kMindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);
+    case Command::MindStepping:
+    case Command::Clustering:
+      PickThenStep(command == Command::MindStepping ? frmIdeas::kMindStepping : frmIdeas::kClustering);
       break;
-    case Cmd::kIChing:
+    case Command::IChing:
       IdeasForm().ShowPage(frmIdeas::kIChing);
       OpenIdeas(frmIdeas::kIChing);
       break;
-    case Cmd::kViewEditIdeas: ShowIdeaList(program_, this); break;
-    case Cmd::kViewResults:
+    case Command::ViewEditIdeas: ShowIdeaList(program_, this); break;
+    case Command::ViewResults:
       IdeasForm().ShowPage(frmIdeas::kEvaluationView);
       IdeasForm().fraIdeasMeter()->hide();
       OpenIdeas(frmIdeas::kEvaluationView);
       break;
-    case Cmd::kEvaluate: CheckAndEvaluate(); break;
-    case Cmd::kHelpAtStartup: ToggleHelpAtStartup(); break;
-    case Cmd::kPrintConcise:
-      if (program_.MessageBox(Text(532), MsgFlags::kYesNo + MsgFlags::kExclamation) == kAnswerYes) {
+    case Command::Evaluate: CheckAndEvaluate(); break;
+    case Command::HelpAtStartup: ToggleHelpAtStartup(); break;
+    case Command::PrintConcise:
+      if (program_.MessageBox(Text(532), MsgButtons::YesNo + MsgIcon::Exclamation) == Answer::Yes) {
         PrintConciseReport(program_, states_.evaluation);
       }
       break;
-    case Cmd::kMakeReport:
+    case Command::MakeReport:
       WriteReport(program_, states_.evaluation);
       autoBackup_->RunPendingCheck();
       break;
-    case Cmd::kViewReport: ViewReport(s, program_.platform); break;
-    case Cmd::kMakePlan:
+    case Command::ViewReport: ViewReport(s, program_.platform); break;
+    case Command::MakePlan:
       WritePlan(program_, states_.evaluation);
       autoBackup_->RunPendingCheck();
       break;
-    case Cmd::kElaboratePlan: ElaboratePlan(s, program_.platform); break;
-    case Cmd::kSetLanguage: ShowLanguageDialog(program_, this); break;
-    case Cmd::kPassword: SetPasswordCommand(program_, this); break;
-    case Cmd::kPreferences: ShowPreferencesDialog(program_, this); break;
-    case Cmd::kHowToUse: ShowHelpContents(program_); break;
-    case Cmd::kAbout: ShowAboutBox(program_, this, imgQuillaneLogo_->pixmap()); break;
+    case Command::ElaboratePlan: ElaboratePlan(s, program_.platform); break;
+    case Command::SetLanguage: ShowLanguageDialog(program_, this); break;
+    case Command::Password: SetPasswordCommand(program_, this); break;
+    case Command::Preferences: ShowPreferencesDialog(program_, this); break;
+    case Command::HowToUse: ShowHelpContents(program_); break;
+    case Command::About: ShowAboutBox(program_, this, imgQuillaneLogo_->pixmap()); break;
     default: break;  // 4, 5 and 7 name no command
   }
 }
@@ -160,11 +160,11 @@ void frmMain::RunCommand(int index) {
 void frmMain::CheckAndEvaluate() {
   Session& s = program_.session;
   if (s.sngWeight[1] == 0) {
-    program_.MessageBox(Text(507), MsgFlags::kOkOnly);
+    program_.MessageBox(Text(507), MsgButtons::OkOnly);
     return;
   }
   if (s.nIdeas < 2) {
-    program_.MessageBox(Text(511), MsgFlags::kOkOnly);
+    program_.MessageBox(Text(511), MsgButtons::OkOnly);
     return;
   }
   frmIdeas& ideas = IdeasForm();
@@ -216,7 +216,7 @@ void frmMain::PickThenStep(int mode) {
 void frmMain::ToggleHelpAtStartup() {
   Session& s = program_.session;
   s.bHelpAtStartup = !s.bHelpAtStartup;
-  cmdButton_[Cmd::kHelpAtStartup]->setText(Text(s.bHelpAtStartup ? 171 : 172));
+  commandButton(Command::HelpAtStartup)->setText(Text(s.bHelpAtStartup ? 171 : 172));
 }
 
 SaveCommandFn frmMain::SaveFirst() {
@@ -265,12 +265,12 @@ void frmMain::OfferLastRunBackup() {
     // Kept under its dated name, where the user can look at it.
     const std::optional<QString> kept = PreserveLastRunBackup(program_.dataFolder);
     const QString place = kept && !kept->isEmpty() ? QDir::toNativeSeparators(*kept) : backup;
-    program_.MessageBox(Text(3106) + QLatin1Char('\r') + place, MsgFlags::kOkOnly + MsgFlags::kExclamation);
+    program_.MessageBox(Text(3106) + QLatin1Char('\r') + place, MsgButtons::OkOnly + MsgIcon::Exclamation);
     return;
   }
   const bool protectedBackup = found == RunBackup::Protected;
-  if (program_.MessageBox(Text(protectedBackup ? 3105 : 3104), MsgFlags::kYesNo + MsgFlags::kQuestion) !=
-      kAnswerYes) {
+  if (program_.MessageBox(Text(protectedBackup ? 3105 : 3104), MsgButtons::YesNo + MsgIcon::Question) !=
+      Answer::Yes) {
     PreserveLastRunBackup(program_.dataFolder);
     return;
   }

@@ -11,11 +11,11 @@
 
 #include "core/Program.h"
 #include "criteria/PairRating.h"
-#include "ui/ListEditor.h"
-#include "ui/WeightBarGrid.h"
 #include "criteria/widgets/frmCriteria.h"
 #include "resources/Texts.h"
+#include "ui/ListEditor.h"
 #include "ui/RatingSlider.h"
+#include "ui/WeightBarGrid.h"
 
 namespace quillane {
 
@@ -163,7 +163,7 @@ void frmCriteria::cmdCriteriaRate_Click() {
     return;
   }
   program().MarkProgressStep(ProgressStep::CriteriaRated);
-  program().commands.EnableButton(Cmd::kCriteriaView, true);
+  program().commands.EnableButton(Command::CriteriaView, true);
   cmdOk_Click();
 }
 

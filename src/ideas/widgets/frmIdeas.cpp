@@ -312,8 +312,8 @@ void frmIdeas::cmdOk_Click() {
       Commands& commands = program().commands;
       commands.EnableMenu(Menu::kPlans, true);
       commands.EnableFrame(Menu::kPlans, true);
-      commands.EnableButton(Cmd::kMakePlan, true);
-      commands.EnableButton(Cmd::kViewResults, true);
+      commands.EnableButton(Command::MakePlan, true);
+      commands.EnableButton(Command::ViewResults, true);
     }
   }
   program().session.bChanged = true;

@@ -120,9 +120,9 @@ void frmView::cmdEdit_Click() {
 
 void frmView::DeleteSelectedIdeas() {
   Program& p = program();
-  const int flags = MsgFlags::kYesNo + MsgFlags::kQuestion + MsgFlags::kDefaultButton2;
-  if (p.MessageBox(Text(504), flags) == kAnswerNo) return;
-  if (p.MessageBox(Text(533), flags) == kAnswerNo) return;
+  const MsgStyle flags = MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second;
+  if (p.MessageBox(Text(504), flags) == Answer::No) return;
+  if (p.MessageBox(Text(533), flags) == Answer::No) return;
   for (int i = 0; i < lstView_->count(); ++i) {
     p.MarkProgressStep(ProgressStep::IdeasRemoved);
     if (lstView_->item(i)->isSelected()) {
@@ -143,7 +143,7 @@ void frmView::DeleteSelectedIdeas() {
 void frmView::cmdOk_Click() {
   const QStringList picked = Selected();
   if (const int refusal = PickRefusal(pick_, static_cast<int>(picked.size()))) {
-    program().MessageBox(Text(refusal), MsgFlags::kOkOnly);
+    program().MessageBox(Text(refusal), MsgButtons::OkOnly);
     return;
   }
   picked_ = picked;

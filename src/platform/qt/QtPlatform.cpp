@@ -36,44 +36,48 @@ namespace {
 
 struct ButtonSpec {
   QMessageBox::StandardButton button;
-  int answer;
+  Answer answer;
 };
 
-QList<ButtonSpec> ButtonsFor(int flags) {
-  switch (flags & 7) {
-    case MsgFlags::kOkCancel: return {{QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}};
-    case MsgFlags::kYesNoCancel:
-      return {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}, {QMessageBox::Cancel, 2}};
-    case MsgFlags::kYesNo: return {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}};
-    default: return {{QMessageBox::Ok, 1}};
+QList<ButtonSpec> ButtonsFor(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::OkCancel: return {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}};
+    case MsgButtons::YesNoCancel:
+      return {{QMessageBox::Yes, Answer::Yes},
+              {QMessageBox::No, Answer::No},
+              {QMessageBox::Cancel, Answer::Cancel}};
+    case MsgButtons::YesNo: return {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}};
+    case MsgButtons::OkOnly: break;
   }
+  return {{QMessageBox::Ok, Answer::Ok}};
 }
 
-QMessageBox::Icon IconFor(int flags) {
-  switch (flags & 0x70) {
-    case MsgFlags::kCritical: return QMessageBox::Critical;
-    case MsgFlags::kQuestion: return QMessageBox::Question;
-    case MsgFlags::kExclamation: return QMessageBox::Warning;
-    case MsgFlags::kInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+QMessageBox::Icon IconFor(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
   }
+  return QMessageBox::NoIcon;
 }
 
 }  // namespace
 
-int QtPlatform::MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) {
+Answer QtPlatform::MessageBox(QWidget* parent, const QString& text, MsgStyle style, const QString& title) {
   // A message names files and holds what the user typed: it is shown as it
   // is, never read as markup, and a plain label breaks its lines at "\n".
   QString shown = text;
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  QMessageBox box(IconFor(flags), title, QString(), QMessageBox::NoButton, parent);
+  QMessageBox box(IconFor(style.icon), title, QString(), QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
   box.setText(shown);
-  const QList<ButtonSpec> buttons = ButtonsFor(flags);
+  const QList<ButtonSpec> buttons = ButtonsFor(style.buttons);
   for (const ButtonSpec& b : buttons) box.addButton(b.button);
-  const int defaultIndex = (flags & MsgFlags::kDefaultButton3)   ? 2
-                           : (flags & MsgFlags::kDefaultButton2) ? 1
-                                                                 : 0;
+  const int defaultIndex = style.defaultButton == MsgDefault::Third    ? 2
+                           : style.defaultButton == MsgDefault::Second ? 1
+                                                                       : 0;
   box.setDefaultButton(buttons.at(std::min<qsizetype>(defaultIndex, buttons.size() - 1)).button);
   // Escape answers Cancel where there is one, No where there is none.
   if (buttons.size() > 1) box.setEscapeButton(buttons.back().button);
@@ -84,7 +88,7 @@ int QtPlatform::MessageBox(QWidget* parent, const QString& text, int flags, cons
   for (const ButtonSpec& b : buttons) {
     if (clicked == box.button(b.button)) return b.answer;
   }
-  return buttons.size() > 1 ? buttons.back().answer : 1;
+  return buttons.size() > 1 ? buttons.back().answer : Answer::Ok;
 }
 
 std::optional<QString> QtPlatform::FileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,

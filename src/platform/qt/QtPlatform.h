@@ -17,7 +17,7 @@ class QtPlatform : public Platform {
   QtPlatform();
   ~QtPlatform() override;
 
-  int MessageBox(QWidget* parent, const QString& text, int flags, const QString& title) override;
+  Answer MessageBox(QWidget* parent, const QString& text, MsgStyle style, const QString& title) override;
   std::optional<QString> FileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,
                                     const QString& defaultExt, const QString& initialName) override;
   int ShowModal(QDialog& dialog) override;

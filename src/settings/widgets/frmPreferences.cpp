@@ -170,7 +170,7 @@ void frmPreferences::cmdOk_Click() {
     Unload(QDialog::Accepted);
     return;
   }
-  p.MessageBox(Text(501) + QLatin1Char(' ') + editor, MsgFlags::kOkOnly);
+  p.MessageBox(Text(501) + QLatin1Char(' ') + editor, MsgButtons::OkOnly);
 }
 
 void ShowPreferencesDialog(Program& program, QWidget* parent) {

@@ -3,9 +3,9 @@
 #include <QDir>
 
 #include "core/Program.h"
+#include "files/FileChoice.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
-#include "session/FileChoice.h"
 
 namespace quillane {
 

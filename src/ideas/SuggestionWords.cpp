@@ -4,11 +4,11 @@
 #include <QStringList>
 
 #include "core/Program.h"
+#include "files/CodePage.h"
+#include "files/SafeFileRead.h"
 #include "ideas/SuggestionState.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
-#include "session/CodePage.h"
-#include "session/SafeFileRead.h"
 
 namespace quillane {
 

@@ -4,6 +4,7 @@
 
 #include "core/Program.h"
 #include "evaluation/EvaluationState.h"
+#include "files/CodePage.h"
 #include "platform/Platform.h"
 #include "reports/DateTexts.h"
 #include "reports/HeadingGroups.h"
@@ -11,7 +12,6 @@
 #include "reports/LineWriter.h"
 #include "reports/PrinterSink.h"
 #include "resources/Texts.h"
-#include "session/CodePage.h"
 
 namespace quillane {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "session/FileChoice.h"
+#include "files/FileChoice.h"
 
 namespace quillane {
 

@@ -1,6 +1,6 @@
 #include "reports/LineWriter.h"
 
-#include "session/NumberText.h"
+#include "files/NumberText.h"
 
 namespace quillane {
 

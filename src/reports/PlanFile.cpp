@@ -2,12 +2,12 @@
 
 #include "core/Program.h"
 #include "evaluation/EvaluationState.h"
+#include "files/CodePage.h"
+#include "files/FileChoice.h"
 #include "reports/HeadingGroups.h"
 #include "reports/HeadingTexts.h"
 #include "reports/LineWriter.h"
 #include "reports/TextOutput.h"
-#include "session/CodePage.h"
-#include "session/FileChoice.h"
 
 namespace quillane {
 

@@ -1,7 +1,7 @@
 #include "reports/TextFileSink.h"
 
-#include "session/CodePage.h"
-#include "session/SafeFileWrite.h"
+#include "files/CodePage.h"
+#include "files/SafeFileWrite.h"
 
 namespace quillane {
 

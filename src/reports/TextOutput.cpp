@@ -1,13 +1,13 @@
 #include "reports/TextOutput.h"
 
 #include "core/Program.h"
+#include "files/FileChoice.h"
 #include "platform/Platform.h"
 #include "reports/DateTexts.h"
 #include "reports/HeadingTexts.h"
 #include "reports/LineWriter.h"
 #include "reports/TextFileSink.h"
 #include "resources/Texts.h"
-#include "session/FileChoice.h"
 #include "session/FileWorkGuard.h"
 
 namespace quillane {

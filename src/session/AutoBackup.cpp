@@ -6,10 +6,10 @@
 
 #include "core/StatusLine.h"
 #include "core/TimerSwitch.h"
+#include "files/SafeFileWrite.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/LastRunBackup.h"
-#include "session/SafeFileWrite.h"
 #include "session/WorkfileWriter.h"
 
 namespace quillane {

@@ -1,10 +1,10 @@
 #include <QFileInfo>
 
 #include "core/Program.h"
+#include "files/CodePage.h"
+#include "files/FileChoice.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
-#include "session/CodePage.h"
-#include "session/FileChoice.h"
 #include "session/FileWorkGuard.h"
 #include "session/Scramble.h"
 #include "session/Workfile.h"

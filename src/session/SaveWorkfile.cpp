@@ -1,9 +1,9 @@
 #include "core/Program.h"
+#include "files/FileChoice.h"
+#include "files/SafeFileWrite.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
-#include "session/FileChoice.h"
 #include "session/FileWorkGuard.h"
-#include "session/SafeFileWrite.h"
 #include "session/Workfile.h"
 #include "session/WorkfileWriter.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/CodePage.h"
 #include "platform/Platform.h"
-#include "session/CodePage.h"
 
 namespace quillane {
 

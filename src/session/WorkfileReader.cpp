@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "core/Session.h"
-#include "session/CodePage.h"
-#include "session/NumberText.h"
-#include "session/SafeFileRead.h"
+#include "files/CodePage.h"
+#include "files/NumberText.h"
+#include "files/SafeFileRead.h"
 #include "session/Scramble.h"
 
 namespace quillane {

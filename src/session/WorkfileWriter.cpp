@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "core/Session.h"
+#include "files/CodePage.h"
+#include "files/NumberText.h"
 #include "resources/Texts.h"
-#include "session/CodePage.h"
-#include "session/NumberText.h"
 #include "session/Scramble.h"
 
 namespace quillane {

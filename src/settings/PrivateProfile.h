@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "session/SafeFileRead.h"
+#include "files/SafeFileRead.h"
 
 namespace quillane {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "session/SafeFileRead.h"
+#include "files/SafeFileRead.h"
 
 namespace quillane {
 

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <QValidator>
 
-#include "session/CodePage.h"
+#include "files/CodePage.h"
 
 namespace quillane {
 

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "files/CodePage.h"
 #include "resources/TextTableData.h"
 #include "resources/Texts.h"
-#include "session/CodePage.h"
 
 namespace quillane {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "session/SafeFileWrite.h"
+#include "files/SafeFileWrite.h"
 #include "support/Files.h"
 
 namespace quillane {

@@ -8,7 +8,7 @@
 
 #include "core/Program.h"
 #include "core/Session.h"
-#include "session/CodePage.h"
+#include "files/CodePage.h"
 #include "session/Constants.h"
 #include "session/Workfile.h"
 #include "support/Files.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "session/CodePage.h"
+#include "files/CodePage.h"
 #include "session/Workfile.h"
 #include "session/WorkfileFixture.h"
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "session/SafeFileWrite.h"
+#include "files/SafeFileWrite.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;

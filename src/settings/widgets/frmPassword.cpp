@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
+#include "files/CodePage.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
-#include "session/CodePage.h"
 #include "session/Workfile.h"
 #include "ui/TextEntry.h"
 

@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 
 #include "core/Program.h"
+#include "files/FileChoice.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
-#include "session/FileChoice.h"
 #include "settings/Settings.h"
 #include "ui/HelpContexts.h"
 

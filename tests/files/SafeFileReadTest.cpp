@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "session/FileChoice.h"
-#include "session/SafeFileRead.h"
+#include "files/FileChoice.h"
+#include "files/SafeFileRead.h"
 #include "support/Files.h"
 
 namespace quillane {

@@ -1,4 +1,4 @@
-#include "session/NumberText.h"
+#include "files/NumberText.h"
 
 #include <QStringView>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "session/FileChoice.h"
+#include "files/FileChoice.h"
 
 #include <QFileInfo>
 

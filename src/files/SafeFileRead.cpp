@@ -1,4 +1,4 @@
-#include "session/SafeFileRead.h"
+#include "files/SafeFileRead.h"
 
 #include <QFile>
 #include <QFileInfo>

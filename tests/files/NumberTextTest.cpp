@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "session/NumberText.h"
+#include "files/NumberText.h"
 
 namespace quillane {
 namespace {

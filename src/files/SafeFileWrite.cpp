@@ -1,4 +1,4 @@
-#include "session/SafeFileWrite.h"
+#include "files/SafeFileWrite.h"
 
 #include <QSaveFile>
 

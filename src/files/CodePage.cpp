@@ -1,4 +1,4 @@
-#include "session/CodePage.h"
+#include "files/CodePage.h"
 
 #include <array>
 

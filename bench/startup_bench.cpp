@@ -9,12 +9,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/RunStates.h"
+#include "app/MainParts.h"
 #include "app/widgets/frmMain.h"
-#include "core/Program.h"
+#include "core/Constants.h"
 #include "platform/qt/QtPlatform.h"
 #include "resources/Texts.h"
-#include "session/Constants.h"
 
 int main(int argc, char** argv) {
   QElapsedTimer clock;
@@ -22,16 +21,15 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QStandardPaths::setTestModeEnabled(true);  // leave the user's own settings alone
   quillane::QtPlatform platform;
-  quillane::Program program(platform);
-  quillane::LoadConstants(program.session, QCoreApplication::applicationDirPath());
+  const auto parts = std::make_unique<quillane::MainParts>(
+      platform, quillane::LoadConstants(QCoreApplication::applicationDirPath()));
   QTemporaryDir folder;
-  program.settingsPath = folder.filePath(QStringLiteral("Quillane.ini"));
-  program.dataFolder = folder.path();
-  QFile settings(program.settingsPath);
+  parts->settingsPath = folder.filePath(QStringLiteral("Quillane.ini"));
+  parts->dataFolder = folder.path();
+  QFile settings(parts->settingsPath);
   if (settings.open(QIODevice::WriteOnly)) settings.write("[Quillane]\r\nHelp at Startup=0\r\n");
   settings.close();
-  const auto states = std::make_unique<quillane::RunStates>();
-  quillane::frmMain window(program, *states);
+  quillane::frmMain window(*parts);
   window.endProgram = [] {};
   window.Form_Load();
   window.show();

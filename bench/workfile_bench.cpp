@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <random>
 
-#include "core/Program.h"
+#include "app/MainParts.h"
+#include "core/Constants.h"
 #include "platform/Platform.h"
-#include "session/Constants.h"
 #include "session/Workfile.h"
 
 namespace {
@@ -63,7 +63,8 @@ class BenchPlatform : public Platform {
   std::uniform_real_distribution<double> uniform_{0.0, 1.0};
 };
 
-void FillFullSession(Session& s) {
+SessionContent FullSession() {
+  SessionContent s;
   s.sGoal = QStringLiteral("Find a better way to reach our readers");
   s.nCriteria = kMaxCriteria;
   for (int i = 1; i <= kMaxCriteria; ++i) {
@@ -82,6 +83,7 @@ void FillFullSession(Session& s) {
   }
   s.bPassword = true;
   s.sPassword = QStringLiteral("BENCHMARK");
+  return s;
 }
 
 // The lines of a workfile with `run` in place of line `hostileLine` (0 is
@@ -102,7 +104,7 @@ QByteArray DigitRun(int hostileLine, qsizetype fileBytes) {
 }
 
 // Opens hostile workfiles of growing size; false when one was not refused.
-bool TimeHostileNumberLines(Program& program, BenchPlatform& platform, const QString& path) {
+bool TimeHostileNumberLines(MainParts& p, BenchPlatform& platform, const QString& path) {
   const struct {
     const char* what;
     int line;
@@ -123,7 +125,8 @@ bool TimeHostileNumberLines(Program& program, BenchPlatform& platform, const QSt
       platform.messages = 0;
       QElapsedTimer timer;
       timer.start();
-      const FileOutcome outcome = LoadWorkfile(program, path, [] { return std::optional<QString>(); });
+      const FileOutcome outcome = LoadWorkfile(p.document, p.prompter, p.platform, p.status, p.constants,
+                                               p.fileWork, path, [] { return std::optional<QString>(); });
       const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
       const bool refused = outcome == FileOutcome::Failed && platform.messages == 1;
       allRefused = allRefused && refused;
@@ -143,28 +146,33 @@ int main(int argc, char** argv) {
   const QString path = folder.filePath(QStringLiteral("bench.qln"));
 
   BenchPlatform platform(path);
-  Program program(platform);
-  LoadConstants(program.session, folder.path());
-  FillFullSession(program.session);
-  program.session.sWorkfile = path;
+  const auto parts = std::make_unique<MainParts>(platform, LoadConstants(folder.path()));
+  MainParts& p = *parts;
+  p.document.TakeLoaded(FullSession(), path);
+  const auto save = [&p] {
+    SaveWorkfile(p.document, p.prompter, p.platform, p.status, p.constants, p.fileWork, SaveMode::kSave);
+  };
+  const auto typePassword = [&p] { return std::optional<QString>(p.document.content().sPassword); };
+  const auto open = [&p, &typePassword] {
+    OpenWorkfile(p.document, p.prompter, p.platform, p.status, p.constants, p.fileWork, typePassword);
+  };
 
   constexpr int kRounds = 200;
-  const auto typePassword = [&program] { return std::optional<QString>(program.session.sPassword); };
-  SaveWorkfile(program, SaveMode::kSave);  // warm-up
-  OpenWorkfile(program, typePassword);
+  save();  // warm-up
+  open();
 
   QElapsedTimer timer;
   qint64 saveNs = 0;
   qint64 openNs = 0;
   for (int round = 0; round < kRounds; ++round) {
     timer.start();
-    SaveWorkfile(program, SaveMode::kSave);
+    save();
     saveNs += timer.nsecsElapsed();
     timer.start();
-    OpenWorkfile(program, typePassword);
+    open();
     openNs += timer.nsecsElapsed();
   }
-  if (program.session.nIdeas != kMaxIdeas || platform.messages != 0) {
+  if (p.document.content().nIdeas != kMaxIdeas || platform.messages != 0) {
     std::fprintf(stderr, "the session did not come back whole: %s\n", qPrintable(platform.lastMessage));
     return 1;
   }
@@ -173,5 +181,5 @@ int main(int argc, char** argv) {
       "workfile, full protected session (%d rounds): save %.1f us + open %.1f us = %.1f us per round trip\n",
       kRounds, perRound(saveNs), perRound(openNs), perRound(saveNs + openNs));
 
-  return TimeHostileNumberLines(program, platform, folder.filePath(QStringLiteral("hostile.qln"))) ? 0 : 1;
+  return TimeHostileNumberLines(p, platform, folder.filePath(QStringLiteral("hostile.qln"))) ? 0 : 1;
 }

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool scrambled = lines.size() > 1 && quillane::ReadPasswordFlag(lines[1]).value_or(false);
   for (qsizetype first : {qsizetype(1), qsizetype(2), qsizetype(3)}) {
     if (auto content = quillane::ReadWorkfileContent(lines, first, scrambled, bytes.endsWith('\n'))) {
-      static quillane::Session session;
+      static quillane::SessionContent session;
       quillane::ApplyWorkfileContent(session, *content);
     }
   }

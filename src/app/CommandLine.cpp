@@ -2,8 +2,8 @@
 
 #include <QDir>
 
+#include "core/Constants.h"
 #include "resources/Texts.h"
-#include "session/Constants.h"
 
 namespace quillane {
 

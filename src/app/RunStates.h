@@ -7,10 +7,11 @@
 #include "ideas/MindStepState.h"
 #include "ideas/PairingState.h"
 #include "ideas/SuggestionState.h"
+#include "reports/OutputFiles.h"
 
 namespace quillane {
 
-// The run state of every technique, kept beside the Program for the whole
+// The run state of every technique, kept beside the document for the whole
 // run: the main window hands each dialog and command the states it works
 // on. The evaluation's tables are large, so the owner keeps this off the
 // stack.
@@ -21,6 +22,7 @@ struct RunStates {
   MindStepState mindStep;
   ClusterState cluster;
   EvaluationState evaluation;
+  OutputFiles outputs;
   IChingState iching;  // lasts the whole run: New Session leaves it alone
 
   // New Session: every technique starts afresh, but the I Ching.
@@ -31,6 +33,7 @@ struct RunStates {
     mindStep = {};
     cluster = {};
     evaluation = {};
+    outputs = {};
   }
 };
 

@@ -5,22 +5,20 @@
 #include <memory>
 
 #include "app/CommandLine.h"
-#include "app/RunStates.h"
+#include "app/MainParts.h"
 #include "app/widgets/frmMain.h"
-#include "core/Program.h"
 #include "core/ProgramFolder.h"
 #include "platform/qt/InstanceChannel.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/TerminationSignals.h"
 #include "resources/Texts.h"
-#include "session/Constants.h"
 
 namespace {
 
 // Tells the terminal and the desktop user alike.
-void SayOnBothChannels(quillane::Program& program, const QString& text) {
+void SayOnBothChannels(quillane::Prompter& prompter, const QString& text) {
   std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
-  program.MessageBox(text, quillane::MsgButtons::OkOnly + quillane::MsgIcon::Exclamation);
+  prompter.Tell(text, quillane::MsgButtons::OkOnly + quillane::MsgIcon::Exclamation);
 }
 
 }  // namespace
@@ -45,9 +43,11 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(quillane::Text(101));
 
   quillane::QtPlatform platform;
-  quillane::Program program(platform);
-  quillane::LoadConstants(program.session,
-                          quillane::ProgramFilesFolder(QCoreApplication::applicationDirPath()));
+  // The parts of this run; the evaluation's tables are large, so they live
+  // on the heap.
+  const auto parts = std::make_unique<quillane::MainParts>(
+      platform,
+      quillane::LoadConstants(quillane::ProgramFilesFolder(QCoreApplication::applicationDirPath())));
 
   // A second start hands its file (or only the wish to see Quillane) to the
   // running program and ends at once, without a window of its own. When
@@ -56,18 +56,16 @@ int main(int argc, char** argv) {
   const quillane::SingleInstance instance = platform.AcquireSingleInstance();
   if (instance == quillane::SingleInstance::Running) {
     if (quillane::HandToRunningInstance({line.workfile})) return quillane::kExitDone;
-    SayOnBothChannels(program, quillane::Text(3120));
+    SayOnBothChannels(parts->prompter, quillane::Text(3120));
   } else if (instance == quillane::SingleInstance::Unavailable) {
-    SayOnBothChannels(program, quillane::Text(3121));
+    SayOnBothChannels(parts->prompter, quillane::Text(3121));
   }
 
-  program.settingsPath = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                             .filePath(program.session.sProduct + QStringLiteral(".ini"));
-  program.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  parts->settingsPath = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                            .filePath(parts->constants.sProduct + QStringLiteral(".ini"));
+  parts->dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 
-  // The techniques' run states, for the whole run.
-  const auto states = std::make_unique<quillane::RunStates>();
-  quillane::frmMain window(program, *states);
+  quillane::frmMain window(*parts);
   quillane::InstanceServer secondStarts;
   window.FollowSecondStarts(secondStarts);
   // A logout, a closed terminal or `kill` keeps the typed work.

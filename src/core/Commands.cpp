@@ -95,7 +95,7 @@ void SetNewSessionCommands(Commands& c) {
   }
 }
 
-void SetLoadedSessionCommands(Commands& c, const Session& s) {
+void SetLoadedSessionCommands(Commands& c, const SessionContent& s) {
   OpenSessionMenus(c);
   const bool hasIdeas = s.nIdeas != 0;
   c.EnableMenu(Menu::kReports, hasIdeas);

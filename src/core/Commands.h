@@ -5,7 +5,7 @@
 
 namespace quillane {
 
-struct Session;
+struct SessionContent;
 
 // The main window's commands. Each keeps the index of its button
 // (`cmdButton(index)`), which the captions and help topics follow; 4, 5 and
@@ -106,6 +106,6 @@ class Commands : public QObject {
 // The three whole-menu states.
 void SetInitialCommands(Commands& commands);
 void SetNewSessionCommands(Commands& commands);
-void SetLoadedSessionCommands(Commands& commands, const Session& session);
+void SetLoadedSessionCommands(Commands& commands, const SessionContent& session);
 
 }  // namespace quillane

@@ -1,6 +1,6 @@
 #include "core/StatusLine.h"
 
-#include "core/Session.h"
+#include "core/Constants.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 
@@ -30,8 +30,8 @@ void StatusLine::SetBarValue(int value) {
   emit barValueChanged(value);
 }
 
-void ShowWorkfileName(StatusLine& status, const Session& session) {
-  status.SetPanelText(session.sWorkfile.isEmpty() ? session.sUntitled : session.sWorkfile);
+void ShowWorkfileName(StatusLine& status, const QString& workfile, const Constants& constants) {
+  status.SetPanelText(workfile.isEmpty() ? constants.sUntitled : workfile);
 }
 
 namespace {
@@ -41,12 +41,12 @@ constexpr int kStepSize = 2;
 
 }  // namespace
 
-void ShowStatusMessage(StatusLine& status, const Session& session, Platform& platform, int kind) {
+void ShowStatusMessage(StatusLine& status, const Constants& constants, Platform& platform, int kind) {
   BusyPointer busy(platform);
   switch (kind) {
-    case StatusKind::kSaving: status.SetPanelText(session.sMsgSaving); break;
-    case StatusKind::kLoading: status.SetPanelText(session.sMsgLoading); break;
-    case StatusKind::kAutoBackup: status.SetPanelText(session.sMsgAutoBackup); break;
+    case StatusKind::kSaving: status.SetPanelText(constants.sMsgSaving); break;
+    case StatusKind::kLoading: status.SetPanelText(constants.sMsgLoading); break;
+    case StatusKind::kAutoBackup: status.SetPanelText(constants.sMsgAutoBackup); break;
     case StatusKind::kSavingPlan: status.SetPanelText(Text(115)); break;
     case StatusKind::kSavingReport: status.SetPanelText(Text(116)); break;
     default: break;
@@ -62,7 +62,7 @@ void ShowStatusMessage(StatusLine& status, const Session& session, Platform& pla
     if (left > 0) platform.Sleep(left);
   }
   status.SetBarValue(0);
-  ShowWorkfileName(status, session);
+  emit status.noticeEnded();
   emit status.repaintRequested();
 }
 

@@ -7,7 +7,7 @@
 namespace quillane {
 
 class Platform;
-struct Session;
+struct Constants;
 
 // What the status bar shows: the workfile name or a busy message in panel 2,
 // and the value of the busy bar.
@@ -25,7 +25,8 @@ class StatusLine : public QObject {
 
   // Shows `text` in panel 2 for `ms` milliseconds, then noticeEnded asks for
   // the workfile name again.
-  void ShowNotice(const QString& text, int ms);
+  static constexpr int kNoticeMs = 10000;
+  void ShowNotice(const QString& text, int ms = kNoticeMs);
   bool noticeShown() const { return noticeTimer_.isActive(); }
 
  signals:
@@ -53,10 +54,11 @@ inline constexpr int kSavingReport = 4;
 }  // namespace StatusKind
 
 // Panel 2 shows the workfile, or the untitled name while there is none.
-void ShowWorkfileName(StatusLine& status, const Session& session);
+void ShowWorkfileName(StatusLine& status, const QString& workfile, const Constants& constants);
 
 // Shows the busy message of `kind` with the bar running from 0 to 100 in 50
-// steps of 0.05 s, then the workfile name again. No event runs meanwhile.
-void ShowStatusMessage(StatusLine& status, const Session& session, Platform& platform, int kind);
+// steps of 0.05 s; then noticeEnded asks for the workfile name again. No
+// event runs meanwhile.
+void ShowStatusMessage(StatusLine& status, const Constants& constants, Platform& platform, int kind);
 
 }  // namespace quillane

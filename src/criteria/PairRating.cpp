@@ -2,17 +2,30 @@
 
 #include <algorithm>
 
+#include "core/SessionDocument.h"
 #include "criteria/Weights.h"
 
 namespace quillane {
 
 namespace {
 
-// The run's weights become the session's.
-void TakeRatedWeights(SessionContent& s, RatingState& r) {
-  if (!r.bRating) return;
-  std::copy_n(r.sngWeight.begin() + 1, s.nCriteria, s.sngWeight.begin() + 1);
+// The session's weights with those of the run, where a pair of it has been
+// rated, in their place; the run then is over.
+WeightList TakeRatedWeights(const SessionContent& s, RatingState& r) {
+  WeightList weights = s.sngWeight;
+  if (!r.bRating) return weights;
+  std::copy_n(r.sngWeight.begin() + 1, s.nCriteria, weights.begin() + 1);
   r.bRating = false;
+  return weights;
+}
+
+// Hands the weights, normalised when `normalise` says so, and the order of
+// the criteria they give to the session; only what differs is written.
+void StoreWeights(SessionDocument& document, WeightList weights, bool normalise) {
+  const SessionContent& s = document.content();
+  TextList<kMaxCriteria> names = s.sCriteria;
+  if (normalise) NormaliseWeights(weights, names, s.nCriteria);
+  if (names != s.sCriteria || weights != s.sngWeight) document.SetRatedCriteria(names, weights);
 }
 
 }  // namespace
@@ -23,7 +36,8 @@ void StartRating(RatingState& r) {
   r.bRating = false;
 }
 
-bool RateCurrentPair(SessionContent& s, RatingState& r, int sliderValue) {
+bool RateCurrentPair(SessionDocument& document, RatingState& r, int sliderValue) {
+  const SessionContent& s = document.content();
   if (r.nRateA == 1 && r.nRateB == 2) {
     // Every run starts from equal weights.
     r.vRating = (1.0 / s.nCriteria) * 10.0;
@@ -41,8 +55,7 @@ bool RateCurrentPair(SessionContent& s, RatingState& r, int sliderValue) {
     return true;
   }
   if (r.nRateA + 1 > s.nCriteria - 1) {
-    TakeRatedWeights(s, r);
-    NormaliseWeights(s);
+    StoreWeights(document, TakeRatedWeights(s, r), true);
     return false;
   }
   ++r.nRateA;
@@ -50,9 +63,9 @@ bool RateCurrentPair(SessionContent& s, RatingState& r, int sliderValue) {
   return true;
 }
 
-void SettleRating(SessionContent& s, RatingState& r) {
-  TakeRatedWeights(s, r);
-  if (s.sngWeight[1] != 0) NormaliseWeights(s);
+void SettleRating(SessionDocument& document, RatingState& r) {
+  const WeightList weights = TakeRatedWeights(document.content(), r);
+  StoreWeights(document, weights, weights[1] != 0);
 }
 
 }  // namespace quillane

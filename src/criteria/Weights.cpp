@@ -56,18 +56,18 @@ Single CutToOneDecimal(Single value) {
   return static_cast<Single>(std::floor(static_cast<double>(value) * 10.0) / 10.0);
 }
 
-void TruncateWeights(SessionContent& s) {
-  for (int i = 1; i <= s.nCriteria; ++i) s.sngWeight[i] = CutToOneDecimal(s.sngWeight[i]);
+void TruncateWeights(WeightList& weights, int count) {
+  for (int i = 1; i <= count; ++i) weights[i] = CutToOneDecimal(weights[i]);
 }
 
-void NormaliseWeights(SessionContent& s) {
-  SortByKeyDescending(s.sngWeight, s.sCriteria, s.nCriteria);
-  if (s.sngWeight[1] == 0) return;  // no scale to speak of: leave them as they stand
-  const Single factor = static_cast<Single>(9.0 / static_cast<double>(s.sngWeight[1]));
-  for (int i = 1; i <= s.nCriteria; ++i) {
-    s.sngWeight[i] = static_cast<Single>(static_cast<double>(s.sngWeight[i]) * static_cast<double>(factor));
+void NormaliseWeights(WeightList& weights, TextList<kMaxCriteria>& names, int count) {
+  SortByKeyDescending(weights, names, count);
+  if (weights[1] == 0) return;  // no scale to speak of: leave them as they stand
+  const Single factor = static_cast<Single>(9.0 / static_cast<double>(weights[1]));
+  for (int i = 1; i <= count; ++i) {
+    weights[i] = static_cast<Single>(static_cast<double>(weights[i]) * static_cast<double>(factor));
   }
-  TruncateWeights(s);
+  TruncateWeights(weights, count);
 }
 
 }  // namespace quillane

@@ -13,12 +13,13 @@ namespace quillane {
 // Slot 0 of both arrays is left alone.
 void SortByKeyDescending(std::span<Single> keys, std::span<QString> names, int n);
 
-// Cuts every weight to one decimal, toward minus infinity.
-void TruncateWeights(SessionContent& content);
+// Cuts weights 1..count to one decimal, toward minus infinity.
+void TruncateWeights(WeightList& weights, int count);
 
-// Sorts the criteria by weight, scales them so the largest weighs 9 and cuts
-// them to one decimal. Only defined while the first weight is not 0.
-void NormaliseWeights(SessionContent& content);
+// Sorts criteria 1..count by weight, moving each name with its weight,
+// scales the weights so the largest weighs 9 and cuts them to one decimal.
+// Only defined while the first weight is not 0.
+void NormaliseWeights(WeightList& weights, TextList<kMaxCriteria>& names, int count);
 
 // Cuts a value to one decimal: Int(x * 10) / 10, in double, stored single.
 Single CutToOneDecimal(Single value);

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "core/Program.h"
+#include "core/Prompter.h"
 #include "resources/Texts.h"
 
 namespace quillane {
@@ -15,23 +15,22 @@ bool FileExists(const QString& path) {
   return file.exists() && !file.isDir() && file.isReadable();
 }
 
-std::optional<QString> ChooseFile(Program& program, FileDialogMode mode, FileFilter filter,
+std::optional<QString> ChooseFile(Prompter& prompter, FileDialogMode mode, FileFilter filter,
                                   const QString& proposal) {
-  if (filter.name.isEmpty()) filter.name = program.session.sProduct;
+  if (filter.name.isEmpty()) filter.name = Text(101);
   if (filter.extension.isEmpty()) filter.extension = Text(3102);
   const QString pattern = filter.name + QStringLiteral(" (*.") + filter.extension + QLatin1Char(')');
   const QString lineBreak(QLatin1Char('\r'));
   // After a refused replace question the dialog proposes the refused name.
   QString shown = proposal;
   for (;;) {
-    const auto chosen =
-        program.platform.FileDialog(program.dialogParent, mode, pattern, filter.extension, shown);
+    const auto chosen = prompter.ChooseFileName(mode, pattern, filter.extension, shown);
     if (!chosen) return std::nullopt;
     if (mode == FileDialogMode::Open || !FileExists(*chosen)) return chosen;
 
     // Only an explicit Yes lets an existing file be replaced.
-    const Answer answer = program.MessageBox(Text(509) + lineBreak + lineBreak + Text(510),
-                                             MsgButtons::YesNo + MsgIcon::Exclamation + MsgDefault::Second);
+    const Answer answer = prompter.Ask(Text(509) + lineBreak + lineBreak + Text(510),
+                                       MsgButtons::YesNo + MsgIcon::Exclamation + MsgDefault::Second);
     if (answer == Answer::Yes) return chosen;
     shown = *chosen;
   }

@@ -7,7 +7,7 @@
 
 namespace quillane {
 
-class Program;
+class Prompter;
 
 // True when `path` names a file that the user may read; "", a folder and
 // anything missing or unreadable give false. The file system is asked; the
@@ -24,7 +24,7 @@ struct FileFilter {
 // Returns the chosen path, or nothing when the user cancelled. Save As asks
 // before it lets an existing file be replaced, and shows the dialog again
 // until the user names a new file, agrees or cancels.
-std::optional<QString> ChooseFile(Program& program, FileDialogMode mode, FileFilter filter,
+std::optional<QString> ChooseFile(Prompter& prompter, FileDialogMode mode, FileFilter filter,
                                   const QString& proposal);
 
 }  // namespace quillane

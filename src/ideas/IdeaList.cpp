@@ -2,7 +2,9 @@
 
 #include <QDir>
 
-#include "core/Program.h"
+#include "core/Constants.h"
+#include "core/Prompter.h"
+#include "core/SessionDocument.h"
 #include "files/FileChoice.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -50,24 +52,22 @@ QString EncouragementFor(const QString& name, int count) {
   return QString();
 }
 
-void AddIdea(Program& program, const QString& text) {
-  Session& s = program.session;
-  if (s.nIdeas >= kMaxIdeas || text.size() < kMinIdeaLength) return;
-  ++s.nIdeas;
-  s.sIdeas[static_cast<std::size_t>(s.nIdeas)] = text;
-  program.updateIdeaMeter();
-  const QString encouragement = EncouragementFor(s.sUserFirstName, s.nIdeas);
-  if (!encouragement.isEmpty()) {
-    const QString sound = QDir(s.sAppPath).filePath(Text(119));
-    if (FileExists(sound)) program.platform.PlaySound(sound);
-    program.MessageBox(encouragement, MsgButtons::OkOnly + MsgIcon::Information);
+void AddIdea(SessionDocument& document, const QString& text) {
+  if (text.size() < kMinIdeaLength) return;
+  document.AddIdea(text);
+}
+
+void EncourageAt(int ideaCount, Encouragement kind, Prompter& prompter, Platform& platform,
+                 const Constants& constants) {
+  const QString encouragement = EncouragementFor(constants.sUserFirstName, ideaCount);
+  if (encouragement.isEmpty()) return;
+  if (kind == Encouragement::ForEditedIdea) {
+    prompter.Tell(encouragement);
+    return;
   }
-  for (Command button :
-       {Command::MindStepping, Command::Clustering, Command::MakeReport, Command::PrintConcise}) {
-    program.commands.EnableButton(button, true);
-  }
-  program.commands.EnableMenu(Menu::kReports, true);
-  s.bChanged = true;
+  const QString sound = QDir(constants.sAppPath).filePath(Text(119));
+  if (FileExists(sound)) platform.PlaySound(sound);
+  prompter.Tell(encouragement, MsgButtons::OkOnly + MsgIcon::Information);
 }
 
 QString FirstNameOf(const QString& fullName, const QString& loginName) {

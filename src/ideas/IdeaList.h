@@ -6,15 +6,26 @@
 
 namespace quillane {
 
-class Program;
+class Platform;
+class Prompter;
+class SessionDocument;
+struct Constants;
 
 inline constexpr int kMinIdeaLength = 3;
 
 // Appends an idea when the list has room and the text has at least three
-// characters; at a milestone count it plays the milestone sound and shows
-// the encouragement. Opens up the commands that need ideas and marks the
-// session changed. The caller learns nothing of whether the idea was taken.
-void AddIdea(Program& program, const QString& text);
+// characters. The caller learns nothing of whether the idea was taken; the
+// document tells its followers (the meter, the encouragement, the commands).
+void AddIdea(SessionDocument& document, const QString& text);
+
+enum class Encouragement {
+  ForNewIdea,     // with the milestone sound and the information icon
+  ForEditedIdea,  // an edited idea repeats the count's message, plainly
+};
+
+// At a milestone idea count, the encouragement addressed to the user.
+void EncourageAt(int ideaCount, Encouragement kind, Prompter& prompter, Platform& platform,
+                 const Constants& constants);
 
 // The encouragement for an idea count, addressed to `name` ("" for most counts).
 QString EncouragementFor(const QString& name, int count);

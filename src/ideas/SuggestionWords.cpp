@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QStringList>
 
-#include "core/Program.h"
+#include "core/Constants.h"
+#include "core/Prompter.h"
+#include "core/SessionDocument.h"
 #include "files/CodePage.h"
 #include "files/SafeFileRead.h"
 #include "ideas/SuggestionState.h"
@@ -80,8 +82,8 @@ void StoreItems(SuggestionState& s, const QStringList& items) {
   }
 }
 
-bool Fail(Program& program, int message) {
-  program.MessageBox(Text(message) + QLatin1Char(' ') + program.session.sDataName, MsgButtons::OkOnly);
+bool Fail(Prompter& prompter, const Constants& constants, int message) {
+  prompter.Tell(Text(message) + QLatin1Char(' ') + constants.sDataName);
   return false;
 }
 
@@ -95,17 +97,17 @@ void ReadSuggestionWords(SuggestionState& suggestion, const QByteArray& bytes) {
   StoreItems(suggestion, SplitItems(DecodeCodePage(text)));
 }
 
-bool LoadSuggestionWords(Program& program, SuggestionState& suggestion) {
-  Session& s = program.session;
-  const QString path = QDir(s.sAppPath).filePath(s.sDataName);
+bool LoadSuggestionWords(SessionDocument& document, Prompter& prompter, const Constants& constants,
+                         SuggestionState& suggestion) {
+  const QString path = QDir(constants.sAppPath).filePath(constants.sDataName);
   // A file that is not read (no regular file, larger than 1 MiB, unreadable)
   // counts as missing.
   const FileBytes file = ReadRegularFile(path);
-  if (file.result != FileRead::Done) return Fail(program, 501);
+  if (file.result != FileRead::Done) return Fail(prompter, constants, 501);
   ReadSuggestionWords(suggestion, file.bytes);
-  if (suggestion.nActions == 0) return Fail(program, 502);
-  if (suggestion.nObjects == 0) return Fail(program, 503);
-  s.bChanged = true;
+  if (suggestion.nActions == 0) return Fail(prompter, constants, 502);
+  if (suggestion.nObjects == 0) return Fail(prompter, constants, 503);
+  document.MarkModified();
   return true;
 }
 

@@ -4,7 +4,9 @@
 
 namespace quillane {
 
-class Program;
+class Prompter;
+class SessionDocument;
+struct Constants;
 struct SuggestionState;
 
 // Stores the words of a word file's bytes into the action and object lists.
@@ -16,6 +18,7 @@ void ReadSuggestionWords(SuggestionState& suggestion, const QByteArray& bytes);
 // most 1 MiB or cannot be read, or a list is left empty, it shows which (with
 // the bare file name) and returns false; the words read so far stay in the
 // lists.
-bool LoadSuggestionWords(Program& program, SuggestionState& suggestion);
+bool LoadSuggestionWords(SessionDocument& document, Prompter& prompter, const Constants& constants,
+                         SuggestionState& suggestion);
 
 }  // namespace quillane

@@ -2,7 +2,9 @@
 
 #include <QPagedPaintDevice>
 
-#include "core/Program.h"
+#include "core/RunEvents.h"
+#include "core/Session.h"
+#include "core/StatusLine.h"
 #include "evaluation/EvaluationState.h"
 #include "files/CodePage.h"
 #include "platform/Platform.h"
@@ -35,8 +37,9 @@ void TwoColumnHeading(HeadingTexts& t, int language, LineWriter& out, int left, 
 
 }  // namespace
 
-void WriteConciseLines(const Session& s, const EvaluationState& e, HeadingTexts& t, LineWriter& out) {
-  const int language = HeadingLanguage(s);
+void WriteConciseLines(const SessionContent& s, int nLanguage, const EvaluationState& e, HeadingTexts& t,
+                       LineWriter& out) {
+  const int language = HeadingLanguage(nLanguage);
   out.EmptyLines(3);
   out.Column(kLeftColumn).Item(Heading(t, language, ConciseText, ConciseSection::kTitle));
   out.Item(UpperCaseInCodePage(t.sLangDate[static_cast<std::size_t>(language)])).EndLine();
@@ -64,12 +67,12 @@ void WriteConciseLines(const Session& s, const EvaluationState& e, HeadingTexts&
   }
 }
 
-void PrintConciseReport(Program& program, const EvaluationState& evaluation) {
-  const Session& s = program.session;
+void PrintConciseReport(const SessionContent& content, int nLanguage, const EvaluationState& evaluation,
+                        Platform& platform, StatusLine& status, RunEvents& events) {
   HeadingTexts texts;
-  MakeDateTexts(texts, program.platform.Today(), s.nLanguage);
+  MakeDateTexts(texts, platform.Today(), nLanguage);
   // The job carries the report's title, as the printer queue shows it.
-  const int language = HeadingLanguage(s);
+  const int language = HeadingLanguage(nLanguage);
   const QString jobName = Heading(texts, language, ConciseText, ConciseSection::kTitle).trimmed() +
                           QLatin1Char(' ') +
                           UpperCaseInCodePage(texts.sLangDate[static_cast<std::size_t>(language)]);
@@ -77,24 +80,24 @@ void PrintConciseReport(Program& program, const EvaluationState& evaluation) {
   bool printed = false;
   QString pdfPath;
   {
-    BusyPointer busy(program.platform);
-    PrintTarget target = program.platform.OpenPrinter(jobName);
+    BusyPointer busy(platform);
+    PrintTarget target = platform.OpenPrinter(jobName);
     pdfPath = target.pdfPath;
     if (target.device) {
       PrinterSink printer(*target.device, kFontPoints);
       LineWriter lines(printer);
-      if (printer.printing()) WriteConciseLines(s, evaluation, texts, lines);
+      if (printer.printing()) WriteConciseLines(content, nLanguage, evaluation, texts, lines);
       printed = printer.Finish();
     }
   }
   // A printing problem is never an error to the user: the status bar says
   // where the pages went, or that they went nowhere.
   if (!printed) {
-    program.ShowNotice(Text(3251));
+    status.ShowNotice(Text(3251));
   } else if (!pdfPath.isEmpty()) {
-    program.ShowNotice(Text(3250) + QLatin1Char(' ') + pdfPath);
+    status.ShowNotice(Text(3250) + QLatin1Char(' ') + pdfPath);
   }
-  program.MarkProgressStep(ProgressStep::ReportPrinted);
+  emit events.summaryPrinted();
 }
 
 }  // namespace quillane

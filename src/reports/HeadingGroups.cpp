@@ -2,7 +2,6 @@
 
 #include <span>
 
-#include "core/Session.h"
 #include "reports/HeadingTexts.h"
 #include "resources/Texts.h"
 
@@ -58,8 +57,8 @@ FileProposal PlanProposal() {
   return {Text(850), {Text(851), Text(852)}};
 }
 
-int HeadingLanguage(const Session& session) {
-  return session.nLanguage >= 1 && session.nLanguage <= 4 ? session.nLanguage : 1;
+int HeadingLanguage(int nLanguage) {
+  return nLanguage >= 1 && nLanguage <= 4 ? nLanguage : 1;
 }
 
 QString Heading(HeadingTexts& texts, int language, LoadSection load, int section) {

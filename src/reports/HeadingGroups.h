@@ -7,7 +7,6 @@
 namespace quillane {
 
 struct HeadingTexts;
-struct Session;
 
 // The heading groups of the three outputs. Each call loads the four texts of
 // one section into `sLangText(1..4)` (English, German, French, Dutch) and,
@@ -25,9 +24,9 @@ struct FileProposal {
 FileProposal ReportProposal();
 FileProposal PlanProposal();
 
-// The heading language the writers use: `nLanguage`, or English when it
-// holds no language.
-int HeadingLanguage(const Session& session);
+// The heading language the writers use: the setting `nLanguage`, or English
+// when it holds no language.
+int HeadingLanguage(int nLanguage);
 
 // Loads `section` with `load` and gives its heading in heading language
 // `language` (1 to 4).

@@ -1,6 +1,8 @@
 #include "reports/PlanFile.h"
 
-#include "core/Program.h"
+#include "core/RunEvents.h"
+#include "core/Session.h"
+#include "core/StatusLine.h"
 #include "evaluation/EvaluationState.h"
 #include "files/CodePage.h"
 #include "files/FileChoice.h"
@@ -16,8 +18,9 @@ constexpr int kBestIdeaLines = 3;
 
 }  // namespace
 
-void WritePlanLines(const Session& s, const EvaluationState& e, HeadingTexts& t, LineWriter& out) {
-  const int language = HeadingLanguage(s);
+void WritePlanLines(const SessionContent& s, int nLanguage, const EvaluationState& e, HeadingTexts& t,
+                    LineWriter& out) {
+  const int language = HeadingLanguage(nLanguage);
   out.EndLine();
   out.Item(Heading(t, language, PlanText, PlanSection::kTitle));
   out.Item(UpperCaseInCodePage(t.sLangDate[static_cast<std::size_t>(language)])).EndLine();
@@ -39,15 +42,18 @@ void WritePlanLines(const Session& s, const EvaluationState& e, HeadingTexts& t,
   for (int i = 1; i <= s.nCriteria; ++i) out.Item(s.sCriteria[static_cast<std::size_t>(i)]).EndLine();
 }
 
-FileOutcome WritePlan(Program& program, const EvaluationState& evaluation) {
-  return SaveTextOutput(program, evaluation,
-                        {PlanProposal, &Session::sPlanFile, WritePlanLines, StatusKind::kSavingPlan,
-                         ProgressStep::PlanSaved, Command::ElaboratePlan});
+FileOutcome WritePlan(const SessionContent& content, int nLanguage, const EvaluationState& evaluation,
+                      OutputFiles& outputs, Prompter& prompter, Platform& platform, StatusLine& status,
+                      const Constants& constants, RunEvents& events, int& fileWork) {
+  return SaveTextOutput(content, nLanguage, evaluation, outputs, prompter, platform, status, constants,
+                        events, fileWork,
+                        {PlanProposal, &OutputFiles::sPlanFile, WritePlanLines, StatusKind::kSavingPlan,
+                         &RunEvents::planSaved});
 }
 
-void ElaboratePlan(const Session& session, Platform& platform) {
-  if (!FileExists(session.sPlanFile)) return;
-  StartViewer(platform, session.sTextEditor, session.sPlanFile);
+void ElaboratePlan(const OutputFiles& outputs, const QString& textEditor, Platform& platform) {
+  if (!FileExists(outputs.sPlanFile)) return;
+  StartViewer(platform, textEditor, outputs.sPlanFile);
 }
 
 }  // namespace quillane

@@ -1,6 +1,8 @@
 #include "reports/SessionReport.h"
 
-#include "core/Program.h"
+#include "core/RunEvents.h"
+#include "core/Session.h"
+#include "core/StatusLine.h"
 #include "evaluation/EvaluationState.h"
 #include "files/CodePage.h"
 #include "files/FileChoice.h"
@@ -35,8 +37,9 @@ void ListLines(LineWriter& out, const List& list, int count) {
 
 }  // namespace
 
-void WriteReportLines(const Session& s, const EvaluationState& e, HeadingTexts& t, LineWriter& out) {
-  const int language = HeadingLanguage(s);
+void WriteReportLines(const SessionContent& s, int nLanguage, const EvaluationState& e, HeadingTexts& t,
+                      LineWriter& out) {
+  const int language = HeadingLanguage(nLanguage);
   out.EndLine();
   out.Item(Heading(t, language, ReportText, ReportSection::kTitle));
   out.Item(UpperCaseInCodePage(t.sLangDate[static_cast<std::size_t>(language)])).EndLine();
@@ -78,18 +81,21 @@ void WriteReportLines(const Session& s, const EvaluationState& e, HeadingTexts& 
   }
 }
 
-FileOutcome WriteReport(Program& program, const EvaluationState& evaluation) {
-  return SaveTextOutput(program, evaluation,
-                        {ReportProposal, &Session::sReportFile, WriteReportLines, StatusKind::kSavingReport,
-                         ProgressStep::ReportSaved, Command::ViewReport});
+FileOutcome WriteReport(const SessionContent& content, int nLanguage, const EvaluationState& evaluation,
+                        OutputFiles& outputs, Prompter& prompter, Platform& platform, StatusLine& status,
+                        const Constants& constants, RunEvents& events, int& fileWork) {
+  return SaveTextOutput(content, nLanguage, evaluation, outputs, prompter, platform, status, constants,
+                        events, fileWork,
+                        {ReportProposal, &OutputFiles::sReportFile, WriteReportLines,
+                         StatusKind::kSavingReport, &RunEvents::reportSaved});
 }
 
-void ViewReport(const Session& s, Platform& platform) {
-  if (!FileExists(s.sReportFile)) return;
-  if (FileExists(s.sTextEditor)) {
-    StartViewer(platform, s.sTextEditor, s.sReportFile);
+void ViewReport(const OutputFiles& outputs, const QString& textEditor, Platform& platform) {
+  if (!FileExists(outputs.sReportFile)) return;
+  if (FileExists(textEditor)) {
+    StartViewer(platform, textEditor, outputs.sReportFile);
   } else {
-    platform.OpenWithDesktop(s.sReportFile);
+    platform.OpenWithDesktop(outputs.sReportFile);
   }
 }
 

@@ -1,6 +1,9 @@
 #include "reports/TextOutput.h"
 
-#include "core/Program.h"
+#include "core/Constants.h"
+#include "core/Prompter.h"
+#include "core/RunEvents.h"
+#include "core/StatusLine.h"
 #include "files/FileChoice.h"
 #include "platform/Platform.h"
 #include "reports/DateTexts.h"
@@ -12,35 +15,36 @@
 
 namespace quillane {
 
-FileOutcome SaveTextOutput(Program& program, const EvaluationState& evaluation, const TextOutput& output) {
-  Session& s = program.session;
-  QString& path = s.*output.path;
+FileOutcome SaveTextOutput(const SessionContent& content, int nLanguage, const EvaluationState& evaluation,
+                           OutputFiles& outputs, Prompter& prompter, Platform& platform, StatusLine& status,
+                           const Constants& constants, RunEvents& events, int& fileWork,
+                           const TextOutput& output) {
+  QString& path = outputs.*output.path;
 
   const FileProposal proposal = output.proposal();
   if (path.isEmpty()) path = proposal.name;  // kept even when the dialog is cancelled
-  const auto chosen = ChooseFile(program, FileDialogMode::SaveAs, proposal.filter, path);
+  const auto chosen = ChooseFile(prompter, FileDialogMode::SaveAs, proposal.filter, path);
   if (!chosen) return FileOutcome::Cancelled;
   path = *chosen;
 
   HeadingTexts texts;
-  MakeDateTexts(texts, program.platform.Today(), s.nLanguage);
+  MakeDateTexts(texts, platform.Today(), nLanguage);
   TextFileSink file;
   LineWriter lines(file);
-  output.writeLines(s, evaluation, texts, lines);
+  output.writeLines(content, nLanguage, evaluation, texts, lines);
   bool written = false;
   {
     // The backup waits only while the file is written.
-    FileWorkGuard working(program.fileWork);
-    BusyPointer busy(program.platform);
+    FileWorkGuard working(fileWork);
+    BusyPointer busy(platform);
     written = file.Save(path);
   }
   if (!written) {
-    program.MessageBox(path + QLatin1Char('\r') + Text(3100), MsgButtons::OkOnly + MsgIcon::Exclamation);
+    prompter.Tell(path + QLatin1Char('\r') + Text(3100), MsgButtons::OkOnly + MsgIcon::Exclamation);
     return FileOutcome::Failed;
   }
-  program.ShowStatusMessage(output.statusKind);
-  program.MarkProgressStep(output.progressStep);
-  program.commands.EnableButton(output.viewerCommand, true);
+  ShowStatusMessage(status, constants, platform, output.statusKind);
+  (events.*output.written)();
   return FileOutcome::Done;
 }
 

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/Constants.h"
+#include "core/SessionDocument.h"
 #include "core/StatusLine.h"
 #include "core/TimerSwitch.h"
 #include "files/SafeFileWrite.h"
@@ -11,6 +13,7 @@
 #include "resources/Texts.h"
 #include "session/LastRunBackup.h"
 #include "session/WorkfileWriter.h"
+#include "settings/Settings.h"
 
 namespace quillane {
 
@@ -20,10 +23,6 @@ constexpr qint64 kMsPerMinute = 60 * 1000;
 constexpr int kFailureNoticeMs = 10000;
 
 }  // namespace
-
-void StartBackupInterval(Session& session, Platform& platform) {
-  session.lBackupTime = platform.MonotonicMs();
-}
 
 QString BackupPath(const QString& dataFolder) {
   return QDir::toNativeSeparators(QDir(dataFolder).filePath(Text(107)));
@@ -37,14 +36,21 @@ bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Pla
                          QFile::ReadOwner | QFile::WriteOwner);
 }
 
-AutoBackup::AutoBackup(Session& session, Platform& platform, StatusLine& status, const TimerSwitch& timer,
-                       const int& fileWork, const QString& dataFolder)
-    : session_(session),
+AutoBackup::AutoBackup(const SessionDocument& document, const Settings& settings, const Constants& constants,
+                       Platform& platform, StatusLine& status, const TimerSwitch& timer, const int& fileWork,
+                       const QString& dataFolder)
+    : document_(document),
+      settings_(settings),
+      constants_(constants),
       platform_(platform),
       status_(status),
       timer_(timer),
       fileWork_(fileWork),
       dataFolder_(dataFolder) {}
+
+void AutoBackup::StartInterval() {
+  lBackupTime_ = platform_.MonotonicMs();
+}
 
 void AutoBackup::RunPendingCheck() {
   if (checkPending_) Check();
@@ -63,33 +69,33 @@ void AutoBackup::Check() {
   }
   checkPending_ = false;
   const qint64 now = platform_.MonotonicMs();
-  if (now - session_.lBackupTime <= session_.nAutoBackupTime * kMsPerMinute) return;
-  session_.lBackupTime = now;
-  if (static_cast<const SessionContent&>(session_) == lastWritten_) return;
+  if (now - lBackupTime_ <= settings_.nAutoBackupTime * kMsPerMinute) return;
+  lBackupTime_ = now;
+  if (document_.content() == lastWritten_) return;
   writing_ = true;
   Write(true);
   writing_ = false;
 }
 
 bool AutoBackup::WriteBeforeTheEnd() {
-  if (!session_.bChanged) return false;
-  if (static_cast<const SessionContent&>(session_) == lastWritten_) return true;
+  if (!document_.isModified()) return false;
+  if (document_.content() == lastWritten_) return true;
   return Write(false);
 }
 
 bool AutoBackup::Write(bool tell) {
-  const QString path = BackupPath(dataFolder_.isEmpty() ? session_.sAppPath : dataFolder_);
+  const QString path = BackupPath(dataFolder_.isEmpty() ? constants_.sAppPath : dataFolder_);
   if (!previousRunBackupPutAside_) {
     // Rather no backup now than one written over what the last run left.
     previousRunBackupPutAside_ = PreserveLastRunBackup(QFileInfo(path).absolutePath()).has_value();
   }
-  const SessionContent snapshot = session_;
+  const SessionContent snapshot = document_.content();
   if (!previousRunBackupPutAside_ || !WriteBackupWorkfile(snapshot, path, platform_)) {
     status_.ShowNotice(Text(3103) + QLatin1Char(' ') + path, kFailureNoticeMs);
     return false;
   }
   lastWritten_ = snapshot;
-  if (tell) ShowStatusMessage(status_, session_, platform_, StatusKind::kAutoBackup);
+  if (tell) ShowStatusMessage(status_, constants_, platform_, StatusKind::kAutoBackup);
   return true;
 }
 

@@ -7,12 +7,11 @@
 namespace quillane {
 
 class Platform;
+class SessionDocument;
 class StatusLine;
 class TimerSwitch;
-
-// Starts the backup interval anew from the monotonic clock now (at start-up
-// and when the preferences are confirmed).
-void StartBackupInterval(Session& session, Platform& platform);
+struct Constants;
+struct Settings;
 
 // Where the automatic backup goes: BACKUP.QLN in `dataFolder`.
 QString BackupPath(const QString& dataFolder);
@@ -24,8 +23,9 @@ QString BackupPath(const QString& dataFolder);
 bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform);
 
 // The automatic backup of the main window. Each check writes a copy of the
-// session content to the backup workfile once the interval has passed since
-// `lBackupTime`, measured on the monotonic clock (midnight changes nothing).
+// session content to the backup workfile once the interval of the settings
+// has passed since the interval began, measured on the monotonic clock
+// (midnight changes nothing).
 // When the content is the same as at the last backup of this run (or, before
 // the first, as the empty session the run started with), nothing is written:
 // an untouched session never replaces what an earlier run left.
@@ -33,7 +33,8 @@ bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Pla
 // The backup reads the session content and changes nothing that a dialog or
 // a command reads: it has its own file path, shows its busy message in the
 // status bar, and says there when it could not write (never in a message
-// box), to try again at the next interval. It keeps only `lBackupTime`.
+// box), to try again at the next interval. It keeps only when the interval
+// began (`lBackupTime`).
 //
 // The main window owns one for the whole run: it calls Tick() from its timer
 // and OnRepaint() when it repaints. While a file procedure or its message box
@@ -41,8 +42,15 @@ bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Pla
 // main window calls when that command has finished.
 class AutoBackup {
  public:
-  AutoBackup(Session& session, Platform& platform, StatusLine& status, const TimerSwitch& timer,
-             const int& fileWork, const QString& dataFolder);
+  AutoBackup(const SessionDocument& document, const Settings& settings, const Constants& constants,
+             Platform& platform, StatusLine& status, const TimerSwitch& timer, const int& fileWork,
+             const QString& dataFolder);
+
+  // Starts the backup interval anew from the monotonic clock now (at start-up
+  // and when the preferences are confirmed).
+  void StartInterval();
+  // When the interval began, on the monotonic clock.
+  qint64 intervalStart() const { return lBackupTime_; }
 
   // The timer fired (every 500 ms while automatic backup is on).
   void Tick() { Check(); }
@@ -66,7 +74,9 @@ class AutoBackup {
   // Writes the backup; `tell` shows the busy message. True when written.
   bool Write(bool tell);
 
-  Session& session_;
+  const SessionDocument& document_;
+  const Settings& settings_;
+  const Constants& constants_;
   Platform& platform_;
   StatusLine& status_;
   const TimerSwitch& timer_;
@@ -75,6 +85,7 @@ class AutoBackup {
   bool checkPending_ = false;
   bool previousRunBackupPutAside_ = false;
   bool writing_ = false;
+  qint64 lBackupTime_ = 0;      // when the interval began
   SessionContent lastWritten_;  // the content of the last backup written in this run
 };
 

@@ -1,6 +1,10 @@
 #include <QFileInfo>
+#include <memory>
 
-#include "core/Program.h"
+#include "core/Constants.h"
+#include "core/Prompter.h"
+#include "core/SessionDocument.h"
+#include "core/StatusLine.h"
 #include "files/CodePage.h"
 #include "files/FileChoice.h"
 #include "platform/Platform.h"
@@ -14,76 +18,83 @@ namespace quillane {
 
 namespace {
 
-FileOutcome ShowNotValid(Program& program, const QString& path) {
-  program.MessageBox(path + QLatin1Char('\r') + Text(514) + program.session.sProduct + Text(515),
-                     MsgButtons::OkOnly + MsgIcon::Exclamation);
+FileOutcome ShowNotValid(Prompter& prompter, const Constants& constants, const QString& path) {
+  prompter.Tell(path + QLatin1Char('\r') + Text(514) + constants.sProduct + Text(515),
+                MsgButtons::OkOnly + MsgIcon::Exclamation);
   return FileOutcome::Failed;
 }
 
 // Asks for the password of a protected file. Done when it matches; a wrong
 // one is told. Either way the current session stays exactly as it is, its
 // password included, so a protected workfile is never saved unprotected.
-FileOutcome CheckPassword(Program& program, const QString& password, const AskPasswordFn& askPassword) {
+FileOutcome CheckPassword(Prompter& prompter, const QString& password, const AskPasswordFn& askPassword) {
   const std::optional<QString> entry = askPassword();
   if (!entry) return FileOutcome::Cancelled;
   if (UpperCaseInCodePage(*entry) == UpperCaseInCodePage(password)) return FileOutcome::Done;
-  program.MessageBox(Text(516), MsgButtons::OkOnly);
+  prompter.Tell(Text(516), MsgButtons::OkOnly);
   return FileOutcome::Failed;
 }
 
 }  // namespace
 
-FileOutcome OpenWorkfile(Program& program, const AskPasswordFn& askPassword) {
+FileOutcome OpenWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
+                         StatusLine& status, const Constants& constants, int& fileWork,
+                         const AskPasswordFn& askPassword) {
   const std::optional<QString> chosen = ChooseFile(
-      program, FileDialogMode::Open, {program.session.sProduct, Text(108)}, QStringLiteral("*.") + Text(108));
+      prompter, FileDialogMode::Open, {constants.sProduct, Text(108)}, QStringLiteral("*.") + Text(108));
   if (!chosen || !QFileInfo::exists(*chosen)) return FileOutcome::Cancelled;
-  return LoadWorkfile(program, *chosen, askPassword);
+  return LoadWorkfile(document, prompter, platform, status, constants, fileWork, *chosen, askPassword);
 }
 
-FileOutcome LoadWorkfile(Program& program, const QString& path, const AskPasswordFn& askPassword) {
-  Session& s = program.session;
+FileOutcome LoadWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
+                         StatusLine& status, const Constants& constants, int& fileWork, const QString& path,
+                         const AskPasswordFn& askPassword) {
   // The backup waits only while the file is read and the session takes it,
   // not while a password prompt or a message waits for the user.
   std::optional<QByteArray> bytes;
   {
-    FileWorkGuard reading(program.fileWork);
-    BusyPointer busy(program.platform);
+    FileWorkGuard reading(fileWork);
+    BusyPointer busy(platform);
     bytes = ReadWorkfileBytes(path);
   }
   const QList<QByteArray> lines = bytes ? SplitLines(*bytes) : QList<QByteArray>();
-  if (lines.isEmpty() || !IsStartMarkerLine(lines[0], s.sStartMarker)) return ShowNotValid(program, path);
+  if (lines.isEmpty() || !IsStartMarkerLine(lines[0], constants.sStartMarker)) {
+    return ShowNotValid(prompter, constants, path);
+  }
 
   const std::optional<bool> protectedFile = lines.size() > 1 ? ReadPasswordFlag(lines[1]) : std::nullopt;
-  if (!protectedFile) return ShowNotValid(program, path);
+  if (!protectedFile) return ShowNotValid(prompter, constants, path);
   qsizetype nextLine = 2;
   QString password;
   if (*protectedFile) {
     const auto stored = lines.size() > nextLine ? Unscramble(lines[nextLine]) : std::nullopt;
-    if (!stored || stored->size() > kMaxPasswordLength) return ShowNotValid(program, path);
+    if (!stored || stored->size() > kMaxPasswordLength) return ShowNotValid(prompter, constants, path);
     password = *stored;
     ++nextLine;
-    const FileOutcome passwordCheck = CheckPassword(program, password, askPassword);
+    const FileOutcome passwordCheck = CheckPassword(prompter, password, askPassword);
     if (passwordCheck != FileOutcome::Done) return passwordCheck;
   }
 
   std::optional<WorkfileContent> content;
   {
-    FileWorkGuard loading(program.fileWork);
-    program.ShowStatusMessage(StatusKind::kLoading);
+    FileWorkGuard loading(fileWork);
+    ShowStatusMessage(status, constants, platform, StatusKind::kLoading);
     // The whole rest is checked before the session takes any of it.
     const bool endsWithLineEnd = bytes->endsWith('\n') || bytes->endsWith('\r');
     content = ReadWorkfileContent(lines, nextLine, *protectedFile, endsWithLineEnd);
   }
-  if (!content) return ShowNotValid(program, path);
-  ApplyWorkfileContent(s, *content);
+  if (!content) return ShowNotValid(prompter, constants, path);
+  // Only the slots within the new counts change; the others keep what they held.
+  const auto loaded = std::make_unique<SessionContent>(document.content());
+  ApplyWorkfileContent(*loaded, *content);
   // A plain file leaves no password of the session before it behind.
-  s.bPassword = *protectedFile;
-  s.sPassword = *protectedFile ? password : QString();
-  s.sWorkfile = path;
-
-  SetLoadedSessionCommands(program.commands, s);
-  program.ShowWorkfileName();
-  program.MarkProgressStep(ProgressStep::SessionLoaded);
+  loaded->bPassword = *protectedFile;
+  loaded->sPassword = *protectedFile ? password : QString();
+  // The change flag keeps its value across an open: only a save or a new
+  // session clears it.
+  const bool wasModified = document.isModified();
+  document.TakeLoaded(*loaded, path);
+  if (wasModified) document.MarkModified();
   return FileOutcome::Done;
 }
 

@@ -1,4 +1,7 @@
-#include "core/Program.h"
+#include "core/Constants.h"
+#include "core/Prompter.h"
+#include "core/SessionDocument.h"
+#include "core/StatusLine.h"
 #include "files/FileChoice.h"
 #include "files/SafeFileWrite.h"
 #include "platform/Platform.h"
@@ -12,41 +15,41 @@ namespace quillane {
 namespace {
 
 // Tells the user that `path` was not written.
-FileOutcome RefuseSave(Program& program, const QString& path, const QString& text) {
-  program.MessageBox(path + QLatin1Char('\r') + text, MsgButtons::OkOnly + MsgIcon::Exclamation);
+FileOutcome RefuseSave(Prompter& prompter, const QString& path, const QString& text) {
+  prompter.Tell(path + QLatin1Char('\r') + text, MsgButtons::OkOnly + MsgIcon::Exclamation);
   return FileOutcome::Failed;
 }
 
 }  // namespace
 
-FileOutcome SaveWorkfile(Program& program, SaveMode mode) {
-  Session& s = program.session;
+FileOutcome SaveWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
+                         StatusLine& status, const Constants& constants, int& fileWork, SaveMode mode) {
+  const SessionContent& s = document.content();
 
-  QString path = s.sWorkfile;
+  QString path = document.workfile();
   if (path.isEmpty() || mode == SaveMode::kSaveAs) {
-    const auto chosen = ChooseFile(program, FileDialogMode::SaveAs, {s.sProduct, Text(108)}, s.sWorkfile);
+    const auto chosen =
+        ChooseFile(prompter, FileDialogMode::SaveAs, {constants.sProduct, Text(108)}, document.workfile());
     if (!chosen) return FileOutcome::Cancelled;
     path = *chosen;
   }
 
-  if (!ContentFitsCodePage(s)) return RefuseSave(program, path, Text(3101));
+  if (!ContentFitsCodePage(s)) return RefuseSave(prompter, path, Text(3101));
 
   // The backup waits only while the file is written, not while the user
   // chooses a name or reads a message.
   bool written = false;
   {
-    FileWorkGuard working(program.fileWork);
-    BusyPointer busy(program.platform);
-    written = WriteFileSafely(path, WorkfileBytes(s, WorkfileKind::Workfile, program.platform));
+    FileWorkGuard working(fileWork);
+    BusyPointer busy(platform);
+    written = WriteFileSafely(path, WorkfileBytes(s, WorkfileKind::Workfile, platform));
   }
-  if (!written) return RefuseSave(program, path, Text(3100));
+  if (!written) return RefuseSave(prompter, path, Text(3100));
 
   // The workfile takes the new name only once the file is written.
-  FileWorkGuard working(program.fileWork);
-  s.sWorkfile = path;
-  s.bChanged = false;
-  program.MarkProgressStep(ProgressStep::SessionSaved);
-  program.ShowStatusMessage(StatusKind::kSaving);
+  FileWorkGuard working(fileWork);
+  document.MarkSaved(path);
+  ShowStatusMessage(status, constants, platform, StatusKind::kSaving);
   return FileOutcome::Done;
 }
 

@@ -7,11 +7,12 @@
 
 namespace quillane {
 
-class Program;
+class Prompter;
+class SessionDocument;
 
 // Asks whether the changed session is to be saved first, with Yes, No and
 // Cancel. Returns Yes, No or Cancel.
-Answer AskToSaveChanges(Program& program);
+Answer AskToSaveChanges(Prompter& prompter);
 
 // The save a question to save the changes runs: the main window's Save
 // command; tests hand in their own.
@@ -21,6 +22,6 @@ using SaveCommandFn = std::function<FileOutcome()>;
 // session asks whether to save it. Yes saves, and asks again when that save
 // did not write the file; No lets the changes go; Cancel keeps everything.
 // True when the session may be replaced.
-bool SettleUnsavedChanges(Program& program, const SaveCommandFn& save);
+bool SettleUnsavedChanges(const SessionDocument& document, Prompter& prompter, const SaveCommandFn& save);
 
 }  // namespace quillane

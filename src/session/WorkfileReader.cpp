@@ -174,7 +174,7 @@ std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& line
   return content;
 }
 
-void ApplyWorkfileContent(Session& s, const WorkfileContent& content) {
+void ApplyWorkfileContent(SessionContent& s, const WorkfileContent& content) {
   s.sGoal = content.goal;
   s.nCriteria = PutList(s.sCriteria, content.criteria);
   for (int i = 1; i <= s.nCriteria && i <= content.weights.size(); ++i) {

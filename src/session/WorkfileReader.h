@@ -10,8 +10,6 @@
 
 namespace quillane {
 
-struct Session;
-
 // The most lines a workfile holds: start marker, flag, password, reserved
 // line, goal, four counts, the criteria with their weights, both asset
 // lists, the ideas and the end marker.
@@ -59,8 +57,9 @@ struct WorkfileContent {
 std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& lines, qsizetype first,
                                                    bool scrambled, bool fileEndsWithLineEnd = true);
 
-// Puts the content into the session: the goal, the four counts, list slots
-// 1 to each count and the weights of those criteria. Nothing else changes.
-void ApplyWorkfileContent(Session& session, const WorkfileContent& content);
+// Puts the workfile's content into `session`: the goal, the four counts, list
+// slots 1 to each count and the weights of those criteria. Nothing else
+// changes.
+void ApplyWorkfileContent(SessionContent& session, const WorkfileContent& content);
 
 }  // namespace quillane

@@ -67,9 +67,9 @@ QString DefaultTextEditor() {
 #endif
 }
 
-FileRead ReadSettings(const QString& path, Session& s, TimerSwitch& backupTimer) {
+FileRead ReadSettings(const QString& path, Settings& s, TimerSwitch& backupTimer) {
   const PrivateProfile profile = PrivateProfile::Load(path);
-  const QString& section = s.sProduct;
+  const QString section = Text(101);
   s.sTextEditor = profile.GetString(section, kKeyTextEditor, DefaultTextEditor(), kTextEditorMaxLength);
   s.nLanguage = ReadLanguage(profile, section);
   s.bHelpAtStartup = profile.GetInt(section, kKeyHelpAtStartup, kDefaultHelpAtStartup) == 1;
@@ -79,9 +79,9 @@ FileRead ReadSettings(const QString& path, Session& s, TimerSwitch& backupTimer)
   return profile.loaded();
 }
 
-void WriteSettings(const QString& path, const Session& s) {
+void WriteSettings(const QString& path, const Settings& s) {
   PrivateProfile profile = PrivateProfile::Load(path);
-  const QString& section = s.sProduct;
+  const QString section = Text(101);
   profile.WriteString(section, kKeyTextEditor, s.sTextEditor);
   profile.WriteString(section, kKeyLanguage, QString::number(s.nLanguage));
   profile.WriteString(section, kKeyHelpAtStartup,

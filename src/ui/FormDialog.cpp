@@ -5,15 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane {
 
-FormDialog::FormDialog(Program& program, QWidget* parent, const QString& objectName)
-    : QDialog(parent), program_(program) {
+FormDialog::FormDialog(const HelpBook& help, QWidget* parent, const QString& objectName)
+    : QDialog(parent), help_(help) {
   setObjectName(objectName);
   setProperty("quillaneForm", true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -52,7 +51,7 @@ CommonButtons FormDialog::AddCommonButtons(bool withHelp) {
   if (withHelp) {
     buttons.help = make("cmdHelp", 122);
     buttons.column->addWidget(buttons.help);
-    connect(buttons.help, &QPushButton::clicked, this, [this] { ShowHelpFor(program_, this); });
+    connect(buttons.help, &QPushButton::clicked, this, [this] { ShowHelpFor(help_, this); });
   }
   common_ = buttons;
   return buttons;
@@ -76,7 +75,7 @@ void FormDialog::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
     adjustSize();
-    const QRect screen = program_.platform.ScreenGeometry();
+    const QRect screen = help_.platform.ScreenGeometry();
     move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
   }
   QDialog::showEvent(event);

@@ -9,7 +9,7 @@ class QVBoxLayout;
 
 namespace quillane {
 
-class Program;
+class Platform;
 
 // The base of every dialog of the program. It behaves as the program's own
 // handlers say, not as Qt's defaults would:
@@ -34,9 +34,10 @@ class FormDialog : public QDialog, public HelpTopicOwner {
   Q_OBJECT
 
  public:
-  FormDialog(Program& program, QWidget* parent, const QString& objectName);
+  FormDialog(const HelpBook& help, QWidget* parent, const QString& objectName);
 
-  Program& program() const { return program_; }
+  Platform& platform() const { return help_.platform; }
+  const HelpBook& help() const { return help_; }
 
   // Closes the dialog from one of its own handlers.
   void Unload(int result = QDialog::Accepted) { QDialog::done(result); }
@@ -72,7 +73,7 @@ class FormDialog : public QDialog, public HelpTopicOwner {
  private:
   void ClearDefaultButtons();
 
-  Program& program_;
+  HelpBook help_;
   CommonButtons common_;
   bool centred_ = false;
   bool leftForOwnForm_ = true;  // the last deactivation handed over to one of our forms

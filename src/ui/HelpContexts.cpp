@@ -1,11 +1,9 @@
 #include "ui/HelpContexts.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QWidget>
 #include <algorithm>
 
-#include "core/Program.h"
 #include "platform/Platform.h"
 #include "ui/HelpTopics.h"
 
@@ -31,10 +29,6 @@ int HelpContextOf(const QWidget* form) {
 
 namespace {
 
-QString HelpFolder(const Program& program) {
-  return QDir(program.session.sAppPath).filePath(QStringLiteral("help"));
-}
-
 // What the open windows of the program ask the help window to leave free.
 QRect KeepClear() {
   QRect area;
@@ -47,12 +41,12 @@ QRect KeepClear() {
 
 }  // namespace
 
-void ShowHelpFor(Program& program, const QWidget* form) {
-  program.platform.ShowHelp(HelpFolder(program), HelpContextOf(form), KeepClear());
+void ShowHelpFor(const HelpBook& help, const QWidget* form) {
+  help.platform.ShowHelp(help.folder, HelpContextOf(form), KeepClear());
 }
 
-void ShowHelpContents(Program& program) {
-  program.platform.ShowHelp(HelpFolder(program), 0, KeepClear());
+void ShowHelpContents(const HelpBook& help) {
+  help.platform.ShowHelp(help.folder, 0, KeepClear());
 }
 
 }  // namespace quillane

@@ -1,13 +1,20 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 #include <vector>
 
 class QWidget;
 
 namespace quillane {
 
-class Program;
+class Platform;
+
+// The program's help pages, opened through the platform.
+struct HelpBook {
+  Platform& platform;
+  QString folder;  // the help pages beside the program's other files
+};
 
 // A window of the program that answers for the help topic of the page it
 // shows: the main window and every dialog.
@@ -43,9 +50,9 @@ std::vector<int> AllHelpContexts();
 int HelpContextOf(const QWidget* form);
 
 // Opens the help at the context of `form` (F1 and the Help buttons).
-void ShowHelpFor(Program& program, const QWidget* form);
+void ShowHelpFor(const HelpBook& help, const QWidget* form);
 
 // Opens the help at its contents.
-void ShowHelpContents(Program& program);
+void ShowHelpContents(const HelpBook& help);
 
 }  // namespace quillane

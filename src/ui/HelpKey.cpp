@@ -24,7 +24,7 @@ QWidget* FormOf(QObject* receiver) {
 
 class HelpKeyFilter : public QObject {
  public:
-  HelpKeyFilter(Program& program, QObject* owner) : QObject(owner), program_(program) {}
+  HelpKeyFilter(const HelpBook& help, QObject* owner) : QObject(owner), help_(help) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -33,18 +33,18 @@ class HelpKeyFilter : public QObject {
     if (key->key() != Qt::Key_F1) return false;
     QWidget* form = FormOf(watched);
     if (!form) return false;
-    if (!key->isAutoRepeat()) ShowHelpFor(program_, form);
+    if (!key->isAutoRepeat()) ShowHelpFor(help_, form);
     return true;  // the key is spent: it must not reach a parent and open the help twice
   }
 
  private:
-  Program& program_;
+  HelpBook help_;
 };
 
 }  // namespace
 
-void InstallHelpKey(Program& program, QObject* owner) {
-  QApplication::instance()->installEventFilter(new HelpKeyFilter(program, owner));
+void InstallHelpKey(const HelpBook& help, QObject* owner) {
+  QApplication::instance()->installEventFilter(new HelpKeyFilter(help, owner));
 }
 
 }  // namespace quillane

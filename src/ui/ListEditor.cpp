@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <functional>
 
-#include "core/Program.h"
+#include "core/Prompter.h"
+#include "core/Session.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "ui/ClickList.h"
@@ -21,8 +22,8 @@ constexpr int kDeleteQuestion = 504;
 
 }  // namespace
 
-ListEditor::ListEditor(Program& program, const ListEditorNames& names, int capacity, QWidget* parent)
-    : QWidget(parent), program_(program), capacity_(capacity) {
+ListEditor::ListEditor(Prompter& prompter, const ListEditorNames& names, int capacity, QWidget* parent)
+    : QWidget(parent), prompter_(prompter), capacity_(capacity) {
   text_ = new QLineEdit(this);
   text_->setObjectName(names.textBox);
   LimitEntry(text_, kMaxTextLength);
@@ -155,7 +156,7 @@ void ListEditor::List_DblClick() {
 
 void ListEditor::Delete_Click() {
   const Answer answer =
-      program_.MessageBox(Text(kDeleteQuestion), MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second);
+      prompter_.Ask(Text(kDeleteQuestion), MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second);
   if (answer == Answer::No) return;
   // The entry that moves into a removed one's place is examined too.
   for (int index = 0; index < list_->count(); ++index) {

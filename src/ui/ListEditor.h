@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace quillane {
 
-class Program;
+class Prompter;
 
 // Object names of the editor's controls, as the page that uses it names them.
 struct ListEditorNames {
@@ -29,7 +29,7 @@ class ListEditor : public QWidget {
   Q_OBJECT
 
  public:
-  ListEditor(Program& program, const ListEditorNames& names, int capacity, QWidget* parent);
+  ListEditor(Prompter& prompter, const ListEditorNames& names, int capacity, QWidget* parent);
 
   // The captions of Add, Edit and Delete.
   void SetButtonTexts();
@@ -55,7 +55,7 @@ class ListEditor : public QWidget {
   void EnableEntryButtons();
   void ClearCurrentEntry();
 
-  Program& program_;
+  Prompter& prompter_;
   bool editing_ = false;  // Edit put the current entry into the text box
   const int capacity_;
   QLineEdit* text_ = nullptr;

@@ -54,20 +54,22 @@ TEST_F(CaptionsTest, EveryCaptionIsATableTextAndNoDialogAsOpenedHasADefaultButto
     return Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(%1)").arg(i))->text();
   };
   // Put together from texts and the session (MainWindowTest checks them).
-  ExpectTableCaptions(*window, {program.session.sTitle, QStringLiteral("Version 1.01"),
+  ExpectTableCaptions(*window, {parts.constants.sTitle, QStringLiteral("Version 1.01"),
                                 CommandButton(Command::HowToUse)->toolTip(),
                                 CommandButton(Command::About)->toolTip(), panel(2), panel(3), panel(4)});
   StartNewSession();
-  program.session.sGoal = QStringLiteral("Sell more books");
-  program.session.nIdeas = 1;
-  program.session.sIdeas[1] = QStringLiteral("Readings");
+  Seed(parts.document, [](SessionContent& s) {
+    s.sGoal = QStringLiteral("Sell more books");
+    s.nIdeas = 1;
+    s.sIdeas[1] = QStringLiteral("Readings");
+  });
   const std::pair<int, Command> commands[] = {
       {Menu::kStart, Command::Goal},          {Menu::kOptions, Command::Password},
       {Menu::kOptions, Command::Preferences}, {Menu::kCriteria, Command::CriteriaSet},
       {Menu::kIdeas, Command::TAssets},       {Menu::kIdeas, Command::ViewEditIdeas},
       {Menu::kHelp, Command::About}};
   const auto checkAndClose = [&](QDialog& dialog) {
-    ExpectTableCaptions(dialog, {program.session.sGoal, QStringLiteral("Version 1.01")});
+    ExpectTableCaptions(dialog, {parts.document.content().sGoal, QStringLiteral("Version 1.01")});
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
       EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->objectName().toStdString();
     }
@@ -79,7 +81,8 @@ TEST_F(CaptionsTest, EveryCaptionIsATableTextAndNoDialogAsOpenedHasADefaultButto
     PressCommand(command);
   }
   platform.OnNextDialog(checkAndClose);
-  ShowLanguageDialog(program, window.get());  // its command is hidden
+  ShowLanguageDialog(parts.help(), parts.settings, parts.document, parts.settingsPath,
+                     window.get());  // its command is hidden
   EXPECT_EQ(platform.dialogsShown.size(), std::size(commands) + 1);
 }
 

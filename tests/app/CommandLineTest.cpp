@@ -94,8 +94,8 @@ TEST_F(StartFileTest, AWorkfileOnTheCommandLineOpensOnceStarted) {
   Workfile("Quieter bikes");
   ASSERT_TRUE(line.workfile);
   window->OpenWorkfileAt(*line.workfile);
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Quieter bikes"));
-  EXPECT_EQ(program.session.sWorkfile, folder.filePath(QStringLiteral("bikes.qln")));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Quieter bikes"));
+  EXPECT_EQ(parts.document.workfile(), folder.filePath(QStringLiteral("bikes.qln")));
 
   // One that cannot be opened gets Open's message; the program goes on.
   platform.AnswerNext(Answer::Ok);
@@ -127,7 +127,7 @@ TEST_F(StartFileTest, ASecondStartHandsItsFileToTheRunningProgramAndEnds) {
   ASSERT_TRUE(second.waitForStarted());
   QElapsedTimer waited;
   waited.start();
-  while ((second.state() != QProcess::NotRunning || program.session.sGoal.isEmpty()) &&
+  while ((second.state() != QProcess::NotRunning || parts.document.content().sGoal.isEmpty()) &&
          waited.elapsed() < 15000) {
     QApplication::processEvents(QEventLoop::AllEvents, 50);
     second.waitForFinished(50);
@@ -135,7 +135,7 @@ TEST_F(StartFileTest, ASecondStartHandsItsFileToTheRunningProgramAndEnds) {
   qputenv("XDG_RUNTIME_DIR", oldRuntime);
   EXPECT_EQ(second.state(), QProcess::NotRunning) << "the second start ends by itself, with no window";
   EXPECT_EQ(second.exitCode(), 0);
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Handed over"));
 }
 
 TEST(CommandLine, TheProgramThePackageAndTheStoreEntryShowOneVersion) {

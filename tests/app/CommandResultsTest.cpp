@@ -13,26 +13,6 @@
 namespace quillane::test {
 namespace {
 
-// No field of the session carries a result between procedures.
-#define EXPECT_NO_FIELD(field)        \
-  static_assert(![]<typename T>(T*) { \
-    return requires(T s) {            \
-      s.field;                        \
-    };                                \
-  }(static_cast<Session*>(nullptr)))
-EXPECT_NO_FIELD(bCancel);
-EXPECT_NO_FIELD(vAnswer);
-EXPECT_NO_FIELD(vMessage);
-EXPECT_NO_FIELD(vMsgButtons);
-EXPECT_NO_FIELD(sFileName);
-EXPECT_NO_FIELD(sFilterName);
-EXPECT_NO_FIELD(sFilterExt);
-EXPECT_NO_FIELD(sPasswordEntry);
-EXPECT_NO_FIELD(bEditMode);
-EXPECT_NO_FIELD(bViewShown);
-EXPECT_NO_FIELD(bMenuBusy);
-#undef EXPECT_NO_FIELD
-
 // The main window with the automatic backup on, every minute. Each message
 // box and file dialog stays open for two minutes, and the window repaints
 // meanwhile, so a backup falls due while it is open.
@@ -45,8 +25,7 @@ class CommandResultsTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     StartNewSession();
-    program.session.sGoal = QStringLiteral("Quieter bikes");
-    program.session.bChanged = true;
+    SeedTyped(parts.document, [](SessionContent& s) { s.sGoal = QStringLiteral("Quieter bikes"); });
     platform.whileOpen = [this] { TakeTwoMinutes(); };
   }
 
@@ -56,13 +35,13 @@ class CommandResultsTest : public MainWindowTest {
     QApplication::processEvents();  // the repaint's backup check runs right after it
   }
 
-  QString BackupFile() const { return QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
+  QString BackupFile() const { return QDir(parts.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
   QByteArray Backup() const { return ReadFileBytes(BackupFile()); }
 
   // Runs `command` as its button does, wherever it stands.
   void Run(Command command) {
-    for (int frame = 0; frame < Menu::kFrameCount; ++frame) program.commands.EnableFrame(frame, true);
-    program.commands.EnableButton(command, true);
+    for (int frame = 0; frame < Menu::kFrameCount; ++frame) parts.commands.EnableFrame(frame, true);
+    parts.commands.EnableButton(command, true);
     CommandButton(command)->click();
   }
 
@@ -85,7 +64,7 @@ TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveAsDialogIsCancelledWhileAB
 
   EXPECT_EQ(ended, 0) << "Cancel in Save As keeps the program running";
   EXPECT_TRUE(Backup().contains("\r\nQuieter bikes\r\n")) << "the backup ran, after the dialog";
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveFailsWhileABackupFallsDue) {
@@ -118,8 +97,8 @@ TEST_F(CommandResultsTest, BackupsGoOnWhileTheFileDialogOrThePasswordPromptWaits
   Run(Command::SaveAs);
   EXPECT_TRUE(backupWhileOpen.contains("\r\nQuieter bikes\r\n")) << "written while Save As waited";
 
-  program.session.sGoal = QStringLiteral("Louder bells");
-  program.session.bChanged = false;  // so Open asks nothing before its dialog
+  // Unchanged, so Open asks nothing before its dialog.
+  Seed(parts.document, [](SessionContent& s) { s.sGoal = QStringLiteral("Louder bells"); });
   platform.whileOpen = nullptr;
   platform.ChooseFile(ProtectedWorkfile());
   backupWhileOpen.clear();
@@ -130,13 +109,15 @@ TEST_F(CommandResultsTest, BackupsGoOnWhileTheFileDialogOrThePasswordPromptWaits
   });
   Run(Command::OpenSession);
   EXPECT_TRUE(backupWhileOpen.contains("\r\nLouder bells\r\n")) << "written while the password prompt waited";
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Louder bells"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Louder bells"));
 }
 
 TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
-  program.session.nIdeas = 2;
-  program.session.sIdeas[1] = QStringLiteral("bell");
-  program.session.sIdeas[2] = QStringLiteral("horn");
+  Seed(parts.document, [](SessionContent& s) {
+    s.nIdeas = 2;
+    s.sIdeas[1] = QStringLiteral("bell");
+    s.sIdeas[2] = QStringLiteral("horn");
+  });
   const struct {
     const char* what;
     std::function<void()> cancel;
@@ -154,7 +135,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
   };
   for (const auto& c : cancels) {
     SCOPED_TRACE(c.what);
-    program.session.bChanged = false;  // Open asks nothing first
+    Seed(parts.document, [](SessionContent&) {});  // unchanged: Open asks nothing first
     c.cancel();
     ASSERT_TRUE(platform.files.empty() && platform.dialogScripts.empty()) << "the command was cancelled";
     platform.dialogsShown.clear();
@@ -167,40 +148,41 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
     Run(Command::MindStepping);
     EXPECT_EQ(platform.dialogsShown, (QStringList{"frmView", "frmIdeas"})) << "the pick opens MindStepping";
 
-    program.session.bPassword = false;
-    program.progress.MarkProgressStep(ProgressStep::ClearAll);
+    Seed(parts.document, [](SessionContent& s) { s.bPassword = false; });
+    parts.progress.MarkProgressStep(ProgressStep::ClearAll);
     platform.OnNextDialog([](QDialog& password) {
       auto* box = Find<QLineEdit>(&password, QStringLiteral("txtPassword"));
       box->setText(QStringLiteral("abc"));
       Click(password, "cmdOk");
     });
     Run(Command::Password);
-    EXPECT_TRUE(program.session.bPassword);
-    EXPECT_EQ(program.session.sPassword, QStringLiteral("ABC"));
-    EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
+    EXPECT_TRUE(parts.document.content().bPassword);
+    EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("ABC"));
+    EXPECT_TRUE(parts.progress.done(ProgressStep::PasswordSet));
   }
 }
 
 TEST_F(CommandResultsTest, AFailingBackupInsideTheSetPasswordDialogLeavesItsOkWorking) {
-  program.dataFolder = folder.filePath(QStringLiteral("blocked"));
-  WriteFileBytes(program.dataFolder, {});  // a file where the folder should be
+  parts.dataFolder = folder.filePath(QStringLiteral("blocked"));
+  WriteFileBytes(parts.dataFolder, {});  // a file where the folder should be
 
   platform.OnNextDialog([&](QDialog& password) {
     QTest::keyClicks(Find<QLineEdit>(&password, QStringLiteral("txtPassword")), QStringLiteral("secret"));
     TakeTwoMinutes();
-    EXPECT_TRUE(program.status.panelText().startsWith(Text(3103))) << "the status bar says so";
+    EXPECT_TRUE(parts.status.panelText().startsWith(Text(3103))) << "the status bar says so";
     Click(password, "cmdOk");
   });
   Run(Command::Password);
 
   EXPECT_TRUE(platform.messages.empty()) << "no message box from the timer";
-  EXPECT_TRUE(program.session.bPassword);
-  EXPECT_EQ(program.session.sPassword, QStringLiteral("SECRET"));
-  EXPECT_TRUE(program.progress.done(ProgressStep::PasswordSet));
+  EXPECT_TRUE(parts.document.content().bPassword);
+  EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("SECRET"));
+  EXPECT_TRUE(parts.progress.done(ProgressStep::PasswordSet));
 }
 
 TEST_F(CommandResultsTest, ABackupInsideAnotherDialogChangesNoNameItProposes) {
-  program.session.sWorkfile = folder.filePath(QStringLiteral("bikes.qln"));
+  PutContent(parts.document, parts.document.content(), folder.filePath(QStringLiteral("bikes.qln")));
+  parts.document.MarkModified();
   platform.OnNextDialog([&](QDialog& preferences) {
     TakeTwoMinutes();
     ASSERT_TRUE(Backup().contains("Quieter bikes"));
@@ -215,8 +197,8 @@ TEST_F(CommandResultsTest, ABackupInsideAnotherDialogChangesNoNameItProposes) {
   platform.whileOpen = nullptr;
   Run(Command::Save);
   EXPECT_EQ(platform.fileDialogs.size(), 1u) << "Save writes the workfile without asking";
-  EXPECT_TRUE(QFile::exists(program.session.sWorkfile));
-  EXPECT_FALSE(program.session.bChanged);
+  EXPECT_TRUE(QFile::exists(parts.document.workfile()));
+  EXPECT_FALSE(parts.document.isModified());
 }
 
 }  // namespace

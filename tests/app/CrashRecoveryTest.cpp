@@ -22,7 +22,7 @@ class CrashRecoveryTest : public MainWindowTest {
     return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=1\r\nAutomatic Backup Time=1\r\n";
   }
 
-  QString Backup() const { return QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
+  QString Backup() const { return QDir(parts.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
 
   // Runs the program in a process of its own until it has typed a goal and
   // an idea (and, unless `signalNumber` is given, backed them up), then ends
@@ -32,7 +32,7 @@ class CrashRecoveryTest : public MainWindowTest {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     run.setProcessEnvironment(environment);
-    QStringList arguments = {settingsPath.isEmpty() ? program.settingsPath : settingsPath, program.dataFolder,
+    QStringList arguments = {settingsPath.isEmpty() ? parts.settingsPath : settingsPath, parts.dataFolder,
                              QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")};
     const QByteArray ready = signalNumber == SIGKILL ? "backed up" : "typed";
     if (signalNumber != SIGKILL) arguments << QStringLiteral("typed");
@@ -74,7 +74,7 @@ class CrashRecoveryTest : public MainWindowTest {
   }
 
   QStringList DatedBackups() const {
-    return QDir(program.dataFolder).entryList({QStringLiteral("BACKUP-*.QLN")}, QDir::Files);
+    return QDir(parts.dataFolder).entryList({QStringLiteral("BACKUP-*.QLN")}, QDir::Files);
   }
 };
 
@@ -85,13 +85,13 @@ TEST_F(CrashRecoveryTest, AfterAKilledRunYesOpensItsBackupAsAnUntitledChangedSes
 
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, Text(3104));
-  const Session& s = program.session;
+  const SessionContent& s = parts.document.content();
   EXPECT_EQ(s.sGoal, QStringLiteral("Quieter bikes"));
   ASSERT_EQ(s.nIdeas, 1);
   EXPECT_EQ(s.sIdeas[1], QStringLiteral("A bell that purrs"));
-  EXPECT_TRUE(s.bChanged);
-  EXPECT_EQ(s.sWorkfile, QString());
-  EXPECT_EQ(program.status.panelText(), s.sUntitled);
+  EXPECT_TRUE(parts.document.isModified());
+  EXPECT_EQ(parts.document.workfile(), QString());
+  EXPECT_EQ(parts.status.panelText(), parts.constants.sUntitled);
 
   // Save asks for a name: the backup is not the user's workfile.
   platform.ChooseFile(std::nullopt);
@@ -104,7 +104,7 @@ TEST_F(CrashRecoveryTest, NoKeepsTheBackupUnderItsDatedNameAndACleanExitOffersNo
   KilledRun();
   platform.AnswerNext(Answer::No);
   window->OfferLastRunBackup();
-  EXPECT_EQ(program.session.sGoal, QString());
+  EXPECT_EQ(parts.document.content().sGoal, QString());
   EXPECT_FALSE(QFile::exists(Backup()));
   ASSERT_EQ(DatedBackups().size(), 1);
 
@@ -112,7 +112,7 @@ TEST_F(CrashRecoveryTest, NoKeepsTheBackupUnderItsDatedNameAndACleanExitOffersNo
   platform.AnswerNext(Answer::Yes);
   PressMenu(Menu::kExit);
   ASSERT_EQ(ended, 1);
-  QFile::copy(QDir(program.dataFolder).filePath(DatedBackups().first()), Backup());
+  QFile::copy(QDir(parts.dataFolder).filePath(DatedBackups().first()), Backup());
   platform.messages.clear();
   window->OfferLastRunBackup();
   EXPECT_TRUE(platform.messages.empty());
@@ -129,14 +129,14 @@ TEST_F(CrashRecoveryTest, ABackupWithoutContentIsNotOffered) {
 TEST_F(CrashRecoveryTest, TermAndHupKeepWhatWasTypedSinceTheLastBackup) {
   for (const int signalNumber : {SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signalNumber);
-    QDir(program.dataFolder).removeRecursively();
+    QDir(parts.dataFolder).removeRecursively();
     KilledRun(signalNumber, NoBackupSettings());  // no interval ever passed
     platform.AnswerNext(Answer::Yes);
     window->OfferLastRunBackup();
-    ASSERT_EQ(program.session.nIdeas, 1);
-    EXPECT_EQ(program.session.sIdeas[1], QStringLiteral("A bell that purrs"));
-    static_cast<SessionContent&>(program.session) = SessionContent();  // the next round starts afresh
-    MarkRunEnded(program.dataFolder);
+    ASSERT_EQ(parts.document.content().nIdeas, 1);
+    EXPECT_EQ(parts.document.content().sIdeas[1], QStringLiteral("A bell that purrs"));
+    PutContent(parts.document, SessionContent());  // the next round starts afresh
+    MarkRunEnded(parts.dataFolder);
   }
 }
 
@@ -153,7 +153,7 @@ TEST_F(CrashRecoveryTest, OnlyTheBackupOfTheRunThatLeftTheMarkIsOffered) {
   backup.close();
   StartAfterThisRun();
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(program.session.sGoal, QString());
+  EXPECT_EQ(parts.document.content().sGoal, QString());
 }
 
 TEST_F(CrashRecoveryTest, ABackupThatCannotBeReadIsToldWithItsPlace) {
@@ -163,10 +163,10 @@ TEST_F(CrashRecoveryTest, ABackupThatCannotBeReadIsToldWithItsPlace) {
   StartAfterThisRun();
   ASSERT_EQ(platform.messages.size(), 1u);
   ASSERT_EQ(DatedBackups().size(), 1);
-  const QString kept = QDir::toNativeSeparators(QDir(program.dataFolder).filePath(DatedBackups().first()));
+  const QString kept = QDir::toNativeSeparators(QDir(parts.dataFolder).filePath(DatedBackups().first()));
   EXPECT_TRUE(platform.messages[0].text.startsWith(Text(3106)));
   EXPECT_TRUE(platform.messages[0].text.endsWith(kept)) << "the user can find it";
-  EXPECT_EQ(program.session.sGoal, QString());
+  EXPECT_EQ(parts.document.content().sGoal, QString());
 }
 
 TEST_F(CrashRecoveryTest, AProtectedSessionComesBackWithItsPasswordAndStaysProtected) {
@@ -183,11 +183,11 @@ TEST_F(CrashRecoveryTest, AProtectedSessionComesBackWithItsPasswordAndStaysProte
   StartAfterThisRun();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, Text(3105)) << "the offer says the session was protected";
-  const Session& s = program.session;
+  const SessionContent& s = parts.document.content();
   EXPECT_EQ(s.sGoal, QStringLiteral("A merger"));
   EXPECT_TRUE(s.bPassword);
   EXPECT_EQ(s.sPassword, QStringLiteral("KEY"));
-  EXPECT_TRUE(s.bChanged);
+  EXPECT_TRUE(parts.document.isModified());
 
   const QString saved = folder.filePath(QStringLiteral("merger.qln"));
   platform.ChooseFile(saved);
@@ -200,12 +200,11 @@ TEST_F(CrashRecoveryTest, AProtectedSessionComesBackWithItsPasswordAndStaysProte
 TEST_F(CrashRecoveryTest, AtLogoutTheUnsavedChangesQuestionDecidesAndCancelCancelsIt) {
   StartAfterThisRun();
   StartNewSession();
-  program.session.sGoal = QStringLiteral("Typed at five to five");
-  program.session.bChanged = true;
+  SeedTyped(parts.document, [](SessionContent& c) { c.sGoal = QStringLiteral("Typed at five to five"); });
 
   platform.AnswerNext(Answer::Cancel);
   EXPECT_FALSE(window->CommitDataForDesktopEnd(true)) << "Cancel cancels the logout";
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed at five to five"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Typed at five to five"));
   platform.AnswerNext(Answer::No);  // Exit Quillane? The logout was cancelled: the close asks as ever.
   window->close();
   EXPECT_EQ(ended, 0);
@@ -225,17 +224,16 @@ TEST_F(CrashRecoveryTest, AtLogoutTheUnsavedChangesQuestionDecidesAndCancelCance
 TEST_F(CrashRecoveryTest, AtLogoutWithoutQuestionsTheBackupIsWrittenAndOfferedNextTime) {
   StartAfterThisRun();
   StartNewSession();
-  program.session.sGoal = QStringLiteral("Typed at five to five");
-  program.session.bChanged = true;
+  SeedTyped(parts.document, [](SessionContent& c) { c.sGoal = QStringLiteral("Typed at five to five"); });
   EXPECT_TRUE(window->CommitDataForDesktopEnd(false));
   EXPECT_TRUE(platform.messages.empty());
   window->close();
   EXPECT_EQ(ended, 1);
 
-  static_cast<SessionContent&>(program.session) = SessionContent();
+  PutContent(parts.document, SessionContent());
   platform.AnswerNext(Answer::Yes);
   StartAfterThisRun();
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed at five to five"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Typed at five to five"));
 }
 
 }  // namespace

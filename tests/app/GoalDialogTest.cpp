@@ -46,18 +46,17 @@ TEST_F(GoalDialogTest, EachWayOutStoresOrKeepsTheGoal) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.way);
-    program.session.sGoal = QString::fromUtf8(c.before);
-    program.session.bChanged = false;
-    program.MarkProgressStep(ProgressStep::ClearAll);
+    Seed(parts.document, [&](SessionContent& s) { s.sGoal = QString::fromUtf8(c.before); });
+    parts.progress.MarkProgressStep(ProgressStep::ClearAll);
     Goal([&](QDialog& dialog, QLineEdit* box) {
       if (c.clear) box->clear();
       QTest::keyClicks(box, QString::fromUtf8(c.typed));
       if (c.key != Qt::Key_unknown) QTest::keyClick(box, c.key);
       if (c.button) Click(dialog, c.button);
     });
-    EXPECT_EQ(program.session.sGoal, QString::fromUtf8(c.after));
-    EXPECT_EQ(program.session.bChanged, c.changed);
-    EXPECT_EQ(program.progress.done(ProgressStep::GoalSet), c.changed && *c.after != '\0');
+    EXPECT_EQ(parts.document.content().sGoal, QString::fromUtf8(c.after));
+    EXPECT_EQ(parts.document.isModified(), c.changed);
+    EXPECT_EQ(parts.progress.done(ProgressStep::GoalSet), c.changed && *c.after != '\0');
   }
 }
 
@@ -70,7 +69,7 @@ TEST_F(GoalDialogTest, TakesAtMostEightyCharactersAndNoLineBreaks) {
     EXPECT_EQ(box->text(), QStringLiteral("one two"));
     Click(dialog, "cmdOk");
   });
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("one two"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("one two"));
 }
 
 }  // namespace

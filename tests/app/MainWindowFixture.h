@@ -10,13 +10,14 @@
 #include <QTest>
 #include <memory>
 
-#include "app/RunStates.h"
+#include "app/MainParts.h"
 #include "app/widgets/frmMain.h"
-#include "core/Program.h"
+#include "core/Constants.h"
+#include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/widgets/frmIdeas.h"
-#include "session/Constants.h"
 #include "support/Files.h"
 #include "support/Lists.h"
+#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
@@ -26,8 +27,11 @@ namespace quillane::test {
 class MainWindowTest : public ::testing::Test {
  protected:
   ScriptedPlatform platform;
-  Program program{platform};
-  RunStates states;  // the techniques' run states the window hands out
+  // The run's parts, as main() builds them; the window wires them.
+  std::unique_ptr<MainParts> partsStore = std::make_unique<MainParts>(
+      platform, LoadConstants(QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")));
+  MainParts& parts = *partsStore;
+  RunStates& states = parts.states;  // the techniques' run states the window hands out
   std::unique_ptr<frmMain> window;
   int ended = 0;
 
@@ -35,15 +39,14 @@ class MainWindowTest : public ::testing::Test {
 
   // The settings file the program finds at start-up.
   virtual QByteArray SettingsFile() { return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=0\r\n"; }
-  virtual void PlaceSettingsFile() { WriteFileBytes(program.settingsPath, SettingsFile()); }
+  virtual void PlaceSettingsFile() { WriteFileBytes(parts.settingsPath, SettingsFile()); }
 
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
-    program.settingsPath = folder.filePath(QStringLiteral("Quillane.ini"));
-    program.dataFolder = folder.filePath(QStringLiteral("data"));
+    parts.settingsPath = folder.filePath(QStringLiteral("Quillane.ini"));
+    parts.dataFolder = folder.filePath(QStringLiteral("data"));
     PlaceSettingsFile();
-    LoadConstants(program.session, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
-    window = std::make_unique<frmMain>(program, states);
+    window = std::make_unique<frmMain>(parts);
     window->endProgram = [this] { ++ended; };
     window->Form_Load();
     window->show();
@@ -70,12 +73,15 @@ class MainWindowTest : public ::testing::Test {
     return names;
   }
 
-  void StartNewSession() { SetNewSessionCommands(program.commands); }
+  void StartNewSession() { SetNewSessionCommands(parts.commands); }
 
   // The run states of the ideas dialog, as the window hands them out.
   IdeasRunStates IdeasStates() {
-    return {states.suggestion, states.pairing, states.mindStep,
-            states.cluster,    states.iching,  states.evaluation};
+    return {states.suggestion, states.pairing, states.mindStep, states.cluster, states.iching};
+  }
+  IdeasSuppliedPages SuppliedPages() {
+    return {EvaluationPageMaker(parts.document, states.evaluation, parts.events),
+            ResultsPageMaker(states.evaluation)};
   }
 };
 

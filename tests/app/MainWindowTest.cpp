@@ -42,14 +42,16 @@ TEST_F(MainWindowTest, SetWithoutAGoalAndEvaluateWithoutRatingsOrTwoIdeasRefuse)
   EXPECT_TRUE(platform.dialogsShown.isEmpty());
 
   PressMenu(Menu::kIdeas);
-  program.session.nIdeas = 50;
+  Seed(parts.document, [](SessionContent& s) { s.nIdeas = 50; });
   platform.AnswerNext(Answer::Ok);
   PressCommand(Command::Evaluate);
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_TRUE(platform.messages[1].text.startsWith(QStringLiteral("You forgot to enter and/or rate")));
 
-  program.session.sngWeight[1] = 9.0f;
-  program.session.nIdeas = 1;
+  Seed(parts.document, [](SessionContent& s) {
+    s.sngWeight[1] = 9.0f;
+    s.nIdeas = 1;
+  });
   platform.AnswerNext(Answer::Ok);
   PressCommand(Command::Evaluate);
   ASSERT_EQ(platform.messages.size(), 3u);
@@ -59,8 +61,8 @@ TEST_F(MainWindowTest, SetWithoutAGoalAndEvaluateWithoutRatingsOrTwoIdeasRefuse)
 
 TEST_F(MainWindowTest, PrintAnsweredNoPrintsNothing) {
   StartNewSession();
-  program.commands.EnableMenu(Menu::kReports, true);
-  program.commands.EnableButton(Command::PrintConcise, true);
+  parts.commands.EnableMenu(Menu::kReports, true);
+  parts.commands.EnableButton(Command::PrintConcise, true);
   PressMenu(Menu::kReports);
   platform.AnswerNext(Answer::No);
   PressCommand(Command::PrintConcise);
@@ -89,7 +91,7 @@ class ExitTest : public MainWindowTest, public ::testing::WithParamInterface<Exi
 
 TEST_P(ExitTest, EndsOnlyWhenTheWorkIsSavedOrLetGoAndAsksAgainOtherwise) {
   const ExitCase& c = GetParam();
-  Session& s = program.session;
+  const SessionContent& s = parts.document.content();
   StartNewSession();
   const QString workfile = folder.filePath(QStringLiteral("kept.qln"));
   if (c.named) {
@@ -97,8 +99,8 @@ TEST_P(ExitTest, EndsOnlyWhenTheWorkIsSavedOrLetGoAndAsksAgainOtherwise) {
     platform.ChooseFile(workfile);
     PressCommand(Command::SaveAs);
   }
-  s.sGoal = QStringLiteral("Typed later");
-  s.bChanged = c.changed;
+  Seed(parts.document, [](SessionContent& content) { content.sGoal = QStringLiteral("Typed later"); });
+  if (c.changed) parts.document.MarkModified();
   PressMenu(Menu::kStart);
   for (Answer answer : c.answers) platform.AnswerNext(answer);
   if (c.saveDialogCancelled) platform.ChooseFile(std::nullopt);
@@ -122,7 +124,7 @@ TEST_P(ExitTest, EndsOnlyWhenTheWorkIsSavedOrLetGoAndAsksAgainOtherwise) {
   if (c.ends) return;
 
   EXPECT_EQ(s.sGoal, QStringLiteral("Typed later"));
-  EXPECT_EQ(s.bChanged, c.changed);
+  EXPECT_EQ(parts.document.isModified(), c.changed);
   EXPECT_TRUE(window->isVisible());
   if (!c.viaClose) {
     EXPECT_TRUE(VisibleFrames().isEmpty());
@@ -159,10 +161,10 @@ class FirstRunTest : public MainWindowTest {
 
 TEST_F(FirstRunTest, OpensTheHelpContentsAndRunsTheBackupTimer) {
   EXPECT_EQ(platform.helpTopics, std::vector<int>{0});
-  EXPECT_TRUE(program.session.bHelpAtStartup);
+  EXPECT_TRUE(parts.settings.bHelpAtStartup);
   EXPECT_EQ(CommandButton(Command::HelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
   EXPECT_TRUE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
-  EXPECT_EQ(program.session.nAutoBackupTime, 5);
+  EXPECT_EQ(parts.settings.nAutoBackupTime, 5);
 }
 
 TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpTogglesAndExitWritesTheSettings) {
@@ -171,7 +173,7 @@ TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpTogglesAndExitWritesTheSetting
   EXPECT_FALSE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
   PressMenu(Menu::kHelp);
   PressCommand(Command::HelpAtStartup);
-  EXPECT_TRUE(program.session.bHelpAtStartup);
+  EXPECT_TRUE(parts.settings.bHelpAtStartup);
   EXPECT_EQ(CommandButton(Command::HelpAtStartup)->text(), QStringLiteral("Help at Startup ON"));
   PressCommand(Command::HelpAtStartup);
   EXPECT_EQ(CommandButton(Command::HelpAtStartup)->text(), QStringLiteral("Help at Startup OFF"));
@@ -181,7 +183,7 @@ TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpTogglesAndExitWritesTheSetting
   platform.AnswerNext(Answer::Yes);
   PressMenu(Menu::kExit);
   ASSERT_EQ(ended, 1);
-  const QByteArray written = ReadFileBytes(program.settingsPath);
+  const QByteArray written = ReadFileBytes(parts.settingsPath);
   EXPECT_TRUE(written.contains("Help at Startup=1")) << written.constData();
   EXPECT_TRUE(written.contains("Language=1")) << written.constData();
 }
@@ -191,27 +193,26 @@ TEST_F(MainWindowTest, HelpAtStartupOffOpensNoHelpTogglesAndExitWritesTheSetting
 class PipeForSettingsTest : public MainWindowTest {
  protected:
   void PlaceSettingsFile() override {
-    ASSERT_EQ(mkfifo(QFile::encodeName(program.settingsPath).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(parts.settingsPath).constData(), 0600), 0);
   }
 };
 
 TEST_F(PipeForSettingsTest, StartsWithTheDefaultsTellsWhyAndExitLeavesThePipe) {
-  EXPECT_EQ(program.status.panelText(), Text(3107) + QLatin1Char(' ') + program.settingsPath);
+  EXPECT_EQ(parts.status.panelText(), Text(3107) + QLatin1Char(' ') + parts.settingsPath);
   EXPECT_EQ(platform.helpTopics, std::vector<int>{0}) << "help at start-up, as by default";
   EXPECT_TRUE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
   platform.AnswerNext(Answer::Yes);
   PressMenu(Menu::kExit);
   ASSERT_EQ(ended, 1);
   struct stat info {};
-  ASSERT_EQ(lstat(QFile::encodeName(program.settingsPath).constData(), &info), 0);
+  ASSERT_EQ(lstat(QFile::encodeName(parts.settingsPath).constData(), &info), 0);
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 // New Session through the window; its rules are NewSessionTest's.
 TEST_F(MainWindowTest, NewSessionAsksForChangedWorkThenOpensTheMenusAndClearsTheProgress) {
-  Session& s = program.session;
-  s.bChanged = true;
-  s.sGoal = QStringLiteral("keep");
+  const SessionContent& s = parts.document.content();
+  SeedTyped(parts.document, [](SessionContent& content) { content.sGoal = QStringLiteral("keep"); });
   PressMenu(Menu::kStart);
   platform.AnswerNext(Answer::Yes);  // save first, but the Save As dialog is cancelled
   platform.ChooseFile(std::nullopt);
@@ -219,14 +220,14 @@ TEST_F(MainWindowTest, NewSessionAsksForChangedWorkThenOpensTheMenusAndClearsThe
   PressCommand(Command::NewSession);
   EXPECT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(s.sGoal, QStringLiteral("keep"));
-  EXPECT_TRUE(s.bChanged);
+  EXPECT_TRUE(parts.document.isModified());
   EXPECT_FALSE(MenuButton(Menu::kIdeas)->isEnabled());
 
-  s.bChanged = false;
-  program.MarkProgressStep(ProgressStep::GoalSet);
+  Seed(parts.document, [](SessionContent&) {});  // unchanged now
+  parts.progress.MarkProgressStep(ProgressStep::GoalSet);
   PressCommand(Command::NewSession);
   EXPECT_EQ(platform.messages.size(), 2u) << "an unchanged session is reset without a question";
-  EXPECT_FALSE(program.progress.done(ProgressStep::GoalSet));
+  EXPECT_FALSE(parts.progress.done(ProgressStep::GoalSet));
   EXPECT_EQ(s.sGoal, QString());
   EXPECT_TRUE(MenuButton(Menu::kIdeas)->isEnabled());
   EXPECT_TRUE(CommandButton(Command::Goal)->isEnabled());
@@ -257,7 +258,7 @@ TEST_F(MainWindowTest, NewSessionEmptiesEveryTechniquesRunStateButTheIChingCastU
   FillRunStates(states);
   const auto filled = std::make_unique<RunStates>(states);
   const auto fresh = std::make_unique<RunStates>();
-  program.session.bChanged = true;
+  parts.document.MarkModified();
   PressMenu(Menu::kStart);
   platform.AnswerNext(Answer::Cancel);
   PressCommand(Command::NewSession);
@@ -266,7 +267,7 @@ TEST_F(MainWindowTest, NewSessionEmptiesEveryTechniquesRunStateButTheIChingCastU
               states.cluster == filled->cluster && states.evaluation == filled->evaluation)
       << "a cancelled New Session keeps them all";
 
-  program.session.bChanged = false;
+  Seed(parts.document, [](SessionContent&) {});  // unchanged now
   PressCommand(Command::NewSession);
   EXPECT_TRUE(states.rating == fresh->rating);
   EXPECT_TRUE(states.suggestion == fresh->suggestion);

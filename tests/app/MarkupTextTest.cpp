@@ -49,7 +49,7 @@ class MarkupTextTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     statusBarHeight = window->statusBar()->sizeHint().height();
-    Session& s = program.session;
+    SessionContent s;
     s.sGoal = kGoal;
     s.nCriteria = 2;
     s.nTAssets = s.nIAssets = 2;
@@ -61,17 +61,20 @@ class MarkupTextTest : public MainWindowTest {
       s.sIAssets[i] = kIntangibles[i - 1];
     }
     for (int i = 1; i <= 3; ++i) s.sIdeas[i] = kIdeas[i - 1];
+    PutContent(parts.document, s);
     // A file named "<h1>Big</h1>.qln": its slash makes a folder of the first part.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("<h1>Big<")));
     workfile = folder.filePath(QStringLiteral("<h1>Big</h1>.qln"));
     platform.ChooseFile(workfile);
-    ASSERT_EQ(SaveWorkfile(program, SaveMode::kSaveAs), FileOutcome::Done);
+    ASSERT_EQ(SaveWorkfile(parts.document, parts.prompter, parts.platform, parts.status, parts.constants,
+                           parts.fileWork, SaveMode::kSaveAs),
+              FileOutcome::Done);
 
     // The user opens the file as it came.
     PressMenu(Menu::kStart);
     platform.ChooseFile(workfile);
     PressCommand(Command::OpenSession);
-    ASSERT_EQ(program.session.sGoal, kGoal);
+    ASSERT_EQ(parts.document.content().sGoal, kGoal);
   }
 
   // Runs `command` from `menu`; `pick` chooses the ideas at these rows first

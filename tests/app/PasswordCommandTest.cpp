@@ -47,13 +47,14 @@ TEST_F(PasswordTest, SetModeStoresCapitalsOrRemovesTheProtection) {
       {"Escape", "OLD", false, "x", Qt::Key_Escape, nullptr, "OLD", false, false},
       {"close box", "OLD", false, "x", Qt::Key_unknown, nullptr, "OLD", false, false},
   };
-  Session& s = program.session;
+  const SessionContent& s = parts.document.content();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.way);
-    s.sPassword = QString::fromUtf8(c.before);
-    s.bPassword = !s.sPassword.isEmpty();
-    s.bChanged = false;
-    program.MarkProgressStep(ProgressStep::ClearAll);
+    Seed(parts.document, [&](SessionContent& content) {
+      content.sPassword = QString::fromUtf8(c.before);
+      content.bPassword = !content.sPassword.isEmpty();
+    });
+    parts.progress.MarkProgressStep(ProgressStep::ClearAll);
     Password([&](QDialog& dialog, QLineEdit* box) {
       EXPECT_EQ(box->echoMode(), QLineEdit::Password);
       EXPECT_EQ(box->text(), s.sPassword);
@@ -67,23 +68,23 @@ TEST_F(PasswordTest, SetModeStoresCapitalsOrRemovesTheProtection) {
     PressCommand(Command::Password);
     EXPECT_EQ(s.sPassword, QString::fromUtf8(c.after));
     EXPECT_EQ(s.bPassword, !s.sPassword.isEmpty());
-    EXPECT_EQ(program.progress.done(ProgressStep::PasswordSet), c.stored);
-    EXPECT_EQ(s.bChanged, c.changed);
+    EXPECT_EQ(parts.progress.done(ProgressStep::PasswordSet), c.stored);
+    EXPECT_EQ(parts.document.isModified(), c.changed);
   }
 }
 
 TEST_F(PasswordTest, EnterModeAsksEmptyAndReportsTheEntryOrTheCancel) {
-  program.session.sPassword = QStringLiteral("SECRET");
+  Seed(parts.document, [](SessionContent& s) { s.sPassword = QStringLiteral("SECRET"); });
   Password([&](QDialog& dialog, QLineEdit* box) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Enter Password"));
     EXPECT_EQ(box->text(), QString());
     QTest::keyClicks(box, QStringLiteral("Secret"));
     QTest::keyClick(box, Qt::Key_Enter);
   });
-  EXPECT_EQ(AskPasswordEntry(program, window.get()), QStringLiteral("SECRET"));
+  EXPECT_EQ(AskPasswordEntry(parts.help(), window.get()), QStringLiteral("SECRET"));
 
   Password([&](QDialog&, QLineEdit* box) { QTest::keyClick(box, Qt::Key_Escape); });
-  EXPECT_EQ(AskPasswordEntry(program, window.get()), std::nullopt) << "Escape runs Cancel";
+  EXPECT_EQ(AskPasswordEntry(parts.help(), window.get()), std::nullopt) << "Escape runs Cancel";
 }
 
 }  // namespace

@@ -29,11 +29,11 @@ class SecondStartTest : public MainWindowTest {
 
   void TypeWork() {
     StartNewSession();
-    Session& s = program.session;
-    s.sGoal = QStringLiteral("Typed goal");
-    s.nIdeas = 1;
-    s.sIdeas[1] = QStringLiteral("Typed idea");
-    s.bChanged = true;
+    SeedTyped(parts.document, [](SessionContent& s) {
+      s.sGoal = QStringLiteral("Typed goal");
+      s.nIdeas = 1;
+      s.sIdeas[1] = QStringLiteral("Typed idea");
+    });
   }
 
   QString Workfile(const char* goal, const QString& password = QString()) {
@@ -56,28 +56,27 @@ class SecondStartTest : public MainWindowTest {
 TEST_F(SecondStartTest, EachAnswerToTheUnsavedChangesQuestionComesThrough) {
   const QString handed = Workfile("Handed over");
   TypeWork();
-  const SessionContent typed = program.session;
+  const SessionContent typed = parts.document.content();
 
   platform.AnswerNext(Answer::Cancel);
   HandOver(handed);
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(static_cast<const SessionContent&>(program.session) == typed) << "Cancel keeps the typed work";
-  EXPECT_TRUE(program.session.bChanged);
-  EXPECT_EQ(program.session.sWorkfile, QString());
+  EXPECT_TRUE(parts.document.content() == typed) << "Cancel keeps the typed work";
+  EXPECT_TRUE(parts.document.isModified());
+  EXPECT_EQ(parts.document.workfile(), QString());
 
   const QString saved = folder.filePath(QStringLiteral("typed.qln"));
   platform.AnswerNext(Answer::Yes);
   platform.ChooseFile(saved);
   HandOver(handed);
   EXPECT_TRUE(ReadFileBytes(saved).contains("\r\nTyped idea\r\n")) << "Yes saves the typed work first";
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Handed over"));
 
-  program.session.sGoal = QStringLiteral("Typed again");
-  program.session.bChanged = true;
+  SeedTyped(parts.document, [](SessionContent& s) { s.sGoal = QStringLiteral("Typed again"); });
   platform.AnswerNext(Answer::No);
   HandOver(handed);
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over")) << "No lets the typed work go";
-  EXPECT_EQ(program.session.sWorkfile, handed);
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Handed over")) << "No lets the typed work go";
+  EXPECT_EQ(parts.document.workfile(), handed);
 }
 
 TEST_F(SecondStartTest, ThePasswordPromptAndTheNotValidMessageComeThrough) {
@@ -87,7 +86,7 @@ TEST_F(SecondStartTest, ThePasswordPromptAndTheNotValidMessageComeThrough) {
     Type(&prompt, "txtPassword", {"key"});
   });
   HandOver(locked);
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Locked away"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Locked away"));
 
   const QString damaged = folder.filePath(QStringLiteral("damaged.qln"));
   WriteFileBytes(damaged, "not a workfile\r\n");
@@ -95,7 +94,7 @@ TEST_F(SecondStartTest, ThePasswordPromptAndTheNotValidMessageComeThrough) {
   HandOver(damaged);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].text.startsWith(damaged));
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Locked away"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Locked away"));
 }
 
 TEST_F(SecondStartTest, AWaitingFileRaisesTheWindowOnceWhileADialogIsOpen) {
@@ -108,11 +107,11 @@ TEST_F(SecondStartTest, AWaitingFileRaisesTheWindowOnceWhileADialogIsOpen) {
   HandOver(handed);
   QTest::qWait(1200);  // the file waits and is tried again, twice
   EXPECT_EQ(platform.broughtToFront, 1);
-  EXPECT_EQ(program.session.sGoal, QString());
+  EXPECT_EQ(parts.document.content().sGoal, QString());
 
   open.close();
   QTest::qWait(700);
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Handed over"));
   EXPECT_EQ(platform.broughtToFront, 1);
 }
 
@@ -126,7 +125,7 @@ TEST_F(SecondStartTest, ALineWithoutAnEndIsCutOffAndTheNextStartStillHeard) {
   EXPECT_NE(flood.state(), QLocalSocket::ConnectedState) << "the program cut the sender off";
 
   HandOver(Workfile("Handed over"));
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Handed over"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Handed over"));
 }
 
 }  // namespace

@@ -33,14 +33,14 @@ class WholeSessionTest : public MainWindowTest {
   std::vector<ProgressStep> Steps(bool done) {
     std::vector<ProgressStep> steps;
     for (int i = 0; i < Progress::kSteps; ++i) {
-      if (program.progress.done(Progress::StepAt(i)) == done) steps.push_back(Progress::StepAt(i));
+      if (parts.progress.done(Progress::StepAt(i)) == done) steps.push_back(Progress::StepAt(i));
     }
     return steps;
   }
 };
 
 TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
-  program.session.sUserFirstName = QStringLiteral("Ada");
+  parts.constants.sUserFirstName = QStringLiteral("Ada");
   PressMenu(Menu::kStart);
   PressCommand(Command::NewSession);
 
@@ -58,7 +58,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
       Click(&d, "cmdCriteriaRate");
     }
   });
-  ASSERT_EQ(program.session.sngWeight[1], 9.0f);
+  ASSERT_EQ(parts.document.content().sngWeight[1], 9.0f);
 
   Run(Menu::kIdeas, Command::TAssets, [](QDialog& d) {
     Type(&d, "txtIdeasTAssets", {"Second counter", "Ticket machine", "Waiting room"});
@@ -99,7 +99,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
           "Music while you wait"});
     Click(&d, "cmdOk");
   });
-  ASSERT_EQ(program.session.nIdeas, 11);
+  ASSERT_EQ(parts.document.content().nIdeas, 11);
   ASSERT_EQ(platform.messages.back().text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
 
   Run(Menu::kIdeas, Command::ViewEditIdeas, [&](QDialog& view) {
@@ -118,7 +118,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
     Click(&view, "cmdDelete");
     Click(&view, "cmdOk");
   });
-  ASSERT_EQ(program.session.nIdeas, 10);
+  ASSERT_EQ(parts.document.content().nIdeas, 10);
 
   Pick({0, 3, 6, 9});
   Run(Menu::kIdeas, Command::Evaluate, [](QDialog& d) {
@@ -160,18 +160,18 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   PressCommand(Command::SaveAs);
   // Every step but the loading of a session and the I Ching, which the menu no longer offers.
   EXPECT_EQ(Steps(false), (std::vector{ProgressStep::SessionLoaded, ProgressStep::IChing}));
-  const OpenState saved = ContentOf(program.session);
-  EXPECT_FALSE(program.session.bChanged);
+  const OpenState saved = ContentOf(parts.document);
+  EXPECT_FALSE(parts.document.isModified());
 
   PressMenu(Menu::kStart);
   PressCommand(Command::NewSession);
-  ASSERT_EQ(program.session.nIdeas, 0);
+  ASSERT_EQ(parts.document.content().nIdeas, 0);
   platform.ChooseFile(workfile);
   platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"cOUNTER7"}); });
   PressCommand(Command::OpenSession);
-  EXPECT_TRUE(ContentOf(program.session) == saved) << "everything a workfile keeps, and nothing beyond";
+  EXPECT_TRUE(ContentOf(parts.document) == saved) << "everything a workfile keeps, and nothing beyond";
   EXPECT_EQ(Steps(true), std::vector{ProgressStep::SessionLoaded});
-  EXPECT_EQ(program.session.sPassword, QStringLiteral("COUNTER7"));
+  EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("COUNTER7"));
   EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds ideas";
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),
             QDir::toNativeSeparators(workfile));

@@ -26,8 +26,7 @@ class WorkfileCommandsTest : public MainWindowTest {
 TEST_F(WorkfileCommandsTest, OpenAsksToSaveTypedWorkBeforeItsFileDialog) {
   const QString other = PathOf("other.qln");
   SaveAs(other);
-  program.session.sGoal = QStringLiteral("Typed, not saved");
-  program.session.bChanged = true;
+  SeedTyped(parts.document, [](SessionContent& s) { s.sGoal = QStringLiteral("Typed, not saved"); });
   PressMenu(Menu::kStart);
 
   // Cancel keeps everything and shows no file dialog.
@@ -37,24 +36,24 @@ TEST_F(WorkfileCommandsTest, OpenAsksToSaveTypedWorkBeforeItsFileDialog) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, Text(512) + QStringLiteral("\r\r") + Text(513));
   EXPECT_TRUE(platform.fileDialogs.empty());
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Typed, not saved"));
 
   // Yes saves first, then opens.
   platform.AnswerNext(Answer::Yes);
   platform.ChooseFile(other);
   PressCommand(Command::OpenSession);
   EXPECT_EQ(platform.fileDialogs.size(), 1u) << "saved under its own name, then the Open dialog";
-  EXPECT_EQ(program.session.sWorkfile, QDir::toNativeSeparators(other));
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved")) << "what was saved is what opened";
-  EXPECT_FALSE(program.session.bChanged);
+  EXPECT_EQ(parts.document.workfile(), QDir::toNativeSeparators(other));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Typed, not saved"))
+      << "what was saved is what opened";
+  EXPECT_FALSE(parts.document.isModified());
 
   // No lets the changes go.
-  program.session.sGoal = QStringLiteral("Dropped");
-  program.session.bChanged = true;
+  SeedTyped(parts.document, [](SessionContent& s) { s.sGoal = QStringLiteral("Dropped"); });
   platform.AnswerNext(Answer::No);
   platform.ChooseFile(other);
   PressCommand(Command::OpenSession);
-  EXPECT_EQ(program.session.sGoal, QStringLiteral("Typed, not saved"));
+  EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Typed, not saved"));
 }
 
 }  // namespace

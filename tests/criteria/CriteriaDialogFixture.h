@@ -4,8 +4,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSlider>
+#include <functional>
+#include <memory>
 
 #include "app/DialogFixture.h"
+#include "support/Lists.h"
+#include "support/Parts.h"
 
 namespace quillane::test {
 
@@ -15,16 +19,25 @@ class CriteriaDialogTest : public MenuOpenTest<Menu::kCriteria> {
  protected:
   void SetUp() override {
     MenuOpenTest::SetUp();
-    program.session.sGoal = QStringLiteral("Sell more books");
+    Start([](SessionContent& c) { c.sGoal = QStringLiteral("Sell more books"); });
+  }
+
+  const SessionContent& Content() const { return parts.document.content(); }
+
+  // Changes the session's starting point with `edit`, telling no follower.
+  void Start(const std::function<void(SessionContent&)>& edit) {
+    auto content = std::make_unique<SessionContent>(Content());
+    edit(*content);
+    PutContent(parts.document, *content);
   }
 
   void SetCriteria(const QStringList& names) {
-    Fill(program.session.sCriteria, program.session.nCriteria, names);
+    Start([&](SessionContent& c) { Fill(c.sCriteria, c.nCriteria, names); });
   }
 
   // Presses command `command` and lets `script` work in the dialog it opens.
   void Open(Command command, const std::function<void(QDialog&)>& script) {
-    program.commands.EnableButton(command, true);
+    parts.commands.EnableButton(command, true);
     platform.OnNextDialog([&](QDialog& dialog) { script(dialog); });
     PressCommand(command);
   }
@@ -33,7 +46,7 @@ class CriteriaDialogTest : public MenuOpenTest<Menu::kCriteria> {
     return Find<QPushButton>(&dialog, QLatin1String(name));
   }
 
-  QStringList StoredCriteria() const { return Texts(program.session.sCriteria, program.session.nCriteria); }
+  QStringList StoredCriteria() const { return Texts(Content().sCriteria, Content().nCriteria); }
 };
 
 }  // namespace quillane::test

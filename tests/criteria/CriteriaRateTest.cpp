@@ -31,7 +31,7 @@ class CriteriaRateTest : public CriteriaDialogTest {
     while (slider->value() != value) QTest::keyClick(slider, key);
   }
 
-  std::vector<Single> Weights() const { return Values(program.session.sngWeight, program.session.nCriteria); }
+  std::vector<Single> Weights() const { return Values(Content().sngWeight, Content().nCriteria); }
 };
 
 TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheView) {
@@ -49,9 +49,9 @@ TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheVi
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed", "Fun"}));
   EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 5.9F, 2.9F}));
-  EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaRated));
+  EXPECT_TRUE(parts.progress.done(ProgressStep::CriteriaRated));
   EXPECT_TRUE(CommandButton(Command::CriteriaView)->isEnabled());
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 TEST_F(CriteriaRateTest, CancelAfterOneOfThreeComparisonsNormalisesTheWeightsThatStand) {
@@ -65,12 +65,13 @@ TEST_F(CriteriaRateTest, CancelAfterOneOfThreeComparisonsNormalisesTheWeightsTha
   });
   // 10/3 each, then Speed gains a whole share: 6.67 against 3.33 and 3.33,
   // which the factor 9 / 6.67 brings to 9.0, 4.5 and 4.5.
-  ASSERT_EQ(program.session.nCriteria, 3);
-  EXPECT_EQ(program.session.sCriteria[1], QStringLiteral("Speed"));
+  ASSERT_EQ(Content().nCriteria, 3);
+  EXPECT_EQ(Content().sCriteria[1], QStringLiteral("Speed"));
   EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 4.5F, 4.5F}));
-  EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaRated));
+  EXPECT_FALSE(parts.progress.done(ProgressStep::CriteriaRated));
   EXPECT_FALSE(CommandButton(Command::CriteriaView)->isEnabled());
-  EXPECT_FALSE(program.session.bChanged);
+  // The weights that stand are the session's now: Exit must offer to save them.
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 }  // namespace

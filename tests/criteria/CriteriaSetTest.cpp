@@ -51,9 +51,9 @@ TEST_F(CriteriaSetTest, AddAppendsByButtonAndByEnterAndEmptyTextAddsNothing) {
     Click(p.dialog, "cmdOk");
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed"}));
-  EXPECT_TRUE(program.progress.done(ProgressStep::CriteriaSet));
-  EXPECT_TRUE(program.commands.enabled(Command::CriteriaRate));
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_TRUE(parts.progress.done(ProgressStep::CriteriaSet));
+  EXPECT_TRUE(parts.commands.enabled(Command::CriteriaRate));
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 TEST_F(CriteriaSetTest, EditStoresInPlaceByButtonAndByDoubleClick) {
@@ -92,8 +92,8 @@ TEST_F(CriteriaSetTest, AClickInTheListAbandonsTheEditAndEscapeCancelsWithoutSto
     QTest::keyClick(p.text, Qt::Key_Escape);  // cancels, as Cancel does (CriteriaRateTest)
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"a", "b", "c"}));
-  EXPECT_FALSE(program.session.bChanged);
-  EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaSet));
+  EXPECT_FALSE(parts.document.isModified());
+  EXPECT_FALSE(parts.progress.done(ProgressStep::CriteriaSet));
 }
 
 TEST_F(CriteriaSetTest, DeleteRemovesTheCtrlSelectedEntriesAfterAsking) {
@@ -120,9 +120,9 @@ TEST_F(CriteriaSetTest, DeleteRemovesTheCtrlSelectedEntriesAfterAsking) {
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[1].text, QStringLiteral("Do you really want to delete this item?"));
   EXPECT_EQ(platform.messages[1].flags, 4 + 32 + 256);
-  EXPECT_EQ(platform.messages[1].title, program.session.sTitle);
+  EXPECT_EQ(platform.messages[1].title, parts.constants.sTitle);
   EXPECT_EQ(StoredCriteria(), (QStringList{"1", "4", "5", "6"}));
-  EXPECT_EQ(program.session.sCriteria[5], QString());
+  EXPECT_EQ(Content().sCriteria[5], QString());
 }
 
 TEST_F(CriteriaSetTest, AFullListTakesNoHundredAndFirstButAnEntryCanStillBeEdited) {
@@ -145,14 +145,14 @@ TEST_F(CriteriaSetTest, AFullListTakesNoHundredAndFirstButAnEntryCanStillBeEdite
     EXPECT_EQ(p.list->item(4)->text(), QStringLiteral("5!"));
     Click(p.dialog, "cmdOk");
   });
-  EXPECT_EQ(program.session.nCriteria, kMaxCriteria);
-  EXPECT_EQ(program.session.sCriteria[5], QStringLiteral("5!"));
+  EXPECT_EQ(Content().nCriteria, kMaxCriteria);
+  EXPECT_EQ(Content().sCriteria[5], QStringLiteral("5!"));
 }
 
 TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView) {
   SetCriteria({"old 1", "old 2"});
-  program.commands.EnableButton(Command::CriteriaRate, true);
-  program.commands.EnableButton(Command::CriteriaView, true);
+  parts.commands.EnableButton(Command::CriteriaRate, true);
+  parts.commands.EnableButton(Command::CriteriaView, true);
   Set([&](Page& p) {
     ClickRow(p.list, 0);
     ClickRow(p.list, 1, Qt::ShiftModifier);
@@ -162,13 +162,13 @@ TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView
     EXPECT_FALSE(p.del->isEnabled());
     Click(p.dialog, "cmdOk");
   });
-  EXPECT_EQ(program.session.nCriteria, 0);
-  EXPECT_EQ(program.session.sCriteria[1], QString());
-  EXPECT_EQ(program.session.sCriteria[2], QString());
-  EXPECT_FALSE(program.progress.done(ProgressStep::CriteriaSet));
-  EXPECT_FALSE(program.commands.enabled(Command::CriteriaRate));
-  EXPECT_FALSE(program.commands.enabled(Command::CriteriaView));
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_EQ(Content().nCriteria, 0);
+  EXPECT_EQ(Content().sCriteria[1], QString());
+  EXPECT_EQ(Content().sCriteria[2], QString());
+  EXPECT_FALSE(parts.progress.done(ProgressStep::CriteriaSet));
+  EXPECT_FALSE(parts.commands.enabled(Command::CriteriaRate));
+  EXPECT_FALSE(parts.commands.enabled(Command::CriteriaView));
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 TEST_F(CriteriaSetTest, AnotherProgramFormBecomingActiveConfirmsTheDialog) {
@@ -193,7 +193,7 @@ TEST_F(CriteriaSetTest, AnotherProgramFormBecomingActiveConfirmsTheDialog) {
     EXPECT_FALSE(p.dialog.isVisible());
   });
   EXPECT_EQ(StoredCriteria(), QStringList{"Cost"});
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 }  // namespace

@@ -45,7 +45,9 @@ class CriteriaViewTest : public CriteriaDialogTest {
  protected:
   void SetRated(const QStringList& names, const std::vector<Single>& weights) {
     SetCriteria(names);
-    for (std::size_t i = 0; i < weights.size(); ++i) program.session.sngWeight[i + 1] = weights[i];
+    Start([&](SessionContent& c) {
+      for (std::size_t i = 0; i < weights.size(); ++i) c.sngWeight[i + 1] = weights[i];
+    });
   }
 };
 
@@ -68,8 +70,8 @@ TEST_F(CriteriaViewTest, ShowsOneBarRowPerCriterionWithOkAndHelpOnlyAndEscapeAct
     EXPECT_FALSE(dialog.isVisible());
   });
   EXPECT_EQ(platform.helpTopics, std::vector<int>{4300});
-  EXPECT_TRUE(program.session.bChanged) << "as OK does";
-  EXPECT_EQ(program.session.sngWeight[2], 4.5F);
+  EXPECT_TRUE(parts.document.isModified()) << "as OK does";
+  EXPECT_EQ(Content().sngWeight[2], 4.5F);
 }
 
 class WeightBarGridTest : public ::testing::Test {

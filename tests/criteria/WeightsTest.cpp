@@ -4,13 +4,17 @@
 
 #include <QRandomGenerator>
 #include <QStringList>
+#include <functional>
 #include <map>
+#include <memory>
 
+#include "core/SessionDocument.h"
 #include "criteria/PairRating.h"
 #include "criteria/Weights.h"
 #include "session/WorkfileReader.h"
 #include "session/WorkfileWriter.h"
 #include "support/Lists.h"
+#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -67,16 +71,25 @@ TEST(SortByKeyDescending, AnyInputComesOutDescendingWithEveryNameBesideItsKey) {
 
 class RatingTest : public ::testing::Test {
  protected:
-  std::unique_ptr<Session> s = std::make_unique<Session>();
+  SessionDocument document;
   RatingState rating;
   test::ScriptedPlatform platform;
 
-  void Criteria(const QStringList& names) { test::Fill(s->sCriteria, s->nCriteria, names); }
+  const SessionContent& s() const { return document.content(); }
+  // Changes the session's starting point with `edit`, telling no follower.
+  void Start(const std::function<void(SessionContent&)>& edit) {
+    auto content = std::make_unique<SessionContent>(document.content());
+    edit(*content);
+    test::PutContent(document, *content);
+  }
+  void Criteria(const QStringList& names) {
+    Start([&](SessionContent& c) { test::Fill(c.sCriteria, c.nCriteria, names); });
+  }
   // Rates every pair with the given slider values, one per pair.
   void RateAll(const std::vector<int>& sliders) {
     StartRating(rating);
     std::size_t next = 0;
-    while (RateCurrentPair(*s, rating, sliders.at(next++))) {
+    while (RateCurrentPair(document, rating, sliders.at(next++))) {
     }
     EXPECT_EQ(next, sliders.size());
   }
@@ -95,8 +108,8 @@ void PrintTo(const RatingCase& run, std::ostream* out) {
 
 class RatingRuns : public RatingTest, public ::testing::WithParamInterface<RatingCase> {
  protected:
-  QStringList Names() const { return test::Texts(s->sCriteria, s->nCriteria); }
-  std::vector<Single> Weights() const { return test::Values(s->sngWeight, s->nCriteria); }
+  QStringList Names() const { return test::Texts(s().sCriteria, s().nCriteria); }
+  std::vector<Single> Weights() const { return test::Values(s().sngWeight, s().nCriteria); }
 };
 
 TEST_P(RatingRuns, SortTheCriteriaByWeightWithTheHighestAtNine) {
@@ -106,7 +119,7 @@ TEST_P(RatingRuns, SortTheCriteriaByWeightWithTheHighestAtNine) {
   EXPECT_EQ(Names(), run.order);
   EXPECT_EQ(Weights(), run.weights);
   // The dialog's OK normalises once more: a weight held just below its tenth loses it.
-  NormaliseWeights(*s);
+  SettleRating(document, rating);
   EXPECT_EQ(Names(), run.order);
   EXPECT_EQ(Weights(), run.afterOk);
 }
@@ -134,40 +147,44 @@ TEST_F(RatingTest, ANewRunStartsFromEqualWeights) {
   Criteria({"a", "b"});
   RateAll({10});
   RateAll({5});
-  EXPECT_EQ(s->sngWeight[1], 9.0f);
-  EXPECT_EQ(s->sngWeight[2], 9.0f);
+  EXPECT_EQ(s().sngWeight[1], 9.0f);
+  EXPECT_EQ(s().sngWeight[2], 9.0f);
 }
 
 TEST_F(RatingTest, ARunKeepsItsWeightsUntilItEndsThenCancelNormalisesWhatStands) {
   Criteria({"a", "b", "c"});
-  s->sngWeight[1] = 9.0f;
-  s->sngWeight[2] = 4.5f;
-  s->sngWeight[3] = 1.2f;
-  const auto before = s->sngWeight;
+  Start([](SessionContent& c) {
+    c.sngWeight[1] = 9.0f;
+    c.sngWeight[2] = 4.5f;
+    c.sngWeight[3] = 1.2f;
+  });
+  const auto before = s().sngWeight;
   StartRating(rating);
-  ASSERT_TRUE(RateCurrentPair(*s, rating, 0));  // b much more important than a
+  ASSERT_TRUE(RateCurrentPair(document, rating, 0));  // b much more important than a
   // A backup taken now holds the last finished rating, which reads back.
-  EXPECT_EQ(s->sngWeight, before);
-  const QByteArray backup = WorkfileBytes(*s, WorkfileKind::Backup, platform);
+  EXPECT_EQ(s().sngWeight, before);
+  const QByteArray backup = WorkfileBytes(s(), WorkfileKind::Backup, platform);
   EXPECT_TRUE(ReadWorkfileContent(SplitLines(backup), 2, false));
 
-  SettleRating(*s, rating);  // as Cancel does
-  EXPECT_EQ(s->sCriteria[1], QStringLiteral("b"));
-  EXPECT_EQ(s->sngWeight[1], 9.0f);
-  EXPECT_EQ(s->sngWeight[2], 4.5f);  // a and c: 3.33 of 6.67 each
-  EXPECT_EQ(s->sngWeight[3], 4.5f);
-  EXPECT_EQ((QStringList{s->sCriteria[2], s->sCriteria[3]}), (QStringList{"a", "c"}));
+  SettleRating(document, rating);  // as Cancel does
+  EXPECT_EQ(s().sCriteria[1], QStringLiteral("b"));
+  EXPECT_EQ(s().sngWeight[1], 9.0f);
+  EXPECT_EQ(s().sngWeight[2], 4.5f);  // a and c: 3.33 of 6.67 each
+  EXPECT_EQ(s().sngWeight[3], 4.5f);
+  EXPECT_EQ((QStringList{s().sCriteria[2], s().sCriteria[3]}), (QStringList{"a", "c"}));
 }
 
 TEST_F(RatingTest, CancelBeforeTheFirstPairNormalisesTheWeightsThatStood) {
   Criteria({"a", "b"});
-  s->sngWeight[1] = 3.0f;
-  s->sngWeight[2] = 6.0f;
+  Start([](SessionContent& c) {
+    c.sngWeight[1] = 3.0f;
+    c.sngWeight[2] = 6.0f;
+  });
   StartRating(rating);
-  SettleRating(*s, rating);
-  EXPECT_EQ(s->sCriteria[1], QStringLiteral("b"));
-  EXPECT_EQ(s->sngWeight[1], 9.0f);
-  EXPECT_EQ(s->sngWeight[2], 4.5f);
+  SettleRating(document, rating);
+  EXPECT_EQ(s().sCriteria[1], QStringLiteral("b"));
+  EXPECT_EQ(s().sngWeight[1], 9.0f);
+  EXPECT_EQ(s().sngWeight[2], 4.5f);
 }
 
 TEST(TruncateWeights, SinglePrecisionJustBelowLosesATenth) {

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "app/DialogFixture.h"
+#include "support/Parts.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane::test {
@@ -14,11 +15,12 @@ class EvaluationPageTest : public MenuOpenTest<Menu::kIdeas> {
  protected:
   void SetUp() override {
     MenuOpenTest::SetUp();
-    Session& s = program.session;
+    SessionContent s;
     s.sGoal = QStringLiteral("A calmer office");
     Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed", "Comfort"});
     s.sngWeight = {0, 9.0f, 4.5f, 3.0f};
     Fill(s.sIdeas, s.nIdeas, Numbered(QStringLiteral("idea %1"), 3));
+    PutContent(parts.document, s);
   }
   // Picks ideas 2 and 3 for the evaluation.
   void PickTwo() {
@@ -66,44 +68,43 @@ TEST_F(EvaluationPageTest, RatesEveryIdeaOnEveryCriterionAndRanksThem) {
     EXPECT_FALSE(d.isVisible()) << "the last rating closes the dialog";
   });
   PressCommand(Command::Evaluate);
-  const Session& s = program.session;
-  const EvaluationState& e = states.evaluation;
+  const EvaluationState& e = parts.states.evaluation;
   EXPECT_EQ(e.sEvalIdeas[1], QStringLiteral("idea 3"));
   EXPECT_EQ(e.sngResultB[1], 9.0f);
   EXPECT_EQ(e.sEvalIdeas[2], QStringLiteral("idea 2"));
   EXPECT_EQ(e.sngResultB[2], 0.0f);
-  EXPECT_TRUE(program.progress.done(ProgressStep::Evaluation));
+  EXPECT_TRUE(parts.progress.done(ProgressStep::Evaluation));
   EXPECT_TRUE(MenuButton(Menu::kPlans)->isEnabled());
   EXPECT_TRUE(CommandButton(Command::MakePlan)->isEnabled());
   EXPECT_TRUE(CommandButton(Command::ViewResults)->isEnabled());
-  EXPECT_TRUE(s.bChanged);
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 TEST_F(EvaluationPageTest, CancelPartWayKeepsTheRatingsButRanksNothing) {
-  states.evaluation.sngResultB[1] = 7.7f;
+  parts.states.evaluation.sngResultB[1] = 7.7f;
   PickTwo();
   platform.OnNextDialog([&](QDialog& d) {
     Rate(d, {10, 10});
     Click(&d, "cmdCancel");
   });
   PressCommand(Command::Evaluate);
-  const EvaluationState& e = states.evaluation;
+  const EvaluationState& e = parts.states.evaluation;
   EXPECT_EQ(e.sngScore[1][2], 10.0f);
   EXPECT_EQ(e.sEvalIdeas[1], QStringLiteral("idea 2")) << "nothing sorted";
   EXPECT_EQ(e.sngResultB[1], 7.7f);
-  EXPECT_FALSE(program.progress.done(ProgressStep::Evaluation));
+  EXPECT_FALSE(parts.progress.done(ProgressStep::Evaluation));
   EXPECT_FALSE(CommandButton(Command::ViewResults)->isEnabled());
   EXPECT_FALSE(MenuButton(Menu::kPlans)->isEnabled());
 }
 
 TEST_F(EvaluationPageTest, ResultsShowTheRankingAsWeightBars) {
-  EvaluationState& e = states.evaluation;
+  EvaluationState& e = parts.states.evaluation;
   e.nEvalIdeas = 2;
   e.sEvalIdeas[1] = QStringLiteral("best");
   e.sEvalIdeas[2] = QStringLiteral("half");
   e.sngResultB[1] = 9.0f;
   e.sngResultB[2] = 4.5f;
-  program.commands.EnableButton(Command::ViewResults, true);
+  parts.commands.EnableButton(Command::ViewResults, true);
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_EQ(HelpContextOf(&d), 5650);
     EXPECT_FALSE(Find<QPushButton>(&d, QStringLiteral("cmdCancel"))->isVisible());
@@ -115,7 +116,7 @@ TEST_F(EvaluationPageTest, ResultsShowTheRankingAsWeightBars) {
     QTest::keyClick(&d, Qt::Key_Escape);  // OK, since Cancel is hidden
   });
   PressCommand(Command::ViewResults);
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 }  // namespace

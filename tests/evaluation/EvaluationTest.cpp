@@ -11,7 +11,7 @@ namespace {
 
 class EvaluationTest : public ::testing::Test {
  protected:
-  std::unique_ptr<Session> s = std::make_unique<Session>();
+  std::unique_ptr<SessionContent> s = std::make_unique<SessionContent>();
   std::unique_ptr<EvaluationState> e = std::make_unique<EvaluationState>();
 
   void Setup(std::vector<Single> weights, QStringList ideas) {

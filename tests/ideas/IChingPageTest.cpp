@@ -5,6 +5,7 @@
 
 #include "../app/MainWindowFixture.h"
 #include "ideas/widgets/frmIdeas.h"
+#include "support/Parts.h"
 
 namespace quillane::test {
 namespace {
@@ -27,9 +28,9 @@ class IChingPageTest : public MainWindowTest {
   }
   // The command is reachable only before a session begins.
   void OpenFromCommand(const ScriptedPlatform::DialogScript& script) {
-    program.commands.EnableMenu(Menu::kIdeas, true);
-    program.commands.EnableFrame(Menu::kIdeas, true);
-    program.commands.EnableButton(Command::IChing, true);
+    parts.commands.EnableMenu(Menu::kIdeas, true);
+    parts.commands.EnableFrame(Menu::kIdeas, true);
+    parts.commands.EnableButton(Command::IChing, true);
     platform.OnNextDialog(script);
     PressMenu(Menu::kIdeas);
     PressCommand(Command::IChing);
@@ -37,7 +38,9 @@ class IChingPageTest : public MainWindowTest {
 };
 
 TEST_F(IChingPageTest, SixthPressShowsBothHexagramsAndOpensOk) {
-  program.session.sGoal = QStringLiteral("a quieter office");
+  SessionContent content;
+  content.sGoal = QStringLiteral("a quieter office");
+  PutContent(parts.document, content);
   WillCast({9, 8, 8, 8, 8, 8});
   OpenFromCommand([&](QDialog& d) {
     auto* ok = Find<QPushButton>(&d, QStringLiteral("cmdOk"));
@@ -65,9 +68,9 @@ TEST_F(IChingPageTest, SixthPressShowsBothHexagramsAndOpensOk) {
     TypeAndEnter(entry, QStringLiteral("turn the desks round"));
     QTest::mouseClick(ok, Qt::LeftButton);
   });
-  EXPECT_TRUE(program.progress.done(ProgressStep::IChing));
-  EXPECT_EQ(program.session.nIdeas, 1);
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_TRUE(parts.progress.done(ProgressStep::IChing));
+  EXPECT_EQ(parts.document.content().nIdeas, 1);
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 TEST_F(IChingPageTest, CancelMidCastRecordsNoStepAndKeepsTheIdeas) {
@@ -79,12 +82,13 @@ TEST_F(IChingPageTest, CancelMidCastRecordsNoStepAndKeepsTheIdeas) {
     Type(&d, "txtAddIdeas(4)", {"plants on every desk"});
     QTest::mouseClick(Find<QPushButton>(&d, QStringLiteral("cmdCancel")), Qt::LeftButton);
   });
-  EXPECT_FALSE(program.progress.done(ProgressStep::IChing));
-  EXPECT_EQ(program.session.nIdeas, 1);
+  EXPECT_FALSE(parts.progress.done(ProgressStep::IChing));
+  EXPECT_EQ(parts.document.content().nIdeas, 1);
 }
 
 TEST_F(IChingPageTest, AChangingLineScrollsWhileShownAndEveryTimerStopsOnClose) {
-  frmIdeas dialog(program, IdeasStates(), window.get());
+  frmIdeas dialog(parts.document, parts.prompter, parts.events, parts.constants, parts.help(), IdeasStates(),
+                  SuppliedPages(), window.get());
   dialog.ShowPage(frmIdeas::kIChing);
   WillCast({6, 7, 7, 7, 7, 7});
   platform.OnNextDialog([&](QDialog& d) {
@@ -95,14 +99,14 @@ TEST_F(IChingPageTest, AChangingLineScrollsWhileShownAndEveryTimerStopsOnClose) 
     const QImage before = box->grab().toImage();
     for (int tick = 1; tick <= 30; ++tick)
       QMetaObject::invokeMethod(Find<QTimer>(&d, "tmrIChing(0)"), "timeout");
-    EXPECT_EQ(states.iching.nIChingScroll[0], 30);
+    EXPECT_EQ(parts.states.iching.nIChingScroll[0], 30);
     EXPECT_NE(box->grab().toImage(), before) << "the wave moves";
     Click(d, "cmdCancel");
   });
-  ShowIdeasDialog(program, dialog, frmIdeas::kIChing);
+  ShowIdeasDialog(dialog, frmIdeas::kIChing);
   for (QTimer* timer : dialog.findChildren<QTimer*>())
     EXPECT_FALSE(timer->isActive()) << timer->objectName().toStdString();
-  EXPECT_EQ(states.iching.nIChingScroll[0], 30) << "the scroll is kept for the program's run";
+  EXPECT_EQ(parts.states.iching.nIChingScroll[0], 30) << "the scroll is kept for the program's run";
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
-// The idea list: adding, the milestone encouragements and sound.
+// The idea list: adding, the milestone encouragements and sound, as the
+// main window's wiring shows them.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/Program.h"
 #include "ideas/IdeaList.h"
 #include "platform/Platform.h"
-#include "session/Constants.h"
+#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -17,18 +17,18 @@ namespace {
 class IdeaListTest : public ::testing::Test {
  protected:
   test::ScriptedPlatform platform;
-  Program program{platform};
-  Session& s = program.session;
   QTemporaryDir programFolder;
-  int meterUpdates = 0;
+  std::unique_ptr<MainParts> parts = test::MakeParts(platform, programFolder.path());
+  SessionDocument& document = parts->document;
+  const SessionContent& s = document.content();
+  int ideaChanges = 0;  // each one redraws the idea meter
 
   void SetUp() override {
-    LoadConstants(s, programFolder.path());
-    s.sUserFirstName = QStringLiteral("Ada");
-    program.updateIdeaMeter = [this] { ++meterUpdates; };
+    parts->constants.sUserFirstName = QStringLiteral("Ada");
+    QObject::connect(&document, &SessionDocument::ideasChanged, [this] { ++ideaChanges; });
   }
   void AddIdeas(int count) {
-    for (int i = 0; i < count; ++i) AddIdea(program, QStringLiteral("idea %1").arg(s.nIdeas + 1));
+    for (int i = 0; i < count; ++i) AddIdea(document, QStringLiteral("idea %1").arg(s.nIdeas + 1));
   }
   void AnswerMilestones(int count) {
     for (int i = 0; i < count; ++i) platform.AnswerNext(Answer::Ok);
@@ -36,11 +36,11 @@ class IdeaListTest : public ::testing::Test {
 };
 
 TEST_F(IdeaListTest, ShortTextsAreRefusedWithoutAnyChange) {
-  AddIdea(program, QStringLiteral("ab"));
+  AddIdea(document, QStringLiteral("ab"));
   EXPECT_EQ(s.nIdeas, 0);
-  EXPECT_FALSE(s.bChanged);
-  EXPECT_EQ(meterUpdates, 0);
-  AddIdea(program, QStringLiteral("abc"));
+  EXPECT_FALSE(document.isModified());
+  EXPECT_EQ(ideaChanges, 0);
+  AddIdea(document, QStringLiteral("abc"));
   EXPECT_EQ(s.nIdeas, 1);
 }
 
@@ -69,7 +69,7 @@ TEST_F(IdeaListTest, AFullListTakesNothingMoreAndSaysNothing) {
   AddIdeas(200);
   EXPECT_EQ(s.nIdeas, 200);
   EXPECT_EQ(platform.messages.size(), 21u);
-  AddIdea(program, QStringLiteral("one too many"));
+  AddIdea(document, QStringLiteral("one too many"));
   EXPECT_EQ(s.nIdeas, 200);
   EXPECT_EQ(platform.messages.size(), 21u);
 }

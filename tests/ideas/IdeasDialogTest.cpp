@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "app/DialogFixture.h"
+#include "support/Parts.h"
 
 namespace quillane::test {
 namespace {
@@ -11,15 +12,17 @@ namespace {
 using IdeasDialogTest = MenuOpenTest<Menu::kIdeas>;
 
 TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel) {
-  Fill(program.session.sTAssets, program.session.nTAssets, Numbered(QStringLiteral("asset %1"), 3));
+  SessionContent content;
+  Fill(content.sTAssets, content.nTAssets, Numbered(QStringLiteral("asset %1"), 3));
+  PutContent(parts.document, content);
   platform.OnNextDialog([&](QDialog& d) {
     TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("a bike"));
     Click(&d, "cmdCancel");
   });
   PressCommand(Command::TAssets);
-  EXPECT_EQ(program.session.nTAssets, 3) << "Cancel keeps the stored assets";
-  EXPECT_TRUE(program.session.sTAssets[4].isEmpty());
-  EXPECT_FALSE(program.session.bChanged);
+  EXPECT_EQ(parts.document.content().nTAssets, 3) << "Cancel keeps the stored assets";
+  EXPECT_TRUE(parts.document.content().sTAssets[4].isEmpty());
+  EXPECT_FALSE(parts.document.isModified());
 
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_TRUE(Find<QGroupBox>(&d, QStringLiteral("fraIdeasTAssets"))->isVisible());
@@ -32,17 +35,19 @@ TEST_F(IdeasDialogTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel)
     Click(&d, "cmdOk");
   });
   PressCommand(Command::TAssets);
-  EXPECT_EQ(program.session.nTAssets, 4);
-  EXPECT_EQ(program.session.sTAssets[4], QStringLiteral("a van"));
-  EXPECT_TRUE(program.progress.done(ProgressStep::TangiblesEntered));
+  EXPECT_EQ(parts.document.content().nTAssets, 4);
+  EXPECT_EQ(parts.document.content().sTAssets[4], QStringLiteral("a van"));
+  EXPECT_TRUE(parts.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_TRUE(CommandButton(Command::PairTT)->isEnabled());
   EXPECT_FALSE(CommandButton(Command::PairTI)->isEnabled());
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_TRUE(parts.document.isModified());
 }
 
 TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
-  Fill(program.session.sTAssets, program.session.nTAssets, {"van", "shop"});
-  program.commands.EnableButton(Command::PairTT, true);
+  SessionContent content;
+  Fill(content.sTAssets, content.nTAssets, {"van", "shop"});
+  PutContent(parts.document, content);
+  parts.commands.EnableButton(Command::PairTT, true);
   platform.OnNextDialog([&](QDialog& d) {
     auto* list = Find<QListWidget>(&d, QStringLiteral("lstIdeasTAssets"));
     ClickRow(list, 0);
@@ -52,9 +57,9 @@ TEST_F(IdeasDialogTest, AnEmptyListOnOkRecordsNoStepAndClosesThePairings) {
     Click(&d, "cmdOk");
   });
   PressCommand(Command::TAssets);
-  EXPECT_EQ(program.session.nTAssets, 0);
-  EXPECT_TRUE(program.session.sTAssets[1].isEmpty());
-  EXPECT_FALSE(program.progress.done(ProgressStep::TangiblesEntered));
+  EXPECT_EQ(parts.document.content().nTAssets, 0);
+  EXPECT_TRUE(parts.document.content().sTAssets[1].isEmpty());
+  EXPECT_FALSE(parts.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_FALSE(CommandButton(Command::PairTT)->isEnabled());
 }
 

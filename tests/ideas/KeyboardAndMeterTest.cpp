@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "app/DialogFixture.h"
+#include "support/Parts.h"
 
 namespace quillane::test {
 namespace {
@@ -13,12 +14,13 @@ class KeyboardAndMeterTest : public MenuOpenTest<Menu::kIdeas> {
  protected:
   void SetUp() override {
     MenuOpenTest::SetUp();
-    Session& s = program.session;
+    SessionContent s;
     Fill(s.sIdeas, s.nIdeas, Numbered(QStringLiteral("idea %1"), 4));
     Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed"});
     s.sngWeight[1] = 9.0f;
     s.sngWeight[2] = 4.5f;
-    program.commands.EnableButton(Command::MindStepping, true);
+    PutContent(parts.document, s);
+    parts.commands.EnableButton(Command::MindStepping, true);
   }
   static QListWidget* List(QWidget* view) { return Find<QListWidget>(view, QStringLiteral("lstView")); }
   static QString MeterTitle(QWidget* ideas) {
@@ -41,7 +43,7 @@ TEST_F(KeyboardAndMeterTest, ArrowsAndSpaceSelectLikeClicksAndDeleteWorks) {
     Click(&view, "cmdOk");
   });
   PressCommand(Command::ViewEditIdeas);
-  EXPECT_EQ(program.session.nIdeas, 3);
+  EXPECT_EQ(parts.document.content().nIdeas, 3);
 }
 
 TEST_F(KeyboardAndMeterTest, CancelInTheAddDialogKeepsThePicks) {

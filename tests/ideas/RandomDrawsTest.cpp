@@ -27,7 +27,7 @@ struct StrictPlatform : test::ScriptedPlatform {
 class RandomDrawsTest : public ::testing::Test {
  protected:
   StrictPlatform platform;
-  Session s;
+  SessionContent s;
   SuggestionState words;
   PairingState pairs;
 

@@ -6,6 +6,7 @@
 #include "../app/MainWindowFixture.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "platform/Platform.h"
+#include "support/Parts.h"
 #include "ui/HelpContexts.h"
 
 namespace quillane::test {
@@ -16,14 +17,16 @@ class SelectionTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     StartNewSession();
-    Fill(program.session.sIdeas, program.session.nIdeas, Numbered(QStringLiteral("idea %1"), 6));
-    program.commands.EnableButton(Command::MindStepping, true);
-    program.commands.EnableButton(Command::Clustering, true);
+    SessionContent content;
+    Fill(content.sIdeas, content.nIdeas, Numbered(QStringLiteral("idea %1"), 6));
+    PutContent(parts.document, content);
+    parts.commands.EnableButton(Command::MindStepping, true);
+    parts.commands.EnableButton(Command::Clustering, true);
     PressMenu(Menu::kIdeas);
   }
 
   static QListWidget* List(QDialog& d) { return Find<QListWidget>(&d, QStringLiteral("lstView")); }
-  QStringList Ideas() { return Texts(program.session.sIdeas, program.session.nIdeas); }
+  QStringList Ideas() { return Texts(parts.document.content().sIdeas, parts.document.content().nIdeas); }
 };
 
 TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialog) {
@@ -70,9 +73,9 @@ TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
   });
   PressCommand(Command::ViewEditIdeas);
   EXPECT_EQ(Ideas(), (QStringList{"idea 1", "idea 4", "idea 5", "idea 6"}));
-  EXPECT_TRUE(program.session.sIdeas[5].isEmpty());
-  EXPECT_TRUE(program.progress.done(ProgressStep::IdeasRemoved));
-  EXPECT_TRUE(program.session.bChanged);
+  EXPECT_TRUE(parts.document.content().sIdeas[5].isEmpty());
+  EXPECT_TRUE(parts.progress.done(ProgressStep::IdeasRemoved));
+  EXPECT_TRUE(parts.document.isModified());
   ASSERT_EQ(platform.messages.size(), 4u);
   EXPECT_EQ(platform.messages[1].text, QStringLiteral("Are you sure?"));
   EXPECT_EQ(platform.messages[1].flags, 292);
@@ -123,9 +126,9 @@ TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
     Click(&ideas, "cmdOk");
   });
   PressCommand(Command::MindStepping);
-  EXPECT_EQ(states.mindStep.nMindStep, 3);
-  EXPECT_EQ(program.session.nIdeas, 7);
-  EXPECT_TRUE(program.progress.done(ProgressStep::MindStepping));
+  EXPECT_EQ(parts.states.mindStep.nMindStep, 3);
+  EXPECT_EQ(parts.document.content().nIdeas, 7);
+  EXPECT_TRUE(parts.progress.done(ProgressStep::MindStepping));
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("No Ideas were selected."));
 }
 
@@ -143,11 +146,12 @@ TEST_F(SelectionTest, ACancelledPickOpensNothingAndOneSteppingStoneLeavesNextDis
     Click(&ideas, "cmdCancel");
   });
   PressCommand(Command::MindStepping);
-  EXPECT_FALSE(program.progress.done(ProgressStep::MindStepping)) << "Cancel records nothing";
+  EXPECT_FALSE(parts.progress.done(ProgressStep::MindStepping)) << "Cancel records nothing";
 }
 
 TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
-  for (int i = 1; i <= 5; ++i) states.cluster.sCluster[static_cast<std::size_t>(i)] = QStringLiteral("old");
+  for (int i = 1; i <= 5; ++i)
+    parts.states.cluster.sCluster[static_cast<std::size_t>(i)] = QStringLiteral("old");
   platform.OnNextDialog([&](QDialog& view) {
     EXPECT_EQ(HelpContextOf(&view), 5500);
     for (int row : {4, 0, 2}) ClickRow(List(view), row);
@@ -161,15 +165,15 @@ TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
     EXPECT_TRUE(common->hasFocus());
     TypeAndEnter(common, QStringLiteral("all cheap"));
     EXPECT_TRUE(Find<QLineEdit>(&ideas, QStringLiteral("txtAddIdeas(6)"))->hasFocus());
-    EXPECT_EQ(program.session.nIdeas, 6) << "the common idea is never added";
+    EXPECT_EQ(parts.document.content().nIdeas, 6) << "the common idea is never added";
     Click(&ideas, "cmdOk");
   });
   PressCommand(Command::Clustering);
-  EXPECT_EQ(states.cluster.nCluster, 3);
-  EXPECT_EQ(states.cluster.sCluster[1], QStringLiteral("idea 1"));
-  EXPECT_EQ(states.cluster.sCluster[3], QStringLiteral("idea 5"));
-  EXPECT_TRUE(states.cluster.sCluster[4].isEmpty());
-  EXPECT_TRUE(program.progress.done(ProgressStep::Clustering));
+  EXPECT_EQ(parts.states.cluster.nCluster, 3);
+  EXPECT_EQ(parts.states.cluster.sCluster[1], QStringLiteral("idea 1"));
+  EXPECT_EQ(parts.states.cluster.sCluster[3], QStringLiteral("idea 5"));
+  EXPECT_TRUE(parts.states.cluster.sCluster[4].isEmpty());
+  EXPECT_TRUE(parts.progress.done(ProgressStep::Clustering));
 }
 
 TEST_F(SelectionTest, ViewIdeasOverTheIdeasDialogLeavesItOpen) {

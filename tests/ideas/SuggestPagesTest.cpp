@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "../app/MainWindowFixture.h"
+#include "support/Parts.h"
 
 namespace quillane::test {
 namespace {
@@ -12,7 +13,9 @@ class SuggestPagesTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     StartNewSession();
-    program.session.sGoal = QStringLiteral("Sell more bikes");
+    SessionContent content;
+    content.sGoal = QStringLiteral("Sell more bikes");
+    PutContent(parts.document, content);
     PressMenu(Menu::kIdeas);
   }
   static QString LabelText(QDialog& d, const char* name) {
@@ -21,8 +24,8 @@ class SuggestPagesTest : public MainWindowTest {
 };
 
 TEST_F(SuggestPagesTest, AutoSuggestDrawsFromTheShippedWordsAndTakesIdeas) {
-  const Session& s = program.session;
-  const SuggestionState& w = states.suggestion;
+  const SessionContent& s = parts.document.content();
+  const SuggestionState& w = parts.states.suggestion;
   platform.randoms = {0.0, 0.0};
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_TRUE(LabelText(d, "lblIdeasWarmingUp(0)").contains(QStringLiteral("take ik too")));
@@ -41,12 +44,12 @@ TEST_F(SuggestPagesTest, AutoSuggestDrawsFromTheShippedWordsAndTakesIdeas) {
   PressCommand(Command::AutoSuggest);
   EXPECT_EQ(s.nIdeas, 1);
   EXPECT_EQ(s.sIdeas[1], QStringLiteral("Rent out bikes by the hour"));
-  EXPECT_TRUE(program.progress.done(ProgressStep::AutoSuggest));
+  EXPECT_TRUE(parts.progress.done(ProgressStep::AutoSuggest));
 }
 
 TEST_F(SuggestPagesTest, AutoSuggestWithoutItsWordFileShowsOnlyTheMessage) {
   QTemporaryDir emptyFolder;
-  program.session.sAppPath = emptyFolder.path();
+  parts.constants.sAppPath = emptyFolder.path();
   platform.AnswerNext(Answer::Ok);
   PressCommand(Command::AutoSuggest);
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -55,9 +58,10 @@ TEST_F(SuggestPagesTest, AutoSuggestWithoutItsWordFileShowsOnlyTheMessage) {
 }
 
 TEST_F(SuggestPagesTest, TangiblePairingShowsTwoAssetsOnTwoLinesAndDrawsAnew) {
-  Session& s = program.session;
+  SessionContent s = parts.document.content();
   Fill(s.sTAssets, s.nTAssets, {"bike", "helmet"});
-  program.commands.EnableButton(Command::PairTT, true);
+  PutContent(parts.document, s);
+  parts.commands.EnableButton(Command::PairTT, true);
   platform.randoms = {0.0, 0.0, 0.0, 0.5};
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_EQ(LabelText(d, "lblIdeasPairTTGoal"), QStringLiteral("Sell more bikes"));
@@ -71,7 +75,7 @@ TEST_F(SuggestPagesTest, TangiblePairingShowsTwoAssetsOnTwoLinesAndDrawsAnew) {
     Click(d, "cmdOk");
   });
   PressCommand(Command::PairTT);
-  EXPECT_TRUE(program.progress.done(ProgressStep::TTPaired));
+  EXPECT_TRUE(parts.progress.done(ProgressStep::TTPaired));
 }
 
 }  // namespace

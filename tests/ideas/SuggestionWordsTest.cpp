@@ -6,10 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/Program.h"
 #include "ideas/SuggestionState.h"
 #include "ideas/SuggestionWords.h"
-#include "session/Constants.h"
+#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -18,8 +17,9 @@ namespace {
 class SuggestionWordsTest : public ::testing::Test {
  protected:
   test::ScriptedPlatform platform;
-  Program program{platform};
-  Session& s = program.session;
+  std::unique_ptr<MainParts> parts = test::MakeParts(platform);
+  SessionDocument& document = parts->document;
+  Constants& constants = parts->constants;
   SuggestionState words;
   QTemporaryDir folder;
 
@@ -28,11 +28,14 @@ class SuggestionWordsTest : public ::testing::Test {
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
   }
   void Load(const QByteArray& bytes) {
-    LoadConstants(s, folder.path());
-    ASSERT_TRUE(Write(QDir(folder.path()).filePath(s.sDataName), bytes));
-    loaded = LoadSuggestionWords(program, words);
+    constants = LoadConstants(folder.path());
+    ASSERT_TRUE(Write(QDir(folder.path()).filePath(constants.sDataName), bytes));
+    loaded = LoadWords();
   }
   bool loaded = false;
+  bool LoadWords() { return LoadSuggestionWords(document, parts->prompter, constants, words); }
+  // The session as a workfile leaves it: unchanged.
+  void MarkUnchanged() { test::PutContent(document, document.content()); }
   static QStringList Words(const TextList<kMaxWords>& list, int count) {
     return QStringList(list.begin() + 1, list.begin() + 1 + count);
   }
@@ -86,12 +89,12 @@ TEST_F(SuggestionWordsTest, ReadsItemsAsTheFileGrammarSays) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     words.nActions = words.nObjects = 0;
-    s.bChanged = false;
+    MarkUnchanged();
     Load(c.file);
     EXPECT_TRUE(loaded);
     EXPECT_EQ(Words(words.sActions, words.nActions), c.actions);
     EXPECT_EQ(Words(words.sObjects, words.nObjects), c.objects);
-    EXPECT_TRUE(s.bChanged);
+    EXPECT_TRUE(document.isModified());
   }
   EXPECT_TRUE(platform.messages.empty());
 }
@@ -125,8 +128,8 @@ TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.left(12).toStdString());
     QTemporaryDir programFolder;
-    LoadConstants(s, programFolder.path());
-    const QString path = QDir(programFolder.path()).filePath(s.sDataName);
+    constants = LoadConstants(programFolder.path());
+    const QString path = QDir(programFolder.path()).filePath(constants.sDataName);
     bool ready = true;
     if (c.file == "/") {
       ready = QDir().mkdir(path);
@@ -139,22 +142,21 @@ TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
     }
     ASSERT_TRUE(ready);
     words.nActions = words.nObjects = 0;
-    s.bChanged = false;
+    MarkUnchanged();
     platform.messages.clear();
     platform.AnswerNext(Answer::Ok);
-    EXPECT_FALSE(LoadSuggestionWords(program, words));
+    EXPECT_FALSE(LoadWords());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, c.message);
     EXPECT_EQ(platform.messages[0].flags, MsgStyle(MsgButtons::OkOnly).code());
-    EXPECT_EQ(platform.messages[0].title, s.sTitle);
-    EXPECT_FALSE(s.bChanged);
+    EXPECT_EQ(platform.messages[0].title, constants.sTitle);
+    EXPECT_FALSE(document.isModified());
   }
   EXPECT_EQ(words.nActions, 1) << "the words read stay in the lists";
 }
 
 TEST_F(SuggestionWordsTest, TheShippedWordFileFillsBothListsWithinTheirCapacity) {
-  LoadConstants(s, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
-  EXPECT_TRUE(LoadSuggestionWords(program, words));
+  EXPECT_TRUE(LoadWords());
   EXPECT_TRUE(words.nActions >= 60 && words.nActions <= kMaxWords) << words.nActions;
   EXPECT_TRUE(words.nObjects >= 60 && words.nObjects <= kMaxWords) << words.nObjects;
   for (const QString& word : Words(words.sActions, words.nActions) + Words(words.sObjects, words.nObjects)) {
@@ -169,8 +171,7 @@ TEST_F(SuggestionWordsTest, TheShippedWordFileFillsBothListsWithinTheirCapacity)
 // is a noun phrase led by a determiner and names no person, since selling,
 // halving or recycling one is no suggestion to make.
 TEST_F(SuggestionWordsTest, EveryShippedActionTakesEveryShippedObject) {
-  LoadConstants(s, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
-  ASSERT_TRUE(LoadSuggestionWords(program, words));
+  ASSERT_TRUE(LoadWords());
   static const QStringList adjectives{"cheaper",  "dearer", "luxurious", "portable", "bigger", "smaller",
                                       "faster",   "slower", "easier",    "simpler",  "safer",  "better",
                                       "stronger", "louder", "quieter",   "shorter",  "longer"};

@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "core/Program.h"
+#include "app/MainParts.h"
+#include "core/Constants.h"
 #include "platform/qt/QtPlatform.h"
-#include "session/Constants.h"
 #include "session/Workfile.h"
 #include "support/Files.h"
 
@@ -28,8 +28,7 @@ TEST(MessageBoxTest, AFileNamedAsALinkIsNamedInPlainTextWhenRefused) {
       folder.filePath(QStringLiteral("<a href=\"https://example.com\">Click here to repair.qln"));
   WriteFileBytes(path, "not a workfile\r\n");
   QtPlatform platform;
-  Program program(platform);
-  LoadConstants(program.session, QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped"));
+  MainParts parts(platform, LoadConstants(QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")));
 
   // Reads the box while it is open, then closes it as the user's OK does.
   bool seen = false;
@@ -50,7 +49,9 @@ TEST(MessageBoxTest, AFileNamedAsALinkIsNamedInPlainTextWhenRefused) {
     box->button(QMessageBox::Ok)->click();
   });
   poll.start(10);
-  EXPECT_EQ(LoadWorkfile(program, path, [] { return std::optional<QString>(); }), FileOutcome::Failed);
+  EXPECT_EQ(LoadWorkfile(parts.document, parts.prompter, parts.platform, parts.status, parts.constants,
+                         parts.fileWork, path, [] { return std::optional<QString>(); }),
+            FileOutcome::Failed);
   EXPECT_TRUE(seen) << "no message box was shown";
 }
 

@@ -44,13 +44,14 @@ QStringList PrinterFonts() {
 }
 
 // Prints the concise report of `s` and `e` in `family` and returns the printer.
-std::unique_ptr<PrinterSink> PrintIn(QPdfWriter& pdf, const QString& family, const Session& s,
+std::unique_ptr<PrinterSink> PrintIn(QPdfWriter& pdf, const QString& family, const SessionContent& s,
                                      const EvaluationState& e) {
+  constexpr int kEnglish = 1;
   auto printer = std::make_unique<PrinterSink>(pdf, 12, QFont(family));
   LineWriter out(*printer, QLocale::c());
   HeadingTexts texts;
-  MakeDateTexts(texts, QDate(2026, 12, 3), s.nLanguage);
-  WriteConciseLines(s, e, texts, out);
+  MakeDateTexts(texts, QDate(2026, 12, 3), kEnglish);
+  WriteConciseLines(s, kEnglish, e, texts, out);
   return printer;
 }
 
@@ -140,35 +141,35 @@ TEST_F(ConciseReportTest, ALongIdeaContinuesOnTheNextLineAtItsColumnWithNothingL
 TEST_F(ConciseReportTest, LongRankingContinuesOnFurtherPagesOfOneJob) {
   e.nEvalIdeas = 120;
   for (std::size_t i = 1; i <= 120; ++i) e.sEvalIdeas[i] = QStringLiteral("Idea %1").arg(i);
-  PrintConciseReport(program, e);
+  Print();
 
   ASSERT_EQ(platform.printJobs.size(), 1);
   EXPECT_EQ(platform.printJobs[0], QStringLiteral("SUMMARY OF QUILLANE-SESSION DATED DECEMBER 3, 2026"));
   const int pages = PdfPages(PdfPath());  // 140 lines of 12 points
   EXPECT_GE(pages, 3);
   EXPECT_LE(pages, 4);
-  EXPECT_TRUE(program.progress.done(ProgressStep::ReportPrinted));
+  EXPECT_TRUE(parts->progress.done(ProgressStep::ReportPrinted));
 }
 
 TEST_F(ConciseReportTest, PdfInsteadOfPrinterIsNamedInTheStatusBarForTenSeconds) {
-  PrintConciseReport(program, e);
+  Print();
   EXPECT_EQ(PdfPages(PdfPath()), 1);
-  EXPECT_EQ(program.status.panelText(), Text(3250) + QLatin1Char(' ') + PdfPath());
-  auto* timer = program.status.findChild<QTimer*>(QStringLiteral("tmrNotice"));
+  EXPECT_EQ(parts->status.panelText(), Text(3250) + QLatin1Char(' ') + PdfPath());
+  auto* timer = parts->status.findChild<QTimer*>(QStringLiteral("tmrNotice"));
   ASSERT_NE(timer, nullptr);
   EXPECT_TRUE(timer->isActive());
   EXPECT_EQ(timer->interval(), 10000);
   QMetaObject::invokeMethod(timer, "timeout");
-  EXPECT_EQ(program.status.panelText(), s.sUntitled) << "the workfile name returns";
+  EXPECT_EQ(parts->status.panelText(), parts->constants.sUntitled) << "the workfile name returns";
   EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(ConciseReportTest, PagesThatCannotBePrintedAreNoErrorAndTheStepIsStillLit) {
   platform.printFolder = PathOf(QStringLiteral("no such folder"));
-  PrintConciseReport(program, e);
+  Print();
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(program.status.panelText(), Text(3251));
-  EXPECT_TRUE(program.progress.done(ProgressStep::ReportPrinted));
+  EXPECT_EQ(parts->status.panelText(), Text(3251));
+  EXPECT_TRUE(parts->progress.done(ProgressStep::ReportPrinted));
   EXPECT_EQ(platform.busyDepth, 0);
 }
 

@@ -51,8 +51,7 @@ TEST(ReportNumber, ShortestFormBetweenBlanksWithTheGivenSeparator) {
 }
 
 TEST(LineWriter, AnItemPastItsColumnMovesToThatColumnOfTheNextLine) {
-  auto s = std::make_unique<Session>();
-  s->nLanguage = 1;
+  auto s = std::make_unique<SessionContent>();
   s->nCriteria = 2;
   s->sCriteria[1] = QString(46, QLatin1Char('a'));
   s->sCriteria[2] = QString(47, QLatin1Char('b'));
@@ -61,7 +60,7 @@ TEST(LineWriter, AnItemPastItsColumnMovesToThatColumnOfTheNextLine) {
   LineWriter out(file, QLocale::c());
   const auto results = std::make_unique<EvaluationState>();
   HeadingTexts texts;
-  WriteReportLines(*s, *results, texts, out);
+  WriteReportLines(*s, 1, *results, texts, out);
 
   const QStringList lines = file.text().split(QStringLiteral("\r\n"));
   const qsizetype first = lines.indexOf(s->sCriteria[1] + QStringLiteral(" 9 "));

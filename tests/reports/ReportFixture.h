@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <memory>
 
-#include "core/Program.h"
 #include "evaluation/EvaluationState.h"
+#include "reports/ConciseReport.h"
 #include "reports/LineWriter.h"
-#include "session/Constants.h"
+#include "reports/PlanFile.h"
+#include "reports/SessionReport.h"
 #include "support/Files.h"
 #include "support/Lists.h"
+#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane::test {
@@ -27,12 +30,12 @@ inline QByteArray DecimalPoint() {
 // tangible assets, three ideas of which two were evaluated.
 class ReportTest : public ::testing::Test {
  protected:
-  ReportTest() : program(platform), s(program.session) {
-    LoadConstants(s, folder.path());
+  ReportTest() : parts(MakeParts(platform, folder.path())) {
     platform.printFolder = folder.path();
     platform.today = QDate(2026, 12, 3);
-    s.nLanguage = 1;
-    s.sTextEditor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
+    parts->settings.nLanguage = 1;
+    parts->settings.sTextEditor =
+        QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
     s.sGoal = QStringLiteral("Faster delivery");
     Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed"});
     s.sngWeight[1] = 9.0f;
@@ -48,11 +51,24 @@ class ReportTest : public ::testing::Test {
   QString PathOf(const QString& name) const { return folder.filePath(name); }
   static QByteArray ReadBytes(const QString& path) { return ReadFileBytes(path); }
 
+  // The commands of the main window, on this session in the heading language of the settings.
+  using WriteCommand = FileOutcome (*)(const SessionContent&, int, const EvaluationState&, OutputFiles&,
+                                       Prompter&, Platform&, StatusLine&, const Constants&, RunEvents&, int&);
+  FileOutcome Run(WriteCommand command) {
+    return command(s, parts->settings.nLanguage, e, outputs(), parts->prompter, platform, parts->status,
+                   parts->constants, parts->events, parts->fileWork);
+  }
+  void Print() {
+    PrintConciseReport(s, parts->settings.nLanguage, e, platform, parts->status, parts->events);
+  }
+  OutputFiles& outputs() { return parts->states.outputs; }
+
   QTemporaryDir folder;
   ScriptedPlatform platform;
-  Program program;
-  Session& s;
-  EvaluationState e;  // the ranked ideas the writers read
+  std::unique_ptr<MainParts> parts;
+  std::unique_ptr<SessionContent> content = std::make_unique<SessionContent>();
+  SessionContent& s = *content;  // the session the outputs are made of
+  EvaluationState e;             // the ranked ideas the writers read
 };
 
 }  // namespace quillane::test

@@ -35,16 +35,16 @@ QByteArray ExpectedReport(const ReportHeadings& h) {
 class TextOutputsTest : public ReportTest {
  protected:
   TextOutputsTest() {
-    SetNewSessionCommands(program.commands);
-    QObject::connect(&program.status, &StatusLine::panelTextChanged,
+    SetNewSessionCommands(parts->commands);
+    QObject::connect(&parts->status, &StatusLine::panelTextChanged,
                      [this](const QString& text) { panelTexts << text; });
   }
   // Writes the report or the plan in `language` into a file of its own.
-  QString Write(FileOutcome (*writer)(Program&, const EvaluationState&), int language) {
-    s.nLanguage = static_cast<Integer>(language);
+  QString Write(WriteCommand writer, int language) {
+    parts->settings.nLanguage = static_cast<std::int16_t>(language);
     const QString path = PathOf(QStringLiteral("%1-%2.txt").arg(platform.fileDialogs.size()).arg(language));
     platform.ChooseFile(path);
-    writer(program, e);
+    Run(writer);
     return path;
   }
   QString Report(int language) { return Write(WriteReport, language); }
@@ -61,11 +61,11 @@ TEST_F(TextOutputsTest, ReportHoldsTheWholeSessionUnderEnglishOrGermanHeadings) 
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_EQ(platform.fileDialogs[0].initialName, QStringLiteral("REPORT.TXT"));
   EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Report (*.txt)"));
-  EXPECT_EQ(s.sReportFile, english);
+  EXPECT_EQ(outputs().sReportFile, english);
   EXPECT_TRUE(panelTexts.contains(QStringLiteral("Saving Report...")));
-  EXPECT_TRUE(program.progress.done(ProgressStep::ReportSaved));
-  EXPECT_TRUE(program.commands.enabled(Command::ViewReport));
-  EXPECT_EQ(program.fileWork, 0);
+  EXPECT_TRUE(parts->progress.done(ProgressStep::ReportSaved));
+  EXPECT_TRUE(parts->commands.enabled(Command::ViewReport));
+  EXPECT_EQ(parts->fileWork, 0);
 
   const QString german = Report(2);
   EXPECT_EQ(platform.fileDialogs[1].initialName, english) << "the last report is proposed again";
@@ -92,8 +92,8 @@ TEST_F(TextOutputsTest, PlanHoldsGoalThreeIdeaLinesAndTheCriteria) {
   EXPECT_EQ(platform.fileDialogs[0].initialName, QStringLiteral("PLAN.TXT"));
   EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Plan (*.txt)"));
   EXPECT_TRUE(panelTexts.contains(QStringLiteral("Saving Plan...")));
-  EXPECT_TRUE(program.progress.done(ProgressStep::PlanSaved));
-  EXPECT_TRUE(program.commands.enabled(Command::ElaboratePlan));
+  EXPECT_TRUE(parts->progress.done(ProgressStep::PlanSaved));
+  EXPECT_TRUE(parts->commands.enabled(Command::ElaboratePlan));
 
   e.nEvalIdeas = 3;
   e.sEvalIdeas[3] = QStringLiteral("Night shifts");
@@ -104,16 +104,16 @@ TEST_F(TextOutputsTest, PlanHoldsGoalThreeIdeaLinesAndTheCriteria) {
 
 TEST_F(TextOutputsTest, CancelledDialogWritesAndLightsNothing) {
   platform.ChooseFile(std::nullopt);
-  WriteReport(program, e);
+  Run(WriteReport);
   platform.ChooseFile(std::nullopt);
-  WritePlan(program, e);
-  EXPECT_EQ(s.sReportFile, QStringLiteral("REPORT.TXT")) << "the proposal stays";
-  EXPECT_EQ(s.sPlanFile, QStringLiteral("PLAN.TXT"));
+  Run(WritePlan);
+  EXPECT_EQ(outputs().sReportFile, QStringLiteral("REPORT.TXT")) << "the proposal stays";
+  EXPECT_EQ(outputs().sPlanFile, QStringLiteral("PLAN.TXT"));
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
-  EXPECT_FALSE(program.progress.done(ProgressStep::ReportSaved));
-  EXPECT_FALSE(program.progress.done(ProgressStep::PlanSaved));
-  EXPECT_FALSE(program.commands.enabled(Command::ViewReport));
-  EXPECT_FALSE(program.commands.enabled(Command::ElaboratePlan));
+  EXPECT_FALSE(parts->progress.done(ProgressStep::ReportSaved));
+  EXPECT_FALSE(parts->progress.done(ProgressStep::PlanSaved));
+  EXPECT_FALSE(parts->commands.enabled(Command::ViewReport));
+  EXPECT_FALSE(parts->commands.enabled(Command::ElaboratePlan));
   EXPECT_TRUE(panelTexts.isEmpty());
 }
 
@@ -121,33 +121,33 @@ TEST_F(TextOutputsTest, FileThatCannotBeWrittenIsNamedAndNothingIsLit) {
   const QString path = PathOf(QStringLiteral("missing folder/report.txt"));
   platform.ChooseFile(path);
   platform.AnswerNext(Answer::Ok);
-  WriteReport(program, e);
+  Run(WriteReport);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
-  EXPECT_FALSE(program.progress.done(ProgressStep::ReportSaved));
-  EXPECT_FALSE(program.commands.enabled(Command::ViewReport));
+  EXPECT_FALSE(parts->progress.done(ProgressStep::ReportSaved));
+  EXPECT_FALSE(parts->commands.enabled(Command::ViewReport));
   EXPECT_TRUE(panelTexts.isEmpty()) << "no busy message for a file not written";
 }
 
 TEST_F(TextOutputsTest, ViewerGetsTheFileAsOneArgumentOrTheDesktopOpensIt) {
-  ViewReport(s, platform);
-  ElaboratePlan(s, platform);
+  ViewReport(outputs(), parts->settings.sTextEditor, platform);
+  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform);
   EXPECT_TRUE(platform.programsStarted.empty()) << "nothing to show before the first file";
   EXPECT_TRUE(platform.desktopOpened.isEmpty());
 
   const QString report = Report(1);
   const QString plan = Plan(1);
-  ViewReport(s, platform);
-  ElaboratePlan(s, platform);
+  ViewReport(outputs(), parts->settings.sTextEditor, platform);
+  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform);
   ASSERT_EQ(platform.programsStarted.size(), 2u);
-  EXPECT_EQ(platform.programsStarted[0].first, s.sTextEditor);
+  EXPECT_EQ(platform.programsStarted[0].first, parts->settings.sTextEditor);
   EXPECT_EQ(platform.programsStarted[0].second, QStringList{report});
   EXPECT_EQ(platform.programsStarted[1].second, QStringList{plan});
 
   platform.programsStart = false;  // the viewer cannot be started
-  ElaboratePlan(s, platform);
-  s.sTextEditor = PathOf(QStringLiteral("no such viewer"));
-  ViewReport(s, platform);
+  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform);
+  parts->settings.sTextEditor = PathOf(QStringLiteral("no such viewer"));
+  ViewReport(outputs(), parts->settings.sTextEditor, platform);
   EXPECT_EQ(platform.programsStarted.size(), 3u) << "a missing viewer is not even tried for the report";
   EXPECT_EQ(platform.desktopOpened, (QStringList{plan, report}));
 }

@@ -6,12 +6,12 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "core/Program.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
-#include "session/Constants.h"
 #include "session/LastRunBackup.h"
+#include "session/QuietEdits.h"
 #include "support/Files.h"
+#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -34,14 +34,13 @@ using test::ReadFileBytes;
 class AutoBackupTest : public ::testing::Test {
  protected:
   AutoBackupTest() {
-    LoadConstants(s, QStringLiteral("/opt/quillane"));
-    program.dataFolder = dir.path();
-    s.nAutoBackupTime = 5;
-    s.sGoal = QStringLiteral("Quieter bikes");
-    program.autoBackupTimer.SetEnabled(true);
-    StartBackupInterval(s, platform);
-    QObject::connect(&program.status, &StatusLine::panelTextChanged, [this](const QString& text) {
-      if (text == s.sMsgAutoBackup) ++backups;
+    parts->dataFolder = dir.path();
+    parts->settings.nAutoBackupTime = 5;
+    SetGoal(QStringLiteral("Quieter bikes"));
+    parts->autoBackupTimer.SetEnabled(true);
+    backup.StartInterval();
+    QObject::connect(&parts->status, &StatusLine::panelTextChanged, [this](const QString& text) {
+      if (text == parts->constants.sMsgAutoBackup) ++backups;
       // The busy message repaints the window, which checks again.
       backup.OnRepaint();
     });
@@ -55,15 +54,21 @@ class AutoBackupTest : public ::testing::Test {
     return backups > before;
   }
 
-  QString BackupFile() const { return QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
+  QString BackupFile() const { return QDir(parts->dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
+
+  void Change(const std::function<void(SessionContent&)>& change) { test::ChangeContent(document, change); }
+  void SetGoal(const QString& goal) {
+    Change([&](SessionContent& c) { c.sGoal = goal; });
+  }
 
   QTemporaryDir dir;
   test::ScriptedPlatform platform;
-  Program program{platform};
-  Session& s = program.session;
+  std::unique_ptr<MainParts> parts = test::MakeParts(platform, QStringLiteral("/opt/quillane"));
+  SessionDocument& document = parts->document;
+  const SessionContent& s = document.content();
   int backups = 0;
-  AutoBackup backup{
-      s, platform, program.status, program.autoBackupTimer, program.fileWork, program.dataFolder};
+  AutoBackup backup{document,      parts->settings,        parts->constants, platform,
+                    parts->status, parts->autoBackupTimer, parts->fileWork,  parts->dataFolder};
 };
 
 // Elapsed time counts, so midnight changes nothing.
@@ -73,54 +78,56 @@ TEST_F(AutoBackupTest, WritesABackupOnTheFirstTickPastEachIntervalOfElapsedTime)
   EXPECT_FALSE(BackupAt(300.0));
   platform.secondsSinceMidnight = 100.0;  // past midnight, the wall clock began again
   EXPECT_TRUE(BackupAt(300.001));
-  EXPECT_EQ(s.lBackupTime, 300001);  // the interval starts anew
-  s.sGoal = QStringLiteral("Quieter and lighter bikes");
+  EXPECT_EQ(backup.intervalStart(), 300001);  // the interval starts anew
+  SetGoal(QStringLiteral("Quieter and lighter bikes"));
   EXPECT_FALSE(BackupAt(600.0));
   EXPECT_TRUE(BackupAt(600.002));
   EXPECT_EQ(backups, 2);
 }
 
 TEST_F(AutoBackupTest, NothingIsWrittenWithoutAChangeSinceTheLastBackup) {
-  s.sGoal.clear();  // the untouched session of a new run
+  SetGoal(QString());  // the untouched session of a new run
   WriteFile(BackupFile(), "last run");
   EXPECT_FALSE(BackupAt(301.0));
   EXPECT_EQ(ReadFileBytes(BackupFile()), "last run") << "the last run's backup stays where it is";
-  EXPECT_EQ(QDir(program.dataFolder).entryList(QDir::Files).size(), 1);
+  EXPECT_EQ(QDir(parts->dataFolder).entryList(QDir::Files).size(), 1);
 
-  s.nIdeas = 1;
-  s.sIdeas[1] = QStringLiteral("a bell");
+  Change([](SessionContent& c) {
+    c.nIdeas = 1;
+    c.sIdeas[1] = QStringLiteral("a bell");
+  });
   EXPECT_TRUE(BackupAt(602.0));
   EXPECT_FALSE(BackupAt(903.0)) << "unchanged since";
-  s.sIdeas[1] = QStringLiteral("a louder bell");
+  Change([](SessionContent& c) { c.sIdeas[1] = QStringLiteral("a louder bell"); });
   EXPECT_TRUE(BackupAt(1204.0));
   EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(AutoBackupTest, NoBackupWhileTheTimerIsOff) {
-  program.autoBackupTimer.SetEnabled(false);
+  parts->autoBackupTimer.SetEnabled(false);
   platform.monotonicMs = 400000;
   backup.Tick();
   backup.OnRepaint();
   EXPECT_EQ(backups, 0);
   EXPECT_FALSE(backup.checkPending());
 
-  program.autoBackupTimer.SetEnabled(true);
+  parts->autoBackupTimer.SetEnabled(true);
   backup.OnRepaint();
   EXPECT_EQ(backups, 1);
 }
 
 TEST_F(AutoBackupTest, RepaintDuringFileWorkWaitsUntilTheWorkHasEnded) {
   platform.monotonicMs = 400000;
-  program.fileWork = 1;
+  parts->fileWork = 1;
   backup.OnRepaint();
   backup.RunPendingCheck();
   EXPECT_EQ(backups, 0);
   EXPECT_TRUE(backup.checkPending());
 
-  program.fileWork = 0;
+  parts->fileWork = 0;
   backup.RunPendingCheck();
   EXPECT_EQ(backups, 1);
-  EXPECT_EQ(s.lBackupTime, 400000);
+  EXPECT_EQ(backup.intervalStart(), 400000);
 
   // The backup's own busy message repainted the window: that started no
   // second backup and left no check waiting.
@@ -130,30 +137,33 @@ TEST_F(AutoBackupTest, RepaintDuringFileWorkWaitsUntilTheWorkHasEnded) {
 }
 
 TEST_F(AutoBackupTest, FirstBackupOfTheRunPutsTheLastRunsBackupAside) {
-  const QDir folder(program.dataFolder);
+  const QDir folder(parts->dataFolder);
   const QString current = folder.filePath(QStringLiteral("BACKUP.QLN"));
   const QString kept = folder.filePath(QStringLiteral("BACKUP-20261202-183005.QLN"));
   WriteFile(current, "last run", QDateTime(QDate(2026, 12, 2), QTime(18, 30, 5)));
 
-  s.sGoal = QStringLiteral("this run");
+  SetGoal(QStringLiteral("this run"));
   ASSERT_TRUE(BackupAt(300.5));
   EXPECT_EQ(ReadFileBytes(kept), "last run");
   EXPECT_EQ(QFile::permissions(kept) & 0x7077, QFile::ReadOwner | QFile::WriteOwner) << "the user's alone";
   EXPECT_TRUE(ReadFileBytes(current).contains("\r\nthis run\r\n"));
 
-  s.sGoal = QStringLiteral("later");
+  SetGoal(QStringLiteral("later"));
   ASSERT_TRUE(BackupAt(700.0));
   EXPECT_EQ(ReadFileBytes(kept), "last run");
   EXPECT_EQ(folder.entryList(QDir::Files).size(), 2);  // this run's own backup was not moved
 }
 
 TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
-  s.sGoal = QStringLiteral("Quieter bikes");
-  s.bPassword = true;
-  s.sPassword = QStringLiteral("SECRET");
-  s.sWorkfile = QStringLiteral("/home/ann/bikes.qln");
-  s.bChanged = true;
-  const auto before = std::make_unique<Session>(s);
+  SetGoal(QStringLiteral("Quieter bikes"));
+  Change([](SessionContent& c) {
+    c.bPassword = true;
+    c.sPassword = QStringLiteral("SECRET");
+  });
+  test::PutWorkfile(document, QStringLiteral("/home/ann/bikes.qln"));
+  test::PutModified(document, true);
+  const auto before = std::make_unique<SessionContent>(s);
+  const QString workfileBefore = document.workfile();
   ASSERT_TRUE(BackupAt(300.5));
 
   // Protected as the session is, and the user's alone.
@@ -161,30 +171,29 @@ TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   EXPECT_TRUE(backup.startsWith("{***Quillane start***}\r\n-1\r\n"));
   EXPECT_FALSE(backup.contains("Quieter bikes"));
   EXPECT_EQ(QFile::permissions(BackupFile()) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
-  EXPECT_EQ(QFile::permissions(program.dataFolder) & 0x7077,
+  EXPECT_EQ(QFile::permissions(parts->dataFolder) & 0x7077,
             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(platform.fileDialogs.empty());
-  EXPECT_TRUE(s.sWorkfile == before->sWorkfile && s.bChanged && s.bPassword &&
-              s.sPassword == before->sPassword);
-  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
-  EXPECT_EQ(program.status.panelText(), s.sWorkfile);
+  EXPECT_TRUE(document.workfile() == workfileBefore && document.isModified() && s == *before);
+  EXPECT_FALSE(parts->progress.done(ProgressStep::SessionSaved));
+  EXPECT_EQ(parts->status.panelText(), document.workfile());
 }
 
 TEST_F(AutoBackupTest, AFailedBackupIsToldInTheStatusBarAndTriedAgainAtTheNextInterval) {
   // A file where the data folder should be: nothing can be written there.
-  program.dataFolder = dir.filePath(QStringLiteral("blocked"));
-  WriteFile(program.dataFolder, "not a folder");
+  parts->dataFolder = dir.filePath(QStringLiteral("blocked"));
+  WriteFile(parts->dataFolder, "not a folder");
   EXPECT_FALSE(BackupAt(300.5));
   EXPECT_TRUE(platform.messages.empty()) << "never a message box from the timer";
-  EXPECT_TRUE(program.status.noticeShown());
-  EXPECT_TRUE(program.status.panelText().startsWith(Text(3103)));
+  EXPECT_TRUE(parts->status.noticeShown());
+  EXPECT_TRUE(parts->status.panelText().startsWith(Text(3103)));
   EXPECT_EQ(platform.busyDepth, 0);
 
   EXPECT_FALSE(BackupAt(400.0)) << "the next try waits for the next interval";
-  QFile::remove(program.dataFolder);
+  QFile::remove(parts->dataFolder);
   EXPECT_TRUE(BackupAt(601.0)) << "and comes although nothing changed";
-  EXPECT_TRUE(QFile::exists(QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN"))));
+  EXPECT_TRUE(QFile::exists(QDir(parts->dataFolder).filePath(QStringLiteral("BACKUP.QLN"))));
 }
 
 TEST(LastRunBackup, KeepsTheFiveNewestAndNeverOverwritesOne) {

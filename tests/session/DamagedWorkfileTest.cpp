@@ -107,14 +107,16 @@ class DamagedWorkfileTest : public WorkfileTest {
 TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange) {
   QList<QByteArray> bases;
   bases << Saved(QStringLiteral("fresh.qln"));
-  FillSession(s, 3, 2, 5);
+  Change([](SessionContent& c) { FillSession(c, 3, 2, 5); });
   bases << Saved(QStringLiteral("plain.qln"));
-  s.bPassword = true;
-  s.sPassword = QStringLiteral("PW");
+  Change([](SessionContent& c) {
+    c.bPassword = true;
+    c.sPassword = QStringLiteral("PW");
+  });
   bases << Saved(QStringLiteral("protected.qln"));
-  FillSession(s, kMaxCriteria, kMaxAssets, kMaxIdeas);
+  Change([](SessionContent& c) { FillSession(c, kMaxCriteria, kMaxAssets, kMaxIdeas); });
   bases << Saved(QStringLiteral("full.qln"));
-  s.bPassword = false;
+  Change([](SessionContent& c) { c.bPassword = false; });
   bases << Saved(QStringLiteral("fullplain.qln"));
 
   Generator generator(20261203);
@@ -125,7 +127,7 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
     const QString path = PathOf(QStringLiteral("damaged%1.qln").arg(round));
     const QByteArray damaged = Damage(bases[Below(generator, static_cast<int>(bases.size()))], generator);
     WriteBytes(path, damaged);
-    const OpenState before = ContentOf(s);
+    const OpenState before = ContentOf(document);
     platform.answers.clear();
     platform.AnswerNext(Answer::Ok);
     platform.messages.clear();
@@ -133,7 +135,7 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
 
     if (platform.messages.empty()) {
       ++loaded;
-      ASSERT_EQ(s.sWorkfile, path);
+      ASSERT_EQ(document.workfile(), path);
       ASSERT_TRUE(s.nCriteria >= 0 && s.nCriteria <= kMaxCriteria);
       ASSERT_TRUE(s.nTAssets >= 0 && s.nTAssets <= kMaxAssets);
       ASSERT_TRUE(s.nIAssets >= 0 && s.nIAssets <= kMaxAssets);
@@ -146,14 +148,14 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
       const QString& text = platform.messages[0].text;
       if (text == Text(516)) {
         ++wrongPassword;
-        ASSERT_TRUE(ContentOf(s) == before);
+        ASSERT_TRUE(ContentOf(document) == before);
       } else {
         ++refused;
-        ASSERT_EQ(text, path + QLatin1Char('\r') + Text(514) + s.sProduct + Text(515));
-        ASSERT_TRUE(ContentOf(s) == before);
+        ASSERT_EQ(text, path + QLatin1Char('\r') + Text(514) + parts->constants.sProduct + Text(515));
+        ASSERT_TRUE(ContentOf(document) == before);
       }
     }
-    ASSERT_EQ(program.fileWork, 0);
+    ASSERT_EQ(parts->fileWork, 0);
     ASSERT_EQ(platform.busyDepth, 0);
     QFile::remove(path);
   }

@@ -3,18 +3,19 @@
 #include <memory>
 #include <vector>
 
-#include "core/Program.h"
+#include "core/SessionDocument.h"
 #include "platform/Platform.h"
-#include "session/Constants.h"
 #include "session/NewSession.h"
+#include "session/QuietEdits.h"
+#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
 namespace {
 
-// Puts a value that no fresh session holds into every variable, slot 0 of
-// every list included.
-void FillEverything(Session& s) {
+// Puts a value that no fresh session holds into every variable of the
+// content, slot 0 of every list included.
+void FillEverything(SessionContent& s) {
   s.sGoal = QStringLiteral("Sell more bikes");
   s.nCriteria = s.nTAssets = s.nIAssets = 3;
   s.nIdeas = 4;
@@ -27,26 +28,27 @@ void FillEverything(Session& s) {
   }
   s.bPassword = true;
   s.sPassword = QStringLiteral("SECRET");
-  s.sWorkfile = QStringLiteral("/home/ann/bikes.qln");
-  s.sReportFile = s.sPlanFile = QStringLiteral("x");
-  s.bChanged = true;
-  s.nAutoBackup = 1;
-  s.nAutoBackupTime = 5;
-  s.sTextEditor = QStringLiteral("/usr/bin/gedit");
-  s.bHelpAtStartup = true;
-  s.nLanguage = 3;
-  s.lBackupTime = 36000;
-  s.sUserFirstName = QStringLiteral("Ann");
+}
+
+void FillSettings(Settings& settings) {
+  settings.nAutoBackup = 1;
+  settings.nAutoBackupTime = 5;
+  settings.sTextEditor = QStringLiteral("/usr/bin/gedit");
+  settings.bHelpAtStartup = true;
+  settings.nLanguage = 3;
 }
 
 class NewSessionTest : public ::testing::Test {
  protected:
   NewSessionTest() {
-    LoadConstants(s, QStringLiteral("/opt/quillane"));
-    FillEverything(s);
-    SetInitialCommands(program.commands);
-    program.MarkProgressStep(ProgressStep::CriteriaSet);
-    program.ShowWorkfileName();
+    parts->constants.sUserFirstName = QStringLiteral("Ann");
+    test::ChangeContent(document, FillEverything);
+    test::PutWorkfile(document, QStringLiteral("/home/ann/bikes.qln"));
+    test::PutModified(document, true);
+    FillSettings(parts->settings);
+    SetInitialCommands(parts->commands);
+    parts->progress.MarkProgressStep(ProgressStep::CriteriaSet);
+    ShowWorkfileName(parts->status, document.workfile(), parts->constants);
   }
 
   // The Save command: cancels its file dialog while `cancelSaves` is above
@@ -54,41 +56,43 @@ class NewSessionTest : public ::testing::Test {
   SaveCommandFn save = [this] {
     saves.push_back(0);
     if (cancelSaves-- > 0) return FileOutcome::Cancelled;
-    s.bChanged = false;
+    document.MarkSaved(document.workfile());
     return FileOutcome::Done;
   };
 
-  bool WasReset() const { return s.nIdeas == 0 && s.sGoal.isEmpty() && s.sWorkfile.isEmpty(); }
+  bool WasReset() const { return s.nIdeas == 0 && s.sGoal.isEmpty() && document.workfile().isEmpty(); }
+  bool NewSession() { return quillane::NewSession(document, parts->prompter, save); }
 
   test::ScriptedPlatform platform;
-  Program program{platform};
-  Session& s = program.session;
+  std::unique_ptr<MainParts> parts = test::MakeParts(platform, QStringLiteral("/opt/quillane"));
+  SessionDocument& document = parts->document;
+  const SessionContent& s = document.content();
   std::vector<int> saves;
   int cancelSaves = 0;
 };
 
 TEST_F(NewSessionTest, NoDiscardsTheChanges) {
   platform.AnswerNext(Answer::No);
-  NewSession(program, save);
+  NewSession();
   EXPECT_TRUE(saves.empty());
   EXPECT_TRUE(WasReset());
-  EXPECT_FALSE(s.bChanged);
+  EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(NewSessionTest, YesWithACancelledSaveAsksAgainAndTheLastAnswerDecides) {
   cancelSaves = 1;
   platform.AnswerNext(Answer::Yes);
   platform.AnswerNext(Answer::Cancel);
-  NewSession(program, save);
+  NewSession();
   EXPECT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(saves, std::vector<int>{0});
   EXPECT_FALSE(WasReset());
-  EXPECT_TRUE(s.bChanged);
+  EXPECT_TRUE(document.isModified());
 
   cancelSaves = 1;
   platform.AnswerNext(Answer::Yes);
   platform.AnswerNext(Answer::Yes);
-  NewSession(program, save);
+  NewSession();
   EXPECT_EQ(saves, (std::vector<int>{0, 0, 0}));
   EXPECT_TRUE(WasReset());
 }
@@ -101,8 +105,11 @@ void ExpectEmptiedBeyondSlot0(const List& after, const char* name) {
 }
 
 TEST_F(NewSessionTest, ResetEmptiesTheSessionAndNothingElse) {
-  const auto before = std::make_unique<Session>(s);
-  ResetSession(s, program.commands, program.progress, program.status);
+  const Settings settingsBefore = parts->settings;
+  const Constants constantsBefore = parts->constants;
+  test::PutModified(document, false);  // nothing to ask
+  ASSERT_TRUE(NewSession());
+  EXPECT_TRUE(platform.messages.empty());
 
   // A. Content, C. files and change tracking: fresh.
 #define EXPECT_EMPTIED(list) ExpectEmptiedBeyondSlot0(s.list, #list)
@@ -113,23 +120,26 @@ TEST_F(NewSessionTest, ResetEmptiesTheSessionAndNothingElse) {
   EXPECT_EMPTIED(sIdeas);
 #undef EXPECT_EMPTIED
   for (Integer n : {s.nCriteria, s.nTAssets, s.nIAssets, s.nIdeas}) EXPECT_EQ(n, 0);
-  for (const QString& text : {s.sGoal, s.sPassword, s.sWorkfile, s.sReportFile, s.sPlanFile}) {
+  for (const QString& text : {s.sGoal, s.sPassword, document.workfile()}) {
     EXPECT_EQ(text, QString());
   }
-  EXPECT_FALSE(s.bPassword || s.bChanged);
+  EXPECT_FALSE(s.bPassword || document.isModified());
 
   // The settings and the constants: untouched. The techniques' run states
-  // are their owner's to reset (tested with the main window).
-  EXPECT_TRUE(s.nAutoBackup == 1 && s.nAutoBackupTime == 5 && s.bHelpAtStartup && s.nLanguage == 3 &&
-              s.lBackupTime == 36000 && s.sTextEditor == before->sTextEditor);
-  EXPECT_TRUE(s.sTitle == before->sTitle && s.sAppPath == before->sAppPath &&
-              s.sUserFirstName == before->sUserFirstName);
+  // and the report and plan files are their owner's to reset (tested with
+  // the main window).
+  const Settings& settings = parts->settings;
+  EXPECT_TRUE(settings.nAutoBackup == 1 && settings.nAutoBackupTime == 5 && settings.bHelpAtStartup &&
+              settings.nLanguage == 3 && settings.sTextEditor == settingsBefore.sTextEditor);
+  EXPECT_TRUE(parts->constants.sTitle == constantsBefore.sTitle &&
+              parts->constants.sAppPath == constantsBefore.sAppPath &&
+              parts->constants.sUserFirstName == constantsBefore.sUserFirstName);
 
   // The main window shows a new, untitled session: its menus are open.
-  EXPECT_TRUE(program.commands.enabled(Commands::Kind::Menu, Menu::kCriteria));
-  EXPECT_TRUE(program.commands.enabled(Command::IChing));
-  for (int i = 0; i < Progress::kSteps; ++i) EXPECT_FALSE(program.progress.done(Progress::StepAt(i))) << i;
-  EXPECT_EQ(program.status.panelText(), QStringLiteral("UNTITLED.QLN"));
+  EXPECT_TRUE(parts->commands.enabled(Commands::Kind::Menu, Menu::kCriteria));
+  EXPECT_TRUE(parts->commands.enabled(Command::IChing));
+  for (int i = 0; i < Progress::kSteps; ++i) EXPECT_FALSE(parts->progress.done(Progress::StepAt(i))) << i;
+  EXPECT_EQ(parts->status.panelText(), QStringLiteral("UNTITLED.QLN"));
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "core/Program.h"
 #include "core/Session.h"
+#include "core/SessionDocument.h"
 #include "files/CodePage.h"
-#include "session/Constants.h"
+#include "session/QuietEdits.h"
 #include "session/Workfile.h"
 #include "support/Files.h"
 #include "support/ScriptedPlatform.h"
@@ -32,9 +32,11 @@ struct OpenState {
   bool operator==(const OpenState&) const = default;
 };
 
-inline OpenState ContentOf(const Session& s) {
-  return {s.sGoal,    s.nCriteria, s.nTAssets, s.nIAssets,  s.nIdeas,    s.sCriteria, s.sngWeight,
-          s.sTAssets, s.sIAssets,  s.sIdeas,   s.bPassword, s.sPassword, s.sWorkfile, s.bChanged};
+inline OpenState ContentOf(const SessionDocument& document) {
+  const SessionContent& s = document.content();
+  return {s.sGoal,     s.nCriteria, s.nTAssets,          s.nIAssets,           s.nIdeas,
+          s.sCriteria, s.sngWeight, s.sTAssets,          s.sIAssets,           s.sIdeas,
+          s.bPassword, s.sPassword, document.workfile(), document.isModified()};
 }
 
 // Every character a text box takes: codes 32 to 255 of the code page.
@@ -48,7 +50,7 @@ inline QString PrintableCodePage() {
 // ideas, with quotes, commas and letters beyond ASCII. The first ideas hold
 // every printable character in pieces of 80, each piece nine times, so each
 // piece is scrambled with every key when the keys go round.
-inline void FillSession(Session& s, int criteria, int assets, int ideas) {
+inline void FillSession(SessionContent& s, int criteria, int assets, int ideas) {
   s.sGoal = QString::fromUtf8("Double our \"reach\", in \xE2\x82\xAC and \xC2\xA3");
   s.nCriteria = static_cast<Integer>(criteria);
   for (int i = 1; i <= criteria; ++i) {
@@ -71,10 +73,13 @@ inline void FillSession(Session& s, int criteria, int assets, int ideas) {
 // A program with an empty session whose files live in a temporary folder.
 class WorkfileTest : public ::testing::Test {
  protected:
-  WorkfileTest() : program(platform), s(program.session) {
-    LoadConstants(s, folder.path());
-    program.dataFolder = folder.filePath(QStringLiteral("data"));
+  WorkfileTest()
+      : parts(MakeParts(platform, folder.path())), document(parts->document), s(document.content()) {
+    parts->dataFolder = folder.filePath(QStringLiteral("data"));
   }
+
+  // Changes the session's content as a starting point (QuietEdits.h).
+  void Change(const std::function<void(SessionContent&)>& change) { ChangeContent(document, change); }
 
   QString PathOf(const QString& name) const { return folder.filePath(name); }
 
@@ -84,24 +89,30 @@ class WorkfileTest : public ::testing::Test {
   // Saves under `path` through the Save As dialog.
   FileOutcome SaveAs(const QString& path) {
     platform.ChooseFile(path);
-    return SaveWorkfile(program, SaveMode::kSaveAs);
+    return Save(SaveMode::kSaveAs);
+  }
+  FileOutcome Save(SaveMode mode) {
+    return SaveWorkfile(document, parts->prompter, platform, parts->status, parts->constants, parts->fileWork,
+                        mode);
   }
 
   // Opens `path`; the password dialog, if it is shown, gets `typed` or is
   // cancelled when `typed` is empty.
   FileOutcome Open(const QString& path, std::optional<QString> typed = std::nullopt) {
     platform.ChooseFile(path);
-    return OpenWorkfile(program, [this, typed] {
-      ++passwordDialogs;
-      EXPECT_EQ(program.fileWork, 0) << "the backup goes on while the prompt waits";
-      return typed;
-    });
+    return OpenWorkfile(document, parts->prompter, platform, parts->status, parts->constants, parts->fileWork,
+                        [this, typed] {
+                          ++passwordDialogs;
+                          EXPECT_EQ(parts->fileWork, 0) << "the backup goes on while the prompt waits";
+                          return typed;
+                        });
   }
 
   QTemporaryDir folder;
   ScriptedPlatform platform;
-  Program program;
-  Session& s;
+  std::unique_ptr<MainParts> parts;
+  SessionDocument& document;
+  const SessionContent& s;  // the document's content
   int passwordDialogs = 0;
 };
 

@@ -17,20 +17,21 @@ class RoundTripTest : public WorkfileTest {
  protected:
   // Saves this session, then opens the file in a second program and returns
   // what it loaded.
-  Session& SaveAndReopen(const QString& name, const QString& typedPassword) {
+  const SessionContent& SaveAndReopen(const QString& name, const QString& typedPassword) {
     const QString path = PathOf(name);
     CycleKeys(platform);
     SaveAs(path);
     reader.platform.ChooseFile(path);
-    Session& loaded = reader.session;
-    LoadConstants(loaded, folder.path());
-    loaded.nIdeas = loaded.nCriteria = 0;  // nothing left from an earlier open
-    EXPECT_EQ(OpenWorkfile(reader, [&] { return std::optional<QString>(typedPassword); }), FileOutcome::Done);
+    reader.parts = MakeParts(reader.platform, folder.path());  // nothing left from an earlier open
+    MainParts& r = *reader.parts;
+    EXPECT_EQ(OpenWorkfile(r.document, r.prompter, r.platform, r.status, r.constants, r.fileWork,
+                           [&] { return std::optional<QString>(typedPassword); }),
+              FileOutcome::Done);
     EXPECT_TRUE(reader.platform.messages.empty());
-    return loaded;
+    return r.document.content();
   }
 
-  void ExpectSameContent(const Session& loaded) {
+  void ExpectSameContent(const SessionContent& loaded) {
     EXPECT_EQ(loaded.sGoal, s.sGoal);
     ASSERT_EQ(loaded.nCriteria, s.nCriteria);
     ASSERT_EQ(loaded.nTAssets, s.nTAssets);
@@ -48,22 +49,23 @@ class RoundTripTest : public WorkfileTest {
 
   struct Reader {
     ScriptedPlatform platform;
-    Program program{platform};
-    Session& session = program.session;
-    operator Program&() { return program; }
+    std::unique_ptr<MainParts> parts;
   } reader;
 };
 
 // A backup is a plain workfile with another flag (SaveTest, OpenTest).
 TEST_F(RoundTripTest, FullSessionsPlainAndProtectedComeBackExactly) {
-  FillSession(s, kMaxCriteria, kMaxAssets, kMaxIdeas);
-  const Session& plain = SaveAndReopen(QStringLiteral("plain.qln"), QString());
+  Change([](SessionContent& c) { FillSession(c, kMaxCriteria, kMaxAssets, kMaxIdeas); });
+  const SessionContent& plain = SaveAndReopen(QStringLiteral("plain.qln"), QString());
   ExpectSameContent(plain);
-  EXPECT_EQ(plain.sWorkfile, PathOf(QStringLiteral("plain.qln")));
+  EXPECT_EQ(reader.parts->document.workfile(), PathOf(QStringLiteral("plain.qln")));
 
-  s.bPassword = true;
-  s.sPassword = QString::fromUtf8("\xC3\x89L\xC3\x89, \"\xC3\xBF\"");
-  const Session& loaded = SaveAndReopen(QStringLiteral("protected.qln"), UpperCaseInCodePage(s.sPassword));
+  Change([](SessionContent& c) {
+    c.bPassword = true;
+    c.sPassword = QString::fromUtf8("\xC3\x89L\xC3\x89, \"\xC3\xBF\"");
+  });
+  const SessionContent& loaded =
+      SaveAndReopen(QStringLiteral("protected.qln"), UpperCaseInCodePage(s.sPassword));
   ExpectSameContent(loaded);
   EXPECT_EQ(loaded.sPassword, s.sPassword);
 

@@ -20,23 +20,25 @@ namespace {
 class SaveTest : public WorkfileTest {
  protected:
   SaveTest() {
-    QObject::connect(&program.status, &StatusLine::panelTextChanged,
+    QObject::connect(&parts->status, &StatusLine::panelTextChanged,
                      [this](const QString& text) { panelTexts << text; });
   }
 
   void FillSmallProtectedSession() {
-    s.bPassword = true;
-    s.sPassword = QStringLiteral("AB");
-    s.sGoal = QStringLiteral("Go");
-    s.nCriteria = 2;
-    s.sCriteria[1] = QStringLiteral("X");
-    s.sngWeight[1] = 9.0f;
-    s.sCriteria[2] = QStringLiteral("Y, \"q\"");
-    s.sngWeight[2] = 0.5f;
-    s.nTAssets = 1;
-    s.sTAssets[1] = QStringLiteral("T\tU");  // a control character is written as a blank
-    s.nIdeas = 1;
-    s.sIdeas[1] = QString::fromUtf8("I\xC3\xBF");  // "ÿ" + 3 passes the top of the code page
+    Change([](SessionContent& c) {
+      c.bPassword = true;
+      c.sPassword = QStringLiteral("AB");
+      c.sGoal = QStringLiteral("Go");
+      c.nCriteria = 2;
+      c.sCriteria[1] = QStringLiteral("X");
+      c.sngWeight[1] = 9.0f;
+      c.sCriteria[2] = QStringLiteral("Y, \"q\"");
+      c.sngWeight[2] = 0.5f;
+      c.nTAssets = 1;
+      c.sTAssets[1] = QStringLiteral("T\tU");  // a control character is written as a blank
+      c.nIdeas = 1;
+      c.sIdeas[1] = QString::fromUtf8("I\xC3\xBF");  // "ÿ" + 3 passes the top of the code page
+    });
   }
 
   QStringList panelTexts;
@@ -46,22 +48,22 @@ const QByteArray kFreshWorkfile =
     "{***Quillane start***}\r\n0\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n{***Quillane end***}\r\n";
 
 TEST_F(SaveTest, FreshSessionGivesTheMarkersFourZeroCountsAndEmptyLines) {
-  s.bChanged = true;
+  PutModified(document, true);
   const QString path = PathOf(QStringLiteral("fresh.qln"));
   EXPECT_EQ(SaveAs(path), FileOutcome::Done);
 
   EXPECT_EQ(ReadBytes(path), kFreshWorkfile);
-  EXPECT_FALSE(s.bChanged);
-  EXPECT_EQ(s.sWorkfile, path);
-  EXPECT_TRUE(program.progress.done(ProgressStep::SessionSaved));
+  EXPECT_FALSE(document.isModified());
+  EXPECT_EQ(document.workfile(), path);
+  EXPECT_TRUE(parts->progress.done(ProgressStep::SessionSaved));
   EXPECT_TRUE(platform.messages.empty());
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_EQ(platform.fileDialogs[0].defaultExt, QStringLiteral("qln"));
-  EXPECT_TRUE(panelTexts.contains(s.sMsgSaving));
-  EXPECT_EQ(program.status.panelText(), path);
+  EXPECT_TRUE(panelTexts.contains(parts->constants.sMsgSaving));
+  EXPECT_EQ(parts->status.panelText(), path);
   EXPECT_GT(platform.busyCalls, 0);
   EXPECT_EQ(platform.busyDepth, 0);
-  EXPECT_EQ(program.fileWork, 0);
+  EXPECT_EQ(parts->fileWork, 0);
 }
 
 TEST_F(SaveTest, ProtectedSessionScramblesEveryTextLineWithItsOwnKey) {
@@ -89,9 +91,9 @@ TEST_F(SaveTest, ProtectedSessionScramblesEveryTextLineWithItsOwnKey) {
 
 TEST_F(SaveTest, APlainBackupHasTheBooleanFalse) {
   FillSmallProtectedSession();
-  s.bPassword = false;
-  const QString backup = BackupPath(program.dataFolder);
-  EXPECT_EQ(backup, QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN")));
+  Change([](SessionContent& c) { c.bPassword = false; });
+  const QString backup = BackupPath(parts->dataFolder);
+  EXPECT_EQ(backup, QDir(parts->dataFolder).filePath(QStringLiteral("BACKUP.QLN")));
   ASSERT_TRUE(WriteBackupWorkfile(s, backup, platform));
   EXPECT_EQ(ReadBytes(backup),
             QByteArray("{***Quillane start***}\r\n#FALSE#\r\n\r\nGo\r\n2\r\n1\r\n0\r\n1\r\n"
@@ -102,19 +104,19 @@ TEST_F(SaveTest, APlainBackupHasTheBooleanFalse) {
 TEST_F(SaveTest, SaveUnderAKnownNameAsksNothingAndUntitledAsksForAName) {
   const QString path = PathOf(QStringLiteral("known.qln"));
   WriteBytes(path, "old");
-  s.sWorkfile = path;
-  SaveWorkfile(program, SaveMode::kSave);
+  PutWorkfile(document, path);
+  Save(SaveMode::kSave);
   EXPECT_TRUE(platform.fileDialogs.empty());
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(ReadBytes(path), kFreshWorkfile);
 
-  s.sWorkfile.clear();
+  PutWorkfile(document, QString());
   platform.ChooseFile(PathOf(QStringLiteral("named.qln")));
-  SaveWorkfile(program, SaveMode::kSave);
+  Save(SaveMode::kSave);
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_EQ(platform.fileDialogs[0].initialName, QString());
-  EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("named.qln")));
-  EXPECT_TRUE(QFile::exists(s.sWorkfile));
+  EXPECT_EQ(document.workfile(), PathOf(QStringLiteral("named.qln")));
+  EXPECT_TRUE(QFile::exists(document.workfile()));
 }
 
 // No to the replace question shows the dialog again with the refused name;
@@ -122,32 +124,33 @@ TEST_F(SaveTest, SaveUnderAKnownNameAsksNothingAndUntitledAsksForAName) {
 TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
   const QString existing = PathOf(QStringLiteral("existing.qln"));
   WriteBytes(existing, "keep me");
-  s.sWorkfile = PathOf(QStringLiteral("current.qln"));
+  PutWorkfile(document, PathOf(QStringLiteral("current.qln")));
   platform.ChooseFile(existing);
   platform.AnswerNext(Answer::No);
   platform.ChooseFile(PathOf(QStringLiteral("new.qln")));
-  SaveWorkfile(program, SaveMode::kSaveAs);
+  Save(SaveMode::kSaveAs);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, Text(509) + QStringLiteral("\r\r") + Text(510));
   EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
   EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("new.qln"))), kFreshWorkfile);
 
-  s.bChanged = true;
+  PutModified(document, true);
   platform.ChooseFile(existing);
   platform.AnswerNext(Answer::No);
   platform.ChooseFile(std::nullopt);
-  EXPECT_EQ(SaveWorkfile(program, SaveMode::kSaveAs), FileOutcome::Cancelled);
-  EXPECT_TRUE(s.bChanged);
-  EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("new.qln"))) << "so a later Save cannot replace it unasked";
+  EXPECT_EQ(Save(SaveMode::kSaveAs), FileOutcome::Cancelled);
+  EXPECT_TRUE(document.isModified());
+  EXPECT_EQ(document.workfile(), PathOf(QStringLiteral("new.qln")))
+      << "so a later Save cannot replace it unasked";
   EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
 
   platform.ChooseFile(existing);
   platform.AnswerNext(Answer::No);
   platform.ChooseFile(existing);
   platform.AnswerNext(Answer::Yes);
-  SaveWorkfile(program, SaveMode::kSaveAs);
+  Save(SaveMode::kSaveAs);
   EXPECT_EQ(ReadBytes(existing), kFreshWorkfile);
-  EXPECT_EQ(s.sWorkfile, existing);
+  EXPECT_EQ(document.workfile(), existing);
 
   ASSERT_EQ(platform.fileDialogs.size(), 6u);
   EXPECT_EQ(platform.fileDialogs[0].initialName, PathOf(QStringLiteral("current.qln")));
@@ -158,19 +161,19 @@ TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
 }
 
 TEST_F(SaveTest, CancelledDialogWritesNothing) {
-  s.bChanged = true;
+  PutModified(document, true);
   platform.ChooseFile(std::nullopt);
-  EXPECT_EQ(SaveWorkfile(program, SaveMode::kSave), FileOutcome::Cancelled);
-  EXPECT_TRUE(s.bChanged);
-  EXPECT_EQ(s.sWorkfile, QString());
-  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
+  EXPECT_EQ(Save(SaveMode::kSave), FileOutcome::Cancelled);
+  EXPECT_TRUE(document.isModified());
+  EXPECT_EQ(document.workfile(), QString());
+  EXPECT_FALSE(parts->progress.done(ProgressStep::SessionSaved));
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
-  EXPECT_EQ(program.fileWork, 0);
+  EXPECT_EQ(parts->fileWork, 0);
 }
 
 TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
-  s.sWorkfile = PathOf(QStringLiteral("before.qln"));
-  s.bChanged = true;
+  PutWorkfile(document, PathOf(QStringLiteral("before.qln")));
+  PutModified(document, true);
   const QString path = PathOf(QStringLiteral("no such folder/new.qln"));
   platform.AnswerNext(Answer::Ok);
   EXPECT_EQ(SaveAs(path), FileOutcome::Failed) << "a caller that discards the session after saving must not";
@@ -178,9 +181,9 @@ TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
   EXPECT_EQ(platform.messages[0].flags, 48);
-  EXPECT_TRUE(s.bChanged);
-  EXPECT_EQ(s.sWorkfile, PathOf(QStringLiteral("before.qln")));
-  EXPECT_FALSE(program.progress.done(ProgressStep::SessionSaved));
+  EXPECT_TRUE(document.isModified());
+  EXPECT_EQ(document.workfile(), PathOf(QStringLiteral("before.qln")));
+  EXPECT_FALSE(parts->progress.done(ProgressStep::SessionSaved));
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_EQ(platform.busyDepth, 0);
 }
@@ -188,17 +191,19 @@ TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
 TEST_F(SaveTest, TextsOutsideTheCodePageAreRefusedBeforeWriting) {
   const QString path = PathOf(QStringLiteral("kept.qln"));
   WriteBytes(path, "previous");
-  s.sWorkfile = path;
-  s.nIdeas = 1;
-  s.sIdeas[1] = QString::fromUtf8("arrow \xE2\x86\x92");
+  PutWorkfile(document, path);
+  Change([](SessionContent& c) {
+    c.nIdeas = 1;
+    c.sIdeas[1] = QString::fromUtf8("arrow \xE2\x86\x92");
+  });
   platform.AnswerNext(Answer::Ok);
-  EXPECT_EQ(SaveWorkfile(program, SaveMode::kSave), FileOutcome::Failed);
+  EXPECT_EQ(Save(SaveMode::kSave), FileOutcome::Failed);
 
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3101));
   EXPECT_EQ(ReadBytes(path), QByteArray("previous"));
   EXPECT_TRUE(ContentFitsCodePage(s) == false);
-  s.nIdeas = 0;  // the same text beyond the count is never written
+  Change([](SessionContent& c) { c.nIdeas = 0; });  // the same text beyond the count is never written
   EXPECT_TRUE(ContentFitsCodePage(s));
 }
 
@@ -225,24 +230,26 @@ class FileSizeLimit {
 
 TEST_F(SaveTest, WriteInterruptedHalfwayLeavesThePreviousFileByteIdentical) {
   const QString path = PathOf(QStringLiteral("session.qln"));
-  s.sGoal = QStringLiteral("the saved goal");
+  Change([](SessionContent& c) { c.sGoal = QStringLiteral("the saved goal"); });
   SaveAs(path);
   const QByteArray before = ReadBytes(path);
   ASSERT_FALSE(before.isEmpty());
 
-  s.nIdeas = 200;
-  for (int i = 1; i <= 200; ++i) s.sIdeas[i] = QStringLiteral("idea %1 ").arg(i).repeated(8);
-  s.bChanged = true;
+  Change([](SessionContent& c) {
+    c.nIdeas = 200;
+    for (int i = 1; i <= 200; ++i) c.sIdeas[i] = QStringLiteral("idea %1 ").arg(i).repeated(8);
+  });
+  PutModified(document, true);
   platform.AnswerNext(Answer::Ok);
   {
     FileSizeLimit limit(before.size() + 10);
-    SaveWorkfile(program, SaveMode::kSave);
+    Save(SaveMode::kSave);
   }
 
   EXPECT_EQ(ReadBytes(path), before);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
-  EXPECT_TRUE(s.bChanged);
+  EXPECT_TRUE(document.isModified());
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("session.qln")})
       << "no half-written file is left behind";
 }

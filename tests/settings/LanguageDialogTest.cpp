@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/Program.h"
 #include "settings/widgets/frmLanguage.h"
+#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 class LanguageDialogTest : public ::testing::Test {
  protected:
-  LanguageDialogTest() : program(platform), s(program.session) {}
+  void ShowDialog() { ShowLanguageDialog(parts->help(), s, parts->document, parts->settingsPath, nullptr); }
 
   // Shows the dialog, notes the language it shows, picks item `choose` (none
   // for -1) and clicks `button`.
@@ -26,12 +26,12 @@ class LanguageDialogTest : public ::testing::Test {
       if (choose >= 0) languages->setCurrentIndex(choose);
       QTest::mouseClick(Find<QPushButton>(&d, QLatin1String(button)), Qt::LeftButton);
     });
-    ShowLanguageDialog(program, nullptr);
+    ShowDialog();
   }
 
   ScriptedPlatform platform;
-  Program program;
-  Session& s;
+  std::unique_ptr<MainParts> parts = MakeParts(platform);
+  Settings& s = parts->settings;
   QString shown;
 };
 
@@ -42,20 +42,20 @@ TEST_F(LanguageDialogTest, OkTakesTheChoiceAndMarksTheSessionChangedEvenUnchange
     EXPECT_EQ(languages->currentText(), QStringLiteral("English")) << "no language yet counts as English";
     d.reject();  // Escape: as Cancel
   });
-  ShowLanguageDialog(program, nullptr);
+  ShowDialog();
   EXPECT_EQ(s.nLanguage, 1);
-  EXPECT_FALSE(s.bChanged);
+  EXPECT_FALSE(parts->document.isModified());
 
   s.nLanguage = 3;
   SetLanguage(1, "cmdCancel");
   EXPECT_EQ(shown, QString::fromUtf8("Fran\xC3\xA7"
                                      "ais"));
   EXPECT_EQ(s.nLanguage, 3);
-  EXPECT_FALSE(s.bChanged);
+  EXPECT_FALSE(parts->document.isModified());
 
   SetLanguage(-1, "cmdOk");
   EXPECT_EQ(s.nLanguage, 3);
-  EXPECT_TRUE(s.bChanged);
+  EXPECT_TRUE(parts->document.isModified());
   SetLanguage(3, "cmdOk");
   EXPECT_EQ(shown, QString::fromUtf8("Fran\xC3\xA7"
                                      "ais"));

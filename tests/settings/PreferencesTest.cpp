@@ -1,27 +1,47 @@
-// The preferences dialog, opened from the main window.
+// The preferences dialog, driven through its widgets.
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTimer>
+#include <QTest>
+#include <functional>
 
-#include "app/DialogFixture.h"
+#include "session/AutoBackup.h"
+#include "settings/widgets/frmPreferences.h"
+#include "support/Parts.h"
+#include "support/ScriptedPlatform.h"
+#include "support/Widgets.h"
 
 namespace quillane::test {
 namespace {
 
-class PreferencesTest : public MenuOpenTest<Menu::kOptions> {
+class PreferencesTest : public ::testing::Test {
  protected:
-  QByteArray SettingsFile() override {
-    return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=1\r\nAutomatic Backup Time=5\r\nTexteditor=" +
-           editor.toUtf8() + "\r\n";
+  // Backup every five minutes, with a viewer that exists.
+  PreferencesTest() {
+    parts->settings.nAutoBackup = 1;
+    parts->settings.nAutoBackupTime = 5;
+    parts->settings.sTextEditor = editor;
+    parts->autoBackupTimer.SetEnabled(true);
   }
-  QString editor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
+  void TearDown() override {
+    EXPECT_TRUE(platform.answers.empty()) << "scripted answers left unused";
+    EXPECT_TRUE(platform.dialogScripts.empty()) << "scripted dialogs never shown";
+  }
 
   void Preferences(const std::function<void(QDialog&)>& script) {
     platform.OnNextDialog(script);
-    PressCommand(Command::Preferences);
+    ShowPreferencesDialog(parts->help(), parts->settings, parts->autoBackupTimer, backup, parts->prompter,
+                          nullptr);
   }
+
+  QString editor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
+  ScriptedPlatform platform;
+  std::unique_ptr<MainParts> parts = MakeParts(platform);
+  AutoBackup backup{parts->document, parts->settings,        parts->constants, platform,
+                    parts->status,   parts->autoBackupTimer, parts->fileWork,  parts->dataFolder};
 };
 
 TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThirty) {
@@ -45,7 +65,7 @@ TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThir
     EXPECT_EQ(minutes->text(), QStringLiteral("30"));
     Click(d, "cmdOk");
   });
-  EXPECT_EQ(program.session.nAutoBackupTime, 30);
+  EXPECT_EQ(parts->settings.nAutoBackupTime, 30);
 }
 
 TEST_F(PreferencesTest, TheMinutesBoxTakesTheEditingKeysAndEscapeCancels) {
@@ -68,20 +88,19 @@ TEST_F(PreferencesTest, TheMinutesBoxTakesTheEditingKeysAndEscapeCancels) {
     QTest::keyClick(minutes, Qt::Key_Escape);
     EXPECT_FALSE(d.isVisible()) << "Escape in the box cancels the dialog";
   });
-  EXPECT_EQ(program.session.nAutoBackupTime, 5) << "cancelled: nothing changed";
+  EXPECT_EQ(parts->settings.nAutoBackupTime, 5) << "cancelled: nothing changed";
 }
 
 TEST_F(PreferencesTest, UncheckingAndOkStopsTheBackupAtOnce) {
-  program.session.lBackupTime = 0;
   platform.monotonicMs = 50000400;
   Preferences([&](QDialog& d) {
     Click(d, "chkAutoBackup");
     EXPECT_FALSE(Find<QLineEdit>(&d, QStringLiteral("txtAutoBackup"))->isEnabled());
     Click(d, "cmdOk");
   });
-  EXPECT_EQ(program.session.nAutoBackup, 0);
-  EXPECT_FALSE(Find<QTimer>(window.get(), QStringLiteral("tmrAutoBackup"))->isActive());
-  EXPECT_EQ(program.session.lBackupTime, 50000400) << "the interval starts anew";
+  EXPECT_EQ(parts->settings.nAutoBackup, 0);
+  EXPECT_FALSE(parts->autoBackupTimer.enabled());
+  EXPECT_EQ(backup.intervalStart(), 50000400) << "the interval starts anew";
 }
 
 TEST_F(PreferencesTest, AMissingViewerIsRefusedButTheBackupSettingsStayApplied) {
@@ -96,9 +115,9 @@ TEST_F(PreferencesTest, AMissingViewerIsRefusedButTheBackupSettingsStayApplied) 
   });
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("File not found: /no/such/viewer"));
-  EXPECT_EQ(program.session.nAutoBackup, 0);
-  EXPECT_FALSE(program.autoBackupTimer.enabled());
-  EXPECT_EQ(program.session.sTextEditor, editor);
+  EXPECT_EQ(parts->settings.nAutoBackup, 0);
+  EXPECT_FALSE(parts->autoBackupTimer.enabled());
+  EXPECT_EQ(parts->settings.sTextEditor, editor);
 }
 
 TEST_F(PreferencesTest, BrowseTakesAChosenProgramThatExists) {
@@ -112,7 +131,7 @@ TEST_F(PreferencesTest, BrowseTakesAChosenProgramThatExists) {
     EXPECT_EQ(Find<QLineEdit>(&d, QStringLiteral("txtNotepad"))->text(), chosen);
     Click(d, "cmdOk");
   });
-  EXPECT_EQ(program.session.sTextEditor, chosen);
+  EXPECT_EQ(parts->settings.sTextEditor, chosen);
   ASSERT_EQ(platform.fileDialogs.size(), 2u);
   EXPECT_EQ(platform.fileDialogs[0].filter, QStringLiteral("Programs (*.exe)"));
 }

@@ -6,8 +6,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "core/Program.h"
-#include "session/Constants.h"
+#include "core/TimerSwitch.h"
 #include "settings/Settings.h"
 #include "support/Files.h"
 #include "support/ScriptedPlatform.h"
@@ -17,28 +16,26 @@ namespace {
 
 class SettingsTest : public ::testing::Test {
  protected:
-  SettingsTest() {
-    LoadConstants(s, dir.path());
-    program.settingsPath = dir.filePath(QStringLiteral("config/Quillane.ini"));
-  }
+  SettingsTest() { settingsPath = dir.filePath(QStringLiteral("config/Quillane.ini")); }
   void WriteFile(const QByteArray& bytes) {
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("config"))));
-    test::WriteFileBytes(program.settingsPath, bytes);
+    test::WriteFileBytes(settingsPath, bytes);
   }
-  QByteArray ReadFile() { return test::ReadFileBytes(program.settingsPath); }
+  QByteArray ReadFile() { return test::ReadFileBytes(settingsPath); }
 
   QTemporaryDir dir;
   test::ScriptedPlatform platform;
-  Program program{platform};
-  Session& s = program.session;
+  QString settingsPath;
+  Settings s;
+  TimerSwitch backupTimer;
 };
 
 TEST_F(SettingsTest, WithoutAFileEveryPreferenceHasItsDefault) {
 #if defined(Q_OS_WIN)
-  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
+  ReadSettings(settingsPath, s, backupTimer);
   EXPECT_EQ(s.sTextEditor, QStringLiteral("C:\\WINDOWS\\NOTEPAD.EXE"));
 #elif defined(Q_OS_MACOS)
-  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
+  ReadSettings(settingsPath, s, backupTimer);
   EXPECT_EQ(s.sTextEditor, DefaultTextEditor());
 #else
   // The desktop's opener, by its full path as the PATH finds it.
@@ -50,7 +47,7 @@ TEST_F(SettingsTest, WithoutAFileEveryPreferenceHasItsDefault) {
   opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
-  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
+  ReadSettings(settingsPath, s, backupTimer);
   qputenv("PATH", path);
   EXPECT_EQ(s.sTextEditor, opener.fileName());
 #endif
@@ -58,21 +55,21 @@ TEST_F(SettingsTest, WithoutAFileEveryPreferenceHasItsDefault) {
   EXPECT_EQ(s.nAutoBackup, 1);
   EXPECT_EQ(s.nAutoBackupTime, 5);
   EXPECT_EQ(s.nLanguage, 1);
-  EXPECT_TRUE(program.autoBackupTimer.enabled());
+  EXPECT_TRUE(backupTimer.enabled());
   EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(SettingsTest, ReadsKeysInAnyLetterCaseFromTheProgramsSectionOnly) {
-  program.autoBackupTimer.SetEnabled(true);
+  backupTimer.SetEnabled(true);
   WriteFile("[Other]\r\nAutomatic Backup=7\r\n[quillane]\r\nTEXTEDITOR = /" + QByteArray(300, 'e') +
             " \r\nhelp at startup=2\r\nautomatic backup=0\r\nAUTOMATIC BACKUP TIME=12\r\nLanguage=3\r\n");
-  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
+  ReadSettings(settingsPath, s, backupTimer);
   EXPECT_EQ(s.sTextEditor, QStringLiteral("/") + QString(253, QLatin1Char('e')));  // 254 characters at most
   EXPECT_FALSE(s.bHelpAtStartup);
   EXPECT_EQ(s.nAutoBackup, 0);
   EXPECT_EQ(s.nAutoBackupTime, 12);
   EXPECT_EQ(s.nLanguage, 3) << "the heading language chosen in an earlier run";
-  EXPECT_FALSE(program.autoBackupTimer.enabled());
+  EXPECT_FALSE(backupTimer.enabled());
 }
 
 TEST_F(SettingsTest, TheBackupIntervalIsKeptToOneToThirtyMinutesAndTheLanguageToFour) {
@@ -84,7 +81,7 @@ TEST_F(SettingsTest, TheBackupIntervalIsKeptToOneToThirtyMinutesAndTheLanguageTo
   for (const auto& c : intervals) {
     SCOPED_TRACE(c.value);
     WriteFile(QByteArray("[Quillane]\nAutomatic Backup Time=") + c.value + "\nLanguage=" + c.value + "\n");
-    ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
+    ReadSettings(settingsPath, s, backupTimer);
     EXPECT_EQ(s.nAutoBackupTime, c.minutes);
     EXPECT_TRUE(s.nLanguage >= 1 && s.nLanguage <= 4);
   }
@@ -96,7 +93,7 @@ TEST_F(SettingsTest, WritesTheFiveKeysInOrderIntoANewFile) {
   s.bHelpAtStartup = false;
   s.nAutoBackup = 1;
   s.nAutoBackupTime = 30;
-  WriteSettings(program.settingsPath, program.session);
+  WriteSettings(settingsPath, s);
 #ifdef Q_OS_WIN
   const QByteArray end = "\r\n";
 #else
@@ -121,7 +118,7 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
   s.bHelpAtStartup = true;
   s.nAutoBackup = 0;
   s.nAutoBackupTime = 9;
-  WriteSettings(program.settingsPath, program.session);
+  WriteSettings(settingsPath, s);
   EXPECT_EQ(ReadFile(),
             "; written by hand\r\n"
             "[QUILLANE]\r\n"
@@ -136,10 +133,10 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
             "File1=/home/ann/a.qln\r\n");
 
   s.bHelpAtStartup = false;
-  WriteSettings(program.settingsPath, program.session);
+  WriteSettings(settingsPath, s);
   s.sTextEditor.clear();
   s.nAutoBackupTime = 0;
-  ReadSettings(program.settingsPath, program.session, program.autoBackupTimer);
+  ReadSettings(settingsPath, s, backupTimer);
   EXPECT_EQ(s.sTextEditor, QStringLiteral("/usr/bin/gedit"));
   EXPECT_FALSE(s.bHelpAtStartup);
   EXPECT_EQ(s.nAutoBackup, 0);
@@ -152,7 +149,7 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
 // from an endless device, the preferences start from their defaults, and
 // Exit leaves what is there as it was.
 TEST_F(SettingsTest, WhatIsNoSmallRegularFileIsRefusedAndLeftAlone) {
-  const QString path = program.settingsPath;
+  const QString path = settingsPath;
   const QByteArray large =
       "[Quillane]\nHelp at Startup=0\nAutomatic Backup Time=9\n" + QByteArray(1024 * 1024, ';');
   const struct {
@@ -176,17 +173,17 @@ TEST_F(SettingsTest, WhatIsNoSmallRegularFileIsRefusedAndLeftAlone) {
     c.make();
     s.bHelpAtStartup = false;
     s.nAutoBackupTime = 20;
-    EXPECT_EQ(ReadSettings(path, program.session, program.autoBackupTimer), FileRead::Refused);
+    EXPECT_EQ(ReadSettings(path, s, backupTimer), FileRead::Refused);
     EXPECT_TRUE(s.bHelpAtStartup);
     EXPECT_EQ(s.nAutoBackupTime, 5);
-    WriteSettings(path, program.session);
+    WriteSettings(path, s);
     EXPECT_TRUE(c.unchanged());
   }
 
   QFile::remove(path);
-  EXPECT_EQ(ReadSettings(path, program.session, program.autoBackupTimer), FileRead::Missing);
-  WriteSettings(path, program.session);
-  EXPECT_EQ(ReadSettings(path, program.session, program.autoBackupTimer), FileRead::Done);
+  EXPECT_EQ(ReadSettings(path, s, backupTimer), FileRead::Missing);
+  WriteSettings(path, s);
+  EXPECT_EQ(ReadSettings(path, s, backupTimer), FileRead::Done);
 }
 
 }  // namespace

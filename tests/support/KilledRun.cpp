@@ -18,12 +18,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/RunStates.h"
+#include "app/MainParts.h"
 #include "app/widgets/frmMain.h"
-#include "core/Program.h"
+#include "core/Constants.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/TerminationSignals.h"
-#include "session/Constants.h"
 
 namespace {
 
@@ -54,13 +53,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc < 4) return 2;
   FastClock platform;
-  quillane::Program program(platform);
-  quillane::LoadConstants(program.session, QString::fromLocal8Bit(argv[3]));
-  program.settingsPath = QString::fromLocal8Bit(argv[1]);
-  program.dataFolder = QString::fromLocal8Bit(argv[2]);
+  const auto parts = std::make_unique<quillane::MainParts>(
+      platform, quillane::LoadConstants(QString::fromLocal8Bit(argv[3])));
+  parts->settingsPath = QString::fromLocal8Bit(argv[1]);
+  parts->dataFolder = QString::fromLocal8Bit(argv[2]);
 
-  const auto states = std::make_unique<quillane::RunStates>();
-  quillane::frmMain window(program, *states);
+  quillane::frmMain window(*parts);
   window.Form_Load();
   window.show();
   window.OfferLastRunBackup();
@@ -72,12 +70,12 @@ int main(int argc, char** argv) {
   TypeInto(window, quillane::Command::Goal, "txtGoal", "Quieter bikes");
   TypeInto(window, quillane::Command::AutoSuggest, "txtAddIdeas(0)", "A bell that purrs");
 
-  const QString backup = QDir(program.dataFolder).filePath(QStringLiteral("BACKUP.QLN"));
+  const QString backup = QDir(parts->dataFolder).filePath(QStringLiteral("BACKUP.QLN"));
   QTimer watch;
   const bool typedIsEnough = argc > 4 && QByteArray(argv[4]) == "typed";
   QObject::connect(&watch, &QTimer::timeout, [&] {
     if (typedIsEnough) {
-      if (program.session.nIdeas == 1 && !QApplication::activeModalWidget()) {
+      if (parts->document.content().nIdeas == 1 && !QApplication::activeModalWidget()) {
         std::puts("typed");
         std::fflush(stdout);
         watch.stop();

@@ -40,12 +40,13 @@ class FontSizesTest : public MenuOpenTest<Menu::kCriteria>, public ::testing::Wi
   }
 
   void FillSession() {
-    Session& s = program.session;
+    SessionContent s;
     s.sGoal = QString(80, QLatin1Char('g'));
     Fill(s.sCriteria, s.nCriteria, {"Cost", Eighty(QStringLiteral("Comfort for everyone")), "Speed"});
     s.sngWeight = {0, 9.0f, 4.5f, 3.0f};
     Fill(s.sIdeas, s.nIdeas, {Eighty(QStringLiteral("Quiet corners with plants")), "Bells"});
-    program.commands.EnableButton(Command::CriteriaRate, true);
+    PutContent(parts.document, s);
+    parts.commands.EnableButton(Command::CriteriaRate, true);
   }
   static QString Eighty(const QString& start) {
     QString text = start;

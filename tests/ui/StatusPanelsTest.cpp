@@ -9,7 +9,7 @@ namespace quillane::test {
 namespace {
 
 TEST_F(MainWindowTest, EveryStatusPanelIsNamedByItsTextAndDescribedByItsPurpose) {
-  program.status.SetPanelText(QStringLiteral("/home/ann/bikes.qln"));
+  parts.status.SetPanelText(QStringLiteral("/home/ann/bikes.qln"));
   const struct {
     int panel;
     int purpose;
@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, EveryStatusPanelIsNamedByItsTextAndDescribedByItsPurpose)
 
 TEST_F(MainWindowTest, AFileNameWithLineBreaksStaysOnTheStatusBarsOneLine) {
   const int height = window->statusBar()->sizeHint().height();
-  program.status.SetPanelText(QString::fromUtf8("/home/ann/two\nlines\u2028and\rmore.qln"));
+  parts.status.SetPanelText(QString::fromUtf8("/home/ann/two\nlines\u2028and\rmore.qln"));
   QApplication::processEvents();
   EXPECT_EQ(window->statusBar()->sizeHint().height(), height);
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),
@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, ALongPathIsShortenedInItsMiddleAndNeverWidensTheWindow) {
   const int narrowest = window->minimumSizeHint().width();
   const QString path =
       QStringLiteral("/home/ann/") + QString(300, QLatin1Char('x')) + QStringLiteral("/bikes.qln");
-  program.status.SetPanelText(path);
+  parts.status.SetPanelText(path);
   QApplication::processEvents();
   EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
   const auto* panel = Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"));

@@ -5,14 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 
 namespace quillane {
 
-frmAbout::frmAbout(Program& program, QWidget* parent)
-    : FormDialog(program, parent, QStringLiteral("frmAbout")) {
+frmAbout::frmAbout(const HelpBook& help, const QString& version, QWidget* parent)
+    : FormDialog(help, parent, QStringLiteral("frmAbout")), sVersion_(version) {
   imgLogo_ = new QLabel(this);
   imgLogo_->setObjectName(QStringLiteral("imgLogo"));
   imgLogo_->setFixedSize(300, 60);
@@ -42,15 +41,15 @@ void frmAbout::SetAboutTexts() {
   setWindowTitle(ShownText(200));
   QString version = Text(100);
   version = version.left(1).toUpper() + version.mid(1).toLower();
-  lblVersion_->setText(version + QLatin1Char(' ') + program().session.sVersion);
+  lblVersion_->setText(version + QLatin1Char(' ') + sVersion_);
   cmdOk_->setText(Text(120));
 }
 
-void ShowAboutBox(Program& program, QWidget* parent, const QPixmap& logo) {
-  frmAbout dialog(program, parent);
+void ShowAboutBox(const HelpBook& help, const QString& version, QWidget* parent, const QPixmap& logo) {
+  frmAbout dialog(help, version, parent);
   dialog.SetLogo(logo);
   dialog.SetAboutTexts();
-  program.platform.ShowModal(dialog);
+  help.platform.ShowModal(dialog);
 }
 
 }  // namespace quillane

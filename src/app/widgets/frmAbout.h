@@ -14,7 +14,7 @@ class frmAbout : public FormDialog {
   Q_OBJECT
 
  public:
-  frmAbout(Program& program, QWidget* parent);
+  frmAbout(const HelpBook& help, const QString& version, QWidget* parent);
 
   int HelpTopic() const override { return topic::kAbout; }
 
@@ -30,10 +30,11 @@ class frmAbout : public FormDialog {
   QLabel* imgLogo_ = nullptr;
   QLabel* lblVersion_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
+  QString sVersion_;
 };
 
 // The About command: the main window's logo copied in, the texts set, the
 // box shown modally.
-void ShowAboutBox(Program& program, QWidget* parent, const QPixmap& logo);
+void ShowAboutBox(const HelpBook& help, const QString& version, QWidget* parent, const QPixmap& logo);
 
 }  // namespace quillane

@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
-#include "app/RunStates.h"
+#include "app/MainParts.h"
 #include "app/widgets/Artwork.h"
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
+#include "app/widgets/SessionWiring.h"
 #include "app/widgets/StatusBarView.h"
-#include "core/Program.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "platform/Platform.h"
@@ -35,25 +35,28 @@ constexpr int kMenuButtonWidth = 64;  // at least 870 twips
 constexpr int kCommandHeight = 30;
 }  // namespace
 
-frmMain::frmMain(Program& program, RunStates& states) : program_(program), states_(states) {
+frmMain::frmMain(MainParts& parts) : parts_(parts) {
   setObjectName(QStringLiteral("frmMain"));
   setProperty("quillaneForm", true);
   endProgram = [] { QCoreApplication::exit(0); };
   endAtOnce = [] { std::_Exit(0); };
   BuildLayout();
-  connect(&program_.commands, &Commands::changed, this, &frmMain::ShowCommandState);
-  connect(&program_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });
-  program_.dialogParent = this;
-  InstallHelpKey(program_, this);
+  connect(&parts_.commands, &Commands::changed, this, &frmMain::ShowCommandState);
+  connect(&parts_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });
+  parts_.prompter.SetParent(this);
+  InstallHelpKey(parts_.help(), this);
+  FollowTheSession(parts_, [this] {
+    if (ideas_) ideas_->UpdateIdeaMeter();
+  });
 
   autoBackup_ =
-      std::make_unique<AutoBackup>(program_.session, program_.platform, program_.status,
-                                   program_.autoBackupTimer, program_.fileWork, program_.dataFolder);
+      std::make_unique<AutoBackup>(parts_.document, parts_.settings, parts_.constants, parts_.platform,
+                                   parts_.status, parts_.autoBackupTimer, parts_.fileWork, parts_.dataFolder);
   tmrAutoBackup_ = new QTimer(this);
   tmrAutoBackup_->setObjectName(QStringLiteral("tmrAutoBackup"));
   tmrAutoBackup_->setInterval(500);
   connect(tmrAutoBackup_, &QTimer::timeout, this, [this] { autoBackup_->Tick(); });
-  connect(&program_.autoBackupTimer, &TimerSwitch::enabledChanged, this, [this](bool on) {
+  connect(&parts_.autoBackupTimer, &TimerSwitch::enabledChanged, this, [this](bool on) {
     if (on) {
       tmrAutoBackup_->start();
     } else {
@@ -64,7 +67,7 @@ frmMain::frmMain(Program& program, RunStates& states) : program_(program), state
 
 frmMain::~frmMain() {
   tmrAutoBackup_->stop();
-  if (program_.dialogParent == this) program_.dialogParent = nullptr;
+  parts_.prompter.SetParent(nullptr);
 }
 
 void frmMain::BuildLayout() {
@@ -72,7 +75,7 @@ void frmMain::BuildLayout() {
   central->setObjectName(QStringLiteral("frmMainClient"));
   setCentralWidget(central);
 
-  panProgressReport_ = new ProgressPanel(program_.progress, central);
+  panProgressReport_ = new ProgressPanel(parts_.progress, central);
 
   picQuillaneLogoBG_ = new QWidget(central);
   picQuillaneLogoBG_->setObjectName(QStringLiteral("picQuillaneLogoBG"));
@@ -92,7 +95,7 @@ void frmMain::BuildLayout() {
   picCmdFraBG_->setObjectName(QStringLiteral("picCmdFraBG"));
   picCmdBG_ = BuildCommandArea(picCmdFraBG_);
 
-  winStatusBar_ = new StatusBarView(program_.status, program_.platform, this);
+  winStatusBar_ = new StatusBarView(parts_.status, parts_.platform, this);
   setStatusBar(winStatusBar_);
 }
 
@@ -158,7 +161,7 @@ QWidget* frmMain::BuildCommandArea(QWidget* parent) {
 }
 
 void frmMain::SetMainCaptions() {
-  const Session& s = program_.session;
+  const Constants& s = parts_.constants;
   setWindowTitle(s.sTitle);
   QString version = Text(100);
   version = version.left(1).toUpper() + version.mid(1).toLower();
@@ -171,12 +174,12 @@ void frmMain::SetMainCaptions() {
     const CommandButtonSpec& command = kCommandButtons[i];
     commandButton(command.command)->setText(Text(command.caption));
   }
-  commandButton(Command::HelpAtStartup)->setText(Text(s.bHelpAtStartup ? 171 : 172));
+  commandButton(Command::HelpAtStartup)->setText(Text(parts_.settings.bHelpAtStartup ? 171 : 172));
   panProgressReport_->SetLabels();
 }
 
 void frmMain::SetMainToolTips() {
-  const Session& s = program_.session;
+  const Constants& s = parts_.constants;
   for (const MenuSpec& menu : kMenus) {
     chkMenu_[static_cast<std::size_t>(menu.index)]->setToolTip(Text(menu.toolTip));
   }
@@ -190,24 +193,22 @@ void frmMain::SetMainToolTips() {
 }
 
 void frmMain::Form_Load() {
-  BusyPointer busy(program_.platform);
-  Session& s = program_.session;
-  QGuiApplication::setApplicationDisplayName(s.sTitle);
-  const UserName user = program_.platform.CurrentUser();
-  s.sUserFirstName = FirstNameOf(user.fullName, user.loginName);
-  const FileRead settings = ReadSettings(program_.settingsPath, program_.session, program_.autoBackupTimer);
+  BusyPointer busy(parts_.platform);
+  QGuiApplication::setApplicationDisplayName(parts_.constants.sTitle);
+  const UserName user = parts_.platform.CurrentUser();
+  parts_.constants.sUserFirstName = FirstNameOf(user.fullName, user.loginName);
+  const FileRead settings = ReadSettings(parts_.settingsPath, parts_.settings, parts_.autoBackupTimer);
   SetMainCaptions();
-  SetInitialCommands(program_.commands);
+  ShowTheStart(parts_);
   ShowAllCommandStates();
-  program_.ShowWorkfileName();
   if (settings == FileRead::Refused)
-    program_.ShowNotice(Text(3107) + QLatin1Char(' ') + program_.settingsPath);
-  StartBackupInterval(s, program_.platform);
-  if (windowState() == Qt::WindowNoState) setGeometry(program_.platform.ScreenGeometry());
+    parts_.status.ShowNotice(Text(3107) + QLatin1Char(' ') + parts_.settingsPath);
+  autoBackup_->StartInterval();
+  if (windowState() == Qt::WindowNoState) setGeometry(parts_.platform.ScreenGeometry());
   Form_Resize();
   SetHelpContexts();
   SetMainToolTips();
-  if (s.bHelpAtStartup) ShowHelpContents(program_);
+  if (parts_.settings.bHelpAtStartup) ShowHelpContents(parts_.help());
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -215,7 +216,7 @@ void frmMain::showEvent(QShowEvent* event) {
   if (placed_ || windowState() != Qt::WindowNoState) return;
   placed_ = true;
   // The window and its frame together fill the available screen.
-  const QRect screen = program_.platform.ScreenGeometry();
+  const QRect screen = parts_.platform.ScreenGeometry();
   const QRect outer = frameGeometry();
   const QSize frameExtra(outer.width() - width(), outer.height() - height());
   if (!frameExtra.isEmpty()) {
@@ -228,7 +229,7 @@ void frmMain::paintEvent(QPaintEvent* event) {
   QMainWindow::paintEvent(event);
   // A backup that is due is also written when the window repaints: right
   // after the paint, since the backup's busy message repaints the window.
-  if (program_.autoBackupTimer.enabled() && !repaintCheckQueued_) {
+  if (parts_.autoBackupTimer.enabled() && !repaintCheckQueued_) {
     repaintCheckQueued_ = true;
     QMetaObject::invokeMethod(
         this,
@@ -275,7 +276,7 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::ShowCommandState(Commands::Kind kind, int index) {
-  const Commands::State state = program_.commands.state(kind, index);
+  const Commands::State state = parts_.commands.state(kind, index);
   QWidget* widget = nullptr;
   switch (kind) {
     case Commands::Kind::Frame: widget = frames_.at(static_cast<std::size_t>(index)); break;

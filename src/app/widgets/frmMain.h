@@ -8,6 +8,7 @@
 
 #include "core/Commands.h"
 #include "core/Session.h"
+#include "core/SessionDocument.h"
 #include "session/UnsavedChanges.h"
 #include "session/Workfile.h"
 #include "ui/HelpContexts.h"
@@ -24,19 +25,18 @@ class AutoBackup;
 class frmIdeas;
 class InstanceServer;
 class TerminationSignals;
-class Program;
 class ProgressPanel;
 class StatusBarView;
-struct RunStates;
+struct MainParts;
 
 // The program's main window: the progress report at the top, the logo, the
 // menu bar of toggle buttons with its frames of commands, and the status bar.
-// It works on the Program and hands the techniques their run states.
+// It works on the run's parts and hands each command the parts it uses.
 class frmMain : public QMainWindow, public HelpTopicOwner {
   Q_OBJECT
 
  public:
-  frmMain(Program& program, RunStates& states);
+  explicit frmMain(MainParts& parts);
   ~frmMain() override;
 
   // Start-up: constants, settings, captions, command states, placement.
@@ -128,8 +128,7 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   // Lets the user pick ideas for MindStepping or Clustering, then opens it.
   void PickThenStep(int mode);
 
-  Program& program_;
-  RunStates& states_;
+  MainParts& parts_;
   ProgressPanel* panProgressReport_ = nullptr;
   QWidget* picQuillaneLogoBG_ = nullptr;
   QLabel* imgQuillaneLogo_ = nullptr;

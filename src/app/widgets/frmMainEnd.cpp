@@ -7,8 +7,8 @@
 #include <QSessionManager>
 #include <cstdlib>
 
+#include "app/MainParts.h"
 #include "app/widgets/frmMain.h"
-#include "core/Program.h"
 #include "platform/Platform.h"
 #include "platform/qt/TerminationSignals.h"
 #include "resources/Texts.h"
@@ -21,9 +21,8 @@
 namespace quillane {
 
 bool frmMain::ExitRoutine() {
-  const Session& s = program_.session;
-  const QString question = Text(500) + QLatin1Char(' ') + s.sProduct + QLatin1Char('?');
-  if (program_.MessageBox(question, MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second) ==
+  const QString question = Text(500) + QLatin1Char(' ') + parts_.constants.sProduct + QLatin1Char('?');
+  if (parts_.prompter.Ask(question, MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second) ==
       Answer::No) {
     return false;
   }
@@ -33,8 +32,8 @@ bool frmMain::ExitRoutine() {
 }
 
 bool frmMain::SettleChangesBeforeTheEnd() {
-  if (!program_.session.bChanged) return true;
-  switch (AskToSaveChanges(program_)) {
+  if (!parts_.document.isModified()) return true;
+  switch (AskToSaveChanges(parts_.prompter)) {
     case Answer::Yes:
       SetHelpContexts();
       // Only a written workfile lets the program end.
@@ -45,8 +44,8 @@ bool frmMain::SettleChangesBeforeTheEnd() {
 }
 
 void frmMain::EndProperly() {
-  WriteSettings(program_.settingsPath, program_.session);
-  MarkRunEnded(program_.dataFolder);
+  WriteSettings(parts_.settingsPath, parts_.settings);
+  MarkRunEnded(parts_.dataFolder);
   endProgram();
 }
 
@@ -54,10 +53,10 @@ bool frmMain::CommitDataForDesktopEnd(bool interactionAllowed) {
   desktopEnd_.reset();
   if (interactionAllowed) {
     if (!SettleChangesBeforeTheEnd()) return false;
-    desktopEnd_ = DesktopEnd{program_.session, true};
+    desktopEnd_ = DesktopEnd{parts_.document.content(), true};
   } else {
     autoBackup_->WriteBeforeTheEnd();
-    desktopEnd_ = DesktopEnd{program_.session, false};
+    desktopEnd_ = DesktopEnd{parts_.document.content(), false};
   }
   return true;
 }
@@ -79,11 +78,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
   event->ignore();
   // The desktop closes the window once the session ends: what was answered
   // for it holds, as long as nothing was typed since.
-  if (desktopEnd_ && static_cast<const SessionContent&>(program_.session) == desktopEnd_->content) {
+  if (desktopEnd_ && parts_.document.content() == desktopEnd_->content) {
     if (desktopEnd_->settled) {
       EndProperly();
     } else {
-      WriteSettings(program_.settingsPath, program_.session);
+      WriteSettings(parts_.settingsPath, parts_.settings);
       endProgram();
     }
     return;

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/RunStates.h"
+#include "app/MainParts.h"
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/frmAbout.h"
 #include "app/widgets/frmMain.h"
 #include "app/widgets/frmStart.h"
-#include "core/Program.h"
 #include "criteria/widgets/frmCriteria.h"
+#include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/IdeaSelection.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "ideas/widgets/frmView.h"
@@ -76,30 +76,38 @@ void frmMain::cmdButton_Click(Command command) {
 }
 
 void frmMain::RunCommand(Command command) {
-  Session& s = program_.session;
+  const SessionContent& s = parts_.document.content();
   switch (command) {
     case Command::NewSession:
-      if (NewSession(program_, SaveFirst())) states_.ResetForNewSession();
+      if (NewSession(parts_.document, parts_.prompter, SaveFirst())) parts_.states.ResetForNewSession();
       break;
     case Command::OpenSession:
       // Typed work is never replaced unasked.
-      if (SettleUnsavedChanges(program_, SaveFirst())) {
-        OpenWorkfile(program_, [this] { return AskPasswordEntry(program_, this); });
+      if (SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) {
+        OpenWorkfile(parts_.document, parts_.prompter, parts_.platform, parts_.status, parts_.constants,
+                     parts_.fileWork, [this] { return AskPasswordEntry(parts_.help(), this); });
         autoBackup_->RunPendingCheck();
       }
       break;
-    case Command::Goal: ShowGoalDialog(program_, this); break;
+    case Command::Goal: ShowGoalDialog(parts_.document, parts_.help(), this); break;
     case Command::Save: SaveCommand(SaveMode::kSave); break;
     case Command::SaveAs: SaveCommand(SaveMode::kSaveAs); break;
     case Command::CriteriaSet:
       if (s.sGoal.isEmpty()) {
-        program_.MessageBox(Text(506), MsgButtons::OkOnly);
+        parts_.prompter.Ask(Text(506), MsgButtons::OkOnly);
         break;
       }
-      ShowCriteriaDialog(program_, states_.rating, this, kCriteriaSetMode);
+      ShowCriteriaDialog(parts_.document, parts_.prompter, parts_.events, parts_.states.rating, parts_.help(),
+                         this, kCriteriaSetMode);
       break;
-    case Command::CriteriaRate: ShowCriteriaDialog(program_, states_.rating, this, kCriteriaRateMode); break;
-    case Command::CriteriaView: ShowCriteriaDialog(program_, states_.rating, this, kCriteriaViewMode); break;
+    case Command::CriteriaRate:
+      ShowCriteriaDialog(parts_.document, parts_.prompter, parts_.events, parts_.states.rating, parts_.help(),
+                         this, kCriteriaRateMode);
+      break;
+    case Command::CriteriaView:
+      ShowCriteriaDialog(parts_.document, parts_.prompter, parts_.events, parts_.states.rating, parts_.help(),
+                         this, kCriteriaViewMode);
+      break;
     case Command::TAssets:
     case Command::IAssets: {
       const int mode = command == Command::TAssets ? frmIdeas::kTAssets : frmIdeas::kIAssets;
@@ -125,7 +133,9 @@ void frmMain::RunCommand(Command command) {
       IdeasForm().ShowPage(frmIdeas::kIChing);
       OpenIdeas(frmIdeas::kIChing);
       break;
-    case Command::ViewEditIdeas: ShowIdeaList(program_, this); break;
+    case Command::ViewEditIdeas:
+      ShowIdeaList(parts_.document, parts_.prompter, parts_.events, parts_.help(), this);
+      break;
     case Command::ViewResults:
       IdeasForm().ShowPage(frmIdeas::kEvaluationView);
       IdeasForm().fraIdeasMeter()->hide();
@@ -134,63 +144,83 @@ void frmMain::RunCommand(Command command) {
     case Command::Evaluate: CheckAndEvaluate(); break;
     case Command::HelpAtStartup: ToggleHelpAtStartup(); break;
     case Command::PrintConcise:
-      if (program_.MessageBox(Text(532), MsgButtons::YesNo + MsgIcon::Exclamation) == Answer::Yes) {
-        PrintConciseReport(program_, states_.evaluation);
+      if (parts_.prompter.Ask(Text(532), MsgButtons::YesNo + MsgIcon::Exclamation) == Answer::Yes) {
+        PrintConciseReport(parts_.document.content(), parts_.settings.nLanguage, parts_.states.evaluation,
+                           parts_.platform, parts_.status, parts_.events);
       }
       break;
     case Command::MakeReport:
-      WriteReport(program_, states_.evaluation);
+      WriteReport(parts_.document.content(), parts_.settings.nLanguage, parts_.states.evaluation,
+                  parts_.states.outputs, parts_.prompter, parts_.platform, parts_.status, parts_.constants,
+                  parts_.events, parts_.fileWork);
       autoBackup_->RunPendingCheck();
       break;
-    case Command::ViewReport: ViewReport(s, program_.platform); break;
+    case Command::ViewReport:
+      ViewReport(parts_.states.outputs, parts_.settings.sTextEditor, parts_.platform);
+      break;
     case Command::MakePlan:
-      WritePlan(program_, states_.evaluation);
+      WritePlan(parts_.document.content(), parts_.settings.nLanguage, parts_.states.evaluation,
+                parts_.states.outputs, parts_.prompter, parts_.platform, parts_.status, parts_.constants,
+                parts_.events, parts_.fileWork);
       autoBackup_->RunPendingCheck();
       break;
-    case Command::ElaboratePlan: ElaboratePlan(s, program_.platform); break;
-    case Command::SetLanguage: ShowLanguageDialog(program_, this); break;
-    case Command::Password: SetPasswordCommand(program_, this); break;
-    case Command::Preferences: ShowPreferencesDialog(program_, this); break;
-    case Command::HowToUse: ShowHelpContents(program_); break;
-    case Command::About: ShowAboutBox(program_, this, imgQuillaneLogo_->pixmap()); break;
+    case Command::ElaboratePlan:
+      ElaboratePlan(parts_.states.outputs, parts_.settings.sTextEditor, parts_.platform);
+      break;
+    case Command::SetLanguage:
+      ShowLanguageDialog(parts_.help(), parts_.settings, parts_.document, parts_.settingsPath, this);
+      break;
+    case Command::Password: SetPasswordCommand(parts_.help(), parts_.document, this); break;
+    case Command::Preferences:
+      ShowPreferencesDialog(parts_.help(), parts_.settings, parts_.autoBackupTimer, *autoBackup_,
+                            parts_.prompter, this);
+      break;
+    case Command::HowToUse: ShowHelpContents(parts_.help()); break;
+    case Command::About:
+      ShowAboutBox(parts_.help(), parts_.constants.sVersion, this, imgQuillaneLogo_->pixmap());
+      break;
     default: break;  // 4, 5 and 7 name no command
   }
 }
 
 void frmMain::CheckAndEvaluate() {
-  Session& s = program_.session;
+  const SessionContent& s = parts_.document.content();
   if (s.sngWeight[1] == 0) {
-    program_.MessageBox(Text(507), MsgButtons::OkOnly);
+    parts_.prompter.Ask(Text(507), MsgButtons::OkOnly);
     return;
   }
   if (s.nIdeas < 2) {
-    program_.MessageBox(Text(511), MsgButtons::OkOnly);
+    parts_.prompter.Ask(Text(511), MsgButtons::OkOnly);
     return;
   }
   frmIdeas& ideas = IdeasForm();
   ideas.ShowPage(frmIdeas::kEvaluation);
   ideas.fraIdeasMeter()->hide();
-  const std::optional<QStringList> picked = PickIdeas(program_, this, IdeaPick::Evaluation);
+  const std::optional<QStringList> picked =
+      PickIdeas(parts_.document, parts_.prompter, parts_.events, parts_.help(), this, IdeaPick::Evaluation);
   if (!picked) {
     // Unloaded as a whole, so the next page it opens shows its meter again.
     ideas_.reset();
     return;
   }
-  StorePick(states_.evaluation.sEvalIdeas, states_.evaluation.nEvalIdeas, *picked);
+  StorePick(parts_.states.evaluation.sEvalIdeas, parts_.states.evaluation.nEvalIdeas, *picked);
   OpenIdeas(frmIdeas::kEvaluation);
 }
 
 frmIdeas& frmMain::IdeasForm() {
   if (!ideas_) {
-    const IdeasRunStates states{states_.suggestion, states_.pairing, states_.mindStep,
-                                states_.cluster,    states_.iching,  states_.evaluation};
-    ideas_ = std::make_unique<frmIdeas>(program_, states, this);
+    RunStates& s = parts_.states;
+    const IdeasRunStates states{s.suggestion, s.pairing, s.mindStep, s.cluster, s.iching};
+    const IdeasSuppliedPages supplied{EvaluationPageMaker(parts_.document, s.evaluation, parts_.events),
+                                      ResultsPageMaker(s.evaluation)};
+    ideas_ = std::make_unique<frmIdeas>(parts_.document, parts_.prompter, parts_.events, parts_.constants,
+                                        parts_.help(), states, supplied, this);
   }
   return *ideas_;
 }
 
 void frmMain::OpenIdeas(int mode) {
-  ShowIdeasDialog(program_, IdeasForm(), mode);
+  ShowIdeasDialog(IdeasForm(), mode);
   ideas_.reset();
 }
 
@@ -198,23 +228,24 @@ void frmMain::PickThenStep(int mode) {
   const bool mindStepping = mode == frmIdeas::kMindStepping;
   IdeasForm().ShowPage(mode);
   const std::optional<QStringList> picked =
-      PickIdeas(program_, this, mindStepping ? IdeaPick::MindStepping : IdeaPick::Clustering);
+      PickIdeas(parts_.document, parts_.prompter, parts_.events, parts_.help(), this,
+                mindStepping ? IdeaPick::MindStepping : IdeaPick::Clustering);
   if (!picked) {
     ideas_.reset();
     return;
   }
   if (mindStepping) {
-    MindStepState& mindStep = states_.mindStep;
+    MindStepState& mindStep = parts_.states.mindStep;
     StorePick(mindStep.sMindStep, mindStep.nMindStep, *picked);
     mindStep.nMindStepPos = 1;
   } else {
-    StorePick(states_.cluster.sCluster, states_.cluster.nCluster, *picked);
+    StorePick(parts_.states.cluster.sCluster, parts_.states.cluster.nCluster, *picked);
   }
   OpenIdeas(mode);
 }
 
 void frmMain::ToggleHelpAtStartup() {
-  Session& s = program_.session;
+  Settings& s = parts_.settings;
   s.bHelpAtStartup = !s.bHelpAtStartup;
   commandButton(Command::HelpAtStartup)->setText(Text(s.bHelpAtStartup ? 171 : 172));
 }
@@ -224,19 +255,21 @@ SaveCommandFn frmMain::SaveFirst() {
 }
 
 FileOutcome frmMain::SaveCommand(SaveMode mode) {
-  const FileOutcome outcome = SaveWorkfile(program_, mode);
+  const FileOutcome outcome = SaveWorkfile(parts_.document, parts_.prompter, parts_.platform, parts_.status,
+                                           parts_.constants, parts_.fileWork, mode);
   autoBackup_->RunPendingCheck();
   return outcome;
 }
 
 void frmMain::OpenWorkfileAt(const QString& path) {
-  if (!SettleUnsavedChanges(program_, SaveFirst())) return;
-  LoadWorkfile(program_, path, [this] { return AskPasswordEntry(program_, this); });
+  if (!SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) return;
+  LoadWorkfile(parts_.document, parts_.prompter, parts_.platform, parts_.status, parts_.constants,
+               parts_.fileWork, path, [this] { return AskPasswordEntry(parts_.help(), this); });
   autoBackup_->RunPendingCheck();
 }
 
 void frmMain::AnswerSecondStart(const std::optional<QString>& workfile) {
-  program_.platform.BringToFront(*this);
+  parts_.platform.BringToFront(*this);
   if (workfile) OpenWhenNoDialogIsOpen(*workfile);
 }
 
@@ -256,36 +289,34 @@ void frmMain::OpenWhenNoDialogIsOpen(const QString& workfile) {
 }
 
 void frmMain::OfferLastRunBackup() {
-  const LastRunMark last = MarkRunStarted(program_.dataFolder);
+  const LastRunMark last = MarkRunStarted(parts_.dataFolder);
   if (!last.left) return;
-  const QString backup = BackupPath(program_.dataFolder);
+  const QString backup = BackupPath(parts_.dataFolder);
   const RunBackup found = InspectRunBackup(backup, last.started);
   if (found == RunBackup::None || found == RunBackup::Empty) return;
   if (found == RunBackup::Unreadable) {
     // Kept under its dated name, where the user can look at it.
-    const std::optional<QString> kept = PreserveLastRunBackup(program_.dataFolder);
+    const std::optional<QString> kept = PreserveLastRunBackup(parts_.dataFolder);
     const QString place = kept && !kept->isEmpty() ? QDir::toNativeSeparators(*kept) : backup;
-    program_.MessageBox(Text(3106) + QLatin1Char('\r') + place, MsgButtons::OkOnly + MsgIcon::Exclamation);
+    parts_.prompter.Ask(Text(3106) + QLatin1Char('\r') + place, MsgButtons::OkOnly + MsgIcon::Exclamation);
     return;
   }
   const bool protectedBackup = found == RunBackup::Protected;
-  if (program_.MessageBox(Text(protectedBackup ? 3105 : 3104), MsgButtons::YesNo + MsgIcon::Question) !=
+  if (parts_.prompter.Ask(Text(protectedBackup ? 3105 : 3104), MsgButtons::YesNo + MsgIcon::Question) !=
       Answer::Yes) {
-    PreserveLastRunBackup(program_.dataFolder);
+    PreserveLastRunBackup(parts_.dataFolder);
     return;
   }
   // A protected backup asks for its password as its workfile does.
-  if (LoadWorkfile(program_, backup, [this] { return AskPasswordEntry(program_, this); }) !=
-      FileOutcome::Done) {
-    PreserveLastRunBackup(program_.dataFolder);
+  if (LoadWorkfile(parts_.document, parts_.prompter, parts_.platform, parts_.status, parts_.constants,
+                   parts_.fileWork, backup,
+                   [this] { return AskPasswordEntry(parts_.help(), this); }) != FileOutcome::Done) {
+    PreserveLastRunBackup(parts_.dataFolder);
     return;
   }
   // Untitled and changed, so Save asks for a name and Exit offers to save;
   // its password stays, so it is saved protected.
-  Session& s = program_.session;
-  s.sWorkfile.clear();
-  s.bChanged = true;
-  program_.ShowWorkfileName();
+  parts_.document.MarkUntitledChanges();
 }
 
 }  // namespace quillane

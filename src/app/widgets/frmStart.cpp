@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/SessionDocument.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "ui/HelpContexts.h"
@@ -17,8 +17,8 @@
 
 namespace quillane {
 
-frmStart::frmStart(Program& program, QWidget* parent)
-    : FormDialog(program, parent, QStringLiteral("frmStart")) {
+frmStart::frmStart(SessionDocument& document, const HelpBook& help, QWidget* parent)
+    : FormDialog(help, parent, QStringLiteral("frmStart")), document_(document) {
   const CommonButtons common = AddCommonButtons(true);
   cmdOk_ = common.ok;
   cmdCancel_ = common.cancel;
@@ -83,10 +83,7 @@ bool frmStart::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmStart::cmdOk_Click() {
-  Session& s = program().session;
-  s.sGoal = txtGoal_->text();
-  if (!s.sGoal.isEmpty()) program().MarkProgressStep(ProgressStep::GoalSet);
-  s.bChanged = true;
+  document_.SetGoal(txtGoal_->text());
   Unload(QDialog::Accepted);
 }
 
@@ -94,13 +91,13 @@ void frmStart::cmdCancel_Click() {
   Unload(QDialog::Rejected);
 }
 
-void ShowGoalDialog(Program& program, QWidget* parent) {
-  frmStart dialog(program, parent);
+void ShowGoalDialog(SessionDocument& document, const HelpBook& help, QWidget* parent) {
+  frmStart dialog(document, help, parent);
   dialog.fraGoal->show();
   dialog.SetStartTexts();
-  dialog.findChild<QLineEdit*>(QStringLiteral("txtGoal"))->setText(program.session.sGoal);
+  dialog.findChild<QLineEdit*>(QStringLiteral("txtGoal"))->setText(document.content().sGoal);
   SetHelpContexts();
-  program.platform.ShowModal(dialog);
+  help.platform.ShowModal(dialog);
 }
 
 }  // namespace quillane

@@ -9,12 +9,14 @@ class QPushButton;
 
 namespace quillane {
 
+class SessionDocument;
+
 // The goal dialog: the user types or changes the session's goal.
 class frmStart : public FormDialog {
   Q_OBJECT
 
  public:
-  frmStart(Program& program, QWidget* parent);
+  frmStart(SessionDocument& document, const HelpBook& help, QWidget* parent);
 
   QGroupBox* fraGoal = nullptr;
 
@@ -35,10 +37,11 @@ class frmStart : public FormDialog {
   QPushButton* cmdHelp_ = nullptr;
   QLabel* lblGoal_ = nullptr;
   QLineEdit* txtGoal_ = nullptr;
+  SessionDocument& document_;
 };
 
 // The Goal command: fraGoal visible, texts set, the goal filled in, help
 // contexts set, and the dialog shown modally.
-void ShowGoalDialog(Program& program, QWidget* parent);
+void ShowGoalDialog(SessionDocument& document, const HelpBook& help, QWidget* parent);
 
 }  // namespace quillane

@@ -10,21 +10,25 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
-#include "criteria/CriteriaList.h"
+#include "core/SessionDocument.h"
 #include "criteria/PairRating.h"
-#include "ui/ListEditor.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "ui/GoalLine.h"
 #include "ui/HelpContexts.h"
 #include "ui/HelpTopics.h"
+#include "ui/ListEditor.h"
 #include "ui/PageLabel.h"
 
 namespace quillane {
 
-frmCriteria::frmCriteria(Program& program, RatingState& rating, QWidget* parent)
-    : FormDialog(program, parent, QStringLiteral("frmCriteria")), rating_(rating) {
+frmCriteria::frmCriteria(SessionDocument& document, Prompter& prompter, RunEvents& events,
+                         RatingState& rating, const HelpBook& help, QWidget* parent)
+    : FormDialog(help, parent, QStringLiteral("frmCriteria")),
+      document_(document),
+      prompter_(prompter),
+      events_(events),
+      rating_(rating) {
   const CommonButtons common = AddCommonButtons(true);
   cmdOk_ = common.ok;
   cmdCancel_ = common.cancel;
@@ -93,7 +97,7 @@ void frmCriteria::FitWrappedLabels() {
   FitWrappedLabel(lblCriteriaRate_, width);
   // The pair changes at every Next: room for the tallest criterion keeps
   // the dialog one size.
-  const Session& s = program().session;
+  const SessionContent& s = document_.content();
   QStringList criteria;
   for (int i = 1; i <= s.nCriteria; ++i) criteria << s.sCriteria[static_cast<std::size_t>(i)];
   for (QLabel* label : {lblCriteriaA_, lblCriteriaB_}) FitWrappedLabel(label, width, criteria);
@@ -125,16 +129,15 @@ void frmCriteria::FormDeactivate() {
 }
 
 void frmCriteria::cmdOk_Click() {
-  Session& s = program().session;
-  if (fraCriteriaSet->isVisibleTo(this))
-    StoreCriteria(program().session, program().commands, program().progress, criteriaList_->Entries());
-  if (fraCriteriaRate->isVisibleTo(this)) SettleRating(s, rating_);
-  s.bChanged = true;
+  if (fraCriteriaSet->isVisibleTo(this)) document_.SetCriteria(criteriaList_->Entries());
+  if (fraCriteriaRate->isVisibleTo(this)) SettleRating(document_, rating_);
+  // OK counts as a change on every page, the View page included.
+  document_.MarkModified();
   Close(QDialog::Accepted);
 }
 
 void frmCriteria::cmdCancel_Click() {
-  if (fraCriteriaRate->isVisibleTo(this)) SettleRating(program().session, rating_);
+  if (fraCriteriaRate->isVisibleTo(this)) SettleRating(document_, rating_);
   Close(QDialog::Rejected);
 }
 
@@ -143,8 +146,9 @@ void frmCriteria::Close(int result) {
   Unload(result);
 }
 
-void ShowCriteriaDialog(Program& program, RatingState& rating, QWidget* parent, int mode) {
-  frmCriteria dialog(program, rating, parent);
+void ShowCriteriaDialog(SessionDocument& document, Prompter& prompter, RunEvents& events, RatingState& rating,
+                        const HelpBook& help, QWidget* parent, int mode) {
+  frmCriteria dialog(document, prompter, events, rating, help, parent);
   switch (mode) {
     case kCriteriaSetMode:
       dialog.fraCriteriaSet->show();
@@ -162,7 +166,7 @@ void ShowCriteriaDialog(Program& program, RatingState& rating, QWidget* parent, 
   }
   dialog.SetCriteriaTexts();
   SetHelpContexts();
-  program.platform.ShowModal(dialog);
+  dialog.platform().ShowModal(dialog);
 }
 
 }  // namespace quillane

@@ -11,6 +11,9 @@ class QSlider;
 namespace quillane {
 
 class ListEditor;
+class Prompter;
+class RunEvents;
+class SessionDocument;
 class WeightBarGrid;
 struct RatingState;
 
@@ -22,7 +25,8 @@ class frmCriteria : public FormDialog {
   Q_OBJECT
 
  public:
-  frmCriteria(Program& program, RatingState& rating, QWidget* parent);
+  frmCriteria(SessionDocument& document, Prompter& prompter, RunEvents& events, RatingState& rating,
+              const HelpBook& help, QWidget* parent);
 
   QGroupBox* fraCriteriaSet = nullptr;
   QGroupBox* fraCriteriaRate = nullptr;
@@ -80,6 +84,9 @@ class frmCriteria : public FormDialog {
   QList<QLabel*> goalCaptions_;
   QList<QLabel*> goalLabels_;
 
+  SessionDocument& document_;
+  Prompter& prompter_;  // the list editor's questions
+  RunEvents& events_;
   RatingState& rating_;  // the pair on screen and its share
   bool unloading_ = false;
 };
@@ -91,7 +98,8 @@ inline constexpr int kCriteriaViewMode = 3;
 
 // The Set, Rate and View commands: prepares the dialog's page for `mode`,
 // sets its texts and help contexts and shows it modally. Rating runs on
-// `rating`.
-void ShowCriteriaDialog(Program& program, RatingState& rating, QWidget* parent, int mode);
+// `rating`; a completed run is told to `events`.
+void ShowCriteriaDialog(SessionDocument& document, Prompter& prompter, RunEvents& events, RatingState& rating,
+                        const HelpBook& help, QWidget* parent, int mode);
 
 }  // namespace quillane

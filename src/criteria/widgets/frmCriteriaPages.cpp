@@ -9,7 +9,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/RunEvents.h"
+#include "core/SessionDocument.h"
 #include "criteria/PairRating.h"
 #include "criteria/widgets/frmCriteria.h"
 #include "resources/Texts.h"
@@ -50,7 +51,7 @@ QGroupBox* frmCriteria::BuildSetPage() {
   lblCriteriaSet_ = new QLabel(page);
   lblCriteriaSet_->setObjectName(QStringLiteral("lblCriteriaSet"));
   criteriaList_ =
-      new ListEditor(program(),
+      new ListEditor(prompter_,
                      {QStringLiteral("txtCriteriaSet"), QStringLiteral("lstCriteriaSet"),
                       QStringLiteral("cmdAdd"), QStringLiteral("cmdEdit"), QStringLiteral("cmdDelete")},
                      kMaxCriteria, page);
@@ -124,7 +125,7 @@ QGroupBox* frmCriteria::BuildViewPage() {
 }
 
 void frmCriteria::PrepareSetPage() {
-  const Session& s = program().session;
+  const SessionContent& s = document_.content();
   QStringList names;
   for (int i = 1; i <= s.nCriteria; ++i) names << s.sCriteria[static_cast<std::size_t>(i)];
   criteriaList_->Fill(names);
@@ -132,7 +133,7 @@ void frmCriteria::PrepareSetPage() {
 }
 
 void frmCriteria::PrepareRatePage() {
-  const Session& s = program().session;
+  const SessionContent& s = document_.content();
   StartRating(rating_);
   ShowPair();
   for (QLabel* goal : goalLabels_) goal->setText(s.sGoal);
@@ -142,14 +143,14 @@ void frmCriteria::PrepareRatePage() {
 }
 
 void frmCriteria::PrepareViewPage() {
-  const Session& s = program().session;
+  const SessionContent& s = document_.content();
   grdCriteria_->FillWeightBars(s.sCriteria, s.sngWeight, s.nCriteria);
   for (QLabel* goal : goalLabels_) goal->setText(s.sGoal);
   cmdCancel_->hide();
 }
 
 void frmCriteria::ShowPair() {
-  const Session& s = program().session;
+  const SessionContent& s = document_.content();
   lblCriteriaA_->setText(s.sCriteria[static_cast<std::size_t>(rating_.nRateA)]);
   lblCriteriaB_->setText(s.sCriteria[static_cast<std::size_t>(rating_.nRateB)]);
   FitWrappedLabels();
@@ -157,13 +158,12 @@ void frmCriteria::ShowPair() {
 }
 
 void frmCriteria::cmdCriteriaRate_Click() {
-  if (RateCurrentPair(program().session, rating_, sliCriteriaRate_->value())) {
+  if (RateCurrentPair(document_, rating_, sliCriteriaRate_->value())) {
     ShowPair();
     sliCriteriaRate_->setFocus(Qt::OtherFocusReason);  // the next pair is judged from the keyboard too
     return;
   }
-  program().MarkProgressStep(ProgressStep::CriteriaRated);
-  program().commands.EnableButton(Command::CriteriaView, true);
+  emit events_.criteriaRated();
   cmdOk_Click();
 }
 

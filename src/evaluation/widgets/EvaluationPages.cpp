@@ -6,12 +6,13 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "core/Progress.h"
+#include "core/RunEvents.h"
 #include "core/Session.h"
-#include "ui/WeightBarGrid.h"
+#include "core/SessionDocument.h"
 #include "evaluation/Evaluation.h"
 #include "resources/Texts.h"
 #include "ui/PageLabel.h"
+#include "ui/WeightBarGrid.h"
 
 namespace quillane {
 
@@ -88,7 +89,7 @@ void EvaluationPage::SetTexts(const EvaluationState& s) {
 }
 
 bool EvaluationPage::cmdIdeasEvaluation_Click(const SessionContent& content, EvaluationState& evaluation,
-                                              Progress& progress) {
+                                              RunEvents& events) {
   if (RecordRating(content, evaluation, rating.slider->value())) {
     ShowPair(content, evaluation);
     SetTexts(evaluation);
@@ -96,7 +97,7 @@ bool EvaluationPage::cmdIdeasEvaluation_Click(const SessionContent& content, Eva
     rating.slider->setFocus();
     return true;
   }
-  progress.MarkProgressStep(ProgressStep::Evaluation);
+  emit events.evaluationRated();
   return false;
 }
 
@@ -117,6 +118,56 @@ void EvaluationViewPage::Prepare(const EvaluationState& s) {
 void EvaluationViewPage::SetTexts() {
   lblIdeasEvaluationView->setText(Text(239));
   grdEvaluation->setAccessibleName(ShownText(239));  // a grid never takes its name from a label
+}
+
+namespace {
+
+class SuppliedEvaluationPage : public SuppliedPage {
+ public:
+  SuppliedEvaluationPage(QGroupBox* frame, const SessionDocument& document, EvaluationState& evaluation,
+                         RunEvents& events)
+      : page_(frame), document_(document), evaluation_(evaluation), events_(events) {
+    QObject::connect(page_.cmdIdeasEvaluation, &QPushButton::clicked, page_.cmdIdeasEvaluation, [this] {
+      if (!page_.cmdIdeasEvaluation_Click(document_.content(), evaluation_, events_)) finished();
+    });
+  }
+  void Prepare(const SessionContent& content) override { page_.Prepare(content, evaluation_); }
+  void SetTexts() override { page_.SetTexts(evaluation_); }
+  QWidget* FirstControl() const override { return page_.rating.slider; }
+
+ private:
+  EvaluationPage page_;
+  const SessionDocument& document_;
+  EvaluationState& evaluation_;
+  RunEvents& events_;
+};
+
+class SuppliedResultsPage : public SuppliedPage {
+ public:
+  SuppliedResultsPage(QGroupBox* frame, EvaluationState& evaluation)
+      : page_(frame), evaluation_(evaluation) {}
+  void Prepare(const SessionContent&) override { page_.Prepare(evaluation_); }
+  void SetTexts() override { page_.SetTexts(); }
+  QWidget* FirstControl() const override { return nullptr; }  // the results take no entry
+
+ private:
+  EvaluationViewPage page_;
+  EvaluationState& evaluation_;
+};
+
+}  // namespace
+
+PageMaker EvaluationPageMaker(const SessionDocument& document, EvaluationState& evaluation,
+                              RunEvents& events) {
+  return [&document, &evaluation, &events](QGroupBox* frame) -> std::unique_ptr<SuppliedPage> {
+    return std::make_unique<SuppliedEvaluationPage>(frame, document, evaluation, events);
+  };
+}
+
+PageMaker ResultsPageMaker(EvaluationState& evaluation) {
+  return [&evaluation](QGroupBox* frame) -> std::unique_ptr<SuppliedPage> {
+    return std::make_unique<SuppliedResultsPage>(frame, evaluation);
+  };
 }
 
 }  // namespace quillane

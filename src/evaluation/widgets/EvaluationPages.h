@@ -4,6 +4,7 @@
 
 #include "ui/GoalLine.h"
 #include "ui/RatingSlider.h"
+#include "ui/SuppliedPage.h"
 
 class QGroupBox;
 class QLabel;
@@ -11,7 +12,8 @@ class QPushButton;
 
 namespace quillane {
 
-class Progress;
+class RunEvents;
+class SessionDocument;
 class WeightBarGrid;
 struct EvaluationState;
 struct SessionContent;
@@ -22,9 +24,9 @@ struct EvaluationPage {
   void Prepare(const SessionContent& content, EvaluationState& evaluation);
   void SetTexts(const EvaluationState& evaluation);
   // Records the slider's rating and shows the next pair; false after the
-  // last, with the evaluation's step lit.
+  // last, when it tells `events` the evaluation was rated.
   bool cmdIdeasEvaluation_Click(const SessionContent& content, EvaluationState& evaluation,
-                                Progress& progress);
+                                RunEvents& events);
 
   GoalLine goal;                    // `lblIdeasEvaluation(0)`, `lblIdeasEvaluationGoal`
   QLabel* lblSelected = nullptr;    // `lblIdeasEvaluation(1)`
@@ -50,5 +52,12 @@ struct EvaluationViewPage {
   QLabel* lblIdeasEvaluationView = nullptr;
   WeightBarGrid* grdEvaluation = nullptr;
 };
+
+// The two pages as the ideas dialog shows them: the evaluation works on
+// `evaluation`, reads the session from `document` and tells `events`; the
+// results show what the evaluation ranked.
+PageMaker EvaluationPageMaker(const SessionDocument& document, EvaluationState& evaluation,
+                              RunEvents& events);
+PageMaker ResultsPageMaker(EvaluationState& evaluation);
 
 }  // namespace quillane

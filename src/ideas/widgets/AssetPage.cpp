@@ -6,19 +6,19 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
-#include "ui/ListEditor.h"
+#include "core/SessionDocument.h"
 #include "resources/Texts.h"
+#include "ui/ListEditor.h"
 
 namespace quillane {
 
-AssetPage::AssetPage(Program& program, QGroupBox* frame, AssetKind assetKind) : kind(assetKind) {
+AssetPage::AssetPage(Prompter& prompter, QGroupBox* frame, AssetKind assetKind) : kind(assetKind) {
   const QString name = kind == AssetKind::Tangible ? QStringLiteral("TAssets") : QStringLiteral("IAssets");
   label = new QLabel(frame);
   label->setObjectName(QStringLiteral("lblIdeas") + name);
   const QString prefix = QStringLiteral("cmdIdeas") + name;
   editor = new ListEditor(
-      program,
+      prompter,
       {QStringLiteral("txtIdeas") + name, QStringLiteral("lstIdeas") + name, prefix + QStringLiteral("Add"),
        prefix + QStringLiteral("Edit"), prefix + QStringLiteral("Delete")},
       kMaxAssets, frame);
@@ -28,8 +28,8 @@ AssetPage::AssetPage(Program& program, QGroupBox* frame, AssetKind assetKind) : 
   layout->addWidget(editor, 1);
 }
 
-void AssetPage::Prepare(const Program& program) {
-  editor->Fill(AssetEntries(program.session, kind));
+void AssetPage::Prepare(const SessionContent& content) {
+  editor->Fill(AssetEntries(content, kind));
 }
 
 void AssetPage::SetTexts() {
@@ -42,8 +42,8 @@ void AssetPage::SetTexts() {
   editor->SetButtonTexts();
 }
 
-void AssetPage::Store(Program& program) {
-  StoreAssets(program.session, program.commands, program.progress, kind, editor->Entries());
+void AssetPage::Store(SessionDocument& document) {
+  document.SetAssets(kind, editor->Entries());
 }
 
 QLineEdit* AssetPage::textBox() const {

@@ -9,15 +9,16 @@ class QLineEdit;
 namespace quillane {
 
 class ListEditor;
-class Program;
+class Prompter;
+class SessionDocument;
 
 // The page of the tangible or of the intangible assets: the list editor
 // working on a copy that OK stores.
 struct AssetPage {
-  AssetPage(Program& program, QGroupBox* frame, AssetKind kind);
-  void Prepare(const Program& program);
+  AssetPage(Prompter& prompter, QGroupBox* frame, AssetKind kind);
+  void Prepare(const SessionContent& content);
   void SetTexts();
-  void Store(Program& program);
+  void Store(SessionDocument& document);
   // `txtIdeasTAssets` / `txtIdeasIAssets`, where a new asset is typed.
   QLineEdit* textBox() const;
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/SessionDocument.h"
 #include "ideas/PairingState.h"
 #include "ideas/SuggestionState.h"
 #include "ideas/SuggestionWords.h"
@@ -71,11 +71,12 @@ SuggestPage::SuggestPage(QGroupBox* frame, QBoxLayout* entryRow) {
                      "lblIdeasWarmingUpGoal");
 }
 
-bool SuggestPage::Prepare(Program& program, SuggestionState& suggestion) {
-  const bool loaded = LoadSuggestionWords(program, suggestion);
-  goal.goal->setText(program.session.sGoal);
+bool SuggestPage::Prepare(SessionDocument& document, Prompter& prompter, const Constants& constants,
+                          Platform& platform, SuggestionState& suggestion) {
+  const bool loaded = LoadSuggestionWords(document, prompter, constants, suggestion);
+  goal.goal->setText(document.content().sGoal);
   if (!loaded) return false;
-  lblIdeasWarmingUpRnd->setText(DrawSuggestion(suggestion, program.platform));
+  lblIdeasWarmingUpRnd->setText(DrawSuggestion(suggestion, platform));
   return true;
 }
 

@@ -12,7 +12,9 @@ class QPushButton;
 namespace quillane {
 
 class Platform;
-class Program;
+class Prompter;
+class SessionDocument;
+struct Constants;
 struct PairingState;
 struct SessionContent;
 struct SuggestionState;
@@ -22,7 +24,8 @@ struct SuggestPage {
   SuggestPage(QGroupBox* frame, QBoxLayout* entryRow);
   // Reads the word file and draws the first suggestion. False when the word
   // file could not be used: the dialog is then not shown at all.
-  bool Prepare(Program& program, SuggestionState& suggestion);
+  bool Prepare(SessionDocument& document, Prompter& prompter, const Constants& constants, Platform& platform,
+               SuggestionState& suggestion);
   void SetTexts();
   // The new-suggestion button: a new suggestion, then on to the entry box.
   void cmdIdeasWarmingUp_Click(SuggestionState& suggestion, Platform& platform, QLineEdit* entryBox);

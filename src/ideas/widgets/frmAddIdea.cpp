@@ -7,16 +7,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/SessionDocument.h"
 #include "ideas/IdeaList.h"
-#include "ideas/IdeaSelection.h"
 #include "resources/Texts.h"
 #include "ui/TextEntry.h"
 
 namespace quillane {
 
-frmAddIdea::frmAddIdea(Program& program, QWidget* parent, Mode mode, const QString& text, int position)
-    : FormDialog(program, parent, QStringLiteral("frmAddIdea")), mode_(mode), position_(position) {
+frmAddIdea::frmAddIdea(SessionDocument& document, const HelpBook& help, QWidget* parent, Mode mode,
+                       const QString& text, int position)
+    : FormDialog(help, parent, QStringLiteral("frmAddIdea")),
+      document_(document),
+      mode_(mode),
+      position_(position) {
   const bool edit = mode == Mode::Edit;
   setWindowTitle(ShownText(edit ? 212 : 210));
   lblAddIdea_ = new QLabel(ShownText(edit ? 213 : 211), this);
@@ -66,9 +69,9 @@ bool frmAddIdea::eventFilter(QObject* watched, QEvent* event) {
 
 void frmAddIdea::cmdOk_Click() {
   if (mode_ == Mode::Edit) {
-    ReplaceIdea(program(), position_, txtAddIdea_->text());
+    document_.ReplaceIdea(position_, txtAddIdea_->text());
   } else {
-    AddIdea(program(), txtAddIdea_->text());
+    AddIdea(document_, txtAddIdea_->text());
   }
   Unload(QDialog::Accepted);
 }

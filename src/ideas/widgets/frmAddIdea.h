@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace quillane {
 
+class SessionDocument;
+
 // Takes the text of one new idea, or of a changed one.
 class frmAddIdea : public FormDialog {
   Q_OBJECT
@@ -17,7 +19,8 @@ class frmAddIdea : public FormDialog {
   enum class Mode { Add, Edit };
 
   // `position` is the idea an edit replaces (from 1; 0 when nothing is current).
-  frmAddIdea(Program& program, QWidget* parent, Mode mode, const QString& text, int position);
+  frmAddIdea(SessionDocument& document, const HelpBook& help, QWidget* parent, Mode mode, const QString& text,
+             int position);
 
   int HelpTopic() const override { return topic::kIdeaList; }
 
@@ -29,6 +32,7 @@ class frmAddIdea : public FormDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  SessionDocument& document_;
   Mode mode_;
   int position_;
   QLabel* lblAddIdea_ = nullptr;

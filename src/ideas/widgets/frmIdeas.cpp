@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "core/Program.h"
-#include "evaluation/widgets/EvaluationPages.h"
+#include "core/Constants.h"
+#include "core/Prompter.h"
+#include "core/RunEvents.h"
+#include "core/SessionDocument.h"
 #include "ideas/IdeaList.h"
 #include "ideas/widgets/AssetPage.h"
 #include "ideas/widgets/IChingPage.h"
@@ -40,7 +42,7 @@ struct PageSpec {
 };
 
 constexpr PageSpec kPages[] = {
-    // The asset pages record their steps as they store their lists.
+    // The asset pages' steps follow from the lists they store.
     {frmIdeas::kTAssets, "fraIdeasTAssets", 2210, -1, topic::kTangibles, {}},
     {frmIdeas::kIAssets, "fraIdeasIAssets", 2211, -1, topic::kIntangibles, {}},
     {frmIdeas::kAutoSuggest, "fraIdeasWarmingUp", 2212, 0, topic::kAutoSuggest, ProgressStep::AutoSuggest},
@@ -73,8 +75,15 @@ Pairing PairingOf(int mode) {
 
 }  // namespace
 
-frmIdeas::frmIdeas(Program& program, const IdeasRunStates& states, QWidget* parent)
-    : FormDialog(program, parent, QStringLiteral("frmIdeas")), states_(states) {
+frmIdeas::frmIdeas(SessionDocument& document, Prompter& prompter, RunEvents& events,
+                   const Constants& constants, const HelpBook& help, const IdeasRunStates& states,
+                   const IdeasSuppliedPages& supplied, QWidget* parent)
+    : FormDialog(help, parent, QStringLiteral("frmIdeas")),
+      document_(document),
+      prompter_(prompter),
+      events_(events),
+      constants_(constants),
+      states_(states) {
   const CommonButtons common = AddCommonButtons(true);
   cmdOk_ = common.ok;
   cmdCancel_ = common.cancel;
@@ -87,8 +96,10 @@ frmIdeas::frmIdeas(Program& program, const IdeasRunStates& states, QWidget* pare
     QBoxLayout* entryRow = page.entryBox >= 0 ? AddEntryBox(page.mode, page.entryBox) : nullptr;
     auto* frameLayout = static_cast<QVBoxLayout*>(frame->layout());
     switch (page.mode) {
-      case kTAssets: tangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Tangible); break;
-      case kIAssets: intangibles_ = std::make_unique<AssetPage>(program, frame, AssetKind::Intangible); break;
+      case kTAssets: tangibles_ = std::make_unique<AssetPage>(prompter, frame, AssetKind::Tangible); break;
+      case kIAssets:
+        intangibles_ = std::make_unique<AssetPage>(prompter, frame, AssetKind::Intangible);
+        break;
       case kAutoSuggest: suggest_ = std::make_unique<SuggestPage>(frame, entryRow); break;
       case kPairTI:
       case kPairTT:
@@ -97,12 +108,12 @@ frmIdeas::frmIdeas(Program& program, const IdeasRunStates& states, QWidget* pare
             std::make_unique<PairingPage>(frame, entryRow, PairingOf(page.mode));
         break;
       case kIChing:
-        iching_ = std::make_unique<IChingPage>(states_.iching, program.platform, frame, entryRow);
+        iching_ = std::make_unique<IChingPage>(states_.iching, platform(), frame, entryRow);
         break;
       case kMindStepping: mindStepping_ = std::make_unique<MindSteppingPage>(frame, entryRow); break;
       case kClustering: cluster_ = std::make_unique<ClusterPage>(frame, entryRow); break;
-      case kEvaluation: evaluation_ = std::make_unique<EvaluationPage>(frame); break;
-      case kEvaluationView: results_ = std::make_unique<EvaluationViewPage>(frame); break;
+      case kEvaluation: evaluation_ = supplied.evaluation(frame); break;
+      case kEvaluationView: results_ = supplied.results(frame); break;
       default:
         if (entryRow) {
           frameLayout->addStretch();
@@ -112,18 +123,12 @@ frmIdeas::frmIdeas(Program& program, const IdeasRunStates& states, QWidget* pare
     }
   }
   cluster_->txtClusterUnif->installEventFilter(this);
-  connect(evaluation_->cmdIdeasEvaluation, &QPushButton::clicked, this, [this] {
-    if (!evaluation_->cmdIdeasEvaluation_Click(this->program().session, states_.evaluation,
-                                               this->program().progress)) {
-      cmdOk_Click();
-    }
-  });
-  connect(suggest_->cmdIdeasWarmingUp, &QPushButton::clicked, this, [this] {
-    suggest_->cmdIdeasWarmingUp_Click(states_.suggestion, this->program().platform, txtAddIdeas(0));
-  });
+  evaluation_->finished = [this] { cmdOk_Click(); };
+  connect(suggest_->cmdIdeasWarmingUp, &QPushButton::clicked, this,
+          [this] { suggest_->cmdIdeasWarmingUp_Click(states_.suggestion, platform(), txtAddIdeas(0)); });
   for (int mode : {kPairTI, kPairTT, kPairII}) {
     connect(pairing(mode).cmdNewPair, &QPushButton::clicked, this, [this, mode] {
-      pairing(mode).cmdIdeasPair_Click(this->program().session, states_.pairing, this->program().platform,
+      pairing(mode).cmdIdeasPair_Click(document_.content(), states_.pairing, platform(),
                                        txtAddIdeas(kPages[mode - 1].entryBox));
     });
   }
@@ -150,12 +155,9 @@ frmIdeas::frmIdeas(Program& program, const IdeasRunStates& states, QWidget* pare
 
   connect(cmdOk_, &QPushButton::clicked, this, &frmIdeas::cmdOk_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &frmIdeas::cmdCancel_Click);
-  program.updateIdeaMeter = [this] { UpdateIdeaMeter(); };
 }
 
-frmIdeas::~frmIdeas() {
-  program().updateIdeaMeter = [] {};
-}
+frmIdeas::~frmIdeas() = default;
 
 QGroupBox* frmIdeas::BuildFrame(int mode, const char* name) {
   auto* frame = new QGroupBox(this);
@@ -187,21 +189,22 @@ QBoxLayout* frmIdeas::AddEntryBox(int mode, int index) {
 void frmIdeas::cmdViewIdeas_Click() {
   // The selection dialog over this one is no reason to leave the page.
   selectionShown_ = true;
-  ShowIdeaList(program(), this);
+  ShowIdeaList(document_, prompter_, events_, help(), this);
   selectionShown_ = false;
   // Ideas may have been added, changed or deleted there.
   UpdateIdeaMeter();
 }
 
 bool frmIdeas::Prepare(int mode) {
-  const Session& s = program().session;
+  const SessionContent& s = document_.content();
   switch (mode) {
-    case kTAssets: tangibles_->Prepare(program()); break;
-    case kIAssets: intangibles_->Prepare(program()); break;
-    case kAutoSuggest: return suggest_->Prepare(program(), states_.suggestion);
+    case kTAssets: tangibles_->Prepare(s); break;
+    case kIAssets: intangibles_->Prepare(s); break;
+    case kAutoSuggest:
+      return suggest_->Prepare(document_, prompter_, constants_, platform(), states_.suggestion);
     case kPairTI:
     case kPairTT:
-    case kPairII: pairing(mode).Prepare(s, states_.pairing, program().platform); break;
+    case kPairII: pairing(mode).Prepare(s, states_.pairing, platform()); break;
     case kIChing:
       iching_->Prepare(s);
       cmdOk_->setEnabled(false);  // until the sixth line is cast
@@ -209,11 +212,11 @@ bool frmIdeas::Prepare(int mode) {
     case kMindStepping: mindStepping_->Prepare(s, states_.mindStep); break;
     case kClustering: cluster_->Prepare(s, states_.cluster); break;
     case kEvaluation:
-      evaluation_->Prepare(s, states_.evaluation);
+      evaluation_->Prepare(s);
       cmdOk_->setEnabled(false);  // the page ends through its last Next or Cancel
       break;
     case kEvaluationView:
-      results_->Prepare(states_.evaluation);
+      results_->Prepare(s);
       cmdCancel_->hide();
       break;
     default: break;
@@ -236,12 +239,12 @@ void frmIdeas::SetIdeasTexts() {
   iching_->SetTexts();
   mindStepping_->SetTexts(states_.mindStep);
   cluster_->SetTexts(states_.cluster);
-  evaluation_->SetTexts(states_.evaluation);
+  evaluation_->SetTexts();
   results_->SetTexts();
 }
 
 void frmIdeas::UpdateIdeaMeter() {
-  const int count = program().session.nIdeas;
+  const int count = document_.content().nIdeas;
   fraIdeasMeter_->setTitle(QString::number(count));
   panIdeasMeter_->Show(count);
 }
@@ -258,7 +261,7 @@ bool frmIdeas::eventFilter(QObject* watched, QEvent* event) {
     }
     if (entryBox && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
       if (box->text().size() >= kMinIdeaLength) {
-        AddIdea(program(), box->text());
+        AddIdea(document_, box->text());
         box->clear();
         box->setFocus();
       }
@@ -287,8 +290,8 @@ QWidget* frmIdeas::FirstControl() const {
     case kIAssets: return intangibles_->textBox();
     case kIChing: return iching_->cmdIdeasIChing;  // the lines are cast before ideas come
     case kClustering: return cluster_->txtClusterUnif;
-    case kEvaluation: return evaluation_->rating.slider;
-    case kEvaluationView: return nullptr;  // the results take no entry
+    case kEvaluation: return evaluation_->FirstControl();
+    case kEvaluationView: return results_->FirstControl();
     default: return txtAddIdeas(page->entryBox);
   }
 }
@@ -304,29 +307,23 @@ void frmIdeas::FormDeactivate() {
 
 void frmIdeas::cmdOk_Click() {
   if (const PageSpec* page = PageOf(mode_)) {
-    if (mode_ == kTAssets) tangibles_->Store(program());
-    if (mode_ == kIAssets) intangibles_->Store(program());
-    if (page->progressStep) program().MarkProgressStep(*page->progressStep);
-    if (mode_ == kEvaluation) {
-      // A finished evaluation opens the plans and the results.
-      Commands& commands = program().commands;
-      commands.EnableMenu(Menu::kPlans, true);
-      commands.EnableFrame(Menu::kPlans, true);
-      commands.EnableButton(Command::MakePlan, true);
-      commands.EnableButton(Command::ViewResults, true);
-    }
+    if (mode_ == kTAssets) tangibles_->Store(document_);
+    if (mode_ == kIAssets) intangibles_->Store(document_);
+    if (page->progressStep) emit events_.techniqueUsed(*page->progressStep);
+    // A finished evaluation opens the plans and the results.
+    if (mode_ == kEvaluation) emit events_.evaluationConfirmed();
   }
-  program().session.bChanged = true;
+  document_.MarkModified();
   Unload(QDialog::Accepted);
 }
 
-void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode) {
+void ShowIdeasDialog(frmIdeas& dialog, int mode) {
   if (dialog.mode() != mode) dialog.ShowPage(mode);
   if (!dialog.Prepare(mode)) return;
   dialog.SetIdeasTexts();
   dialog.UpdateIdeaMeter();
   SetHelpContexts();
-  program.platform.ShowModal(dialog);
+  dialog.platform().ShowModal(dialog);
 }
 
 }  // namespace quillane

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ui/FormDialog.h"
+#include "ui/SuppliedPage.h"
 
 class QBoxLayout;
 class QGroupBox;
@@ -13,16 +14,17 @@ class QPushButton;
 namespace quillane {
 
 class IdeaMeter;
+class Prompter;
+class RunEvents;
+class SessionDocument;
+struct Constants;
 struct AssetPage;
-struct EvaluationPage;
-struct EvaluationViewPage;
 struct ClusterPage;
 struct MindSteppingPage;
 struct PairingPage;
 struct SuggestPage;
 class IChingPage;
 struct ClusterState;
-struct EvaluationState;
 struct IChingState;
 struct MindStepState;
 struct PairingState;
@@ -36,7 +38,12 @@ struct IdeasRunStates {
   MindStepState& mindStep;
   ClusterState& cluster;
   IChingState& iching;
-  EvaluationState& evaluation;
+};
+
+// The pages another feature supplies: the evaluation and its results.
+struct IdeasSuppliedPages {
+  PageMaker evaluation;
+  PageMaker results;
 };
 
 // The ideas dialog: one page (frame) per idea technique, the evaluation and
@@ -62,7 +69,9 @@ class frmIdeas : public FormDialog {
   static constexpr int kModes = 11;
   static constexpr int kEntryBoxes = 7;
 
-  frmIdeas(Program& program, const IdeasRunStates& states, QWidget* parent);
+  frmIdeas(SessionDocument& document, Prompter& prompter, RunEvents& events, const Constants& constants,
+           const HelpBook& help, const IdeasRunStates& states, const IdeasSuppliedPages& supplied,
+           QWidget* parent);
   ~frmIdeas() override;
 
   // The page of a mode, and the idea meter's frame.
@@ -76,6 +85,8 @@ class frmIdeas : public FormDialog {
   QLineEdit* txtAddIdeas(int index) const { return txtAddIdeas_.at(static_cast<std::size_t>(index)); }
 
   void SetIdeasTexts();
+  // Shows the present idea count; the main window calls it on every change
+  // of the ideas.
   void UpdateIdeaMeter();
 
   void cmdOk_Click();
@@ -100,8 +111,12 @@ class frmIdeas : public FormDialog {
   PairingPage& pairing(int mode) const { return *pairings_.at(static_cast<std::size_t>(mode - kPairTI)); }
   void cmdViewIdeas_Click();
 
-  friend void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode);
+  friend void ShowIdeasDialog(frmIdeas& dialog, int mode);
 
+  SessionDocument& document_;
+  Prompter& prompter_;
+  RunEvents& events_;
+  const Constants& constants_;
   IdeasRunStates states_;
   std::array<QGroupBox*, kModes> frames_{};
   std::array<QLineEdit*, kEntryBoxes> txtAddIdeas_{};
@@ -115,8 +130,8 @@ class frmIdeas : public FormDialog {
   std::unique_ptr<IChingPage> iching_;
   std::unique_ptr<MindSteppingPage> mindStepping_;
   std::unique_ptr<ClusterPage> cluster_;
-  std::unique_ptr<EvaluationPage> evaluation_;
-  std::unique_ptr<EvaluationViewPage> results_;
+  std::unique_ptr<SuppliedPage> evaluation_;
+  std::unique_ptr<SuppliedPage> results_;
   QPushButton* cmdOk_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdHelp_ = nullptr;
@@ -124,6 +139,6 @@ class frmIdeas : public FormDialog {
 
 // Prepares the ideas dialog for `mode` and shows it modally. The command has
 // already made the mode's page visible (and hidden the meter where needed).
-void ShowIdeasDialog(Program& program, frmIdeas& dialog, int mode);
+void ShowIdeasDialog(frmIdeas& dialog, int mode);
 
 }  // namespace quillane

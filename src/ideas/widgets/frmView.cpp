@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/Prompter.h"
+#include "core/RunEvents.h"
+#include "core/SessionDocument.h"
 #include "ideas/IdeaSelection.h"
 #include "ideas/widgets/frmAddIdea.h"
 #include "platform/Platform.h"
@@ -18,8 +20,13 @@
 
 namespace quillane {
 
-frmView::frmView(Program& program, QWidget* parent, IdeaPick pick)
-    : FormDialog(program, parent, QStringLiteral("frmView")), pick_(pick) {
+frmView::frmView(SessionDocument& document, Prompter& prompter, RunEvents& events, const HelpBook& help,
+                 QWidget* parent, IdeaPick pick)
+    : FormDialog(help, parent, QStringLiteral("frmView")),
+      document_(document),
+      prompter_(prompter),
+      events_(events),
+      pick_(pick) {
   fraView_ = new QGroupBox(this);
   fraView_->setObjectName(QStringLiteral("fraView"));
   lblView_ = new QLabel(fraView_);
@@ -100,31 +107,30 @@ QStringList frmView::Selected() const {
 }
 
 void frmView::Rebuild() {
-  const Session& s = program().session;
+  const SessionContent& s = document_.content();
   Fill(s.sIdeas, s.nIdeas);
 }
 
 // A confirmed add or edit shows the list anew; a cancelled one leaves the
 // list, and the user's picks in it, as they were.
 void frmView::cmdAdd_Click() {
-  frmAddIdea dialog(program(), this, frmAddIdea::Mode::Add, QString(), 0);
-  if (program().platform.ShowModal(dialog) == QDialog::Accepted) Rebuild();
+  frmAddIdea dialog(document_, help(), this, frmAddIdea::Mode::Add, QString(), 0);
+  if (platform().ShowModal(dialog) == QDialog::Accepted) Rebuild();
 }
 
 void frmView::cmdEdit_Click() {
   QListWidgetItem* current = lstView_->currentItem();
-  frmAddIdea dialog(program(), this, frmAddIdea::Mode::Edit, current ? current->text() : QString(),
+  frmAddIdea dialog(document_, help(), this, frmAddIdea::Mode::Edit, current ? current->text() : QString(),
                     lstView_->currentRow() + 1);
-  if (program().platform.ShowModal(dialog) == QDialog::Accepted) Rebuild();
+  if (platform().ShowModal(dialog) == QDialog::Accepted) Rebuild();
 }
 
 void frmView::DeleteSelectedIdeas() {
-  Program& p = program();
   const MsgStyle flags = MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second;
-  if (p.MessageBox(Text(504), flags) == Answer::No) return;
-  if (p.MessageBox(Text(533), flags) == Answer::No) return;
+  if (prompter_.Ask(Text(504), flags) == Answer::No) return;
+  if (prompter_.Ask(Text(533), flags) == Answer::No) return;
   for (int i = 0; i < lstView_->count(); ++i) {
-    p.MarkProgressStep(ProgressStep::IdeasRemoved);
+    emit events_.ideasRemoved();
     if (lstView_->item(i)->isSelected()) {
       delete lstView_->takeItem(i);
       --i;
@@ -132,8 +138,7 @@ void frmView::DeleteSelectedIdeas() {
   }
   QStringList remaining;
   for (int i = 0; i < lstView_->count(); ++i) remaining << lstView_->item(i)->text();
-  StoreIdeas(p.session, remaining);
-  IdeasDeleted(p.session, p.commands);
+  document_.SetRemainingIdeas(remaining);
   if (lstView_->count() == 0) {
     cmdEdit_->setEnabled(false);
     cmdDelete_->setEnabled(false);
@@ -143,7 +148,7 @@ void frmView::DeleteSelectedIdeas() {
 void frmView::cmdOk_Click() {
   const QStringList picked = Selected();
   if (const int refusal = PickRefusal(pick_, static_cast<int>(picked.size()))) {
-    program().MessageBox(Text(refusal), MsgButtons::OkOnly);
+    prompter_.Tell(Text(refusal));
     return;
   }
   picked_ = picked;
@@ -177,24 +182,26 @@ void frmView::CancelRequested() {
 namespace {
 
 // Shows the dialog for `pick`; true when it closed with OK.
-bool ShowSelection(Program& program, frmView& dialog) {
+bool ShowSelection(const SessionContent& content, frmView& dialog) {
   dialog.SetViewTexts();
-  dialog.Fill(program.session.sIdeas, program.session.nIdeas);
+  dialog.Fill(content.sIdeas, content.nIdeas);
   SetHelpContexts();
-  program.platform.ShowModal(dialog);
+  dialog.platform().ShowModal(dialog);
   return dialog.result() == QDialog::Accepted;
 }
 
 }  // namespace
 
-void ShowIdeaList(Program& program, QWidget* parent) {
-  frmView dialog(program, parent, IdeaPick::None);
-  ShowSelection(program, dialog);
+void ShowIdeaList(SessionDocument& document, Prompter& prompter, RunEvents& events, const HelpBook& help,
+                  QWidget* parent) {
+  frmView dialog(document, prompter, events, help, parent, IdeaPick::None);
+  ShowSelection(document.content(), dialog);
 }
 
-std::optional<QStringList> PickIdeas(Program& program, QWidget* parent, IdeaPick pick) {
-  frmView dialog(program, parent, pick);
-  if (!ShowSelection(program, dialog)) return std::nullopt;
+std::optional<QStringList> PickIdeas(SessionDocument& document, Prompter& prompter, RunEvents& events,
+                                     const HelpBook& help, QWidget* parent, IdeaPick pick) {
+  frmView dialog(document, prompter, events, help, parent, pick);
+  if (!ShowSelection(document.content(), dialog)) return std::nullopt;
   return dialog.picked();
 }
 

@@ -14,13 +14,18 @@ class QPushButton;
 
 namespace quillane {
 
+class Prompter;
+class RunEvents;
+class SessionDocument;
+
 // The idea list, to pick ideas for MindStepping, Clustering or the
 // evaluation, or to view, add, edit and delete them.
 class frmView : public FormDialog {
   Q_OBJECT
 
  public:
-  frmView(Program& program, QWidget* parent, IdeaPick pick);
+  frmView(SessionDocument& document, Prompter& prompter, RunEvents& events, const HelpBook& help,
+          QWidget* parent, IdeaPick pick);
 
   IdeaPick pick() const { return pick_; }
   // The ideas picked when OK closed the dialog.
@@ -49,6 +54,9 @@ class frmView : public FormDialog {
   QStringList Selected() const;
   void Rebuild();
 
+  SessionDocument& document_;
+  Prompter& prompter_;
+  RunEvents& events_;
   IdeaPick pick_;
   QStringList picked_;
   QGroupBox* fraView_ = nullptr;
@@ -63,10 +71,13 @@ class frmView : public FormDialog {
 
 // Shows the selection dialog over `parent` with the whole idea list, to view
 // and edit the ideas.
-void ShowIdeaList(Program& program, QWidget* parent);
+void ShowIdeaList(SessionDocument& document, Prompter& prompter, RunEvents& events, const HelpBook& help,
+                  QWidget* parent);
 
 // Shows the selection dialog to pick ideas for `pick`. Returns the picked
-// ideas in list order, or nothing when the user cancelled.
-std::optional<QStringList> PickIdeas(Program& program, QWidget* parent, IdeaPick pick);
+// ideas in list order, or nothing when the user cancelled. The dialog
+// offers no add, edit or delete while it picks, so the document is only read.
+std::optional<QStringList> PickIdeas(SessionDocument& document, Prompter& prompter, RunEvents& events,
+                                     const HelpBook& help, QWidget* parent, IdeaPick pick);
 
 }  // namespace quillane

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/SessionDocument.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "settings/Settings.h"
@@ -20,8 +20,8 @@ constexpr int kLanguages = 4;
 
 }  // namespace
 
-frmLanguage::frmLanguage(Program& program, QWidget* parent)
-    : FormDialog(program, parent, QStringLiteral("frmLanguage")) {
+frmLanguage::frmLanguage(const HelpBook& help, Settings& settings, SessionDocument& document, QWidget* parent)
+    : FormDialog(help, parent, QStringLiteral("frmLanguage")), settings_(settings), document_(document) {
   fraLanguage_ = new QGroupBox(Text(621), this);
   fraLanguage_->setObjectName(QStringLiteral("fraLanguage"));
   cboLanguage_ = new QComboBox(fraLanguage_);
@@ -40,27 +40,26 @@ frmLanguage::frmLanguage(Program& program, QWidget* parent)
   layout->addLayout(common.column);
   setWindowTitle(ShownText(620));
 
-  Session& s = program.session;
-  if (s.nLanguage < 1 || s.nLanguage > kLanguages) s.nLanguage = 1;
-  cboLanguage_->setCurrentIndex(s.nLanguage - 1);
+  if (settings.nLanguage < 1 || settings.nLanguage > kLanguages) settings.nLanguage = 1;
+  cboLanguage_->setCurrentIndex(settings.nLanguage - 1);
 
   connect(cmdOk_, &QPushButton::clicked, this, &frmLanguage::cmdOk_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &frmLanguage::cmdCancel_Click);
 }
 
 void frmLanguage::cmdOk_Click() {
-  Session& s = program().session;
-  s.nLanguage = static_cast<Integer>(cboLanguage_->currentIndex() + 1);
+  settings_.nLanguage = static_cast<Integer>(cboLanguage_->currentIndex() + 1);
   // Even an unchanged choice counts as a change of the session.
-  s.bChanged = true;
+  document_.MarkModified();
   Unload(QDialog::Accepted);
 }
 
-void ShowLanguageDialog(Program& program, QWidget* parent) {
-  frmLanguage dialog(program, parent);
-  program.platform.ShowModal(dialog);
+void ShowLanguageDialog(const HelpBook& help, Settings& settings, SessionDocument& document,
+                        const QString& settingsPath, QWidget* parent) {
+  frmLanguage dialog(help, settings, document, parent);
+  help.platform.ShowModal(dialog);
   // The choice is kept for the next run at once, not only on the way out.
-  if (dialog.result() == QDialog::Accepted) WriteSettings(program.settingsPath, program.session);
+  if (dialog.result() == QDialog::Accepted) WriteSettings(settingsPath, settings);
 }
 
 }  // namespace quillane

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/SessionDocument.h"
 #include "files/CodePage.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -16,8 +16,8 @@
 
 namespace quillane {
 
-frmPassword::frmPassword(Program& program, QWidget* parent, Mode mode)
-    : FormDialog(program, parent, QStringLiteral("frmPassword")) {
+frmPassword::frmPassword(const HelpBook& help, QWidget* parent, Mode mode, const QString& current)
+    : FormDialog(help, parent, QStringLiteral("frmPassword")) {
   fraPassword_ = new QGroupBox(this);
   fraPassword_->setObjectName(QStringLiteral("fraPassword"));
   txtPassword_ = new QLineEdit(fraPassword_);
@@ -41,7 +41,7 @@ frmPassword::frmPassword(Program& program, QWidget* parent, Mode mode)
   setWindowTitle(ShownText(setMode ? 630 : 300));
   fraPassword_->setTitle(Text(setMode ? 631 : 301));
   txtPassword_->setAccessibleName(ShownText(setMode ? 631 : 301));
-  if (setMode) txtPassword_->setText(program.session.sPassword);
+  if (setMode) txtPassword_->setText(current);
 
   connect(cmdOk_, &QPushButton::clicked, this, &frmPassword::cmdOk_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &frmPassword::cmdCancel_Click);
@@ -69,29 +69,28 @@ void frmPassword::cmdCancel_Click() {
 
 namespace {
 
-std::optional<QString> AskPassword(Program& program, QWidget* parent, frmPassword::Mode mode) {
-  frmPassword dialog(program, parent, mode);
-  program.platform.ShowModal(dialog);
+std::optional<QString> AskPassword(const HelpBook& help, QWidget* parent, frmPassword::Mode mode,
+                                   const QString& current = QString()) {
+  frmPassword dialog(help, parent, mode, current);
+  help.platform.ShowModal(dialog);
   if (dialog.result() != QDialog::Accepted) return std::nullopt;
   return dialog.entry();
 }
 
 }  // namespace
 
-bool SetPasswordCommand(Program& program, QWidget* parent) {
-  const std::optional<QString> entry = AskPassword(program, parent, frmPassword::Mode::Set);
+bool SetPasswordCommand(const HelpBook& help, SessionDocument& document, QWidget* parent) {
+  const std::optional<QString> entry =
+      AskPassword(help, parent, frmPassword::Mode::Set, document.content().sPassword);
   if (!entry) return false;
-  Session& s = program.session;
-  // Setting, changing or removing the protection is a change to save.
-  if (*entry != s.sPassword || s.bPassword == entry->isEmpty()) s.bChanged = true;
-  s.sPassword = *entry;
-  s.bPassword = !s.sPassword.isEmpty();
-  program.MarkProgressStep(ProgressStep::PasswordSet);
+  // Setting, changing or removing the protection is a change to save; the
+  // document tells which.
+  document.SetPassword(*entry);
   return true;
 }
 
-std::optional<QString> AskPasswordEntry(Program& program, QWidget* parent) {
-  return AskPassword(program, parent, frmPassword::Mode::Enter);
+std::optional<QString> AskPasswordEntry(const HelpBook& help, QWidget* parent) {
+  return AskPassword(help, parent, frmPassword::Mode::Enter);
 }
 
 }  // namespace quillane

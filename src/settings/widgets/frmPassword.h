@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace quillane {
 
+class SessionDocument;
+
 // The password dialog. It only captures the typed text, in capitals; the
 // callers decide what it means.
 class frmPassword : public FormDialog {
@@ -20,7 +22,8 @@ class frmPassword : public FormDialog {
  public:
   enum class Mode { Set, Enter };
 
-  frmPassword(Program& program, QWidget* parent, Mode mode);
+  // Set mode shows `current`, the session's password, to be changed.
+  frmPassword(const HelpBook& help, QWidget* parent, Mode mode, const QString& current = QString());
 
   int HelpTopic() const override { return topic::kPassword; }
 
@@ -44,10 +47,10 @@ class frmPassword : public FormDialog {
 // The Password command: the dialog in set mode, pre-filled with the current
 // password. Confirming sets or (with an empty text) removes the protection.
 // True when the user confirmed.
-bool SetPasswordCommand(Program& program, QWidget* parent);
+bool SetPasswordCommand(const HelpBook& help, SessionDocument& document, QWidget* parent);
 
 // The dialog in enter mode, as opening a protected workfile asks for it:
 // the typed password in capitals, or nothing when cancelled.
-std::optional<QString> AskPasswordEntry(Program& program, QWidget* parent);
+std::optional<QString> AskPasswordEntry(const HelpBook& help, QWidget* parent);
 
 }  // namespace quillane

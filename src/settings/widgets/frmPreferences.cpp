@@ -12,7 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/Program.h"
+#include "core/Prompter.h"
+#include "core/TimerSwitch.h"
 #include "files/FileChoice.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -26,8 +27,13 @@ namespace {
 constexpr int kMaxEditorPath = 254;
 }  // namespace
 
-frmPreferences::frmPreferences(Program& program, QWidget* parent)
-    : FormDialog(program, parent, QStringLiteral("frmPreferences")) {
+frmPreferences::frmPreferences(const HelpBook& help, Settings& settings, TimerSwitch& backupTimer,
+                               AutoBackup& autoBackup, Prompter& prompter, QWidget* parent)
+    : FormDialog(help, parent, QStringLiteral("frmPreferences")),
+      settings_(settings),
+      backupTimer_(backupTimer),
+      autoBackup_(autoBackup),
+      prompter_(prompter) {
   auto named = [](QWidget* w, const char* name) {
     w->setObjectName(QLatin1String(name));
     return w;
@@ -75,12 +81,11 @@ frmPreferences::frmPreferences(Program& program, QWidget* parent)
   layout->addLayout(frames, 1);
 
   SetPreferencesTexts();
-  const Session& s = program.session;
-  chkAutoBackup_->setChecked(s.nAutoBackup != 0);
-  txtAutoBackup_->setText(QString::number(s.nAutoBackupTime));
+  chkAutoBackup_->setChecked(settings.nAutoBackup != 0);
+  txtAutoBackup_->setText(QString::number(settings.nAutoBackupTime));
   txtAutoBackup_Change();
   chkAutoBackup_Click();
-  txtNotepad_->setText(s.sTextEditor);
+  txtNotepad_->setText(settings.sTextEditor);
 
   connect(chkAutoBackup_, &QCheckBox::clicked, this, &frmPreferences::chkAutoBackup_Click);
   connect(txtAutoBackup_, &QLineEdit::textChanged, this, &frmPreferences::txtAutoBackup_Change);
@@ -153,29 +158,28 @@ void frmPreferences::vsbAutoBackup_Change(int value) {
 
 void frmPreferences::cmdBrowse_Click() {
   const auto chosen =
-      ChooseFile(program(), FileDialogMode::Open, {Text(901), Text(902)}, txtNotepad_->text());
+      ChooseFile(prompter_, FileDialogMode::Open, {Text(901), Text(902)}, txtNotepad_->text());
   if (chosen && FileExists(*chosen)) txtNotepad_->setText(*chosen);
 }
 
 void frmPreferences::cmdOk_Click() {
-  Program& p = program();
-  Session& s = p.session;
-  s.nAutoBackup = chkAutoBackup_->isChecked() ? 1 : 0;
-  p.autoBackupTimer.SetEnabled(chkAutoBackup_->isChecked());
-  s.nAutoBackupTime = static_cast<Integer>(txtAutoBackup_->text().toInt());
-  StartBackupInterval(s, p.platform);
+  settings_.nAutoBackup = chkAutoBackup_->isChecked() ? 1 : 0;
+  backupTimer_.SetEnabled(chkAutoBackup_->isChecked());
+  settings_.nAutoBackupTime = static_cast<std::int16_t>(txtAutoBackup_->text().toInt());
+  autoBackup_.StartInterval();
   const QString editor = txtNotepad_->text();
   if (FileExists(editor)) {
-    s.sTextEditor = editor;
+    settings_.sTextEditor = editor;
     Unload(QDialog::Accepted);
     return;
   }
-  p.MessageBox(Text(501) + QLatin1Char(' ') + editor, MsgButtons::OkOnly);
+  prompter_.Tell(Text(501) + QLatin1Char(' ') + editor, MsgButtons::OkOnly);
 }
 
-void ShowPreferencesDialog(Program& program, QWidget* parent) {
-  frmPreferences dialog(program, parent);
-  program.platform.ShowModal(dialog);
+void ShowPreferencesDialog(const HelpBook& help, Settings& settings, TimerSwitch& backupTimer,
+                           AutoBackup& autoBackup, Prompter& prompter, QWidget* parent) {
+  frmPreferences dialog(help, settings, backupTimer, autoBackup, prompter, parent);
+  help.platform.ShowModal(dialog);
 }
 
 }  // namespace quillane

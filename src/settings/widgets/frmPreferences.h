@@ -12,13 +12,19 @@ class QScrollBar;
 
 namespace quillane {
 
+class AutoBackup;
+class Prompter;
+class TimerSwitch;
+struct Settings;
+
 // The preferences: the automatic backup and its interval, and the program
 // that shows and edits reports and plans.
 class frmPreferences : public FormDialog {
   Q_OBJECT
 
  public:
-  frmPreferences(Program& program, QWidget* parent);
+  frmPreferences(const HelpBook& help, Settings& settings, TimerSwitch& backupTimer, AutoBackup& autoBackup,
+                 Prompter& prompter, QWidget* parent);
 
   int HelpTopic() const override { return topic::kPreferences; }
 
@@ -47,9 +53,16 @@ class frmPreferences : public FormDialog {
   QPushButton* cmdOk_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdHelp_ = nullptr;
+  Settings& settings_;
+  TimerSwitch& backupTimer_;
+  AutoBackup& autoBackup_;
+  Prompter& prompter_;
 };
 
 // The Preferences command: fills the dialog from the settings and shows it.
-void ShowPreferencesDialog(Program& program, QWidget* parent);
+// OK takes the backup settings, switches `backupTimer` and starts the
+// backup's interval anew, even when a missing viewer keeps the dialog open.
+void ShowPreferencesDialog(const HelpBook& help, Settings& settings, TimerSwitch& backupTimer,
+                           AutoBackup& autoBackup, Prompter& prompter, QWidget* parent);
 
 }  // namespace quillane

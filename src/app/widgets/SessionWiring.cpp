@@ -1,0 +1,130 @@
+#include "app/widgets/SessionWiring.h"
+
+#include "app/MainParts.h"
+#include "ideas/IdeaList.h"
+
+namespace quillane {
+
+namespace {
+
+void ShowWorkfile(MainParts& p) {
+  ShowWorkfileName(p.status, p.document.workfile(), p.constants);
+}
+
+void FollowCriteria(MainParts& p) {
+  const SessionContent& s = p.document.content();
+  if (!s.sCriteria[1].isEmpty()) p.progress.MarkProgressStep(ProgressStep::CriteriaSet);
+  const bool canRate = s.nCriteria >= 2;
+  p.commands.EnableButton(Command::CriteriaRate, canRate);
+  if (!canRate) p.commands.EnableButton(Command::CriteriaView, false);
+}
+
+void FollowAssets(MainParts& p, AssetKind kind) {
+  const SessionContent& s = p.document.content();
+  const bool tangible = kind == AssetKind::Tangible;
+  if (!(tangible ? s.sTAssets : s.sIAssets)[1].isEmpty())
+    p.progress.MarkProgressStep(tangible ? ProgressStep::TangiblesEntered : ProgressStep::IntangiblesEntered);
+  if (tangible) {
+    p.commands.EnableButton(Command::PairTT, s.nTAssets >= 2);
+  } else {
+    p.commands.EnableButton(Command::PairII, s.nIAssets >= 2);
+  }
+  p.commands.EnableButton(Command::PairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
+}
+
+void FollowIdeas(MainParts& p, SessionDocument::IdeasChange change) {
+  const SessionContent& s = p.document.content();
+  switch (change) {
+    case SessionDocument::IdeasChange::Added:
+      EncourageAt(s.nIdeas, Encouragement::ForNewIdea, p.prompter, p.platform, p.constants);
+      for (Command c :
+           {Command::MindStepping, Command::Clustering, Command::MakeReport, Command::PrintConcise}) {
+        p.commands.EnableButton(c, true);
+      }
+      p.commands.EnableMenu(Menu::kReports, true);
+      break;
+    case SessionDocument::IdeasChange::Replaced:
+      EncourageAt(s.nIdeas, Encouragement::ForEditedIdea, p.prompter, p.platform, p.constants);
+      break;
+    case SessionDocument::IdeasChange::Deleted:
+      p.commands.EnableButton(Command::MindStepping, s.nIdeas != 0);
+      p.commands.EnableButton(Command::Clustering, s.nIdeas != 0);
+      break;
+    case SessionDocument::IdeasChange::Loaded: break;  // the whole session follows
+  }
+}
+
+void FollowEvents(MainParts& p) {
+  RunEvents& e = p.events;
+  Progress& progress = p.progress;
+  Commands& commands = p.commands;
+  QObject::connect(&e, &RunEvents::criteriaRated, &progress, [&] {
+    progress.MarkProgressStep(ProgressStep::CriteriaRated);
+    commands.EnableButton(Command::CriteriaView, true);
+  });
+  QObject::connect(&e, &RunEvents::techniqueUsed, &progress, &Progress::MarkProgressStep);
+  QObject::connect(&e, &RunEvents::ideasRemoved, &progress,
+                   [&] { progress.MarkProgressStep(ProgressStep::IdeasRemoved); });
+  QObject::connect(&e, &RunEvents::evaluationRated, &progress,
+                   [&] { progress.MarkProgressStep(ProgressStep::Evaluation); });
+  QObject::connect(&e, &RunEvents::evaluationConfirmed, &commands, [&] {
+    // A finished evaluation opens the plans and the results.
+    commands.EnableMenu(Menu::kPlans, true);
+    commands.EnableFrame(Menu::kPlans, true);
+    commands.EnableButton(Command::MakePlan, true);
+    commands.EnableButton(Command::ViewResults, true);
+  });
+  QObject::connect(&e, &RunEvents::reportSaved, &progress, [&] {
+    progress.MarkProgressStep(ProgressStep::ReportSaved);
+    commands.EnableButton(Command::ViewReport, true);
+  });
+  QObject::connect(&e, &RunEvents::planSaved, &progress, [&] {
+    progress.MarkProgressStep(ProgressStep::PlanSaved);
+    commands.EnableButton(Command::ElaboratePlan, true);
+  });
+  QObject::connect(&e, &RunEvents::summaryPrinted, &progress,
+                   [&] { progress.MarkProgressStep(ProgressStep::ReportPrinted); });
+}
+
+}  // namespace
+
+void ShowTheStart(MainParts& p) {
+  SetInitialCommands(p.commands);
+  ShowWorkfile(p);
+}
+
+void FollowTheSession(MainParts& p, std::function<void()> redrawIdeaMeter) {
+  SessionDocument& d = p.document;
+  QObject::connect(&d, &SessionDocument::workfileChanged, &p.status, [&p] { ShowWorkfile(p); });
+  QObject::connect(&p.status, &StatusLine::noticeEnded, &p.status, [&p] { ShowWorkfile(p); });
+  QObject::connect(&d, &SessionDocument::sessionReset, &p.commands, [&p] {
+    SetNewSessionCommands(p.commands);
+    p.progress.MarkProgressStep(ProgressStep::ClearAll);
+    ShowWorkfile(p);
+  });
+  QObject::connect(&d, &SessionDocument::sessionLoaded, &p.commands, [&p] {
+    SetLoadedSessionCommands(p.commands, p.document.content());
+    ShowWorkfile(p);
+    p.progress.MarkProgressStep(ProgressStep::SessionLoaded);
+  });
+  QObject::connect(&d, &SessionDocument::sessionSaved, &p.progress, [&p] {
+    ShowWorkfile(p);
+    p.progress.MarkProgressStep(ProgressStep::SessionSaved);
+  });
+  QObject::connect(&d, &SessionDocument::goalChanged, &p.progress, [&p] {
+    if (!p.document.content().sGoal.isEmpty()) p.progress.MarkProgressStep(ProgressStep::GoalSet);
+  });
+  QObject::connect(&d, &SessionDocument::passwordSet, &p.progress,
+                   [&p] { p.progress.MarkProgressStep(ProgressStep::PasswordSet); });
+  QObject::connect(&d, &SessionDocument::criteriaChanged, &p.commands, [&p] { FollowCriteria(p); });
+  QObject::connect(&d, &SessionDocument::assetsChanged, &p.commands,
+                   [&p](AssetKind kind) { FollowAssets(p, kind); });
+  QObject::connect(&d, &SessionDocument::ideasChanged, &p.commands,
+                   [&p, redraw = std::move(redrawIdeaMeter)](SessionDocument::IdeasChange change) {
+                     redraw();
+                     FollowIdeas(p, change);
+                   });
+  FollowEvents(p);
+}
+
+}  // namespace quillane

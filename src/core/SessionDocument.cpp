@@ -1,0 +1,124 @@
+#include "core/SessionDocument.h"
+
+namespace quillane {
+
+void StoreListEntries(std::span<QString> stored, const QStringList& entries) {
+  Q_ASSERT(static_cast<std::size_t>(entries.size()) < stored.size());
+  for (std::size_t i = 1; i < stored.size(); ++i) {
+    if (stored[i].isEmpty()) break;
+    stored[i].clear();
+  }
+  for (qsizetype i = 0; i < entries.size(); ++i) stored[static_cast<std::size_t>(i + 1)] = entries[i];
+}
+
+SessionDocument::SessionDocument() : content_(std::make_unique<SessionContent>()) {}
+
+SessionDocument::~SessionDocument() = default;
+
+void SessionDocument::SetModified(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  emit modifiedChanged(modified);
+}
+
+void SessionDocument::SetWorkfile(const QString& workfile) {
+  if (workfile_ == workfile) return;
+  workfile_ = workfile;
+  emit workfileChanged(workfile);
+}
+
+void SessionDocument::MarkModified() {
+  SetModified(true);
+}
+
+void SessionDocument::SetGoal(const QString& goal) {
+  content_->sGoal = goal;
+  SetModified(true);
+  emit goalChanged();
+}
+
+void SessionDocument::SetCriteria(const QStringList& names) {
+  StoreListEntries(content_->sCriteria, names);
+  content_->nCriteria = static_cast<Integer>(names.size());
+  SetModified(true);
+  emit criteriaChanged();
+}
+
+void SessionDocument::SetRatedCriteria(const TextList<kMaxCriteria>& names, const WeightList& weights) {
+  content_->sCriteria = names;
+  content_->sngWeight = weights;
+  SetModified(true);
+  emit weightsChanged();
+}
+
+void SessionDocument::SetAssets(AssetKind kind, const QStringList& names) {
+  const bool tangible = kind == AssetKind::Tangible;
+  StoreListEntries(tangible ? content_->sTAssets : content_->sIAssets, names);
+  (tangible ? content_->nTAssets : content_->nIAssets) = static_cast<Integer>(names.size());
+  SetModified(true);
+  emit assetsChanged(kind);
+}
+
+bool SessionDocument::AddIdea(const QString& text) {
+  SessionContent& s = *content_;
+  if (s.nIdeas >= kMaxIdeas) return false;
+  ++s.nIdeas;
+  s.sIdeas[static_cast<std::size_t>(s.nIdeas)] = text;
+  SetModified(true);
+  emit ideasChanged(IdeasChange::Added);
+  return true;
+}
+
+void SessionDocument::ReplaceIdea(int position, const QString& text) {
+  SessionContent& s = *content_;
+  if (position < 1 || position > s.nIdeas) return;
+  s.sIdeas[static_cast<std::size_t>(position)] = text;
+  SetModified(true);
+  emit ideasChanged(IdeasChange::Replaced);
+}
+
+void SessionDocument::SetRemainingIdeas(const QStringList& ideas) {
+  StoreListEntries(content_->sIdeas, ideas);
+  content_->nIdeas = static_cast<Integer>(ideas.size());
+  SetModified(true);
+  emit ideasChanged(IdeasChange::Deleted);
+}
+
+void SessionDocument::SetPassword(const QString& password) {
+  SessionContent& s = *content_;
+  const bool changed = password != s.sPassword || s.bPassword == password.isEmpty();
+  s.sPassword = password;
+  s.bPassword = !password.isEmpty();
+  if (changed) SetModified(true);
+  emit passwordSet();
+}
+
+void SessionDocument::Reset() {
+  // Slot 0 of every list is never used, so it is emptied with the rest.
+  *content_ = SessionContent{};
+  SetModified(false);
+  SetWorkfile(QString());
+  emit ideasChanged(IdeasChange::Loaded);
+  emit sessionReset();
+}
+
+void SessionDocument::TakeLoaded(const SessionContent& content, const QString& workfile) {
+  *content_ = content;
+  SetModified(false);
+  SetWorkfile(workfile);
+  emit ideasChanged(IdeasChange::Loaded);
+  emit sessionLoaded();
+}
+
+void SessionDocument::MarkSaved(const QString& workfile) {
+  SetWorkfile(workfile);
+  SetModified(false);
+  emit sessionSaved();
+}
+
+void SessionDocument::MarkUntitledChanges() {
+  SetWorkfile(QString());
+  SetModified(true);
+}
+
+}  // namespace quillane

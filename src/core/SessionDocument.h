@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <span>
+
+#include "core/Session.h"
+
+namespace quillane {
+
+// The session as a document: it owns the saved content, the workfile's name
+// and whether there are unsaved changes, and says what changed. Its writers
+// are the only way to change them; whoever follows the session (the command
+// states, the progress report, the status bar, the idea meter) connects to
+// its signals instead of being called by each procedure.
+class SessionDocument : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class IdeasChange { Added, Replaced, Deleted, Loaded };
+  Q_ENUM(IdeasChange)
+
+  SessionDocument();
+  ~SessionDocument() override;
+
+  const SessionContent& content() const { return *content_; }
+  // The workfile's path; "" while the session is untitled.
+  const QString& workfile() const { return workfile_; }
+  // True while there are changes no workfile holds (`bChanged`).
+  bool isModified() const { return modified_; }
+
+  // Content. Each writer marks the session changed.
+  void SetGoal(const QString& goal);
+  void SetCriteria(const QStringList& names);
+  // A rating's result: the weights, and the criteria in the order the
+  // weights sort them into. Tells weightsChanged only: the list is the same.
+  void SetRatedCriteria(const TextList<kMaxCriteria>& names, const WeightList& weights);
+  void SetAssets(AssetKind kind, const QStringList& names);
+  // Appends an idea; false, and nothing changes, when the list is full.
+  bool AddIdea(const QString& text);
+  // Replaces idea `position` (1..nIdeas); any other position changes nothing.
+  void ReplaceIdea(int position, const QString& text);
+  // The ideas left after a deletion, in order.
+  void SetRemainingIdeas(const QStringList& ideas);
+  // Sets, changes or ("") removes the password. Only a real change marks
+  // the session changed; passwordSet is emitted either way.
+  void SetPassword(const QString& password);
+  // A change the content does not show (the heading language, a word file
+  // read, a confirmed page).
+  void MarkModified();
+
+  // The whole session.
+  void Reset();
+  // A workfile was read: its content, its path, no unsaved changes.
+  void TakeLoaded(const SessionContent& content, const QString& workfile);
+  // The content was written to `workfile`, which is now the session's.
+  void MarkSaved(const QString& workfile);
+  // The session no longer belongs to its workfile (a recovered backup):
+  // untitled and changed, so Save asks for a name and Exit offers to save.
+  void MarkUntitledChanges();
+
+ signals:
+  void modifiedChanged(bool modified);
+  void workfileChanged(const QString& workfile);
+  void goalChanged();
+  void criteriaChanged();
+  void weightsChanged();
+  void assetsChanged(quillane::AssetKind kind);
+  void ideasChanged(quillane::SessionDocument::IdeasChange change);
+  void passwordSet();
+  void sessionReset();
+  void sessionLoaded();
+  void sessionSaved();
+
+ private:
+  void SetModified(bool modified);
+  void SetWorkfile(const QString& workfile);
+
+  std::unique_ptr<SessionContent> content_;  // its lists of texts: kept off the stack
+  QString workfile_;
+  bool modified_ = false;
+};
+
+// Replaces the names stored in slots 1.. of `stored` by `entries`: the old
+// names are emptied up to the first slot that is already empty, then the
+// entries are copied in their order. Slot 0 is left alone.
+void StoreListEntries(std::span<QString> stored, const QStringList& entries);
+
+}  // namespace quillane

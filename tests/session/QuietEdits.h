@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QSignalBlocker>
+#include <functional>
+#include <memory>
+
+#include "core/SessionDocument.h"
+#include "support/Parts.h"
+
+namespace quillane::test {
+
+// Starting points of a test, set without telling any follower: commands,
+// progress and status stay as they are.
+
+// Changes the content; the workfile and the change flag stay.
+inline void ChangeContent(SessionDocument& document, const std::function<void(SessionContent&)>& change) {
+  const auto content = std::make_unique<SessionContent>(document.content());
+  change(*content);
+  const bool modified = document.isModified();
+  PutContent(document, *content);
+  const QSignalBlocker quiet(document);
+  if (modified) document.MarkModified();
+}
+
+// Makes `path` the session's workfile; the content and the change flag stay.
+inline void PutWorkfile(SessionDocument& document, const QString& path) {
+  const bool modified = document.isModified();
+  const QSignalBlocker quiet(document);
+  document.TakeLoaded(SessionContent(document.content()), path);
+  if (modified) document.MarkModified();
+}
+
+// Sets or clears the change flag; the content and the workfile stay.
+inline void PutModified(SessionDocument& document, bool modified) {
+  const QSignalBlocker quiet(document);
+  if (modified) {
+    document.MarkModified();
+  } else {
+    document.TakeLoaded(SessionContent(document.content()), document.workfile());
+  }
+}
+
+}  // namespace quillane::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QSignalBlocker>
+#include <memory>
+
+#include "app/MainParts.h"
+#include "app/widgets/SessionWiring.h"
+
+namespace quillane::test {
+
+// A run's parts over `platform`, the program's files in `appPath`, wired
+// as the main window wires them (without an ideas dialog to redraw).
+inline std::unique_ptr<MainParts> MakeParts(Platform& platform,
+                                            const QString& appPath = QStringLiteral(QUILLANE_SOURCE_DIR
+                                                                                    "/resources/shipped")) {
+  auto parts = std::make_unique<MainParts>(platform, LoadConstants(appPath));
+  FollowTheSession(*parts, [] {});
+  return parts;
+}
+
+// Puts `content` into the document as a test's starting point, telling no
+// follower: commands, progress and status stay as they are. The workfile
+// stays unless another is given; the session counts as unchanged.
+inline void PutContent(SessionDocument& document, const SessionContent& content) {
+  const QSignalBlocker quiet(document);
+  document.TakeLoaded(content, document.workfile());
+}
+inline void PutContent(SessionDocument& document, const SessionContent& content, const QString& workfile) {
+  const QSignalBlocker quiet(document);
+  document.TakeLoaded(content, workfile);
+}
+
+// Changes the content as a test's starting point, as PutContent does.
+template <class Change>
+void Seed(SessionDocument& document, Change change) {
+  SessionContent content = document.content();
+  change(content);
+  PutContent(document, content);
+}
+
+// As if typed: the content changed by `change`, and the session changed.
+template <class Change>
+void SeedTyped(SessionDocument& document, Change change) {
+  Seed(document, change);
+  document.MarkModified();
+}
+
+}  // namespace quillane::test

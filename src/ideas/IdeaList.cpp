@@ -3,7 +3,6 @@
 #include <QDir>
 
 #include "core/Constants.h"
-#include "core/Prompter.h"
 #include "core/SessionDocument.h"
 #include "files/FileChoice.h"
 #include "platform/Platform.h"
@@ -57,17 +56,12 @@ void AddIdea(SessionDocument& document, const QString& text) {
   document.AddIdea(text);
 }
 
-void EncourageAt(int ideaCount, Encouragement kind, Prompter& prompter, Platform& platform,
-                 const Constants& constants) {
+QString EncourageAt(int ideaCount, Encouragement kind, Platform& platform, const Constants& constants) {
   const QString encouragement = EncouragementFor(constants.sUserFirstName, ideaCount);
-  if (encouragement.isEmpty()) return;
-  if (kind == Encouragement::ForEditedIdea) {
-    prompter.Tell(encouragement);
-    return;
-  }
+  if (encouragement.isEmpty() || kind == Encouragement::ForEditedIdea) return encouragement;
   const QString sound = QDir(constants.sAppPath).filePath(Text(119));
   if (FileExists(sound)) platform.PlaySound(sound);
-  prompter.Tell(encouragement, MsgButtons::OkOnly + MsgIcon::Information);
+  return encouragement;
 }
 
 QString FirstNameOf(const QString& fullName, const QString& loginName) {

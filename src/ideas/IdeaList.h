@@ -7,7 +7,6 @@
 namespace quillane {
 
 class Platform;
-class Prompter;
 class SessionDocument;
 struct Constants;
 
@@ -19,13 +18,13 @@ inline constexpr int kMinIdeaLength = 3;
 void AddIdea(SessionDocument& document, const QString& text);
 
 enum class Encouragement {
-  ForNewIdea,     // with the milestone sound and the information icon
-  ForEditedIdea,  // an edited idea repeats the count's message, plainly
+  ForNewIdea,     // with the milestone sound
+  ForEditedIdea,  // an edited idea repeats the count's message, silently
 };
 
-// At a milestone idea count, the encouragement addressed to the user.
-void EncourageAt(int ideaCount, Encouragement kind, Prompter& prompter, Platform& platform,
-                 const Constants& constants);
+// At a milestone idea count, the encouragement addressed to the user; ""
+// at any other count. A new idea's also plays the milestone sound.
+QString EncourageAt(int ideaCount, Encouragement kind, Platform& platform, const Constants& constants);
 
 // The encouragement for an idea count, addressed to `name` ("" for most counts).
 QString EncouragementFor(const QString& name, int count);

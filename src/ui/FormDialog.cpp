@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -70,8 +74,34 @@ void FormDialog::ClearDefaultButtons() {
   }
 }
 
+QStringList FormDialog::EditableState() const {
+  QStringList state;
+  for (const QLineEdit* box : findChildren<QLineEdit*>())
+    state << box->objectName() + QLatin1Char('=') + box->text();
+  for (const QListWidget* list : findChildren<QListWidget*>()) {
+    state << list->objectName() + QStringLiteral(":");
+    for (int i = 0; i < list->count(); ++i) state << list->item(i)->text();
+  }
+  for (const QAbstractButton* toggle : findChildren<QAbstractButton*>()) {
+    if (toggle->isCheckable())
+      state << toggle->objectName() + (toggle->isChecked() ? QStringLiteral("+") : QStringLiteral("-"));
+  }
+  for (const QComboBox* choice : findChildren<QComboBox*>()) {
+    state << choice->objectName() + QLatin1Char('#') + QString::number(choice->currentIndex());
+  }
+  return state;
+}
+
+bool FormDialog::MayDiscardChanges() {
+  if (!askBeforeDiscarding_ || EditableState() == shownState_) return true;
+  const MsgStyle style = MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second;
+  return help_.platform.MessageBox(this, Text(3122), style, QGuiApplication::applicationDisplayName()) ==
+         Answer::Yes;
+}
+
 void FormDialog::showEvent(QShowEvent* event) {
   ClearDefaultButtons();
+  if (!event->spontaneous()) shownState_ = EditableState();
   if (!centred_) {
     centred_ = true;
     adjustSize();

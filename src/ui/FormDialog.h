@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include "ui/HelpContexts.h"
 
@@ -62,6 +63,15 @@ class FormDialog : public QDialog, public HelpTopicOwner {
   // dialog is open (message boxes, file dialogs and help never count).
   virtual void FormDeactivate() {}
 
+  // Cancel, Escape and the close box ask before they throw away what was
+  // typed or changed since the dialog was shown: its text boxes, lists,
+  // toggles and choices. Dialogs whose page holds the user's work turn it on.
+  void AskBeforeDiscarding(bool on) { askBeforeDiscarding_ = on; }
+  // True when the dialog may close without keeping its changes: nothing
+  // changed, or the user said Yes to letting the changes go (No, the
+  // default, keeps the dialog open).
+  bool MayDiscardChanges();
+
   // Makes `cmdOk`, `cmdCancel` and (with `withHelp`) `cmdHelp`, captioned;
   // Help opens the topic of this dialog.
   CommonButtons AddCommonButtons(bool withHelp);
@@ -72,10 +82,14 @@ class FormDialog : public QDialog, public HelpTopicOwner {
 
  private:
   void ClearDefaultButtons();
+  // What the user can change in the dialog now, one entry a control.
+  QStringList EditableState() const;
 
   HelpBook help_;
   CommonButtons common_;
   bool centred_ = false;
+  bool askBeforeDiscarding_ = false;
+  QStringList shownState_;      // EditableState() when the dialog was shown
   bool leftForOwnForm_ = true;  // the last deactivation handed over to one of our forms
 };
 

@@ -9,12 +9,13 @@
 namespace quillane::test {
 
 // A run's parts over `platform`, the program's files in `appPath`, wired
-// as the main window wires them (without an ideas dialog to redraw).
+// as the main window wires them, showing the ideas through `shown`.
 inline std::unique_ptr<MainParts> MakeParts(Platform& platform,
                                             const QString& appPath = QStringLiteral(QUILLANE_SOURCE_DIR
-                                                                                    "/resources/shipped")) {
+                                                                                    "/resources/shipped"),
+                                            IdeasShown shown = {}) {
   auto parts = std::make_unique<MainParts>(platform, LoadConstants(appPath));
-  FollowTheSession(*parts, [] {});
+  FollowTheSession(*parts, std::move(shown));
   return parts;
 }
 

@@ -32,11 +32,16 @@ void FollowAssets(MainParts& p, AssetKind kind) {
   p.commands.EnableButton(Command::PairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
 }
 
-void FollowIdeas(MainParts& p, SessionDocument::IdeasChange change) {
+void Encourage(MainParts& p, Encouragement kind, const IdeasShown& shown) {
+  const QString text = EncourageAt(p.document.content().nIdeas, kind, p.platform, p.constants);
+  if (!text.isEmpty()) shown.encourage(text);
+}
+
+void FollowIdeas(MainParts& p, SessionDocument::IdeasChange change, const IdeasShown& shown) {
   const SessionContent& s = p.document.content();
   switch (change) {
     case SessionDocument::IdeasChange::Added:
-      EncourageAt(s.nIdeas, Encouragement::ForNewIdea, p.prompter, p.platform, p.constants);
+      Encourage(p, Encouragement::ForNewIdea, shown);
       for (Command c :
            {Command::MindStepping, Command::Clustering, Command::MakeReport, Command::PrintConcise}) {
         p.commands.EnableButton(c, true);
@@ -44,7 +49,7 @@ void FollowIdeas(MainParts& p, SessionDocument::IdeasChange change) {
       p.commands.EnableMenu(Menu::kReports, true);
       break;
     case SessionDocument::IdeasChange::Replaced:
-      EncourageAt(s.nIdeas, Encouragement::ForEditedIdea, p.prompter, p.platform, p.constants);
+      Encourage(p, Encouragement::ForEditedIdea, shown);
       break;
     case SessionDocument::IdeasChange::Deleted:
       p.commands.EnableButton(Command::MindStepping, s.nIdeas != 0);
@@ -93,7 +98,7 @@ void ShowTheStart(MainParts& p) {
   ShowWorkfile(p);
 }
 
-void FollowTheSession(MainParts& p, std::function<void()> redrawIdeaMeter) {
+void FollowTheSession(MainParts& p, IdeasShown shown) {
   SessionDocument& d = p.document;
   QObject::connect(&d, &SessionDocument::workfileChanged, &p.status, [&p] { ShowWorkfile(p); });
   QObject::connect(&p.status, &StatusLine::noticeEnded, &p.status, [&p] { ShowWorkfile(p); });
@@ -120,9 +125,9 @@ void FollowTheSession(MainParts& p, std::function<void()> redrawIdeaMeter) {
   QObject::connect(&d, &SessionDocument::assetsChanged, &p.commands,
                    [&p](AssetKind kind) { FollowAssets(p, kind); });
   QObject::connect(&d, &SessionDocument::ideasChanged, &p.commands,
-                   [&p, redraw = std::move(redrawIdeaMeter)](SessionDocument::IdeasChange change) {
-                     redraw();
-                     FollowIdeas(p, change);
+                   [&p, shown = std::move(shown)](SessionDocument::IdeasChange change) {
+                     shown.redrawMeter();
+                     FollowIdeas(p, change, shown);
                    });
   FollowEvents(p);
 }

@@ -1,17 +1,26 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 namespace quillane {
 
 struct MainParts;
 
+// What the main window shows of the ideas as they change.
+struct IdeasShown {
+  // Redraws the ideas dialog's meter, when the dialog is open.
+  std::function<void()> redrawMeter = [] {};
+  // Shows a milestone's encouragement where it takes no key away from
+  // the user: inside the ideas dialog, or in the status bar.
+  std::function<void(const QString&)> encourage = [](const QString&) {};
+};
+
 // Follows the session document and the run's events, and holds every rule
 // that follows from them: which commands are enabled, which menus open,
 // which progress steps are lit, what the status bar names, when the
-// encouragement comes. `redrawIdeaMeter` redraws the ideas dialog's meter
-// (first, so the meter shows the new idea before any message).
-void FollowTheSession(MainParts& parts, std::function<void()> redrawIdeaMeter);
+// encouragement comes.
+void FollowTheSession(MainParts& parts, IdeasShown shown);
 
 // The run begins: only Start, Help and Exit open, and the untitled name.
 void ShowTheStart(MainParts& parts);

@@ -45,9 +45,18 @@ frmMain::frmMain(MainParts& parts) : parts_(parts) {
   connect(&parts_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });
   parts_.prompter.SetParent(this);
   InstallHelpKey(parts_.help(), this);
-  FollowTheSession(parts_, [this] {
+  IdeasShown shown;
+  shown.redrawMeter = [this] {
     if (ideas_) ideas_->UpdateIdeaMeter();
-  });
+  };
+  shown.encourage = [this](const QString& text) {
+    if (ideas_ && ideas_->isVisible()) {
+      ideas_->ShowEncouragement(text);
+    } else {
+      parts_.status.ShowNotice(text);
+    }
+  };
+  FollowTheSession(parts_, std::move(shown));
 
   autoBackup_ =
       std::make_unique<AutoBackup>(parts_.document, parts_.settings, parts_.constants, parts_.platform,

@@ -19,6 +19,7 @@ namespace quillane {
 
 frmStart::frmStart(SessionDocument& document, const HelpBook& help, QWidget* parent)
     : FormDialog(help, parent, QStringLiteral("frmStart")), document_(document) {
+  AskBeforeDiscarding(true);
   const CommonButtons common = AddCommonButtons(true);
   cmdOk_ = common.ok;
   cmdCancel_ = common.cancel;
@@ -88,6 +89,7 @@ void frmStart::cmdOk_Click() {
 }
 
 void frmStart::cmdCancel_Click() {
+  if (!MayDiscardChanges()) return;
   Unload(QDialog::Rejected);
 }
 

@@ -29,6 +29,7 @@ frmCriteria::frmCriteria(SessionDocument& document, Prompter& prompter, RunEvent
       prompter_(prompter),
       events_(events),
       rating_(rating) {
+  AskBeforeDiscarding(true);
   const CommonButtons common = AddCommonButtons(true);
   cmdOk_ = common.ok;
   cmdCancel_ = common.cancel;
@@ -137,6 +138,7 @@ void frmCriteria::cmdOk_Click() {
 }
 
 void frmCriteria::cmdCancel_Click() {
+  if (!MayDiscardChanges()) return;
   if (fraCriteriaRate->isVisibleTo(this)) SettleRating(document_, rating_);
   Close(QDialog::Rejected);
 }

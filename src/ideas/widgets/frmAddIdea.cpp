@@ -20,6 +20,7 @@ frmAddIdea::frmAddIdea(SessionDocument& document, const HelpBook& help, QWidget*
       document_(document),
       mode_(mode),
       position_(position) {
+  AskBeforeDiscarding(true);
   const bool edit = mode == Mode::Edit;
   setWindowTitle(ShownText(edit ? 212 : 210));
   lblAddIdea_ = new QLabel(ShownText(edit ? 213 : 211), this);

@@ -25,7 +25,9 @@ class frmAddIdea : public FormDialog {
   int HelpTopic() const override { return topic::kIdeaList; }
 
   void cmdOk_Click();
-  void cmdCancel_Click() { Unload(QDialog::Rejected); }
+  void cmdCancel_Click() {
+    if (MayDiscardChanges()) Unload(QDialog::Rejected);
+  }
 
  protected:
   void CancelRequested() override { cmdCancel_Click(); }

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -148,9 +149,28 @@ frmIdeas::frmIdeas(SessionDocument& document, Prompter& prompter, RunEvents& eve
   meterLayout->addWidget(panIdeasMeter_, 0, Qt::AlignHCenter);
   meterLayout->addStretch();
 
+  // A milestone's encouragement shows beside the meter for a while. It takes
+  // no focus and no key: the user types straight on.
+  lblIdeasEncouragement_ = new QLabel(this);
+  lblIdeasEncouragement_->setObjectName(QStringLiteral("lblIdeasEncouragement"));
+  lblIdeasEncouragement_->setTextFormat(Qt::PlainText);
+  lblIdeasEncouragement_->setWordWrap(true);
+  lblIdeasEncouragement_->setFocusPolicy(Qt::NoFocus);
+  lblIdeasEncouragement_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QFont bold = lblIdeasEncouragement_->font();
+  bold.setBold(true);
+  lblIdeasEncouragement_->setFont(bold);
+  lblIdeasEncouragement_->setMinimumHeight(2 * lblIdeasEncouragement_->fontMetrics().lineSpacing());
+  encouragementShown_.setSingleShot(true);
+  encouragementShown_.setInterval(kEncouragementMs);
+  connect(&encouragementShown_, &QTimer::timeout, lblIdeasEncouragement_, &QLabel::clear);
+
+  auto* pagesAndWords = new QVBoxLayout;
+  pagesAndWords->addLayout(pages, 1);
+  pagesAndWords->addWidget(lblIdeasEncouragement_);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(common.column);
-  layout->addLayout(pages, 1);
+  layout->addLayout(pagesAndWords, 1);
   layout->addWidget(fraIdeasMeter_);
 
   connect(cmdOk_, &QPushButton::clicked, this, &frmIdeas::cmdOk_Click);
@@ -243,6 +263,12 @@ void frmIdeas::SetIdeasTexts() {
   results_->SetTexts();
 }
 
+void frmIdeas::ShowEncouragement(const QString& text) {
+  lblIdeasEncouragement_->setText(text);
+  lblIdeasEncouragement_->setAccessibleName(text);
+  encouragementShown_.start();
+}
+
 void frmIdeas::UpdateIdeaMeter() {
   const int count = document_.content().nIdeas;
   fraIdeasMeter_->setTitle(QString::number(count));
@@ -275,6 +301,9 @@ void frmIdeas::ShowPage(int mode) {
   Q_ASSERT_X(PageOf(mode), "frmIdeas::ShowPage", "unknown mode");
   mode_ = mode;
   frame(mode)->show();
+  // An asset list is the user's typed work; a technique's ideas are kept
+  // as they are added.
+  AskBeforeDiscarding(mode == kTAssets || mode == kIAssets);
 }
 
 int frmIdeas::HelpTopic() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -8,6 +9,7 @@
 
 class QBoxLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -88,9 +90,16 @@ class frmIdeas : public FormDialog {
   // Shows the present idea count; the main window calls it on every change
   // of the ideas.
   void UpdateIdeaMeter();
+  // Shows a milestone's encouragement beside the meter for a few seconds,
+  // without taking the focus.
+  void ShowEncouragement(const QString& text);
+  QLabel* lblIdeasEncouragement() const { return lblIdeasEncouragement_; }
+  static constexpr int kEncouragementMs = 8000;
 
   void cmdOk_Click();
-  void cmdCancel_Click() { Unload(QDialog::Rejected); }
+  void cmdCancel_Click() {
+    if (MayDiscardChanges()) Unload(QDialog::Rejected);
+  }
 
   int HelpTopic() const override;
   QWidget* FirstControl() const override;
@@ -122,6 +131,8 @@ class frmIdeas : public FormDialog {
   std::array<QLineEdit*, kEntryBoxes> txtAddIdeas_{};
   std::array<QPushButton*, kEntryBoxes> cmdViewIdeas_{};
   QGroupBox* fraIdeasMeter_ = nullptr;
+  QLabel* lblIdeasEncouragement_ = nullptr;
+  QTimer encouragementShown_;
   IdeaMeter* panIdeasMeter_ = nullptr;
   std::unique_ptr<AssetPage> tangibles_;
   std::unique_ptr<AssetPage> intangibles_;

@@ -18,6 +18,7 @@ namespace quillane {
 
 frmPassword::frmPassword(const HelpBook& help, QWidget* parent, Mode mode, const QString& current)
     : FormDialog(help, parent, QStringLiteral("frmPassword")) {
+  AskBeforeDiscarding(mode == Mode::Set);
   fraPassword_ = new QGroupBox(this);
   fraPassword_->setObjectName(QStringLiteral("fraPassword"));
   txtPassword_ = new QLineEdit(fraPassword_);
@@ -64,6 +65,7 @@ void frmPassword::cmdOk_Click() {
 }
 
 void frmPassword::cmdCancel_Click() {
+  if (!MayDiscardChanges()) return;
   Unload(QDialog::Rejected);
 }
 

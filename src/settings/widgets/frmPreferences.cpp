@@ -34,6 +34,7 @@ frmPreferences::frmPreferences(const HelpBook& help, Settings& settings, TimerSw
       backupTimer_(backupTimer),
       autoBackup_(autoBackup),
       prompter_(prompter) {
+  AskBeforeDiscarding(true);
   auto named = [](QWidget* w, const char* name) {
     w->setObjectName(QLatin1String(name));
     return w;

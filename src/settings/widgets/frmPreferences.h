@@ -29,7 +29,9 @@ class frmPreferences : public FormDialog {
   int HelpTopic() const override { return topic::kPreferences; }
 
   void cmdOk_Click();
-  void cmdCancel_Click() { Unload(QDialog::Rejected); }
+  void cmdCancel_Click() {
+    if (MayDiscardChanges()) Unload(QDialog::Rejected);
+  }
   void cmdBrowse_Click();
 
  protected:

@@ -1,0 +1,151 @@
+// Typed work survives: a milestone's encouragement takes no key, and a
+// dialog with changes asks before Cancel, Escape or the close box throws
+// them away.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "MainWindowFixture.h"
+#include "ideas/IdeaList.h"
+#include "resources/Texts.h"
+
+namespace quillane::test {
+namespace {
+
+class KeepTypedWorkTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    StartNewSession();
+    Seed(parts.document, [](SessionContent& s) { s.sGoal = QStringLiteral("Shorter meetings"); });
+  }
+};
+
+TEST_F(KeepTypedWorkTest, TypingStraightOnPastTheTenthIdeaLosesNoKey) {
+  PressMenu(Menu::kIdeas);
+  QString shown;
+  platform.OnNextDialog([&](QDialog& ideas) {
+    auto* box = Find<QLineEdit>(&ideas, QStringLiteral("txtAddIdeas(0)"));
+    for (int i = 1; i <= 10; ++i) TypeAndEnter(box, QStringLiteral("Idea number %1").arg(i));
+    // The next sentence follows at once, as a fast typist goes on.
+    QTest::keyClicks(box, QStringLiteral("Parking lot for off-topic items"));
+    EXPECT_EQ(box->text(), QStringLiteral("Parking lot for off-topic items"));
+    QTest::keyClick(box, Qt::Key_Return);
+    shown = Find<QLabel>(&ideas, QStringLiteral("lblIdeasEncouragement"))->text();
+    Click(ideas, "cmdOk");
+  });
+  PressCommand(Command::AutoSuggest);
+  const SessionContent& s = parts.document.content();
+  ASSERT_EQ(s.nIdeas, 11);
+  EXPECT_EQ(s.sIdeas[11], QStringLiteral("Parking lot for off-topic items"));
+  EXPECT_TRUE(platform.messages.empty()) << "no box takes the keyboard";
+  EXPECT_EQ(shown, EncouragementFor(parts.constants.sUserFirstName, 10));
+}
+
+// Each dialog that holds typed work: how to open it and how to change it.
+struct Changeable {
+  const char* what;
+  int menu;
+  Command command;
+  std::function<void(QDialog&)> change;
+  std::function<bool(const SessionContent&)> unchanged;
+};
+
+TEST_F(KeepTypedWorkTest, CancelEscapeAndTheCloseBoxAskBeforeThrowingChangesAway) {
+  Seed(parts.document, [](SessionContent& s) {
+    s.nCriteria = 1;
+    s.sCriteria[1] = QStringLiteral("Cost");
+  });
+  const QString settingsBefore = QString::fromLatin1(ReadFileBytes(parts.settingsPath));
+  const Changeable dialogs[] = {
+      {"goal", Menu::kStart, Command::Goal,
+       [](QDialog& d) {
+         QTest::keyClicks(Find<QLineEdit>(&d, QStringLiteral("txtGoal")), QStringLiteral("!"));
+       },
+       [](const SessionContent& s) { return s.sGoal == QStringLiteral("Shorter meetings"); }},
+      {"criteria", Menu::kCriteria, Command::CriteriaSet,
+       [](QDialog& d) {
+         TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtCriteriaSet")), QStringLiteral("Fun"));
+       },
+       [](const SessionContent& s) { return s.nCriteria == 1; }},
+      {"tangible assets", Menu::kIdeas, Command::TAssets,
+       [](QDialog& d) {
+         TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("Van"));
+       },
+       [](const SessionContent& s) { return s.nTAssets == 0; }},
+      {"password", Menu::kOptions, Command::Password,
+       [](QDialog& d) {
+         QTest::keyClicks(Find<QLineEdit>(&d, QStringLiteral("txtPassword")), QStringLiteral("K"));
+       },
+       [](const SessionContent& s) { return !s.bPassword; }},
+      {"preferences", Menu::kOptions, Command::Preferences,
+       [](QDialog& d) { Find<QCheckBox>(&d, QStringLiteral("chkAutoBackup"))->click(); },
+       [](const SessionContent&) { return true; }},
+  };
+  const auto closings = std::vector<std::pair<const char*, std::function<void(QDialog&)>>>{
+      {"Cancel", [](QDialog& d) { Click(d, "cmdCancel"); }},
+      {"Escape", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+      {"close box", [](QDialog& d) { d.close(); }},
+  };
+  for (const Changeable& c : dialogs) {
+    for (const auto& [way, closing] : closings) {
+      SCOPED_TRACE(std::string(c.what) + ", " + way);
+      platform.messages.clear();
+      if (!window->frame(c.menu)->isVisible()) PressMenu(c.menu);
+      platform.OnNextDialog([&, closing = closing](QDialog& d) {
+        closing(d);
+        EXPECT_FALSE(d.isVisible()) << "nothing changed: it closes at once";
+      });
+      PressCommand(c.command);
+      EXPECT_TRUE(platform.messages.empty());
+
+      platform.AnswerNext(Answer::No);
+      platform.AnswerNext(Answer::Yes);
+      platform.OnNextDialog([&, closing = closing](QDialog& d) {
+        c.change(d);
+        closing(d);
+        EXPECT_TRUE(d.isVisible()) << "No keeps the dialog and the change";
+        closing(d);
+        EXPECT_FALSE(d.isVisible());
+      });
+      PressCommand(c.command);
+      ASSERT_EQ(platform.messages.size(), 2u);
+      EXPECT_EQ(platform.messages[0].text, Text(3122));
+      EXPECT_EQ(platform.messages[0].flags,
+                (MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second).code());
+      EXPECT_TRUE(c.unchanged(parts.document.content()));
+      EXPECT_FALSE(parts.document.isModified());
+    }
+  }
+  EXPECT_FALSE(parts.autoBackupTimer.enabled()) << "the preferences were let go";
+  EXPECT_EQ(QString::fromLatin1(ReadFileBytes(parts.settingsPath)), settingsBefore);
+}
+
+TEST_F(KeepTypedWorkTest, AnEditedIdeaAsksBeforeTheEditIsLetGo) {
+  Seed(parts.document, [](SessionContent& s) {
+    s.nIdeas = 1;
+    s.sIdeas[1] = QStringLiteral("Walk and talk");
+  });
+  PressMenu(Menu::kIdeas);
+  platform.AnswerNext(Answer::No);
+  platform.AnswerNext(Answer::Yes);
+  platform.OnNextDialog([&](QDialog& view) {
+    ClickRow(Find<QListWidget>(&view, QStringLiteral("lstView")), 0);
+    platform.OnNextDialog([](QDialog& edit) {
+      QTest::keyClicks(Find<QLineEdit>(&edit, QStringLiteral("txtAddIdea")), QStringLiteral(" outside"));
+      QTest::keyClick(&edit, Qt::Key_Escape);
+      EXPECT_TRUE(edit.isVisible());
+      QTest::keyClick(&edit, Qt::Key_Escape);
+      EXPECT_FALSE(edit.isVisible());
+    });
+    Click(view, "cmdEdit");
+    Click(view, "cmdOk");
+  });
+  PressCommand(Command::ViewEditIdeas);
+  EXPECT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(parts.document.content().sIdeas[1], QStringLiteral("Walk and talk"));
+}
+
+}  // namespace
+}  // namespace quillane::test

@@ -75,11 +75,7 @@ TEST_F(CaptionsTest, EveryCaptionIsATableTextAndNoDialogAsOpenedHasADefaultButto
     }
     dialog.reject();
   };
-  for (const auto& [menu, command] : commands) {
-    platform.OnNextDialog(checkAndClose);
-    if (!window->frame(menu)->isVisible()) PressMenu(menu);
-    PressCommand(command);
-  }
+  for (const auto& [menu, command] : commands) RunDialog(menu, command, checkAndClose);
   platform.OnNextDialog(checkAndClose);
   ShowLanguageDialog(parts.help(), parts.settings, parts.document, parts.settingsPath,
                      window.get());  // its command is hidden

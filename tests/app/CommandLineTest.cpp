@@ -1,14 +1,12 @@
 // The program's command line, and a second start that hands its file over.
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
 
 #include "MainWindowFixture.h"
+#include "Programs.h"
 #include "app/CommandLine.h"
 #include "platform/qt/InstanceChannel.h"
 #include "platform/qt/QtPlatform.h"
 #include "resources/Texts.h"
-#include "session/WorkfileWriter.h"
 
 namespace quillane::test {
 namespace {
@@ -56,12 +54,9 @@ TEST(CommandLine, HelpVersionAndAnUnknownOptionAnswerWithoutAWindow) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.argument.toStdString());
-    QProcess run;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));  // none needed
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    run.setProcessEnvironment(environment);
-    run.start(QStringLiteral(QUILLANE_PROGRAM), {c.argument});
+    QProcess run;  // no display needed
+    StartProgram(run, QStringLiteral(QUILLANE_PROGRAM), {c.argument},
+                 {{QStringLiteral("DISPLAY"), {}}, {QStringLiteral("QT_QPA_PLATFORM"), {}}});
     ASSERT_TRUE(run.waitForFinished(10000));
     EXPECT_EQ(run.exitCode(), c.status);
     const QByteArray out = run.readAllStandardOutput();
@@ -74,24 +69,12 @@ TEST(CommandLine, HelpVersionAndAnUnknownOptionAnswerWithoutAWindow) {
   }
 }
 
-// The main window with a workfile to open, in a folder of its own.
-class StartFileTest : public MainWindowTest {
- protected:
-  QString Workfile(const char* goal) {
-    SessionContent content;
-    content.sGoal = QLatin1String(goal);
-    const QString path = folder.filePath(QStringLiteral("bikes.qln"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(WorkfileBytes(content, WorkfileKind::Workfile, platform));
-    return path;
-  }
-};
+using StartFileTest = MainWindowTest;
 
 TEST_F(StartFileTest, AWorkfileOnTheCommandLineOpensOnceStarted) {
   QDir::setCurrent(folder.path());
   const CommandLine line = ParseCommandLine({QStringLiteral("bikes.qln")});
-  Workfile("Quieter bikes");
+  WriteWorkfile("bikes.qln", "Quieter bikes");
   ASSERT_TRUE(line.workfile);
   window->OpenWorkfileAt(*line.workfile);
   EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Quieter bikes"));
@@ -107,23 +90,14 @@ TEST_F(StartFileTest, AWorkfileOnTheCommandLineOpensOnceStarted) {
 
 TEST_F(StartFileTest, ASecondStartHandsItsFileToTheRunningProgramAndEnds) {
   // This test is the running program: it holds the lock and listens.
-  QTemporaryDir runtime;
-  QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-  qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  const PrivateRuntime runtime;
   QtPlatform running;
   ASSERT_EQ(running.AcquireSingleInstance(), SingleInstance::Acquired);
   InstanceServer server;
   ASSERT_TRUE(server.Listen(InstanceServerName().value()));
   window->FollowSecondStarts(server);
-  const QString path = Workfile("Handed over");
-
   QProcess second;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-  second.setProcessEnvironment(environment);
-  second.start(QStringLiteral(QUILLANE_PROGRAM), {path});
+  StartProgram(second, QStringLiteral(QUILLANE_PROGRAM), {WriteWorkfile("bikes.qln", "Handed over")});
   ASSERT_TRUE(second.waitForStarted());
   QElapsedTimer waited;
   waited.start();
@@ -132,7 +106,6 @@ TEST_F(StartFileTest, ASecondStartHandsItsFileToTheRunningProgramAndEnds) {
     QApplication::processEvents(QEventLoop::AllEvents, 50);
     second.waitForFinished(50);
   }
-  qputenv("XDG_RUNTIME_DIR", oldRuntime);
   EXPECT_EQ(second.state(), QProcess::NotRunning) << "the second start ends by itself, with no window";
   EXPECT_EQ(second.exitCode(), 0);
   EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Handed over"));
@@ -161,30 +134,17 @@ TEST(InstanceChannel, AnyNameTravelsWholeAsOneLine) {
 }
 
 TEST(InstanceChannel, ASecondStartThatReachesNobodySaysSoAndRunsOnItsOwn) {
-  QTemporaryDir runtime;
-  QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-  qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  const PrivateRuntime runtime;
   QtPlatform holder;  // holds the lock and never answers
   ASSERT_EQ(holder.AcquireSingleInstance(), SingleInstance::Acquired);
-  qputenv("XDG_RUNTIME_DIR", oldRuntime);
 
   QProcess second;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path());
-  environment.insert(QStringLiteral("XDG_DATA_HOME"), runtime.path());
-  second.setProcessEnvironment(environment);
-  second.start(QStringLiteral(QUILLANE_PROGRAM), {});
+  StartProgram(second, QStringLiteral(QUILLANE_PROGRAM), {},
+               {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")},
+                {QStringLiteral("XDG_CONFIG_HOME"), runtime.path()},
+                {QStringLiteral("XDG_DATA_HOME"), runtime.path()}});
   ASSERT_TRUE(second.waitForStarted());
-  QByteArray said;
-  QElapsedTimer waited;
-  waited.start();
-  while (!said.contains('\n') && second.state() == QProcess::Running && waited.elapsed() < 15000) {
-    second.waitForReadyRead(500);
-    said += second.readAllStandardError();
-  }
+  const QByteArray said = ReadUntil(second, QProcess::StandardError, "\n", 15000);
   const bool stillRunning = second.state() == QProcess::Running;
   second.kill();
   second.waitForFinished();

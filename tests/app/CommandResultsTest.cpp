@@ -1,14 +1,11 @@
 // Commands learn what a dialog or a file procedure did from its result, and
 // the automatic backup, which runs from a timer while dialogs are open,
 // changes nothing that a dialog or a command reads.
-#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 
 #include "MainWindowFixture.h"
 #include "resources/Texts.h"
-#include "session/WorkfileWriter.h"
-#include "support/Files.h"
 
 namespace quillane::test {
 namespace {
@@ -18,9 +15,7 @@ namespace {
 // meanwhile, so a backup falls due while it is open.
 class CommandResultsTest : public MainWindowTest {
  protected:
-  QByteArray SettingsFile() override {
-    return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=1\r\nAutomatic Backup Time=1\r\n";
-  }
+  QByteArray SettingsFile() override { return BackupEveryMinute(); }
 
   void SetUp() override {
     MainWindowTest::SetUp();
@@ -35,7 +30,6 @@ class CommandResultsTest : public MainWindowTest {
     QApplication::processEvents();  // the repaint's backup check runs right after it
   }
 
-  QString BackupFile() const { return QDir(parts.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
   QByteArray Backup() const { return ReadFileBytes(BackupFile()); }
 
   // Runs `command` as its button does, wherever it stands.
@@ -44,16 +38,8 @@ class CommandResultsTest : public MainWindowTest {
     parts.commands.EnableButton(command, true);
     CommandButton(command)->click();
   }
-
   // A protected workfile of another session.
-  QString ProtectedWorkfile() {
-    const QString path = folder.filePath(QStringLiteral("locked.qln"));
-    SessionContent locked;
-    locked.bPassword = true;
-    locked.sPassword = QStringLiteral("A");
-    WriteFileBytes(path, WorkfileBytes(locked, WorkfileKind::Workfile, platform));
-    return path;
-  }
+  QString ProtectedWorkfile() { return WriteWorkfile("locked.qln", "", QStringLiteral("A")); }
 };
 
 TEST_F(CommandResultsTest, ExitKeepsRunningWhenTheSaveAsDialogIsCancelledWhileABackupFallsDue) {

@@ -1,50 +1,33 @@
 // A run that ended without Exit leaves its backup; the next start offers it,
 // and only that run's. A signal or the end of the desktop session keeps
 // what was typed since the last backup.
-#include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <csignal>
 
 #include "MainWindowFixture.h"
+#include "Programs.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
 #include "session/LastRunBackup.h"
-#include "session/WorkfileWriter.h"
-#include "support/Files.h"
 
 namespace quillane::test {
 namespace {
 
 class CrashRecoveryTest : public MainWindowTest {
  protected:
-  QByteArray SettingsFile() override {
-    return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=1\r\nAutomatic Backup Time=1\r\n";
-  }
-
-  QString Backup() const { return QDir(parts.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
+  QByteArray SettingsFile() override { return BackupEveryMinute(); }
 
   // Runs the program in a process of its own until it has typed a goal and
   // an idea (and, unless `signalNumber` is given, backed them up), then ends
   // it: killed outright, or by that signal.
   void KilledRun(int signalNumber = SIGKILL, const QString& settingsPath = QString()) {
     QProcess run;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    run.setProcessEnvironment(environment);
     QStringList arguments = {settingsPath.isEmpty() ? parts.settingsPath : settingsPath, parts.dataFolder,
                              QStringLiteral(QUILLANE_SOURCE_DIR "/resources/shipped")};
     const QByteArray ready = signalNumber == SIGKILL ? "backed up" : "typed";
     if (signalNumber != SIGKILL) arguments << QStringLiteral("typed");
-    run.start(QStringLiteral(QUILLANE_KILLED_RUN), arguments);
+    StartProgram(run, QStringLiteral(QUILLANE_KILLED_RUN), arguments);
     ASSERT_TRUE(run.waitForStarted());
-    QByteArray said;
-    QElapsedTimer waited;
-    waited.start();
-    while (!said.contains(ready) && run.state() == QProcess::Running && waited.elapsed() < 30000) {
-      run.waitForReadyRead(1000);
-      said += run.readAllStandardOutput();
-    }
+    const QByteArray said = ReadUntil(run, QProcess::StandardOutput, ready, 30000);
     ::kill(static_cast<pid_t>(run.processId()), signalNumber);
     ASSERT_TRUE(said.contains(ready)) << run.readAllStandardError().toStdString();
     ASSERT_TRUE(run.waitForFinished());
@@ -54,24 +37,9 @@ class CrashRecoveryTest : public MainWindowTest {
     }
   }
 
-  // Settings with the automatic backup off.
-  QString NoBackupSettings() {
-    const QString path = folder.filePath(QStringLiteral("NoBackup.ini"));
-    WriteFileBytes(path, "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=0\r\n");
-    return path;
-  }
-
   // What a start finds after the run before ended without Exit: this run
   // marks itself, and the next offer reads as if it had been killed.
   void StartAfterThisRun() { window->OfferLastRunBackup(); }
-
-  QString WorkfileWithGoal(const char* goal) {
-    SessionContent content;
-    content.sGoal = QLatin1String(goal);
-    const QString path = folder.filePath(QStringLiteral("other.qln"));
-    WriteFileBytes(path, WorkfileBytes(content, WorkfileKind::Workfile, platform));
-    return path;
-  }
 
   QStringList DatedBackups() const {
     return QDir(parts.dataFolder).entryList({QStringLiteral("BACKUP-*.QLN")}, QDir::Files);
@@ -105,14 +73,14 @@ TEST_F(CrashRecoveryTest, NoKeepsTheBackupUnderItsDatedNameAndACleanExitOffersNo
   platform.AnswerNext(Answer::No);
   window->OfferLastRunBackup();
   EXPECT_EQ(parts.document.content().sGoal, QString());
-  EXPECT_FALSE(QFile::exists(Backup()));
+  EXPECT_FALSE(QFile::exists(BackupFile()));
   ASSERT_EQ(DatedBackups().size(), 1);
 
   // This run ends through Exit: the next start asks nothing.
   platform.AnswerNext(Answer::Yes);
   PressMenu(Menu::kExit);
   ASSERT_EQ(ended, 1);
-  QFile::copy(QDir(parts.dataFolder).filePath(DatedBackups().first()), Backup());
+  QFile::copy(QDir(parts.dataFolder).filePath(DatedBackups().first()), BackupFile());
   platform.messages.clear();
   window->OfferLastRunBackup();
   EXPECT_TRUE(platform.messages.empty());
@@ -120,17 +88,19 @@ TEST_F(CrashRecoveryTest, NoKeepsTheBackupUnderItsDatedNameAndACleanExitOffersNo
 
 TEST_F(CrashRecoveryTest, ABackupWithoutContentIsNotOffered) {
   window->OfferLastRunBackup();  // this run has begun
-  WriteFileBytes(Backup(),
+  WriteFileBytes(BackupFile(),
                  "{***Quillane start***}\r\n#FALSE#\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n{***Quillane end***}\r\n");
   window->OfferLastRunBackup();  // as if it had been killed and started again
   EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(CrashRecoveryTest, TermAndHupKeepWhatWasTypedSinceTheLastBackup) {
+  const QString noBackup = folder.filePath(QStringLiteral("NoBackup.ini"));
+  WriteFileBytes(noBackup, MainWindowTest::SettingsFile());  // the backup off
   for (const int signalNumber : {SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signalNumber);
     QDir(parts.dataFolder).removeRecursively();
-    KilledRun(signalNumber, NoBackupSettings());  // no interval ever passed
+    KilledRun(signalNumber, noBackup);  // no interval ever passed
     platform.AnswerNext(Answer::Yes);
     window->OfferLastRunBackup();
     ASSERT_EQ(parts.document.content().nIdeas, 1);
@@ -144,9 +114,8 @@ TEST_F(CrashRecoveryTest, OnlyTheBackupOfTheRunThatLeftTheMarkIsOffered) {
   StartAfterThisRun();
   // An older session's backup, from before this run began: a run with the
   // backup off, or one killed before its first backup, wrote none of its own.
-  const QString old = WorkfileWithGoal("Last week's session");
-  QFile::copy(old, Backup());
-  QFile backup(Backup());
+  QFile::copy(WriteWorkfile("other.qln", "Last week's session"), BackupFile());
+  QFile backup(BackupFile());
   ASSERT_TRUE(backup.open(QIODevice::ReadWrite));
   ASSERT_TRUE(
       backup.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
@@ -158,7 +127,7 @@ TEST_F(CrashRecoveryTest, OnlyTheBackupOfTheRunThatLeftTheMarkIsOffered) {
 
 TEST_F(CrashRecoveryTest, ABackupThatCannotBeReadIsToldWithItsPlace) {
   StartAfterThisRun();
-  WriteFileBytes(Backup(), "{***Quillane start***}\r\n#FALSE#\r\n\r\nCut off");
+  WriteFileBytes(BackupFile(), "{***Quillane start***}\r\n#FALSE#\r\n\r\nCut off");
   platform.AnswerNext(Answer::Ok);
   StartAfterThisRun();
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -175,8 +144,8 @@ TEST_F(CrashRecoveryTest, AProtectedSessionComesBackWithItsPasswordAndStaysProte
   locked.sGoal = QStringLiteral("A merger");
   locked.bPassword = true;
   locked.sPassword = QStringLiteral("KEY");
-  ASSERT_TRUE(WriteBackupWorkfile(locked, Backup(), platform));
-  EXPECT_FALSE(ReadFileBytes(Backup()).contains("A merger"));
+  ASSERT_TRUE(WriteBackupWorkfile(locked, BackupFile(), platform));
+  EXPECT_FALSE(ReadFileBytes(BackupFile()).contains("A merger"));
 
   platform.AnswerNext(Answer::Yes);
   platform.OnNextDialog([](QDialog& prompt) { Type(&prompt, "txtPassword", {"key"}); });

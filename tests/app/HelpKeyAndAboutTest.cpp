@@ -24,22 +24,17 @@ TEST_F(HelpKeyTest, F1InTheMainWindowOpensTheTopicOfTheFrameLastShown) {
 
 TEST_F(HelpKeyTest, F1InADialogOpensThatDialogsTopicAndLeavesItOpen) {
   StartNewSession();
-  PressMenu(Menu::kStart);
-  platform.OnNextDialog([&](QDialog& dialog) {
+  RunDialog(Menu::kStart, Command::Goal, [&](QDialog& dialog) {
     auto* box = Find<QLineEdit>(&dialog, QStringLiteral("txtGoal"));
     QTest::keyClick(box, Qt::Key_F1);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(box->text(), QString());
     Click(dialog, "cmdCancel");
   });
-  PressCommand(Command::Goal);
-
-  PressMenu(Menu::kOptions);
-  platform.OnNextDialog([&](QDialog& dialog) {
+  RunDialog(Menu::kOptions, Command::Password, [&](QDialog& dialog) {
     QTest::keyClick(Find<QLineEdit>(&dialog, QStringLiteral("txtPassword")), Qt::Key_F1);
     Click(dialog, "cmdCancel");
   });
-  PressCommand(Command::Password);
   EXPECT_EQ(platform.helpTopics, (std::vector<int>{2500, 3200}));
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "core/Constants.h"
 #include "evaluation/widgets/EvaluationPages.h"
 #include "ideas/widgets/frmIdeas.h"
+#include "session/WorkfileWriter.h"
 #include "support/Files.h"
 #include "support/Lists.h"
 #include "support/Parts.h"
@@ -74,6 +76,30 @@ class MainWindowTest : public ::testing::Test {
   }
 
   void StartNewSession() { SetNewSessionCommands(parts.commands); }
+
+  // Runs `command` from `menu`, opened unless it is open, with `script` driving the dialog it opens.
+  void RunDialog(int menu, Command command, ScriptedPlatform::DialogScript script) {
+    if (!window->frame(menu)->isVisible()) PressMenu(menu);
+    platform.OnNextDialog(std::move(script));
+    PressCommand(command);
+  }
+
+  // Settings that turn the automatic backup on, every minute.
+  static QByteArray BackupEveryMinute() {
+    return "[Quillane]\r\nHelp at Startup=0\r\nAutomatic Backup=1\r\nAutomatic Backup Time=1\r\n";
+  }
+  QString BackupFile() const { return QDir(parts.dataFolder).filePath(QStringLiteral("BACKUP.QLN")); }
+
+  // A workfile `name` in the test's folder with this goal, protected by `password` when one is given.
+  QString WriteWorkfile(const char* name, const char* goal, const QString& password = {}) {
+    SessionContent content;
+    content.sGoal = QLatin1String(goal);
+    content.bPassword = !password.isEmpty();
+    content.sPassword = password;
+    const QString path = folder.filePath(QLatin1String(name));
+    WriteFileBytes(path, WorkfileBytes(content, WorkfileKind::Workfile, platform));
+    return path;
+  }
 
   // The run states of the ideas dialog, as the window hands them out.
   IdeasRunStates IdeasStates() {

@@ -13,11 +13,11 @@ namespace quillane::test {
 namespace {
 
 const QString kGoal = QStringLiteral("<h1>Goal</h1>");
-const QString kCriteria[] = {QStringLiteral("<i>Cheap</i>"), QStringLiteral("<u>Quick</u>")};
-const QString kTangibles[] = {QStringLiteral("<s>Van</s>"), QStringLiteral("<s>Shed</s>")};
-const QString kIntangibles[] = {QStringLiteral("<em>Trust</em>"), QStringLiteral("<em>Skill</em>")};
-const QString kIdeas[] = {QStringLiteral("<a href=\"https://example.com\">Click here</a>"),
-                          QStringLiteral("<img src=\"x.png\">Idea"), QStringLiteral("<b>Bold</b> idea")};
+const QStringList kCriteria = {QStringLiteral("<i>Cheap</i>"), QStringLiteral("<u>Quick</u>")};
+const QStringList kTangibles = {QStringLiteral("<s>Van</s>"), QStringLiteral("<s>Shed</s>")};
+const QStringList kIntangibles = {QStringLiteral("<em>Trust</em>"), QStringLiteral("<em>Skill</em>")};
+const QStringList kIdeas = {QStringLiteral("<a href=\"https://example.com\">Click here</a>"),
+                            QStringLiteral("<img src=\"x.png\">Idea"), QStringLiteral("<b>Bold</b> idea")};
 
 // The texts of the labels of every window now shown that hold a '<'; each
 // such label must show its text as plain text.
@@ -51,16 +51,12 @@ class MarkupTextTest : public MainWindowTest {
     statusBarHeight = window->statusBar()->sizeHint().height();
     SessionContent s;
     s.sGoal = kGoal;
-    s.nCriteria = 2;
-    s.nTAssets = s.nIAssets = 2;
-    s.nIdeas = 3;
-    for (int i = 1; i <= 2; ++i) {
-      s.sCriteria[i] = kCriteria[i - 1];
-      s.sngWeight[i] = 9.0f / static_cast<float>(i);
-      s.sTAssets[i] = kTangibles[i - 1];
-      s.sIAssets[i] = kIntangibles[i - 1];
-    }
-    for (int i = 1; i <= 3; ++i) s.sIdeas[i] = kIdeas[i - 1];
+    Fill(s.sCriteria, s.nCriteria, kCriteria);
+    s.sngWeight[1] = 9.0f;
+    s.sngWeight[2] = 4.5f;
+    Fill(s.sTAssets, s.nTAssets, kTangibles);
+    Fill(s.sIAssets, s.nIAssets, kIntangibles);
+    Fill(s.sIdeas, s.nIdeas, kIdeas);
     PutContent(parts.document, s);
     // A file named "<h1>Big</h1>.qln": its slash makes a folder of the first part.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("<h1>Big<")));

@@ -1,14 +1,12 @@
 // A second start hands its file to the running program over a local socket.
 // Whatever box that brings up runs an event loop of its own, in which the
 // second start disconnects; the program and the typed work come through.
-#include <QDir>
 #include <QLocalSocket>
 #include <QTest>
 
 #include "MainWindowFixture.h"
 #include "platform/helprequest/LineServer.h"
 #include "platform/qt/InstanceChannel.h"
-#include "session/WorkfileWriter.h"
 
 namespace quillane::test {
 namespace {
@@ -36,16 +34,6 @@ class SecondStartTest : public MainWindowTest {
     });
   }
 
-  QString Workfile(const char* goal, const QString& password = QString()) {
-    SessionContent content;
-    content.sGoal = QLatin1String(goal);
-    content.bPassword = !password.isEmpty();
-    content.sPassword = password;
-    const QString path = folder.filePath(QStringLiteral("handed.qln"));
-    WriteFileBytes(path, WorkfileBytes(content, WorkfileKind::Workfile, platform));
-    return path;
-  }
-
   // A second start sends `path` and is gone before the program answers.
   void HandOver(const QString& path) {
     ASSERT_TRUE(SendToRunningInstance(serverName, {path}));
@@ -54,7 +42,7 @@ class SecondStartTest : public MainWindowTest {
 };
 
 TEST_F(SecondStartTest, EachAnswerToTheUnsavedChangesQuestionComesThrough) {
-  const QString handed = Workfile("Handed over");
+  const QString handed = WriteWorkfile("handed.qln", "Handed over");
   TypeWork();
   const SessionContent typed = parts.document.content();
 
@@ -80,7 +68,7 @@ TEST_F(SecondStartTest, EachAnswerToTheUnsavedChangesQuestionComesThrough) {
 }
 
 TEST_F(SecondStartTest, ThePasswordPromptAndTheNotValidMessageComeThrough) {
-  const QString locked = Workfile("Locked away", QStringLiteral("KEY"));
+  const QString locked = WriteWorkfile("handed.qln", "Locked away", QStringLiteral("KEY"));
   platform.OnNextDialog([](QDialog& prompt) {
     QTest::qWait(50);
     Type(&prompt, "txtPassword", {"key"});
@@ -98,7 +86,7 @@ TEST_F(SecondStartTest, ThePasswordPromptAndTheNotValidMessageComeThrough) {
 }
 
 TEST_F(SecondStartTest, AWaitingFileRaisesTheWindowOnceWhileADialogIsOpen) {
-  const QString handed = Workfile("Handed over");
+  const QString handed = WriteWorkfile("handed.qln", "Handed over");
   QDialog open(window.get());
   open.setWindowModality(Qt::ApplicationModal);
   open.show();
@@ -124,7 +112,7 @@ TEST_F(SecondStartTest, ALineWithoutAnEndIsCutOffAndTheNextStartStillHeard) {
   QTest::qWait(300);
   EXPECT_NE(flood.state(), QLocalSocket::ConnectedState) << "the program cut the sender off";
 
-  HandOver(Workfile("Handed over"));
+  HandOver(WriteWorkfile("handed.qln", "Handed over"));
   EXPECT_EQ(parts.document.content().sGoal, QStringLiteral("Handed over"));
 }
 

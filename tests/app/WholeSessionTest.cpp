@@ -15,11 +15,12 @@ namespace {
 
 class WholeSessionTest : public MainWindowTest {
  protected:
-  // Runs command `command` from `menu` with `script` driving the dialog it opens.
-  void Run(int menu, Command command, const std::function<void(QDialog&)>& script) {
-    if (!window->frame(menu)->isVisible()) PressMenu(menu);
-    platform.OnNextDialog(script);
-    PressCommand(command);
+  // A dialog script: types `lines` into `box`, then clicks OK.
+  static ScriptedPlatform::DialogScript TypeThenOk(const char* box, const QStringList& lines) {
+    return [box, lines](QDialog& d) {
+      Type(&d, box, lines);
+      Click(&d, "cmdOk");
+    };
   }
   // Picks the ideas at `rows` in the selection dialog, then runs `then`.
   void Pick(const std::vector<int>& rows) {
@@ -44,14 +45,13 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   PressMenu(Menu::kStart);
   PressCommand(Command::NewSession);
 
-  Run(Menu::kStart, Command::Goal,
-      [](QDialog& d) { Type(&d, "txtGoal", {"Shorter queues at the counter"}); });
+  RunDialog(Menu::kStart, Command::Goal,
+            [](QDialog& d) { Type(&d, "txtGoal", {"Shorter queues at the counter"}); });
 
-  Run(Menu::kCriteria, Command::CriteriaSet, [](QDialog& d) {
-    Type(&d, "txtCriteriaSet", {"Cheap", "Quick to start", "Staff like it", "Customers notice", "Lasting"});
-    Click(&d, "cmdOk");
-  });
-  Run(Menu::kCriteria, Command::CriteriaRate, [](QDialog& d) {
+  RunDialog(Menu::kCriteria, Command::CriteriaSet,
+            TypeThenOk("txtCriteriaSet",
+                       {"Cheap", "Quick to start", "Staff like it", "Customers notice", "Lasting"}));
+  RunDialog(Menu::kCriteria, Command::CriteriaRate, [](QDialog& d) {
     auto* slider = Find<QSlider>(&d, QStringLiteral("sliCriteriaRate"));
     for (int value : {8, 6, 7, 9, 3, 5, 7, 6, 8, 4}) {
       slider->setValue(value);
@@ -60,39 +60,25 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   });
   ASSERT_EQ(parts.document.content().sngWeight[1], 9.0f);
 
-  Run(Menu::kIdeas, Command::TAssets, [](QDialog& d) {
-    Type(&d, "txtIdeasTAssets", {"Second counter", "Ticket machine", "Waiting room"});
-    Click(&d, "cmdOk");
-  });
-  Run(Menu::kIdeas, Command::IAssets, [](QDialog& d) {
-    Type(&d, "txtIdeasIAssets", {"Friendly staff", "Loyal customers"});
-    Click(&d, "cmdOk");
-  });
-  Run(Menu::kIdeas, Command::AutoSuggest, [](QDialog& d) {
-    Type(&d, "txtAddIdeas(0)", {"Serve two queues from one counter", "Let customers order ahead"});
-    Click(&d, "cmdOk");
-  });
-  Run(Menu::kIdeas, Command::PairTI, [](QDialog& d) {
-    Type(&d, "txtAddIdeas(1)", {"Staff greet the waiting room"});
-    Click(&d, "cmdOk");
-  });
-  Run(Menu::kIdeas, Command::PairTT, [](QDialog& d) {
-    Type(&d, "txtAddIdeas(2)", {"Ticket machine in the waiting room"});
-    Click(&d, "cmdOk");
-  });
-  Run(Menu::kIdeas, Command::PairII, [](QDialog& d) {
-    Type(&d, "txtAddIdeas(3)", {"Loyal customers skip the queue"});
-    Click(&d, "cmdOk");
-  });
+  RunDialog(Menu::kIdeas, Command::TAssets,
+            TypeThenOk("txtIdeasTAssets", {"Second counter", "Ticket machine", "Waiting room"}));
+  RunDialog(Menu::kIdeas, Command::IAssets,
+            TypeThenOk("txtIdeasIAssets", {"Friendly staff", "Loyal customers"}));
+  RunDialog(Menu::kIdeas, Command::AutoSuggest,
+            TypeThenOk("txtAddIdeas(0)", {"Serve two queues from one counter", "Let customers order ahead"}));
+  RunDialog(Menu::kIdeas, Command::PairTI, TypeThenOk("txtAddIdeas(1)", {"Staff greet the waiting room"}));
+  RunDialog(Menu::kIdeas, Command::PairTT,
+            TypeThenOk("txtAddIdeas(2)", {"Ticket machine in the waiting room"}));
+  RunDialog(Menu::kIdeas, Command::PairII, TypeThenOk("txtAddIdeas(3)", {"Loyal customers skip the queue"}));
   Pick({0, 1});
-  Run(Menu::kIdeas, Command::MindStepping, [](QDialog& d) {
+  RunDialog(Menu::kIdeas, Command::MindStepping, [](QDialog& d) {
     Type(&d, "txtAddIdeas(5)", {"Two counters at rush hour", "Order by phone, pick up fast"});
     Click(&d, "cmdIdeasMindstepping");
     Click(&d, "cmdOk");
   });
   Pick({2, 3, 4});
   platform.AnswerNext(Answer::Ok);  // the tenth idea is celebrated
-  Run(Menu::kIdeas, Command::Clustering, [](QDialog& d) {
+  RunDialog(Menu::kIdeas, Command::Clustering, [](QDialog& d) {
     Type(&d, "txtClusterUnif", {"Use idle space"});
     Type(&d, "txtAddIdeas(6)",
          {"Coffee corner while waiting", "Screens show the queue", "Chairs by the door",
@@ -102,7 +88,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   ASSERT_EQ(parts.document.content().nIdeas, 11);
   ASSERT_EQ(platform.messages.back().text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
 
-  Run(Menu::kIdeas, Command::ViewEditIdeas, [&](QDialog& view) {
+  RunDialog(Menu::kIdeas, Command::ViewEditIdeas, [&](QDialog& view) {
     auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
     ClickRow(list, 9);
     platform.OnNextDialog([](QDialog& edit) {
@@ -121,7 +107,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   ASSERT_EQ(parts.document.content().nIdeas, 10);
 
   Pick({0, 3, 6, 9});
-  Run(Menu::kIdeas, Command::Evaluate, [](QDialog& d) {
+  RunDialog(Menu::kIdeas, Command::Evaluate, [](QDialog& d) {
     auto* slider = Find<QSlider>(&d, QStringLiteral("sliIdeasEvaluationRate"));
     const int ratings[4][5] = {{6, 7, 5, 8, 6}, {9, 4, 6, 5, 7}, {3, 8, 9, 6, 5}, {7, 7, 7, 9, 8}};
     for (const auto& idea : ratings) {
@@ -132,7 +118,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
     }
   });
   ASSERT_EQ(states.evaluation.sngResultB[1], 9.0f);
-  Run(Menu::kIdeas, Command::ViewResults, [](QDialog& d) { Click(&d, "cmdOk"); });
+  RunDialog(Menu::kIdeas, Command::ViewResults, [](QDialog& d) { Click(&d, "cmdOk"); });
 
   // The report, the plan and the printed summary.
   const QString report = folder.filePath(QStringLiteral("report.txt"));
@@ -153,7 +139,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   EXPECT_EQ(ReadFileBytes(report), expected);
 
   // Protect and save the session, then start afresh and open it again.
-  Run(Menu::kOptions, Command::Password, [](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
+  RunDialog(Menu::kOptions, Command::Password, [](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
   const QString workfile = folder.filePath(QStringLiteral("queues.qln"));
   PressMenu(Menu::kSave);
   platform.ChooseFile(workfile);

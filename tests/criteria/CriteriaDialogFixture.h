@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSlider>
+#include <algorithm>
 #include <functional>
-#include <memory>
 
 #include "app/DialogFixture.h"
 #include "support/Lists.h"
@@ -13,26 +13,28 @@
 
 namespace quillane::test {
 
+// Gives the session's starting point the criteria `names` and, when given,
+// their weights, telling no follower.
+inline void PutCriteria(SessionDocument& document, const QStringList& names,
+                        const std::vector<Single>& weights = {}) {
+  Seed(document, [&](SessionContent& c) {
+    Fill(c.sCriteria, c.nCriteria, names);
+    std::copy(weights.begin(), weights.end(), c.sngWeight.begin() + 1);
+  });
+}
+
 // The main window with a session under way, a goal and the Criteria menu
 // open, from which the criteria dialog is opened as a user opens it.
 class CriteriaDialogTest : public MenuOpenTest<Menu::kCriteria> {
  protected:
   void SetUp() override {
     MenuOpenTest::SetUp();
-    Start([](SessionContent& c) { c.sGoal = QStringLiteral("Sell more books"); });
+    Seed(parts.document, [](SessionContent& c) { c.sGoal = QStringLiteral("Sell more books"); });
   }
 
   const SessionContent& Content() const { return parts.document.content(); }
-
-  // Changes the session's starting point with `edit`, telling no follower.
-  void Start(const std::function<void(SessionContent&)>& edit) {
-    auto content = std::make_unique<SessionContent>(Content());
-    edit(*content);
-    PutContent(parts.document, *content);
-  }
-
-  void SetCriteria(const QStringList& names) {
-    Start([&](SessionContent& c) { Fill(c.sCriteria, c.nCriteria, names); });
+  void SetCriteria(const QStringList& names, const std::vector<Single>& weights = {}) {
+    PutCriteria(parts.document, names, weights);
   }
 
   // Presses command `command` and lets `script` work in the dialog it opens.
@@ -40,10 +42,6 @@ class CriteriaDialogTest : public MenuOpenTest<Menu::kCriteria> {
     parts.commands.EnableButton(command, true);
     platform.OnNextDialog([&](QDialog& dialog) { script(dialog); });
     PressCommand(command);
-  }
-
-  static QPushButton* Button(QDialog& dialog, const char* name) {
-    return Find<QPushButton>(&dialog, QLatin1String(name));
   }
 
   QStringList StoredCriteria() const { return Texts(Content().sCriteria, Content().nCriteria); }

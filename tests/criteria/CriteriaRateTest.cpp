@@ -7,45 +7,40 @@ namespace {
 
 class CriteriaRateTest : public CriteriaDialogTest {
  protected:
-  struct Page {
-    QDialog& dialog;
-    QSlider* slider;
-    QLabel* a;
-    QLabel* b;
-    QPushButton* next;
-  };
-
-  void Rate(const std::function<void(Page&)>& script) {
+  // Opens the Rate page and lets `script` compare pairs on it.
+  void Rate(const std::function<void(QDialog&)>& script) {
     Open(Command::CriteriaRate, [&](QDialog& dialog) {
-      Page page{dialog, Find<QSlider>(&dialog, QStringLiteral("sliCriteriaRate")),
-                Find<QLabel>(&dialog, QStringLiteral("lblCriteriaA")),
-                Find<QLabel>(&dialog, QStringLiteral("lblCriteriaB")), Button(dialog, "cmdCriteriaRate")};
-      script(page);
+      page = &dialog;
+      script(dialog);
     });
   }
+  QSlider* Slider() const { return Find<QSlider>(page, "sliCriteriaRate"); }
+  QString Shown(const char* label) const { return Find<QLabel>(page, label)->text(); }
 
-  // Moves the slider from the keyboard to `value`, starting from 5.
-  static void SlideTo(QSlider* slider, int value) {
+  // Moves the slider from the keyboard to `value` and presses Next.
+  void Compare(int value) {
+    QSlider* slider = Slider();
     slider->setFocus();
     const Qt::Key key = value > slider->value() ? Qt::Key_Right : Qt::Key_Left;
     while (slider->value() != value) QTest::keyClick(slider, key);
+    Click(page, "cmdCriteriaRate");
   }
 
   std::vector<Single> Weights() const { return Values(Content().sngWeight, Content().nCriteria); }
+  QDialog* page = nullptr;
 };
 
 TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheView) {
   SetCriteria({"Cost", "Speed", "Fun"});
-  Rate([&](Page& p) {
+  Rate([&](QDialog& dialog) {
     QStringList pairs;
     for (int comparison = 0; comparison < 3; ++comparison) {
-      EXPECT_EQ(p.slider->value(), 5) << "the slider is back in the middle for every pair";
-      pairs << p.a->text() + QStringLiteral(" > ") + p.b->text();
-      SlideTo(p.slider, 10);
-      QTest::mouseClick(p.next, Qt::LeftButton);
+      EXPECT_EQ(Slider()->value(), 5) << "the slider is back in the middle for every pair";
+      pairs << Shown("lblCriteriaA") + QStringLiteral(" > ") + Shown("lblCriteriaB");
+      Compare(10);
     }
     EXPECT_EQ(pairs, (QStringList{"Cost > Speed", "Cost > Fun", "Speed > Fun"}));
-    EXPECT_FALSE(p.dialog.isVisible());
+    EXPECT_FALSE(dialog.isVisible());
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed", "Fun"}));
   EXPECT_EQ(Weights(), (std::vector<Single>{9.0F, 5.9F, 2.9F}));
@@ -56,12 +51,11 @@ TEST_F(CriteriaRateTest, AFullRunStoresTheWeightsInDescendingOrderAndOffersTheVi
 
 TEST_F(CriteriaRateTest, CancelAfterOneOfThreeComparisonsNormalisesTheWeightsThatStand) {
   SetCriteria({"Cost", "Speed", "Fun"});
-  Rate([&](Page& p) {
-    SlideTo(p.slider, 0);  // Speed much more important than Cost
-    QTest::mouseClick(p.next, Qt::LeftButton);
-    EXPECT_EQ(p.a->text(), QStringLiteral("Cost"));
-    EXPECT_EQ(p.b->text(), QStringLiteral("Fun"));
-    Click(p.dialog, "cmdCancel");
+  Rate([&](QDialog& dialog) {
+    Compare(0);  // Speed much more important than Cost
+    EXPECT_EQ(Shown("lblCriteriaA"), QStringLiteral("Cost"));
+    EXPECT_EQ(Shown("lblCriteriaB"), QStringLiteral("Fun"));
+    Click(dialog, "cmdCancel");
   });
   // 10/3 each, then Speed gains a whole share: 6.67 against 3.33 and 3.33,
   // which the factor 9 / 6.67 brings to 9.0, 4.5 and 4.5.

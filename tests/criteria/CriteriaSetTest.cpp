@@ -6,49 +6,43 @@ namespace {
 
 class CriteriaSetTest : public CriteriaDialogTest {
  protected:
-  struct Page {
-    QDialog& dialog;
-    QLineEdit* text;
-    QListWidget* list;
-    QPushButton* add;
-    QPushButton* edit;
-    QPushButton* del;
-  };
-
-  void Set(const std::function<void(Page&)>& script) {
+  // Opens the Set page and lets `script` work its list editor.
+  void Set(const std::function<void(QDialog&)>& script) {
     Open(Command::CriteriaSet, [&](QDialog& dialog) {
-      Page page{dialog,
-                Find<QLineEdit>(&dialog, QStringLiteral("txtCriteriaSet")),
-                Find<QListWidget>(&dialog, QStringLiteral("lstCriteriaSet")),
-                Button(dialog, "cmdAdd"),
-                Button(dialog, "cmdEdit"),
-                Button(dialog, "cmdDelete")};
-      script(page);
+      text = Find<QLineEdit>(&dialog, "txtCriteriaSet");
+      list = Find<QListWidget>(&dialog, "lstCriteriaSet");
+      add = Find<QPushButton>(&dialog, "cmdAdd");
+      edit = Find<QPushButton>(&dialog, "cmdEdit");
+      del = Find<QPushButton>(&dialog, "cmdDelete");
+      script(dialog);
     });
   }
-
-  static QStringList Entries(const QListWidget* list) {
+  QStringList Entries() const {
     QStringList entries;
     for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
     return entries;
   }
+
+  QLineEdit* text = nullptr;
+  QListWidget* list = nullptr;
+  QPushButton *add = nullptr, *edit = nullptr, *del = nullptr;
 };
 
 TEST_F(CriteriaSetTest, AddAppendsByButtonAndByEnterAndEmptyTextAddsNothing) {
-  Set([&](Page& p) {
-    QTest::keyClicks(p.text, QStringLiteral("Cost"));
-    EXPECT_TRUE(p.add->isEnabled());
-    QTest::mouseClick(p.add, Qt::LeftButton);
-    EXPECT_EQ(p.text->text(), QString());
-    EXPECT_FALSE(p.add->isEnabled());
-    EXPECT_TRUE(p.text->hasFocus());
+  Set([&](QDialog& dialog) {
+    QTest::keyClicks(text, QStringLiteral("Cost"));
+    EXPECT_TRUE(add->isEnabled());
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(text->text(), QString());
+    EXPECT_FALSE(add->isEnabled());
+    EXPECT_TRUE(text->hasFocus());
     // No entry is current after an append, so there is nothing to edit yet.
-    EXPECT_FALSE(p.edit->isEnabled());
-    QTest::keyClick(p.text, Qt::Key_Return);  // Add disabled: nothing happens
-    TypeAndEnter(p.text, QStringLiteral("Speed"));
-    EXPECT_TRUE(p.dialog.isVisible()) << "Enter must not close the dialog";
-    EXPECT_EQ(Entries(p.list), (QStringList{"Cost", "Speed"}));
-    Click(p.dialog, "cmdOk");
+    EXPECT_FALSE(edit->isEnabled());
+    QTest::keyClick(text, Qt::Key_Return);  // Add disabled: nothing happens
+    TypeAndEnter(text, QStringLiteral("Speed"));
+    EXPECT_TRUE(dialog.isVisible()) << "Enter must not close the dialog";
+    EXPECT_EQ(Entries(), (QStringList{"Cost", "Speed"}));
+    Click(dialog, "cmdOk");
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"Cost", "Speed"}));
   EXPECT_TRUE(parts.progress.done(ProgressStep::CriteriaSet));
@@ -58,38 +52,38 @@ TEST_F(CriteriaSetTest, AddAppendsByButtonAndByEnterAndEmptyTextAddsNothing) {
 
 TEST_F(CriteriaSetTest, EditStoresInPlaceByButtonAndByDoubleClick) {
   SetCriteria({"a", "b", "c"});
-  Set([&](Page& p) {
-    ClickRow(p.list, 1);
-    EXPECT_TRUE(p.edit->isEnabled());
-    EXPECT_TRUE(p.del->isEnabled());
-    QTest::mouseClick(p.edit, Qt::LeftButton);
-    EXPECT_EQ(p.text->text(), QStringLiteral("b"));
-    EXPECT_TRUE(p.text->hasFocus());
-    TypeAndEnter(p.text, QStringLiteral("ee"));
-    EXPECT_EQ(Entries(p.list), (QStringList{"a", "bee", "c"}));
+  Set([&](QDialog& dialog) {
+    ClickRow(list, 1);
+    EXPECT_TRUE(edit->isEnabled());
+    EXPECT_TRUE(del->isEnabled());
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_EQ(text->text(), QStringLiteral("b"));
+    EXPECT_TRUE(text->hasFocus());
+    TypeAndEnter(text, QStringLiteral("ee"));
+    EXPECT_EQ(Entries(), (QStringList{"a", "bee", "c"}));
 
-    DoubleClickRow(p.list, 2);
-    EXPECT_EQ(p.text->text(), QStringLiteral("c"));
-    p.text->setText(QStringLiteral("sea"));
-    QTest::mouseClick(p.add, Qt::LeftButton);
-    EXPECT_EQ(Entries(p.list), (QStringList{"a", "bee", "sea"}));
-    Click(p.dialog, "cmdOk");
+    DoubleClickRow(list, 2);
+    EXPECT_EQ(text->text(), QStringLiteral("c"));
+    text->setText(QStringLiteral("sea"));
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(Entries(), (QStringList{"a", "bee", "sea"}));
+    Click(dialog, "cmdOk");
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"a", "bee", "sea"}));
 }
 
 TEST_F(CriteriaSetTest, AClickInTheListAbandonsTheEditAndEscapeCancelsWithoutStoring) {
   SetCriteria({"a", "b", "c"});
-  Set([&](Page& p) {
-    ClickRow(p.list, 0);
-    QTest::mouseClick(p.edit, Qt::LeftButton);
-    QTest::keyClicks(p.text, QStringLiteral("ardvark"));
-    ClickRow(p.list, 2);
-    EXPECT_EQ(p.text->text(), QString());
-    EXPECT_FALSE(p.add->isEnabled());
-    TypeAndEnter(p.text, QStringLiteral("d"));
-    EXPECT_EQ(Entries(p.list), (QStringList{"a", "b", "c", "d"}));
-    QTest::keyClick(p.text, Qt::Key_Escape);  // cancels, as Cancel does (CriteriaRateTest)
+  Set([&](QDialog&) {
+    ClickRow(list, 0);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(text, QStringLiteral("ardvark"));
+    ClickRow(list, 2);
+    EXPECT_EQ(text->text(), QString());
+    EXPECT_FALSE(add->isEnabled());
+    TypeAndEnter(text, QStringLiteral("d"));
+    EXPECT_EQ(Entries(), (QStringList{"a", "b", "c", "d"}));
+    QTest::keyClick(text, Qt::Key_Escape);  // cancels, as Cancel does (CriteriaRateTest)
   });
   EXPECT_EQ(StoredCriteria(), (QStringList{"a", "b", "c"}));
   EXPECT_FALSE(parts.document.isModified());
@@ -98,52 +92,48 @@ TEST_F(CriteriaSetTest, AClickInTheListAbandonsTheEditAndEscapeCancelsWithoutSto
 
 TEST_F(CriteriaSetTest, DeleteRemovesTheCtrlSelectedEntriesAfterAsking) {
   SetCriteria({"1", "2", "3", "4", "5"});
-  Set([&](Page& p) {
-    ClickRow(p.list, 1);
-    ClickRow(p.list, 2, Qt::ControlModifier);
+  Set([&](QDialog& dialog) {
+    ClickRow(list, 1);
+    ClickRow(list, 2, Qt::ControlModifier);
     platform.AnswerNext(Answer::No);
-    QTest::mouseClick(p.del, Qt::LeftButton);
-    EXPECT_EQ(Entries(p.list), (QStringList{"1", "2", "3", "4", "5"})) << "No changes nothing";
-    EXPECT_TRUE(p.dialog.isVisible());
+    QTest::mouseClick(del, Qt::LeftButton);
+    EXPECT_EQ(Entries(), (QStringList{"1", "2", "3", "4", "5"})) << "No changes nothing";
+    EXPECT_TRUE(dialog.isVisible());
     platform.AnswerNext(Answer::Yes);
-    QTest::mouseClick(p.del, Qt::LeftButton);
-    EXPECT_EQ(Entries(p.list), (QStringList{"1", "4", "5"}));
+    QTest::mouseClick(del, Qt::LeftButton);
+    EXPECT_EQ(Entries(), (QStringList{"1", "4", "5"}));
     // Entries remain, so Edit stays usable though none is current: it takes
     // an empty text, and what is typed then is kept as a new entry.
-    EXPECT_TRUE(p.edit->isEnabled());
-    QTest::mouseClick(p.edit, Qt::LeftButton);
-    EXPECT_EQ(p.text->text(), QString());
-    TypeAndEnter(p.text, QStringLiteral("6"));
-    EXPECT_EQ(Entries(p.list), (QStringList{"1", "4", "5", "6"}));
-    Click(p.dialog, "cmdOk");
+    EXPECT_TRUE(edit->isEnabled());
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_EQ(text->text(), QString());
+    TypeAndEnter(text, QStringLiteral("6"));
+    EXPECT_EQ(Entries(), (QStringList{"1", "4", "5", "6"}));
+    Click(dialog, "cmdOk");
   });
   ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text, QStringLiteral("Do you really want to delete this item?"));
   EXPECT_EQ(platform.messages[1].flags, 4 + 32 + 256);
-  EXPECT_EQ(platform.messages[1].title, parts.constants.sTitle);
   EXPECT_EQ(StoredCriteria(), (QStringList{"1", "4", "5", "6"}));
   EXPECT_EQ(Content().sCriteria[5], QString());
 }
 
 TEST_F(CriteriaSetTest, AFullListTakesNoHundredAndFirstButAnEntryCanStillBeEdited) {
-  QStringList hundred;
-  for (int i = 1; i <= kMaxCriteria; ++i) hundred << QString::number(i);
-  SetCriteria(hundred);
-  Set([&](Page& p) {
-    QTest::keyClicks(p.text, QStringLiteral("one more"));
-    EXPECT_FALSE(p.add->isEnabled());
-    QTest::keyClick(p.text, Qt::Key_Return);
-    EXPECT_EQ(p.list->count(), kMaxCriteria);
-    EXPECT_EQ(p.text->text(), QStringLiteral("one more")) << "a refused Enter leaves the text";
+  SetCriteria(Numbered(QStringLiteral("%1"), kMaxCriteria));
+  Set([&](QDialog& dialog) {
+    QTest::keyClicks(text, QStringLiteral("one more"));
+    EXPECT_FALSE(add->isEnabled());
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(list->count(), kMaxCriteria);
+    EXPECT_EQ(text->text(), QStringLiteral("one more")) << "a refused Enter leaves the text";
 
-    p.list->scrollToItem(p.list->item(4));
-    ClickRow(p.list, 4);
-    QTest::mouseClick(p.edit, Qt::LeftButton);
-    EXPECT_TRUE(p.add->isEnabled());
-    TypeAndEnter(p.text, QStringLiteral("!"));
-    EXPECT_EQ(p.list->count(), kMaxCriteria);
-    EXPECT_EQ(p.list->item(4)->text(), QStringLiteral("5!"));
-    Click(p.dialog, "cmdOk");
+    list->scrollToItem(list->item(4));
+    ClickRow(list, 4);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_TRUE(add->isEnabled());
+    TypeAndEnter(text, QStringLiteral("!"));
+    EXPECT_EQ(list->count(), kMaxCriteria);
+    EXPECT_EQ(list->item(4)->text(), QStringLiteral("5!"));
+    Click(dialog, "cmdOk");
   });
   EXPECT_EQ(Content().nCriteria, kMaxCriteria);
   EXPECT_EQ(Content().sCriteria[5], QStringLiteral("5!"));
@@ -153,14 +143,14 @@ TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView
   SetCriteria({"old 1", "old 2"});
   parts.commands.EnableButton(Command::CriteriaRate, true);
   parts.commands.EnableButton(Command::CriteriaView, true);
-  Set([&](Page& p) {
-    ClickRow(p.list, 0);
-    ClickRow(p.list, 1, Qt::ShiftModifier);
+  Set([&](QDialog& dialog) {
+    ClickRow(list, 0);
+    ClickRow(list, 1, Qt::ShiftModifier);
     platform.AnswerNext(Answer::Yes);
-    QTest::mouseClick(p.del, Qt::LeftButton);
-    EXPECT_FALSE(p.edit->isEnabled());
-    EXPECT_FALSE(p.del->isEnabled());
-    Click(p.dialog, "cmdOk");
+    QTest::mouseClick(del, Qt::LeftButton);
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_FALSE(del->isEnabled());
+    Click(dialog, "cmdOk");
   });
   EXPECT_EQ(Content().nCriteria, 0);
   EXPECT_EQ(Content().sCriteria[1], QString());
@@ -172,25 +162,25 @@ TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView
 }
 
 TEST_F(CriteriaSetTest, AnotherProgramFormBecomingActiveConfirmsTheDialog) {
-  Set([&](Page& p) {
-    TypeAndEnter(p.text, QStringLiteral("Cost"));
+  Set([&](QDialog& dialog) {
+    TypeAndEnter(text, QStringLiteral("Cost"));
     // A window that is not one of the program's forms, like a message box,
     // leaves the dialog open.
-    QDialog foreign(&p.dialog);
+    QDialog foreign(&dialog);
     foreign.show();
     foreign.activateWindow();
     QApplication::processEvents();
-    EXPECT_TRUE(p.dialog.isVisible());
+    EXPECT_TRUE(dialog.isVisible());
     foreign.hide();
-    p.dialog.activateWindow();
+    dialog.activateWindow();
     QApplication::processEvents();
 
-    QDialog own(&p.dialog);
+    QDialog own(&dialog);
     own.setProperty("quillaneForm", true);
     own.show();
     own.activateWindow();
     QApplication::processEvents();
-    EXPECT_FALSE(p.dialog.isVisible());
+    EXPECT_FALSE(dialog.isVisible());
   });
   EXPECT_EQ(StoredCriteria(), QStringList{"Cost"});
   EXPECT_TRUE(parts.document.isModified());

@@ -4,17 +4,15 @@
 
 #include <QRandomGenerator>
 #include <QStringList>
-#include <functional>
+#include <algorithm>
 #include <map>
-#include <memory>
 
 #include "core/SessionDocument.h"
+#include "criteria/CriteriaDialogFixture.h"
 #include "criteria/PairRating.h"
 #include "criteria/Weights.h"
 #include "session/WorkfileReader.h"
 #include "session/WorkfileWriter.h"
-#include "support/Lists.h"
-#include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane {
@@ -52,39 +50,26 @@ TEST(SortByKeyDescending, EqualKeysEndInTheOrderItsStepsGive) {
 TEST(SortByKeyDescending, AnyInputComesOutDescendingWithEveryNameBesideItsKey) {
   QRandomGenerator random(20261206);
   for (int round = 0; round < 2000; ++round) {
-    const int n = random.bounded(0, 40);
-    std::vector<Single> keys;
-    for (int i = 0; i < n; ++i) keys.push_back(static_cast<Single>(random.bounded(0, 6)) / 2.0f);
+    SCOPED_TRACE(round);
+    std::vector<Single> keys(random.bounded(0, 40));
+    for (Single& key : keys) key = static_cast<Single>(random.bounded(0, 6)) / 2.0f;
     const Sorted out = Sort(keys);
-    std::multimap<QString, Single> before;
-    std::multimap<QString, Single> after;
-    for (int i = 0; i < n; ++i) {
-      before.emplace(QString(QChar(u'a' + static_cast<char16_t>(i))), keys[static_cast<std::size_t>(i)]);
-      after.emplace(out.names[i], out.keys[static_cast<std::size_t>(i)]);
-      if (i > 0) {
-        ASSERT_GE(out.keys[static_cast<std::size_t>(i - 1)], out.keys[static_cast<std::size_t>(i)]);
-      }
+    ASSERT_TRUE(std::is_sorted(out.keys.rbegin(), out.keys.rend()));
+    std::multimap<QString, Single> before, after;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      before.emplace(QString(QChar(u'a' + static_cast<char16_t>(i))), keys[i]);
+      after.emplace(out.names[static_cast<qsizetype>(i)], out.keys[i]);
     }
-    ASSERT_EQ(before, after) << "round " << round;
+    ASSERT_EQ(before, after);
   }
 }
 
 class RatingTest : public ::testing::Test {
  protected:
-  SessionDocument document;
-  RatingState rating;
-  test::ScriptedPlatform platform;
-
   const SessionContent& s() const { return document.content(); }
-  // Changes the session's starting point with `edit`, telling no follower.
-  void Start(const std::function<void(SessionContent&)>& edit) {
-    auto content = std::make_unique<SessionContent>(document.content());
-    edit(*content);
-    test::PutContent(document, *content);
-  }
-  void Criteria(const QStringList& names) {
-    Start([&](SessionContent& c) { test::Fill(c.sCriteria, c.nCriteria, names); });
-  }
+  QStringList Names() const { return test::Texts(s().sCriteria, s().nCriteria); }
+  std::vector<Single> Weights() const { return test::Values(s().sngWeight, s().nCriteria); }
+
   // Rates every pair with the given slider values, one per pair.
   void RateAll(const std::vector<int>& sliders) {
     StartRating(rating);
@@ -93,71 +78,57 @@ class RatingTest : public ::testing::Test {
     }
     EXPECT_EQ(next, sliders.size());
   }
+
+  SessionDocument document;
+  RatingState rating;
+  test::ScriptedPlatform platform;
 };
 
-struct RatingCase {
-  const char* name;
-  QStringList criteria;
-  std::vector<int> sliders;  // one per pair
-  QStringList order;         // the criteria after the run
-  std::vector<Single> weights, afterOk;
-};
-void PrintTo(const RatingCase& run, std::ostream* out) {
-  *out << run.name;
+TEST_F(RatingTest, ARunSortsTheCriteriaByWeightWithTheHighestAtNine) {
+  const struct {
+    const char* name;
+    QStringList criteria;
+    std::vector<int> sliders;  // one per pair
+    QStringList order;         // the criteria after the run
+    std::vector<Single> weights, afterOk;
+  } runs[] = {
+      {"two equal", {"a", "b"}, {5}, {"a", "b"}, {9.0f, 9.0f}, {9.0f, 9.0f}},
+      {"much more important", {"a", "b"}, {10}, {"a", "b"}, {9.0f, 4.5f}, {9.0f, 4.5f}},
+      {"three each more important",
+       {"a", "b", "c"},
+       {10, 10, 10},
+       {"a", "b", "c"},
+       {9.0f, 5.9f, 2.9f},
+       {9.0f, 5.9f, 2.9f}},
+      {"reversed",
+       {"cheap", "fast", "safe"},
+       {0, 0, 5},
+       {"safe", "fast", "cheap"},
+       {9.0f, 9.0f, 3.6f},
+       {9.0f, 9.0f, 3.5f}},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.name);
+    test::PutCriteria(document, run.criteria);
+    RateAll(run.sliders);
+    EXPECT_EQ(Names(), run.order);
+    EXPECT_EQ(Weights(), run.weights);
+    // The dialog's OK normalises once more: a weight held just below its tenth loses it.
+    SettleRating(document, rating);
+    EXPECT_EQ(Names(), run.order);
+    EXPECT_EQ(Weights(), run.afterOk);
+  }
 }
-
-class RatingRuns : public RatingTest, public ::testing::WithParamInterface<RatingCase> {
- protected:
-  QStringList Names() const { return test::Texts(s().sCriteria, s().nCriteria); }
-  std::vector<Single> Weights() const { return test::Values(s().sngWeight, s().nCriteria); }
-};
-
-TEST_P(RatingRuns, SortTheCriteriaByWeightWithTheHighestAtNine) {
-  const RatingCase& run = GetParam();
-  Criteria(run.criteria);
-  RateAll(run.sliders);
-  EXPECT_EQ(Names(), run.order);
-  EXPECT_EQ(Weights(), run.weights);
-  // The dialog's OK normalises once more: a weight held just below its tenth loses it.
-  SettleRating(document, rating);
-  EXPECT_EQ(Names(), run.order);
-  EXPECT_EQ(Weights(), run.afterOk);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Ratings, RatingRuns,
-    ::testing::Values(RatingCase{"TwoEqual", {"a", "b"}, {5}, {"a", "b"}, {9.0f, 9.0f}, {9.0f, 9.0f}},
-                      RatingCase{
-                          "MuchMoreImportant", {"a", "b"}, {10}, {"a", "b"}, {9.0f, 4.5f}, {9.0f, 4.5f}},
-                      RatingCase{"ThreeEachMoreImportant",
-                                 {"a", "b", "c"},
-                                 {10, 10, 10},
-                                 {"a", "b", "c"},
-                                 {9.0f, 5.9f, 2.9f},
-                                 {9.0f, 5.9f, 2.9f}},
-                      RatingCase{"Reversed",
-                                 {"cheap", "fast", "safe"},
-                                 {0, 0, 5},
-                                 {"safe", "fast", "cheap"},
-                                 {9.0f, 9.0f, 3.6f},
-                                 {9.0f, 9.0f, 3.5f}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RatingTest, ANewRunStartsFromEqualWeights) {
-  Criteria({"a", "b"});
+  test::PutCriteria(document, {"a", "b"});
   RateAll({10});
   RateAll({5});
-  EXPECT_EQ(s().sngWeight[1], 9.0f);
-  EXPECT_EQ(s().sngWeight[2], 9.0f);
+  EXPECT_EQ(Weights(), (std::vector<Single>{9.0f, 9.0f}));
 }
 
 TEST_F(RatingTest, ARunKeepsItsWeightsUntilItEndsThenCancelNormalisesWhatStands) {
-  Criteria({"a", "b", "c"});
-  Start([](SessionContent& c) {
-    c.sngWeight[1] = 9.0f;
-    c.sngWeight[2] = 4.5f;
-    c.sngWeight[3] = 1.2f;
-  });
+  test::PutCriteria(document, {"a", "b", "c"}, {9.0f, 4.5f, 1.2f});
   const auto before = s().sngWeight;
   StartRating(rating);
   ASSERT_TRUE(RateCurrentPair(document, rating, 0));  // b much more important than a
@@ -166,25 +137,17 @@ TEST_F(RatingTest, ARunKeepsItsWeightsUntilItEndsThenCancelNormalisesWhatStands)
   const QByteArray backup = WorkfileBytes(s(), WorkfileKind::Backup, platform);
   EXPECT_TRUE(ReadWorkfileContent(SplitLines(backup), 2, false));
 
-  SettleRating(document, rating);  // as Cancel does
-  EXPECT_EQ(s().sCriteria[1], QStringLiteral("b"));
-  EXPECT_EQ(s().sngWeight[1], 9.0f);
-  EXPECT_EQ(s().sngWeight[2], 4.5f);  // a and c: 3.33 of 6.67 each
-  EXPECT_EQ(s().sngWeight[3], 4.5f);
-  EXPECT_EQ((QStringList{s().sCriteria[2], s().sCriteria[3]}), (QStringList{"a", "c"}));
+  SettleRating(document, rating);  // as Cancel does: a and c have 3.33 of 6.67 each
+  EXPECT_EQ(Names(), (QStringList{"b", "a", "c"}));
+  EXPECT_EQ(Weights(), (std::vector<Single>{9.0f, 4.5f, 4.5f}));
 }
 
 TEST_F(RatingTest, CancelBeforeTheFirstPairNormalisesTheWeightsThatStood) {
-  Criteria({"a", "b"});
-  Start([](SessionContent& c) {
-    c.sngWeight[1] = 3.0f;
-    c.sngWeight[2] = 6.0f;
-  });
+  test::PutCriteria(document, {"a", "b"}, {3.0f, 6.0f});
   StartRating(rating);
   SettleRating(document, rating);
-  EXPECT_EQ(s().sCriteria[1], QStringLiteral("b"));
-  EXPECT_EQ(s().sngWeight[1], 9.0f);
-  EXPECT_EQ(s().sngWeight[2], 4.5f);
+  EXPECT_EQ(Names(), (QStringList{"b", "a"}));
+  EXPECT_EQ(Weights(), (std::vector<Single>{9.0f, 4.5f}));
 }
 
 TEST(TruncateWeights, SinglePrecisionJustBelowLosesATenth) {

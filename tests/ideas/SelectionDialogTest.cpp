@@ -1,55 +1,50 @@
-// The selection dialog and the two techniques that start from a pick.
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
+// The selection dialog, the add dialog over it and the two techniques that
+// start from a pick; the list answers the keyboard as it answers the mouse,
+// and the idea meter shows the count wherever it should.
+#include <QGroupBox>
 
-#include "../app/MainWindowFixture.h"
-#include "ideas/widgets/frmIdeas.h"
-#include "platform/Platform.h"
-#include "support/Parts.h"
-#include "ui/HelpContexts.h"
+#include "IdeasPagesFixture.h"
 
 namespace quillane::test {
 namespace {
 
-class SelectionTest : public MainWindowTest {
+class SelectionTest : public IdeasMenuTest {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
-    StartNewSession();
-    SessionContent content;
-    Fill(content.sIdeas, content.nIdeas, Numbered(QStringLiteral("idea %1"), 6));
-    PutContent(parts.document, content);
+    IdeasMenuTest::SetUp();
+    SeedIdeas(6);
     parts.commands.EnableButton(Command::MindStepping, true);
     parts.commands.EnableButton(Command::Clustering, true);
-    PressMenu(Menu::kIdeas);
   }
-
-  static QListWidget* List(QDialog& d) { return Find<QListWidget>(&d, QStringLiteral("lstView")); }
-  QStringList Ideas() { return Texts(parts.document.content().sIdeas, parts.document.content().nIdeas); }
 };
 
-TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialog) {
+TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialogWhoseCancelKeepsThePicks) {
   platform.OnNextDialog([&](QDialog& view) {
+    QListWidget* list = ViewList(view);
     EXPECT_EQ(view.windowTitle(), QStringLiteral("View/Edit Ideas"));
     EXPECT_FALSE(Find<QPushButton>(&view, QStringLiteral("cmdCancel"))->isVisible());
     EXPECT_TRUE(Find<QPushButton>(&view, QStringLiteral("cmdAdd"))->isVisible());
-    EXPECT_FALSE(Find<QPushButton>(&view, QStringLiteral("cmdEdit"))->isEnabled());
+    EXPECT_FALSE(Enabled(view, "cmdEdit"));
     EXPECT_EQ(HelpContextOf(&view), 5550);
-    EXPECT_EQ(List(view)->count(), 6);
+    EXPECT_EQ(list->count(), 6);
+    list->item(1)->setSelected(true);
+    list->item(3)->setSelected(true);
+    platform.OnNextDialog([](QDialog& add) { Click(&add, "cmdCancel"); });
+    Click(&view, "cmdAdd");
+    EXPECT_TRUE(list->item(1)->isSelected() && list->item(3)->isSelected());
+    EXPECT_EQ(list->selectedItems().size(), 2);
     platform.OnNextDialog([&](QDialog& add) {
       EXPECT_EQ(add.windowTitle(), QStringLiteral("Add Idea"));
       EXPECT_EQ(add.parentWidget(), &view) << "the add dialog stands over the list";
       auto* box = Find<QLineEdit>(&add, QStringLiteral("txtAddIdea"));
-      auto* ok = Find<QPushButton>(&add, QStringLiteral("cmdOk"));
       QTest::keyClicks(box, QStringLiteral("ab"));
-      EXPECT_FALSE(ok->isEnabled());
+      EXPECT_FALSE(Enabled(add, "cmdOk"));
       QTest::keyClick(box, Qt::Key_Return);
       EXPECT_TRUE(add.isVisible()) << "Enter does nothing below three characters";
       TypeAndEnter(box, QStringLiteral("c"));
     });
     Click(&view, "cmdAdd");
-    EXPECT_EQ(List(view)->count(), 7);
+    EXPECT_EQ(list->count(), 7);
     Click(&view, "cmdOk");
   });
   PressCommand(Command::ViewEditIdeas);
@@ -58,16 +53,14 @@ TEST_F(SelectionTest, ViewEditShowsTheEditButtonsAndAddsThroughTheAddDialog) {
 
 TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
   platform.OnNextDialog([&](QDialog& view) {
-    ClickRow(List(view), 1);
-    ClickRow(List(view), 2);
+    ClickRow(ViewList(view), 1);
+    ClickRow(ViewList(view), 2);
     platform.AnswerNext(Answer::Yes);
     platform.AnswerNext(Answer::No);
     Click(&view, "cmdDelete");
-    EXPECT_EQ(List(view)->count(), 6) << "No to the second question";
-    platform.AnswerNext(Answer::Yes);
-    platform.AnswerNext(Answer::Yes);
-    Click(&view, "cmdDelete");
-    EXPECT_EQ(List(view)->count(), 4);
+    EXPECT_EQ(ViewList(view)->count(), 6) << "No to the second question";
+    DeleteConfirmed(view);
+    EXPECT_EQ(ViewList(view)->count(), 4);
     EXPECT_TRUE(view.isVisible()) << "the questions do not close the dialog";
     Click(&view, "cmdOk");
   });
@@ -83,11 +76,9 @@ TEST_F(SelectionTest, DeleteAsksTwiceAndRemovesTheSelectedEntries) {
 
 TEST_F(SelectionTest, EditWithoutACurrentEntryChangesNothing) {
   platform.OnNextDialog([&](QDialog& view) {
-    ClickRow(List(view), 0);
-    platform.AnswerNext(Answer::Yes);
-    platform.AnswerNext(Answer::Yes);
-    Click(&view, "cmdDelete");  // Edit stays enabled, with no entry current
-    List(view)->setCurrentRow(-1);
+    ClickRow(ViewList(view), 0);
+    DeleteConfirmed(view);  // Edit stays enabled, with no entry current
+    ViewList(view)->setCurrentRow(-1);
     platform.OnNextDialog([&](QDialog& edit) {
       QTest::keyClicks(Find<QLineEdit>(&edit, QStringLiteral("txtAddIdea")), QStringLiteral("orphan"));
       Click(&edit, "cmdOk");
@@ -107,20 +98,20 @@ TEST_F(SelectionTest, MindSteppingWalksThePickedIdeasByTheirOwnPosition) {
     platform.AnswerNext(Answer::Ok);
     Click(&view, "cmdOk");  // nothing picked
     EXPECT_TRUE(view.isVisible());
-    for (int row : {3, 4, 5}) ClickRow(List(view), row);
+    for (int row : {3, 4, 5}) ClickRow(ViewList(view), row);
     Click(&view, "cmdOk");
   });
   platform.OnNextDialog([&](QDialog& ideas) {
-    auto* position = Find<QLabel>(&ideas, QStringLiteral("lblIdeasMindStepping(0)"));
-    auto* stone = Find<QLabel>(&ideas, QStringLiteral("lblIdeasMindSteppingIdea"));
     auto* next = Find<QPushButton>(&ideas, QStringLiteral("cmdIdeasMindstepping"));
-    EXPECT_TRUE(position->text().startsWith(QStringLiteral("Below, you see idea no. 1 that you want")));
-    EXPECT_EQ(stone->text(), QStringLiteral("idea 4"));
+    EXPECT_TRUE(LabelText(ideas, "lblIdeasMindStepping(0)")
+                    .startsWith(QStringLiteral("Below, you see idea no. 1 that you want")));
+    EXPECT_EQ(LabelText(ideas, "lblIdeasMindSteppingIdea"), QStringLiteral("idea 4"));
     EXPECT_EQ(HelpContextOf(&ideas), 5450);
     QTest::mouseClick(next, Qt::LeftButton);
     QTest::mouseClick(next, Qt::LeftButton);
-    EXPECT_TRUE(position->text().startsWith(QStringLiteral("Below, you see idea no. 3 that")));
-    EXPECT_EQ(stone->text(), QStringLiteral("idea 6"));
+    EXPECT_TRUE(LabelText(ideas, "lblIdeasMindStepping(0)")
+                    .startsWith(QStringLiteral("Below, you see idea no. 3 that")));
+    EXPECT_EQ(LabelText(ideas, "lblIdeasMindSteppingIdea"), QStringLiteral("idea 6"));
     EXPECT_FALSE(next->isEnabled());
     TypeAndEnter(Find<QLineEdit>(&ideas, QStringLiteral("txtAddIdeas(5)")), QStringLiteral("a better idea"));
     Click(&ideas, "cmdOk");
@@ -136,13 +127,9 @@ TEST_F(SelectionTest, ACancelledPickOpensNothingAndOneSteppingStoneLeavesNextDis
   platform.OnNextDialog([&](QDialog& view) { Click(&view, "cmdCancel"); });
   PressCommand(Command::MindStepping);
   EXPECT_EQ(platform.dialogsShown, QStringList{QStringLiteral("frmView")});
-
-  platform.OnNextDialog([&](QDialog& view) {
-    ClickRow(List(view), 0);
-    Click(&view, "cmdOk");
-  });
+  PickNext({0});
   platform.OnNextDialog([&](QDialog& ideas) {
-    EXPECT_FALSE(Find<QPushButton>(&ideas, QStringLiteral("cmdIdeasMindstepping"))->isEnabled());
+    EXPECT_FALSE(Enabled(ideas, "cmdIdeasMindstepping"));
     Click(&ideas, "cmdCancel");
   });
   PressCommand(Command::MindStepping);
@@ -154,12 +141,11 @@ TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
     parts.states.cluster.sCluster[static_cast<std::size_t>(i)] = QStringLiteral("old");
   platform.OnNextDialog([&](QDialog& view) {
     EXPECT_EQ(HelpContextOf(&view), 5500);
-    for (int row : {4, 0, 2}) ClickRow(List(view), row);
+    for (int row : {4, 0, 2}) ClickRow(ViewList(view), row);
     Click(&view, "cmdOk");
   });
   platform.OnNextDialog([&](QDialog& ideas) {
-    EXPECT_EQ(Find<QLabel>(&ideas, QStringLiteral("lblIdeasCluster(0)"))->text(),
-              QStringLiteral("List of your 3 clustered Ideas:"));
+    EXPECT_EQ(LabelText(ideas, "lblIdeasCluster(0)"), QStringLiteral("List of your 3 clustered Ideas:"));
     EXPECT_EQ(Find<QListWidget>(&ideas, QStringLiteral("lstIdeasCluster"))->count(), 3);
     auto* common = Find<QLineEdit>(&ideas, QStringLiteral("txtClusterUnif"));
     EXPECT_TRUE(common->hasFocus());
@@ -176,22 +162,44 @@ TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
   EXPECT_TRUE(parts.progress.done(ProgressStep::Clustering));
 }
 
-TEST_F(SelectionTest, ViewIdeasOverTheIdeasDialogLeavesItOpen) {
-  platform.OnNextDialog([&](QDialog& view) {
-    ClickRow(List(view), 0);
-    Click(&view, "cmdOk");
+// Evaluate's pick hides the meter. Each technique page has its own View
+// Ideas button; all share one handler.
+TEST_F(IdeasMenuTest, TheMeterShowsAgainAfterACancelledPickAndFollowsKeyboardDeletionsInTheViewOverIt) {
+  SeedIdeas(4);
+  Seed(parts.document, [](SessionContent& s) {
+    Fill(s.sCriteria, s.nCriteria, {"Cost"});
+    s.sngWeight[1] = 9.0f;
   });
+  parts.commands.EnableButton(Command::MindStepping, true);
+  platform.OnNextDialog([](QDialog& view) { Click(&view, "cmdCancel"); });
+  PressCommand(Command::Evaluate);
+  PickNext({0});
   platform.OnNextDialog([&](QDialog& ideas) {
+    auto* meter = Find<QGroupBox>(&ideas, QStringLiteral("fraIdeasMeter"));
+    EXPECT_TRUE(meter->isVisible());
+    EXPECT_EQ(meter->title(), QStringLiteral("4"));
     platform.OnNextDialog([&](QDialog& view) {
       EXPECT_EQ(view.parentWidget(), &ideas);
       EXPECT_EQ(view.windowTitle(), QStringLiteral("View/Edit Ideas"));
+      QListWidget* list = ViewList(view);
+      list->setFocus();
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Space);
+      EXPECT_TRUE(Enabled(view, "cmdEdit"));
+      ASSERT_TRUE(Enabled(view, "cmdDelete"));
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Space);
+      DeleteConfirmed(view);
       Click(&view, "cmdOk");
     });
-    Click(&ideas, "cmdViewIdeas(6)");
+    Click(&ideas, "cmdViewIdeas(5)");
     EXPECT_TRUE(ideas.isVisible()) << "the view dialog does not close the ideas dialog";
+    EXPECT_EQ(meter->title(), QStringLiteral("2"));
     Click(&ideas, "cmdCancel");
   });
-  PressCommand(Command::Clustering);
+  PressCommand(Command::MindStepping);
+  EXPECT_EQ(parts.document.content().nIdeas, 2);
 }
 
 }  // namespace

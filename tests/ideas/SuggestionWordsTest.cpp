@@ -3,42 +3,38 @@
 #include <sys/stat.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "ideas/SuggestionState.h"
 #include "ideas/SuggestionWords.h"
+#include "support/Files.h"
+#include "support/Lists.h"
 #include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
-namespace quillane {
+namespace quillane::test {
 namespace {
 
 class SuggestionWordsTest : public ::testing::Test {
  protected:
-  test::ScriptedPlatform platform;
-  std::unique_ptr<MainParts> parts = test::MakeParts(platform);
+  ScriptedPlatform platform;
+  std::unique_ptr<MainParts> parts = MakeParts(platform);
   SessionDocument& document = parts->document;
   Constants& constants = parts->constants;
   SuggestionState words;
   QTemporaryDir folder;
+  bool loaded = false;
 
-  static bool Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-  }
   void Load(const QByteArray& bytes) {
     constants = LoadConstants(folder.path());
-    ASSERT_TRUE(Write(QDir(folder.path()).filePath(constants.sDataName), bytes));
+    WriteFileBytes(QDir(folder.path()).filePath(constants.sDataName), bytes);
     loaded = LoadWords();
   }
-  bool loaded = false;
   bool LoadWords() { return LoadSuggestionWords(document, parts->prompter, constants, words); }
   // The session as a workfile leaves it: unchanged.
-  void MarkUnchanged() { test::PutContent(document, document.content()); }
-  static QStringList Words(const TextList<kMaxWords>& list, int count) {
-    return QStringList(list.begin() + 1, list.begin() + 1 + count);
-  }
+  void MarkUnchanged() { PutContent(document, document.content()); }
+  QStringList Actions() const { return Texts(words.sActions, words.nActions); }
+  QStringList Objects() const { return Texts(words.sObjects, words.nObjects); }
 };
 
 TEST_F(SuggestionWordsTest, ReadsItemsAsTheFileGrammarSays) {
@@ -92,8 +88,8 @@ TEST_F(SuggestionWordsTest, ReadsItemsAsTheFileGrammarSays) {
     MarkUnchanged();
     Load(c.file);
     EXPECT_TRUE(loaded);
-    EXPECT_EQ(Words(words.sActions, words.nActions), c.actions);
-    EXPECT_EQ(Words(words.sObjects, words.nObjects), c.objects);
+    EXPECT_EQ(Actions(), c.actions);
+    EXPECT_EQ(Objects(), c.objects);
     EXPECT_TRUE(document.isModified());
   }
   EXPECT_TRUE(platform.messages.empty());
@@ -103,24 +99,25 @@ TEST_F(SuggestionWordsTest, AHeaderWithoutWordsKeepsTheCountOfTheLastReading) {
   Load("[Actions]\r\nPaint\r\nSand\r\n[Objects]\r\nthe door\r\nthe roof\r\n");
   Load("[Objects]\r\n[Actions]\r\nCut\r\n");
   EXPECT_TRUE(loaded);
-  EXPECT_EQ(Words(words.sActions, words.nActions), QStringList{"Cut"});
+  EXPECT_EQ(Actions(), QStringList{"Cut"});
   EXPECT_EQ(words.sActions[2], QStringLiteral("Sand")) << "slots past the count are not cleared";
-  EXPECT_EQ(Words(words.sObjects, words.nObjects), (QStringList{"the door", "the roof"}));
+  EXPECT_EQ(Objects(), (QStringList{"the door", "the roof"}));
 }
 
 TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
   // A word file that is not read counts as missing: the dialog does not
   // wait on a named pipe, nor fill its memory from an endless device.
+  const QString missing = QStringLiteral("File not found: QUILLANE.DTA");
   const QByteArray large = "[Actions]\r\nCut\r\n[Objects]\r\nthe door\r\n" + QByteArray(1024 * 1024, ' ');
   const struct {
     QByteArray file;  // "-" for no file, "/" for a folder, "|" for a named pipe, "@" for a link to /dev/zero
     QString message;
   } cases[] = {
-      {"-", QStringLiteral("File not found: QUILLANE.DTA")},
-      {"/", QStringLiteral("File not found: QUILLANE.DTA")},
-      {"|", QStringLiteral("File not found: QUILLANE.DTA")},
-      {"@", QStringLiteral("File not found: QUILLANE.DTA")},
-      {large, QStringLiteral("File not found: QUILLANE.DTA")},
+      {"-", missing},
+      {"/", missing},
+      {"|", missing},
+      {"@", missing},
+      {large, missing},
       {"[Actions]\r\n[Objects]\r\nthe door\r\n", QStringLiteral("No Actions found in: QUILLANE.DTA")},
       {"words, before, any header\r\n[Actions]\r\nPaint\r\n",
        QStringLiteral("No Objects found in: QUILLANE.DTA")},
@@ -130,17 +127,15 @@ TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
     QTemporaryDir programFolder;
     constants = LoadConstants(programFolder.path());
     const QString path = QDir(programFolder.path()).filePath(constants.sDataName);
-    bool ready = true;
     if (c.file == "/") {
-      ready = QDir().mkdir(path);
+      ASSERT_TRUE(QDir().mkdir(path));
     } else if (c.file == "|") {
-      ready = mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+      ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (c.file == "@") {
-      ready = QFile::link(QStringLiteral("/dev/zero"), path);
+      ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
     } else if (c.file != "-") {
-      ready = Write(path, c.file);
+      WriteFileBytes(path, c.file);
     }
-    ASSERT_TRUE(ready);
     words.nActions = words.nObjects = 0;
     MarkUnchanged();
     platform.messages.clear();
@@ -155,58 +150,40 @@ TEST_F(SuggestionWordsTest, FailuresNameTheBareFileAndCancel) {
   EXPECT_EQ(words.nActions, 1) << "the words read stay in the lists";
 }
 
-TEST_F(SuggestionWordsTest, TheShippedWordFileFillsBothListsWithinTheirCapacity) {
-  EXPECT_TRUE(LoadWords());
-  EXPECT_TRUE(words.nActions >= 60 && words.nActions <= kMaxWords) << words.nActions;
-  EXPECT_TRUE(words.nObjects >= 60 && words.nObjects <= kMaxWords) << words.nObjects;
-  for (const QString& word : Words(words.sActions, words.nActions) + Words(words.sObjects, words.nObjects)) {
-    EXPECT_TRUE(word == word.trimmed() && !word.startsWith(u'[') && word.size() <= kMaxTextLength)
-        << word.toStdString();
-  }
-}
-
-// Any action followed by any object must read as English: the action is a verb
+// The shipped word file fills both lists within their capacity, and any
+// action followed by any object reads as English: the action is a verb
 // phrase that takes the object straight after it, so it ends neither in an
-// adjective ("Make cheaper the music") nor in an article of its own; the object
-// is a noun phrase led by a determiner and names no person, since selling,
-// halving or recycling one is no suggestion to make.
+// adjective ("Make cheaper the music") nor in an article of its own; the
+// object is a noun phrase led by a determiner and names no person, since
+// selling, halving or recycling one is no suggestion to make.
 TEST_F(SuggestionWordsTest, EveryShippedActionTakesEveryShippedObject) {
   ASSERT_TRUE(LoadWords());
-  static const QStringList adjectives{"cheaper",  "dearer", "luxurious", "portable", "bigger", "smaller",
-                                      "faster",   "slower", "easier",    "simpler",  "safer",  "better",
-                                      "stronger", "louder", "quieter",   "shorter",  "longer"};
-  static const QStringList articles{"the", "a", "an"};
-  static const QStringList determiners{"the", "a", "an", "your", "its", "some", "every"};
-  static const QStringList persons{
-      "child",    "children",  "customer",   "customers",  "client",   "clients", "staff",
-      "people",   "employee",  "employees",  "user",       "users",    "family",  "friends",
-      "visitors", "team",      "colleagues", "neighbours", "students", "parents", "elderly",
-      "supplier", "suppliers", "guests",     "workers",    "members",  "manager", "boss"};
-  const struct {
-    const char* rule;
-    QStringList words;
-    bool (*holds)(const QString& word, const QString& first, const QString& last);
-  } rules[] = {
-      {"an action starts a sentence and ends in no adjective or article",
-       Words(words.sActions, words.nActions),
-       [](const QString& word, const QString&, const QString& last) {
-         return word[0].isUpper() && !adjectives.contains(last) && !articles.contains(last);
-       }},
-      {"an object goes on the sentence with a determiner and names no person",
-       Words(words.sObjects, words.nObjects),
-       [](const QString& word, const QString& first, const QString& last) {
-         return word[0].isLower() && determiners.contains(first) && !persons.contains(last);
-       }},
-  };
-  for (const auto& r : rules) {
-    SCOPED_TRACE(r.rule);
-    for (const QString& word : r.words) {
-      const QStringList parts = word.toLower().split(u' ', Qt::SkipEmptyParts);
-      ASSERT_FALSE(parts.isEmpty());
-      EXPECT_TRUE(r.holds(word, parts.first(), parts.last())) << word.toStdString();
+  EXPECT_TRUE(words.nActions >= 60 && words.nActions <= kMaxWords) << words.nActions;
+  EXPECT_TRUE(words.nObjects >= 60 && words.nObjects <= kMaxWords) << words.nObjects;
+  const QStringList adjectives{"cheaper",  "dearer", "luxurious", "portable", "bigger", "smaller",
+                               "faster",   "slower", "easier",    "simpler",  "safer",  "better",
+                               "stronger", "louder", "quieter",   "shorter",  "longer"};
+  const QStringList articles{"the", "a", "an"};
+  const QStringList determiners{"the", "a", "an", "your", "its", "some", "every"};
+  const QStringList persons{"child",    "children", "customer", "customers", "client",     "clients",
+                            "staff",    "people",   "employee", "employees", "user",       "users",
+                            "family",   "friends",  "visitors", "team",      "colleagues", "neighbours",
+                            "students", "parents",  "elderly",  "supplier",  "suppliers",  "guests",
+                            "workers",  "members",  "manager",  "boss"};
+  for (const bool action : {true, false}) {
+    for (const QString& word : action ? Actions() : Objects()) {
+      SCOPED_TRACE(word.toStdString());
+      EXPECT_TRUE(word == word.trimmed() && !word.startsWith(u'[') && word.size() <= kMaxTextLength);
+      const QStringList w = word.toLower().split(u' ', Qt::SkipEmptyParts);
+      ASSERT_FALSE(w.isEmpty());
+      if (action) {
+        EXPECT_TRUE(word[0].isUpper() && !adjectives.contains(w.last()) && !articles.contains(w.last()));
+      } else {
+        EXPECT_TRUE(word[0].isLower() && determiners.contains(w.first()) && !persons.contains(w.last()));
+      }
     }
   }
 }
 
 }  // namespace
-}  // namespace quillane
+}  // namespace quillane::test

@@ -1,6 +1,4 @@
 // The concise report on the printer: its columns in any font, and its pages.
-#include <gtest/gtest.h>
-
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -8,9 +6,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
-#include <memory>
 
-#include "reports/ConciseReport.h"
 #include "reports/DateTexts.h"
 #include "reports/HeadingTexts.h"
 #include "reports/PrinterSink.h"

@@ -10,6 +10,7 @@
 #include "reports/LineWriter.h"
 #include "reports/SessionReport.h"
 #include "reports/TextFileSink.h"
+#include "support/Lists.h"
 
 namespace quillane::test {
 namespace {
@@ -52,9 +53,7 @@ TEST(ReportNumber, ShortestFormBetweenBlanksWithTheGivenSeparator) {
 
 TEST(LineWriter, AnItemPastItsColumnMovesToThatColumnOfTheNextLine) {
   auto s = std::make_unique<SessionContent>();
-  s->nCriteria = 2;
-  s->sCriteria[1] = QString(46, QLatin1Char('a'));
-  s->sCriteria[2] = QString(47, QLatin1Char('b'));
+  Fill(s->sCriteria, s->nCriteria, {QString(46, QLatin1Char('a')), QString(47, QLatin1Char('b'))});
   s->sngWeight[1] = s->sngWeight[2] = 9.0f;
   TextFileSink file;
   LineWriter out(file, QLocale::c());

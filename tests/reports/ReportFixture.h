@@ -49,7 +49,6 @@ class ReportTest : public ::testing::Test {
   }
 
   QString PathOf(const QString& name) const { return folder.filePath(name); }
-  static QByteArray ReadBytes(const QString& path) { return ReadFileBytes(path); }
 
   // The commands of the main window, on this session in the heading language of the settings.
   using WriteCommand = FileOutcome (*)(const SessionContent&, int, const EvaluationState&, OutputFiles&,

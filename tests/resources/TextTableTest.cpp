@@ -13,16 +13,12 @@ namespace quillane {
 namespace {
 
 TEST(TextTable, IsSortedWithoutDuplicatesAndEveryTextIsCodePageText) {
-  ASSERT_GT(kTextTableSize, 500u);
   for (std::size_t i = 1; i < kTextTableSize; ++i) {
     EXPECT_LT(kTextTable[i - 1].number, kTextTable[i].number) << kTextTable[i].number;
   }
   for (std::size_t i = 0; i < kTextTableSize; ++i) {
     EXPECT_TRUE(FitsCodePage(Text(kTextTable[i].number))) << kTextTable[i].number;
   }
-  EXPECT_FALSE(HasText(104));
-  EXPECT_FALSE(HasText(2999));
-  EXPECT_TRUE(HasText(3001));
 }
 
 // Every literal number the code fetches must exist in the table.

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QTest>
 
 #include "settings/widgets/frmLanguage.h"
@@ -15,41 +14,37 @@ namespace {
 
 class LanguageDialogTest : public ::testing::Test {
  protected:
-  void ShowDialog() { ShowLanguageDialog(parts->help(), s, parts->document, parts->settingsPath, nullptr); }
-
-  // Shows the dialog, notes the language it shows, picks item `choose` (none
-  // for -1) and clicks `button`.
+  // Shows the dialog, notes what it offers and shows, picks item `choose`
+  // (none for -1) and clicks `button`, or presses Escape for none.
   void SetLanguage(int choose, const char* button) {
     platform.OnNextDialog([=, this](QDialog& d) {
-      auto* languages = Find<QComboBox>(&d, QStringLiteral("cboLanguage"));
+      auto* languages = Find<QComboBox>(&d, "cboLanguage");
+      offered = languages->count();
       shown = languages->currentText();
       if (choose >= 0) languages->setCurrentIndex(choose);
-      QTest::mouseClick(Find<QPushButton>(&d, QLatin1String(button)), Qt::LeftButton);
+      button ? Click(d, button) : d.reject();
     });
-    ShowDialog();
+    ShowLanguageDialog(parts->help(), s, parts->document, parts->settingsPath, nullptr);
   }
 
   ScriptedPlatform platform;
   std::unique_ptr<MainParts> parts = MakeParts(platform);
   Settings& s = parts->settings;
+  int offered = 0;
   QString shown;
 };
 
 TEST_F(LanguageDialogTest, OkTakesTheChoiceAndMarksTheSessionChangedEvenUnchanged) {
-  platform.OnNextDialog([](QDialog& d) {
-    auto* languages = Find<QComboBox>(&d, QStringLiteral("cboLanguage"));
-    ASSERT_EQ(languages->count(), 4);
-    EXPECT_EQ(languages->currentText(), QStringLiteral("English")) << "no language yet counts as English";
-    d.reject();  // Escape: as Cancel
-  });
-  ShowDialog();
+  SetLanguage(-1, nullptr);  // Escape: as Cancel
+  ASSERT_EQ(offered, 4);
+  EXPECT_EQ(shown, QStringLiteral("English")) << "no language yet counts as English";
   EXPECT_EQ(s.nLanguage, 1);
   EXPECT_FALSE(parts->document.isModified());
 
+  const QString french = QString::fromUtf8("Français");
   s.nLanguage = 3;
   SetLanguage(1, "cmdCancel");
-  EXPECT_EQ(shown, QString::fromUtf8("Fran\xC3\xA7"
-                                     "ais"));
+  EXPECT_EQ(shown, french);
   EXPECT_EQ(s.nLanguage, 3);
   EXPECT_FALSE(parts->document.isModified());
 
@@ -57,8 +52,7 @@ TEST_F(LanguageDialogTest, OkTakesTheChoiceAndMarksTheSessionChangedEvenUnchange
   EXPECT_EQ(s.nLanguage, 3);
   EXPECT_TRUE(parts->document.isModified());
   SetLanguage(3, "cmdOk");
-  EXPECT_EQ(shown, QString::fromUtf8("Fran\xC3\xA7"
-                                     "ais"));
+  EXPECT_EQ(shown, french);
   EXPECT_EQ(s.nLanguage, 4);
 }
 

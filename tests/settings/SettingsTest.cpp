@@ -39,17 +39,14 @@ TEST_F(SettingsTest, WithoutAFileEveryPreferenceHasItsDefault) {
   EXPECT_EQ(s.sTextEditor, DefaultTextEditor());
 #else
   // The desktop's opener, by its full path as the PATH finds it.
-  QFile opener(dir.filePath(QStringLiteral("bin/xdg-open")));
-  ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("bin"))));
-  ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-  opener.write("#!/bin/sh\n");
-  opener.close();
-  opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+  const QString opener = dir.filePath(QStringLiteral("xdg-open"));
+  test::WriteFileBytes(opener, "#!/bin/sh\n");
+  ASSERT_TRUE(QFile::setPermissions(opener, QFile::permissions(opener) | QFileDevice::ExeOwner));
   const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
+  qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
   ReadSettings(settingsPath, s, backupTimer);
   qputenv("PATH", path);
-  EXPECT_EQ(s.sTextEditor, opener.fileName());
+  EXPECT_EQ(s.sTextEditor, opener);
 #endif
   EXPECT_TRUE(s.bHelpAtStartup);
   EXPECT_EQ(s.nAutoBackup, 1);

@@ -59,12 +59,6 @@ int ScriptedPlatform::ShowModal(QDialog& dialog) {
   return dialog.result();
 }
 
-void ScriptedPlatform::Sleep(qint64 ms) {
-  ++sleeps;
-  sleptMs += ms;
-  monotonicMs += ms;  // time passes for the program, not for the test
-}
-
 double ScriptedPlatform::Random() {
   // Unscripted draws follow a fixed sequence, so no-repeat rules always find a new value.
   if (randoms.empty()) return unscripted.generateDouble();

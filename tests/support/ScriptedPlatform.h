@@ -53,7 +53,6 @@ class ScriptedPlatform : public Platform {
   double secondsSinceMidnight = 36000.0;
   QDate today = QDate(2026, 12, 3);
   qint64 monotonicMs = 0;
-  SingleInstance singleInstance = SingleInstance::Acquired;
   QRect screen = QRect(0, 0, 1280, 800);
   UserName user = {QStringLiteral("Ada Lovelace"), QStringLiteral("ada")};
   QString printFolder;        // where printed pages go; a temporary folder by default
@@ -63,8 +62,6 @@ class ScriptedPlatform : public Platform {
   std::vector<Message> messages;
   std::vector<FileDialogCall> fileDialogs;
   QStringList dialogsShown;  // object names of the dialogs shown modally
-  qint64 sleptMs = 0;
-  int sleeps = 0;
   int busyDepth = 0;
   int busyCalls = 0;
   QStringList soundsPlayed;
@@ -82,7 +79,7 @@ class ScriptedPlatform : public Platform {
   double SecondsSinceMidnight() override { return secondsSinceMidnight; }
   QDate Today() override { return today; }
   qint64 MonotonicMs() override { return monotonicMs; }
-  void Sleep(qint64 ms) override;
+  void Sleep(qint64 ms) override { monotonicMs += ms; }  // time passes for the program, not for the test
   double Random() override;
   void SetBusyPointer(bool busy) override;
   void PlaySound(const QString& path) override { soundsPlayed << path; }
@@ -90,7 +87,7 @@ class ScriptedPlatform : public Platform {
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   bool OpenWithDesktop(const QString& path) override;
   void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
-  SingleInstance AcquireSingleInstance() override { return singleInstance; }
+  SingleInstance AcquireSingleInstance() override { return SingleInstance::Acquired; }
   void BringToFront(QWidget&) override { ++broughtToFront; }
   QRect ScreenGeometry() override { return screen; }
   UserName CurrentUser() override { return user; }

@@ -21,15 +21,6 @@ T* Find(QObject* root, const QString& name) {
   return found;
 }
 
-// The top-level widget with this object name that is now visible.
-template <typename T = QWidget>
-T* VisibleWindow(const QString& name) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == name && w->isVisible()) return qobject_cast<T*>(w);
-  }
-  return nullptr;
-}
-
 // Clicks the button of `form` with this object name.
 inline void Click(QWidget* form, const char* name) {
   QTest::mouseClick(Find<QAbstractButton>(form, QLatin1String(name)), Qt::LeftButton);

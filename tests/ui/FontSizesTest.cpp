@@ -20,7 +20,7 @@ class FontSizesTest : public MenuOpenTest<Menu::kCriteria>, public ::testing::Wi
     font.setPointSize(GetParam());
     QApplication::setFont(font);
     previousHandler_ = qInstallMessageHandler(&FontSizesTest::Collect);
-    warnings().clear();
+    warnings.clear();
     MenuOpenTest::SetUp();
     window->resize(1280, 800);
     QApplication::processEvents();
@@ -31,12 +31,9 @@ class FontSizesTest : public MenuOpenTest<Menu::kCriteria>, public ::testing::Wi
     MenuOpenTest::TearDown();
   }
 
-  static QStringList& warnings() {
-    static QStringList collected;
-    return collected;
-  }
+  inline static QStringList warnings;  // collected while the test runs
   static void Collect(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtWarningMsg) warnings() << message;
+    if (type == QtWarningMsg) warnings << message;
   }
 
   void FillSession() {
@@ -100,7 +97,7 @@ TEST_P(FontSizesTest, TheRatePageKeepsItsSizeAndShowsEachCriterionWhole) {
     criteria.close();
   });
   PressCommand(Command::CriteriaRate);
-  for (const QString& warning : warnings()) EXPECT_FALSE(warning.contains(QStringLiteral("Negative sizes")));
+  for (const QString& warning : warnings) EXPECT_FALSE(warning.contains(QStringLiteral("Negative sizes")));
 }
 
 TEST_P(FontSizesTest, TheEvaluationPageShowsAnEightyCharacterIdeaWhole) {

@@ -156,7 +156,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"cOUNTER7"}); });
   PressCommand(Command::OpenSession);
   EXPECT_TRUE(ContentOf(parts.document) == saved) << "everything a workfile keeps, and nothing beyond";
-  EXPECT_EQ(Steps(true), std::vector{ProgressStep::SessionLoaded});
+  EXPECT_EQ(Steps(true), (std::vector{ProgressStep::SessionLoaded, ProgressStep::Evaluation}));
   EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("COUNTER7"));
   EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds ideas";
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),

@@ -91,16 +91,16 @@ class WorkfileTest : public ::testing::Test {
     return Save(SaveMode::kSaveAs);
   }
   FileOutcome Save(SaveMode mode) {
-    return SaveWorkfile(document, parts->prompter, platform, parts->status, parts->constants, parts->fileWork,
-                        mode);
+    return SaveWorkfile(document, parts->states.evaluation, parts->prompter, platform, parts->status,
+                        parts->constants, parts->fileWork, mode);
   }
 
   // Opens `path` (none: the file dialog is cancelled); the password dialog,
   // if it is shown, gets `typed` or is cancelled when `typed` is empty.
   FileOutcome Open(const std::optional<QString>& path, std::optional<QString> typed = std::nullopt) {
     platform.ChooseFile(path);
-    return OpenWorkfile(document, parts->prompter, platform, parts->status, parts->constants, parts->fileWork,
-                        [this, typed] {
+    return OpenWorkfile(document, parts->states.evaluation, parts->prompter, platform, parts->status,
+                        parts->constants, parts->fileWork, [this, typed] {
                           ++passwordDialogs;
                           EXPECT_EQ(parts->fileWork, 0) << "the backup goes on while the prompt waits";
                           return typed;

@@ -37,8 +37,8 @@ class PreferencesTest : public ::testing::Test {
   QString editor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
   ScriptedPlatform platform;
   std::unique_ptr<MainParts> parts = MakeParts(platform);
-  AutoBackup backup{parts->document, parts->settings,        parts->constants, platform,
-                    parts->status,   parts->autoBackupTimer, parts->fileWork,  parts->dataFolder};
+  AutoBackup backup{parts->document, parts->states.evaluation, parts->settings, parts->constants, platform,
+                    parts->status,   parts->autoBackupTimer,   parts->fileWork, parts->dataFolder};
 };
 
 TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThirty) {

@@ -54,6 +54,29 @@ void FollowIdeas(MainParts& p, SessionDocument::IdeasChange change) {
   }
 }
 
+// A finished evaluation opens the plans and the results.
+void OpenPlansAndResults(Commands& commands) {
+  commands.EnableMenu(Menu::kPlans, true);
+  commands.EnableFrame(Menu::kPlans, true);
+  commands.EnableButton(Command::MakePlan, true);
+  commands.EnableButton(Command::ViewResults, true);
+}
+
+void FollowLoad(MainParts& p) {
+  SetLoadedSessionCommands(p.commands, p.document.content());
+  ShowWorkfile(p);
+  p.progress.MarkProgressStep(ProgressStep::SessionLoaded);
+  // The workfile keeps a ranked evaluation: it stands as after its OK.
+  if (p.states.evaluation.bRanked) {
+    OpenPlansAndResults(p.commands);
+    p.progress.MarkProgressStep(ProgressStep::Evaluation);
+  } else {
+    // Nor results nor a plan from the session before.
+    p.commands.EnableButton(Command::MakePlan, false);
+    p.commands.EnableButton(Command::ViewResults, false);
+  }
+}
+
 void FollowEvents(MainParts& p) {
   RunEvents& e = p.events;
   Progress& progress = p.progress;
@@ -67,13 +90,7 @@ void FollowEvents(MainParts& p) {
                    [&] { progress.MarkProgressStep(ProgressStep::IdeasRemoved); });
   QObject::connect(&e, &RunEvents::evaluationRated, &progress,
                    [&] { progress.MarkProgressStep(ProgressStep::Evaluation); });
-  QObject::connect(&e, &RunEvents::evaluationConfirmed, &commands, [&] {
-    // A finished evaluation opens the plans and the results.
-    commands.EnableMenu(Menu::kPlans, true);
-    commands.EnableFrame(Menu::kPlans, true);
-    commands.EnableButton(Command::MakePlan, true);
-    commands.EnableButton(Command::ViewResults, true);
-  });
+  QObject::connect(&e, &RunEvents::evaluationConfirmed, &commands, [&] { OpenPlansAndResults(commands); });
   QObject::connect(&e, &RunEvents::reportSaved, &progress, [&] {
     progress.MarkProgressStep(ProgressStep::ReportSaved);
     commands.EnableButton(Command::ViewReport, true);
@@ -102,11 +119,7 @@ void FollowTheSession(MainParts& p, std::function<void()> redrawIdeaMeter) {
     p.progress.MarkProgressStep(ProgressStep::ClearAll);
     ShowWorkfile(p);
   });
-  QObject::connect(&d, &SessionDocument::sessionLoaded, &p.commands, [&p] {
-    SetLoadedSessionCommands(p.commands, p.document.content());
-    ShowWorkfile(p);
-    p.progress.MarkProgressStep(ProgressStep::SessionLoaded);
-  });
+  QObject::connect(&d, &SessionDocument::sessionLoaded, &p.commands, [&p] { FollowLoad(p); });
   QObject::connect(&d, &SessionDocument::sessionSaved, &p.progress, [&p] {
     ShowWorkfile(p);
     p.progress.MarkProgressStep(ProgressStep::SessionSaved);

@@ -125,8 +125,9 @@ bool TimeHostileNumberLines(MainParts& p, BenchPlatform& platform, const QString
       platform.messages = 0;
       QElapsedTimer timer;
       timer.start();
-      const FileOutcome outcome = LoadWorkfile(p.document, p.prompter, p.platform, p.status, p.constants,
-                                               p.fileWork, path, [] { return std::optional<QString>(); });
+      const FileOutcome outcome =
+          LoadWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants,
+                       p.fileWork, path, [] { return std::optional<QString>(); });
       const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
       const bool refused = outcome == FileOutcome::Failed && platform.messages == 1;
       allRefused = allRefused && refused;
@@ -150,11 +151,13 @@ int main(int argc, char** argv) {
   MainParts& p = *parts;
   p.document.TakeLoaded(FullSession(), path);
   const auto save = [&p] {
-    SaveWorkfile(p.document, p.prompter, p.platform, p.status, p.constants, p.fileWork, SaveMode::kSave);
+    SaveWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants, p.fileWork,
+                 SaveMode::kSave);
   };
   const auto typePassword = [&p] { return std::optional<QString>(p.document.content().sPassword); };
   const auto open = [&p, &typePassword] {
-    OpenWorkfile(p.document, p.prompter, p.platform, p.status, p.constants, p.fileWork, typePassword);
+    OpenWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants, p.fileWork,
+                 typePassword);
   };
 
   constexpr int kRounds = 200;

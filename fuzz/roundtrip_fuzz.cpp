@@ -1,13 +1,15 @@
 // Any content a user can type, saved and opened again, plain and protected,
-// reads back equal: texts, weights and the password.
+// reads back equal: texts, weights, the password and the evaluation.
 #include <QStringList>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "FuzzPlatform.h"
 #include "core/Session.h"
 #include "criteria/Weights.h"
+#include "evaluation/Evaluation.h"
 #include "files/CodePage.h"
 #include "resources/Texts.h"
 #include "session/Scramble.h"
@@ -60,6 +62,19 @@ QStringList Entries(const std::array<QString, Size>& list, int count) {
   return entries;
 }
 
+// An evaluation as the ideas dialog leaves it: some of the ideas picked and
+// each rated against every criterion, then ranked.
+void Evaluate(Input& in, const SessionContent& content, EvaluationState& e) {
+  if (content.nIdeas < 2 || content.nCriteria < 1 || in.Byte() % 2 == 0) return;
+  e.nEvalIdeas = static_cast<Integer>(2 + in.Byte() % (content.nIdeas - 1));
+  for (int i = 1; i <= e.nEvalIdeas; ++i) {
+    e.sEvalIdeas[static_cast<std::size_t>(i)] = content.sIdeas[static_cast<std::size_t>(i)];
+  }
+  StartEvaluation(e);
+  while (RecordRating(content, e, in.Byte() % 11)) {
+  }
+}
+
 // Says what did not come back, then stops the fuzzer at this input.
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "round trip lost: %s\n", what);
@@ -83,7 +98,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (content.bPassword && content.sPassword.isEmpty()) content.sPassword = QStringLiteral("A");
 
   FuzzPlatform platform(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-  const QByteArray bytes = WorkfileBytes(content, WorkfileKind::Workfile, platform);
+  static const auto evaluation = std::make_unique<EvaluationState>();
+  *evaluation = *std::make_unique<EvaluationState>();
+  Evaluate(in, content, *evaluation);
+  const QByteArray bytes = WorkfileBytes(content, *evaluation, WorkfileKind::Workfile, platform);
   const QList<QByteArray> lines = SplitLines(bytes);
   if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) Fail("start marker");
   if (ReadPasswordFlag(lines[1]) != content.bPassword) Fail("password flag");
@@ -104,5 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (read->tAssets != Entries(content.sTAssets, content.nTAssets)) Fail("tangible assets");
   if (read->iAssets != Entries(content.sIAssets, content.nIAssets)) Fail("intangible assets");
   if (read->ideas != Entries(content.sIdeas, content.nIdeas)) Fail("ideas");
+  const auto kept = ReadEvaluationBlock(lines, read->endMarkerLine + 1, content.nCriteria, content.bPassword);
+  if (!kept) Fail("the whole evaluation");
+  if (evaluation->bRanked ? !*kept || **kept != *evaluation : *kept != nullptr) Fail("evaluation");
   return 0;
 }

@@ -16,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (auto content = quillane::ReadWorkfileContent(lines, first, scrambled, bytes.endsWith('\n'))) {
       static quillane::SessionContent session;
       quillane::ApplyWorkfileContent(session, *content);
+      quillane::ReadEvaluationBlock(lines, content->endMarkerLine + 1,
+                                    static_cast<int>(content->criteria.size()), scrambled);
     }
   }
   return 0;

@@ -40,6 +40,7 @@ void RankEvaluatedIdeas(EvaluationState& e) {
         best > 0 ? static_cast<Single>(static_cast<double>(e.sngResultA[slot]) / best * 9.0) : 0.0f;
     e.sngResultB[slot] = CutToOneDecimal(relative);
   }
+  e.bRanked = true;
 }
 
 }  // namespace quillane

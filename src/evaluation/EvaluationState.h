@@ -19,6 +19,9 @@ struct EvaluationState {
   std::array<double, kMaxIdeas + 1> dblTotal{};
   std::array<Single, kMaxIdeas + 1> sngResultA{};  // weighted averages, then ranked
   std::array<Single, kMaxIdeas + 1> sngResultB{};  // the ranked results, best 9
+  // An evaluation ran to its last rating and was ranked: its results are
+  // there to show, report, plan and keep in the workfile.
+  bool bRanked = false;
 
   bool operator==(const EvaluationState&) const = default;
 };

@@ -8,14 +8,40 @@ namespace quillane {
 namespace {
 
 constexpr int kMaxSignificantDigits = 7;
+// Seventeen significant digits give any double back.
+constexpr int kMaxDoubleSignificantDigits = 17;
 
 // The scientific form "d.ddde+XX" with the fewest digits that gives `value` back.
-QString ShortestScientific(float value) {
+template <typename Number>
+QString ShortestScientific(Number value, int maxDigits) {
   QString text;
-  for (int digits = 1; digits <= kMaxSignificantDigits; ++digits) {
+  for (int digits = 1; digits <= maxDigits; ++digits) {
     text = QString::number(static_cast<double>(value), 'e', digits - 1);
-    if (static_cast<float>(text.toDouble()) == value) break;
+    if (static_cast<Number>(text.toDouble()) == value) break;
   }
+  return text;
+}
+
+// The scientific form written out without its exponent.
+QString WithoutExponent(const QString& scientific) {
+  const bool negative = scientific.startsWith(QLatin1Char('-'));
+  const qsizetype exponentAt = scientific.indexOf(QLatin1Char('e'));
+  QString digits = scientific.mid(negative ? 1 : 0, exponentAt - (negative ? 1 : 0));
+  digits.remove(QLatin1Char('.'));
+  while (digits.size() > 1 && digits.endsWith(QLatin1Char('0'))) digits.chop(1);
+  const int exponent = scientific.mid(exponentAt + 1).toInt();
+
+  // The decimal point stands after this many digits.
+  const qsizetype point = exponent + 1;
+  QString text;
+  if (point <= 0) {
+    text = QLatin1Char('.') + QString(-point, QLatin1Char('0')) + digits;
+  } else if (point >= digits.size()) {
+    text = digits + QString(point - digits.size(), QLatin1Char('0'));
+  } else {
+    text = digits.left(point) + QLatin1Char('.') + digits.mid(point);
+  }
+  if (negative) text.prepend(QLatin1Char('-'));
   return text;
 }
 
@@ -65,27 +91,12 @@ bool IsNumberText(QStringView text) {
 
 QString FormatNumber(float value) {
   if (!std::isfinite(value) || value == 0.0f) return QStringLiteral("0");
+  return WithoutExponent(ShortestScientific(value, kMaxSignificantDigits));
+}
 
-  const QString scientific = ShortestScientific(value);
-  const bool negative = scientific.startsWith(QLatin1Char('-'));
-  const qsizetype exponentAt = scientific.indexOf(QLatin1Char('e'));
-  QString digits = scientific.mid(negative ? 1 : 0, exponentAt - (negative ? 1 : 0));
-  digits.remove(QLatin1Char('.'));
-  while (digits.size() > 1 && digits.endsWith(QLatin1Char('0'))) digits.chop(1);
-  const int exponent = scientific.mid(exponentAt + 1).toInt();
-
-  // The decimal point stands after this many digits.
-  const qsizetype point = exponent + 1;
-  QString text;
-  if (point <= 0) {
-    text = QLatin1Char('.') + QString(-point, QLatin1Char('0')) + digits;
-  } else if (point >= digits.size()) {
-    text = digits + QString(point - digits.size(), QLatin1Char('0'));
-  } else {
-    text = digits.left(point) + QLatin1Char('.') + digits.mid(point);
-  }
-  if (negative) text.prepend(QLatin1Char('-'));
-  return text;
+QString FormatDoubleNumber(double value) {
+  if (!std::isfinite(value) || value == 0.0) return QStringLiteral("0");
+  return WithoutExponent(ShortestScientific(value, kMaxDoubleSignificantDigits));
 }
 
 std::optional<double> ParseNumber(const QString& text) {

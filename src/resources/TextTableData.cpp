@@ -565,6 +565,8 @@ const TextEntry kTextTable[] = {
      "Quillane found no folder of your own for its running-program lock, so a second start cannot hand its "
      "file over. This window works on its own."},
     {3122, "You changed what this window shows. Throw your changes away?"},
+    {3130, "{***Quillane evaluation***}"},
+    {3131, "{***Quillane evaluation end***}"},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
     {3200, "Your Criteria"},
     {3201, "Relative importance"},

@@ -8,6 +8,7 @@
 #include "core/SessionDocument.h"
 #include "core/StatusLine.h"
 #include "core/TimerSwitch.h"
+#include "evaluation/EvaluationState.h"
 #include "files/SafeFileWrite.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -29,24 +30,36 @@ QString BackupPath(const QString& dataFolder) {
 }
 
 bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform) {
-  if (!ContentFitsCodePage(content)) return false;
+  return WriteBackupWorkfile(content, *std::make_unique<EvaluationState>(), path, platform);
+}
+
+bool WriteBackupWorkfile(const SessionContent& content, const EvaluationState& evaluation,
+                         const QString& path, Platform& platform) {
+  if (!ContentFitsCodePage(content) || !EvaluationFitsCodePage(evaluation)) return false;
   BusyPointer busy(platform);
   MakePrivateFolder(QFileInfo(path).absolutePath());
-  return WriteFileSafely(path, WorkfileBytes(content, WorkfileKind::Backup, platform),
+  return WriteFileSafely(path, WorkfileBytes(content, evaluation, WorkfileKind::Backup, platform),
                          QFile::ReadOwner | QFile::WriteOwner);
 }
 
-AutoBackup::AutoBackup(const SessionDocument& document, const Settings& settings, const Constants& constants,
-                       Platform& platform, StatusLine& status, const TimerSwitch& timer, const int& fileWork,
+AutoBackup::AutoBackup(const SessionDocument& document, const EvaluationState& evaluation,
+                       const Settings& settings, const Constants& constants, Platform& platform,
+                       StatusLine& status, const TimerSwitch& timer, const int& fileWork,
                        const QString& dataFolder)
     : document_(document),
+      evaluation_(evaluation),
       settings_(settings),
       constants_(constants),
       platform_(platform),
       status_(status),
       timer_(timer),
       fileWork_(fileWork),
-      dataFolder_(dataFolder) {}
+      dataFolder_(dataFolder),
+      lastEvaluation_(std::make_unique<EvaluationState>()) {}
+
+bool AutoBackup::Unchanged() const {
+  return document_.content() == lastWritten_ && evaluation_ == *lastEvaluation_;
+}
 
 void AutoBackup::StartInterval() {
   lBackupTime_ = platform_.MonotonicMs();
@@ -71,7 +84,7 @@ void AutoBackup::Check() {
   const qint64 now = platform_.MonotonicMs();
   if (now - lBackupTime_ <= settings_.nAutoBackupTime * kMsPerMinute) return;
   lBackupTime_ = now;
-  if (document_.content() == lastWritten_) return;
+  if (Unchanged()) return;
   writing_ = true;
   Write(true);
   writing_ = false;
@@ -79,7 +92,7 @@ void AutoBackup::Check() {
 
 bool AutoBackup::WriteBeforeTheEnd() {
   if (!document_.isModified()) return false;
-  if (document_.content() == lastWritten_) return true;
+  if (Unchanged()) return true;
   return Write(false);
 }
 
@@ -90,11 +103,12 @@ bool AutoBackup::Write(bool tell) {
     previousRunBackupPutAside_ = PreserveLastRunBackup(QFileInfo(path).absolutePath()).has_value();
   }
   const SessionContent snapshot = document_.content();
-  if (!previousRunBackupPutAside_ || !WriteBackupWorkfile(snapshot, path, platform_)) {
+  if (!previousRunBackupPutAside_ || !WriteBackupWorkfile(snapshot, evaluation_, path, platform_)) {
     status_.ShowNotice(Text(3103) + QLatin1Char(' ') + path, kFailureNoticeMs);
     return false;
   }
   lastWritten_ = snapshot;
+  *lastEvaluation_ = evaluation_;
   if (tell) ShowStatusMessage(status_, constants_, platform_, StatusKind::kAutoBackup);
   return true;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "core/Session.h"
 
 namespace quillane {
 
 class Platform;
+struct EvaluationState;
 class SessionDocument;
 class StatusLine;
 class TimerSwitch;
@@ -21,12 +23,15 @@ QString BackupPath(const QString& dataFolder);
 // user's alone). True when the file was written; otherwise the earlier
 // backup is as it was.
 bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform);
+// The same with the evaluation, kept as the workfile keeps it.
+bool WriteBackupWorkfile(const SessionContent& content, const EvaluationState& evaluation,
+                         const QString& path, Platform& platform);
 
 // The automatic backup of the main window. Each check writes a copy of the
-// session content to the backup workfile once the interval of the settings
+// session content and the evaluation to the backup workfile once the interval of the settings
 // has passed since the interval began, measured on the monotonic clock
 // (midnight changes nothing).
-// When the content is the same as at the last backup of this run (or, before
+// When the content and the evaluation are the same as at the last backup of this run (or, before
 // the first, as the empty session the run started with), nothing is written:
 // an untouched session never replaces what an earlier run left.
 //
@@ -42,9 +47,9 @@ bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Pla
 // main window calls when that command has finished.
 class AutoBackup {
  public:
-  AutoBackup(const SessionDocument& document, const Settings& settings, const Constants& constants,
-             Platform& platform, StatusLine& status, const TimerSwitch& timer, const int& fileWork,
-             const QString& dataFolder);
+  AutoBackup(const SessionDocument& document, const EvaluationState& evaluation, const Settings& settings,
+             const Constants& constants, Platform& platform, StatusLine& status, const TimerSwitch& timer,
+             const int& fileWork, const QString& dataFolder);
 
   // Starts the backup interval anew from the monotonic clock now (at start-up
   // and when the preferences are confirmed).
@@ -74,7 +79,11 @@ class AutoBackup {
   // Writes the backup; `tell` shows the busy message. True when written.
   bool Write(bool tell);
 
+  // True when the content and the evaluation are those last written.
+  bool Unchanged() const;
+
   const SessionDocument& document_;
+  const EvaluationState& evaluation_;
   const Settings& settings_;
   const Constants& constants_;
   Platform& platform_;
@@ -85,8 +94,9 @@ class AutoBackup {
   bool checkPending_ = false;
   bool previousRunBackupPutAside_ = false;
   bool writing_ = false;
-  qint64 lBackupTime_ = 0;      // when the interval began
-  SessionContent lastWritten_;  // the content of the last backup written in this run
+  qint64 lBackupTime_ = 0;                           // when the interval began
+  SessionContent lastWritten_;                       // the content of the last backup written in this run
+  std::unique_ptr<EvaluationState> lastEvaluation_;  // and its evaluation (large: kept off the stack)
 };
 
 }  // namespace quillane

@@ -110,6 +110,11 @@ RunBackup InspectRunBackup(const QString& path, const QDateTime& since) {
   const qsizetype first = *protectedFile ? 3 : 2;
   const auto content = ReadWorkfileContent(lines, first, *protectedFile);
   if (!content) return RunBackup::Unreadable;
+  // Recovering it reads the evaluation too: a damaged one refuses the whole.
+  if (!ReadEvaluationBlock(lines, content->endMarkerLine + 1, static_cast<int>(content->criteria.size()),
+                           *protectedFile)) {
+    return RunBackup::Unreadable;
+  }
   if (content->goal.isEmpty() && content->criteria.isEmpty() && content->tAssets.isEmpty() &&
       content->iAssets.isEmpty() && content->ideas.isEmpty()) {
     return RunBackup::Empty;

@@ -37,18 +37,19 @@ FileOutcome CheckPassword(Prompter& prompter, const QString& password, const Ask
 
 }  // namespace
 
-FileOutcome OpenWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
-                         StatusLine& status, const Constants& constants, int& fileWork,
+FileOutcome OpenWorkfile(SessionDocument& document, EvaluationState& evaluation, Prompter& prompter,
+                         Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
                          const AskPasswordFn& askPassword) {
   const std::optional<QString> chosen = ChooseFile(
       prompter, FileDialogMode::Open, {constants.sProduct, Text(108)}, QStringLiteral("*.") + Text(108));
   if (!chosen || !QFileInfo::exists(*chosen)) return FileOutcome::Cancelled;
-  return LoadWorkfile(document, prompter, platform, status, constants, fileWork, *chosen, askPassword);
+  return LoadWorkfile(document, evaluation, prompter, platform, status, constants, fileWork, *chosen,
+                      askPassword);
 }
 
-FileOutcome LoadWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
-                         StatusLine& status, const Constants& constants, int& fileWork, const QString& path,
-                         const AskPasswordFn& askPassword) {
+FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation, Prompter& prompter,
+                         Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
+                         const QString& path, const AskPasswordFn& askPassword) {
   // The backup waits only while the file is read and the session takes it,
   // not while a password prompt or a message waits for the user.
   std::optional<QByteArray> bytes;
@@ -76,14 +77,19 @@ FileOutcome LoadWorkfile(SessionDocument& document, Prompter& prompter, Platform
   }
 
   std::optional<WorkfileContent> content;
+  std::optional<std::unique_ptr<EvaluationState>> kept;
   {
     FileWorkGuard loading(fileWork);
     ShowStatusMessage(status, constants, platform, StatusKind::kLoading);
     // The whole rest is checked before the session takes any of it.
     const bool endsWithLineEnd = bytes->endsWith('\n') || bytes->endsWith('\r');
     content = ReadWorkfileContent(lines, nextLine, *protectedFile, endsWithLineEnd);
+    if (content) {
+      kept = ReadEvaluationBlock(lines, content->endMarkerLine + 1,
+                                 static_cast<int>(content->criteria.size()), *protectedFile);
+    }
   }
-  if (!content) return ShowNotValid(prompter, constants, path);
+  if (!content || !kept) return ShowNotValid(prompter, constants, path);
   // Only the slots within the new counts change; the others keep what they held.
   const auto loaded = std::make_unique<SessionContent>(document.content());
   ApplyWorkfileContent(*loaded, *content);
@@ -93,6 +99,8 @@ FileOutcome LoadWorkfile(SessionDocument& document, Prompter& prompter, Platform
   // The change flag keeps its value across an open: only a save or a new
   // session clears it.
   const bool wasModified = document.isModified();
+  // The evaluation first, so whoever follows the load sees the one it keeps.
+  evaluation = *kept ? **kept : *std::make_unique<EvaluationState>();
   document.TakeLoaded(*loaded, path);
   if (wasModified) document.MarkModified();
   return FileOutcome::Done;

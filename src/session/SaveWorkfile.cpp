@@ -8,6 +8,7 @@
 #include "resources/Texts.h"
 #include "session/FileWorkGuard.h"
 #include "session/Workfile.h"
+#include "session/WorkfileReader.h"
 #include "session/WorkfileWriter.h"
 
 namespace quillane {
@@ -22,8 +23,9 @@ FileOutcome RefuseSave(Prompter& prompter, const QString& path, const QString& t
 
 }  // namespace
 
-FileOutcome SaveWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
-                         StatusLine& status, const Constants& constants, int& fileWork, SaveMode mode) {
+FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evaluation, Prompter& prompter,
+                         Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
+                         SaveMode mode) {
   const SessionContent& s = document.content();
 
   QString path = document.workfile();
@@ -34,7 +36,8 @@ FileOutcome SaveWorkfile(SessionDocument& document, Prompter& prompter, Platform
     path = *chosen;
   }
 
-  if (!ContentFitsCodePage(s)) return RefuseSave(prompter, path, Text(3101));
+  if (!ContentFitsCodePage(s) || !EvaluationFitsCodePage(evaluation))
+    return RefuseSave(prompter, path, Text(3101));
 
   // The backup waits only while the file is written, not while the user
   // chooses a name or reads a message.
@@ -42,7 +45,9 @@ FileOutcome SaveWorkfile(SessionDocument& document, Prompter& prompter, Platform
   {
     FileWorkGuard working(fileWork);
     BusyPointer busy(platform);
-    written = WriteFileSafely(path, WorkfileBytes(s, WorkfileKind::Workfile, platform));
+    const QByteArray bytes = WorkfileBytes(s, evaluation, WorkfileKind::Workfile, platform);
+    // Never a file that Open would refuse as too large.
+    written = bytes.size() <= kMaxWorkfileBytes && WriteFileSafely(path, bytes);
   }
   if (!written) return RefuseSave(prompter, path, Text(3100));
 

@@ -11,6 +11,7 @@ class Prompter;
 class SessionDocument;
 class StatusLine;
 struct Constants;
+struct EvaluationState;
 
 // How a file procedure ended.
 enum class FileOutcome {
@@ -24,12 +25,13 @@ enum class SaveMode {
   kSaveAs,  // under a name the user chooses
 };
 
-// Writes the session content into a workfile. Done marks the document saved
-// under the file's name and shows the busy message. A caller that would
-// discard the session after a save goes on only after Done. `fileWork`
-// counts the write as file work.
-FileOutcome SaveWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
-                         StatusLine& status, const Constants& constants, int& fileWork, SaveMode mode);
+// Writes the session content into a workfile, with the evaluation when it
+// was ranked. Done marks the document saved under the file's name and shows
+// the busy message. A caller that would discard the session after a save
+// goes on only after Done. `fileWork` counts the write as file work.
+FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evaluation, Prompter& prompter,
+                         Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
+                         SaveMode mode);
 
 // The typed password, or nothing when the user cancelled.
 using AskPasswordFn = std::function<std::optional<QString>()>;
@@ -39,18 +41,19 @@ inline constexpr int kMaxPasswordLength = 15;
 
 // Lets the user choose a workfile and loads it (a cancelled dialog or a
 // missing file: Cancelled, nothing changes).
-FileOutcome OpenWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
-                         StatusLine& status, const Constants& constants, int& fileWork,
+FileOutcome OpenWorkfile(SessionDocument& document, EvaluationState& evaluation, Prompter& prompter,
+                         Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
                          const AskPasswordFn& askPassword);
 
 // Loads the workfile at `path`; `askPassword` asks for the password of a
 // protected one. A file that is not a sound workfile (not a regular file,
 // too large, damaged or cut short) is refused with a message; it, a wrong
 // password and a cancelled one all leave the session exactly as it was.
-// Done: the document takes the content, its password (none for a plain
+// Done: `evaluation` becomes the one the file keeps (empty when it keeps
+// none), then the document takes the content, its password (none for a plain
 // file) and the path.
-FileOutcome LoadWorkfile(SessionDocument& document, Prompter& prompter, Platform& platform,
-                         StatusLine& status, const Constants& constants, int& fileWork, const QString& path,
-                         const AskPasswordFn& askPassword);
+FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation, Prompter& prompter,
+                         Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
+                         const QString& path, const AskPasswordFn& askPassword);
 
 }  // namespace quillane

@@ -7,6 +7,7 @@
 #include "files/CodePage.h"
 #include "files/NumberText.h"
 #include "files/SafeFileRead.h"
+#include "resources/Texts.h"
 #include "session/Scramble.h"
 
 namespace quillane {
@@ -23,6 +24,13 @@ constexpr double kMaxWeight = 9.0;
 // to 7 digits; flags and counts take a few characters. A longer line is
 // refused before it is read, whatever it holds.
 constexpr qsizetype kMaxNumberLineLength = 64;
+// A double of the evaluation written out in full: a sign, a point, up to 323
+// zeros and 17 digits.
+constexpr qsizetype kMaxDoubleLineLength = 400;
+// The ranges of the evaluation's numbers: a rating is a whole number up to
+// 10, so is a weighted score and an average; the best result is 9.
+constexpr double kMaxRating = 10.0;
+constexpr double kMaxResult = 9.0;
 
 class LineCursor {
  public:
@@ -33,6 +41,7 @@ class LineCursor {
     return lines_[next_++];
   }
   bool AtEnd() const { return next_ >= lines_.size(); }
+  qsizetype position() const { return next_; }
 
  private:
   const QList<QByteArray>& lines_;
@@ -49,6 +58,19 @@ std::optional<double> ReadNumber(const QByteArray& line) {
   const auto text = NumberLineText(line);
   if (!text) return std::nullopt;
   return ParseNumber(*text);
+}
+
+// A number of the evaluation within `low` to `high`.
+std::optional<double> ReadNumberWithin(LineCursor& cursor, double low, double high) {
+  const auto line = cursor.Next();
+  if (!line || line->size() > kMaxDoubleLineLength) return std::nullopt;
+  const auto number = ParseNumber(DecodeCodePage(*line));
+  if (!number || !(*number >= low && *number <= high)) return std::nullopt;
+  return number;
+}
+
+bool IsLineOf(const std::optional<QByteArray>& line, int textNumber) {
+  return line && DecodeCodePage(*line) == Text(textNumber);
 }
 
 std::optional<double> ReadWholeNumber(const QByteArray& line) {
@@ -102,7 +124,7 @@ Integer PutList(std::array<QString, Size>& list, const QStringList& texts) {
 }  // namespace
 
 std::optional<QByteArray> ReadWorkfileBytes(const QString& path) {
-  FileBytes file = ReadRegularFile(path);
+  FileBytes file = ReadRegularFile(path, kMaxWorkfileBytes);
   if (file.result != FileRead::Done) return std::nullopt;
   return std::move(file.bytes);
 }
@@ -168,10 +190,55 @@ std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& line
   auto ideaTexts = ReadTexts(cursor, *ideas, scrambled);
   if (!ideaTexts) return std::nullopt;
   if (cursor.AtEnd() && !fileEndsWithLineEnd) return std::nullopt;
+  content.endMarkerLine = cursor.position();
   content.tAssets = std::move(*tAssetTexts);
   content.iAssets = std::move(*iAssetTexts);
   content.ideas = std::move(*ideaTexts);
   return content;
+}
+
+std::optional<std::unique_ptr<EvaluationState>> ReadEvaluationBlock(const QList<QByteArray>& lines,
+                                                                    qsizetype first, int nCriteria,
+                                                                    bool scrambled) {
+  LineCursor cursor(lines, first);
+  // A reader of the first format stops at the end marker: whatever follows
+  // that is not the evaluation's start marker is none of its business.
+  if (!IsLineOf(cursor.Next(), 3130)) return std::unique_ptr<EvaluationState>();
+
+  auto e = std::make_unique<EvaluationState>();
+  const auto picks = ReadCount(cursor, kMaxIdeas);
+  const auto criteria = ReadCount(cursor, kMaxCriteria);
+  const auto idea = ReadCount(cursor, kMaxIdeas);
+  const auto criterion = ReadCount(cursor, kMaxCriteria);
+  if (!picks || *picks < 1 || !criteria || *criteria != nCriteria || !idea || !criterion) return std::nullopt;
+  e->nEvalIdeas = static_cast<Integer>(*picks);
+  e->nEvalIdea = static_cast<Integer>(*idea);
+  e->nEvalCrit = static_cast<Integer>(*criterion);
+
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(*picks); ++i) {
+    const auto text = ReadText(cursor, scrambled);
+    const auto average = text ? ReadNumberWithin(cursor, 0.0, kMaxRating) : std::nullopt;
+    const auto result = average ? ReadNumberWithin(cursor, 0.0, kMaxResult) : std::nullopt;
+    if (!result) return std::nullopt;
+    e->sEvalIdeas[i] = *text;
+    e->sngResultA[i] = static_cast<Single>(*average);
+    e->sngResultB[i] = static_cast<Single>(*result);
+  }
+  for (std::size_t k = 1; k <= static_cast<std::size_t>(*picks); ++k) {
+    const auto total = ReadNumberWithin(cursor, 0.0, kMaxRating * kMaxCriteria);
+    if (!total) return std::nullopt;
+    e->dblTotal[k] = *total;
+    for (std::size_t c = 1; c <= static_cast<std::size_t>(nCriteria); ++c) {
+      const auto score = ReadNumberWithin(cursor, 0.0, kMaxRating);
+      const auto weighted = score ? ReadNumberWithin(cursor, 0.0, kMaxRating) : std::nullopt;
+      if (!weighted || std::floor(*score) != *score) return std::nullopt;
+      e->sngScore[k][c] = static_cast<Single>(*score);
+      e->dblScoreW[k][c] = *weighted;
+    }
+  }
+  if (!IsLineOf(cursor.Next(), 3131)) return std::nullopt;
+  e->bRanked = true;
+  return e;
 }
 
 void ApplyWorkfileContent(SessionContent& s, const WorkfileContent& content) {

@@ -4,16 +4,29 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "core/Session.h"
+#include "evaluation/EvaluationState.h"
+#include "files/SafeFileRead.h"
 
 namespace quillane {
 
+// The most lines of the evaluation kept after the end marker: its two
+// markers, four counts, each picked idea with its two results, and each
+// idea's total with a score and a weighted score per criterion.
+inline constexpr qsizetype kMaxEvaluationLines = 2 + 4 + 3 * kMaxIdeas + kMaxIdeas * (1 + 2 * kMaxCriteria);
+
 // The most lines a workfile holds: start marker, flag, password, reserved
 // line, goal, four counts, the criteria with their weights, both asset
-// lists, the ideas and the end marker.
-inline constexpr qsizetype kMaxWorkfileLines = 9 + 2 * kMaxCriteria + 2 * kMaxAssets + kMaxIdeas + 1;
+// lists, the ideas and the end marker, then the evaluation.
+inline constexpr qsizetype kMaxWorkfileLines =
+    9 + 2 * kMaxCriteria + 2 * kMaxAssets + kMaxIdeas + 1 + kMaxEvaluationLines;
+
+// The largest workfile read: the session takes some 60 KB, a full
+// evaluation with its 40,000 score lines about 500 KB more.
+inline constexpr qint64 kMaxWorkfileBytes = kMaxReadFileBytes;
 
 // The bytes of the workfile at `path`. Nothing when it is missing, no regular
 // file (a folder, a device, a named pipe), cannot be read, or is larger than
@@ -43,6 +56,7 @@ struct WorkfileContent {
   QStringList tAssets;
   QStringList iAssets;
   QStringList ideas;
+  qsizetype endMarkerLine = 0;  // where the end marker stands, read or not
 };
 
 // Reads the reserved line, the goal, the four counts and the four lists from
@@ -56,6 +70,19 @@ struct WorkfileContent {
 // Control characters of a text become blanks.
 std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& lines, qsizetype first,
                                                    bool scrambled, bool fileEndsWithLineEnd = true);
+
+// The evaluation kept after the end marker, from line `first` on (the line
+// after the end marker): its start marker, the number of picked ideas, the
+// number of criteria (the file's own), the idea and criterion last on
+// screen, each picked idea in ranked order (text, average, result), each
+// picked idea's total in the order picked with its score and weighted score
+// for every criterion, and its end marker. Nothing when it is there but
+// damaged in any part (a count out of capacity or not the file's, a number
+// that is no number or out of its range, lines missing, no end marker); a
+// null state when the file keeps no evaluation.
+std::optional<std::unique_ptr<EvaluationState>> ReadEvaluationBlock(const QList<QByteArray>& lines,
+                                                                    qsizetype first, int nCriteria,
+                                                                    bool scrambled);
 
 // Puts the workfile's content into `session`: the goal, the four counts, list
 // slots 1 to each count and the weights of those criteria. Nothing else

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Session.h"
+#include "evaluation/EvaluationState.h"
 #include "files/CodePage.h"
 #include "files/NumberText.h"
 #include "resources/Texts.h"
@@ -32,6 +33,7 @@ class LineWriter {
   void Plain(const QString& text) { Raw(EncodeCodePage(BlankControlCharacters(text))); }
   void Number(float value) { Plain(FormatNumber(value)); }
   void Count(int count) { Plain(QString::number(count)); }
+  void DoubleNumber(double value) { Plain(FormatDoubleNumber(value)); }
   // A session value: scrambled in a protected file.
   void Value(const QString& text) {
     if (scrambled_) {
@@ -69,6 +71,40 @@ bool ContentFitsCodePage(const SessionContent& s) {
   return FitsCodePage(s.sGoal) && (!s.bPassword || FitsCodePage(s.sPassword)) &&
          ListFits(s.sCriteria, s.nCriteria) && ListFits(s.sTAssets, s.nTAssets) &&
          ListFits(s.sIAssets, s.nIAssets) && ListFits(s.sIdeas, s.nIdeas);
+}
+
+bool EvaluationFitsCodePage(const EvaluationState& e) {
+  return !e.bRanked || ListFits(e.sEvalIdeas, e.nEvalIdeas);
+}
+
+QByteArray WorkfileBytes(const SessionContent& s, const EvaluationState& e, WorkfileKind kind,
+                         Platform& platform) {
+  QByteArray bytes = WorkfileBytes(s, kind, platform);
+  if (!e.bRanked) return bytes;
+
+  const int picks = CountWithin(e.nEvalIdeas, kMaxIdeas);
+  const int criteria = CountWithin(s.nCriteria, kMaxCriteria);
+  LineWriter out(s.bPassword, platform);
+  out.Plain(Text(3130));
+  for (int count :
+       {picks, criteria, CountWithin(e.nEvalIdea, kMaxIdeas), CountWithin(e.nEvalCrit, kMaxCriteria)})
+    out.Count(count);
+  // The ranking, best first.
+  for (int i = 1; i <= picks; ++i) {
+    out.Value(e.sEvalIdeas[i]);
+    out.Number(e.sngResultA[i]);
+    out.Number(e.sngResultB[i]);
+  }
+  // The ratings, in the order the ideas were picked.
+  for (int k = 1; k <= picks; ++k) {
+    out.DoubleNumber(e.dblTotal[k]);
+    for (int c = 1; c <= criteria; ++c) {
+      out.Number(e.sngScore[k][c]);
+      out.DoubleNumber(e.dblScoreW[k][c]);
+    }
+  }
+  out.Plain(Text(3131));
+  return bytes + out.bytes();
 }
 
 QByteArray WorkfileBytes(const SessionContent& s, WorkfileKind kind, Platform& platform) {

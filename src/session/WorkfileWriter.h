@@ -5,6 +5,7 @@
 namespace quillane {
 
 class Platform;
+struct EvaluationState;
 struct SessionContent;
 
 // A workfile proper takes the session's password flag. The backup of a
@@ -21,5 +22,14 @@ bool ContentFitsCodePage(const SessionContent& content);
 // from `platform`. A control character in a text is written as a blank, so
 // no value can break its line.
 QByteArray WorkfileBytes(const SessionContent& content, WorkfileKind kind, Platform& platform);
+
+// True when every picked idea of a ranked evaluation fits the code page.
+bool EvaluationFitsCodePage(const EvaluationState& evaluation);
+
+// The workfile as above, followed, when `evaluation` was ranked, by the
+// evaluation after the end marker (its layout: ReadEvaluationBlock). Without
+// a ranked evaluation the bytes are the same as above.
+QByteArray WorkfileBytes(const SessionContent& content, const EvaluationState& evaluation, WorkfileKind kind,
+                         Platform& platform);
 
 }  // namespace quillane

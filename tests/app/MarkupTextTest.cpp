@@ -62,8 +62,8 @@ class MarkupTextTest : public MainWindowTest {
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("<h1>Big<")));
     workfile = folder.filePath(QStringLiteral("<h1>Big</h1>.qln"));
     platform.ChooseFile(workfile);
-    ASSERT_EQ(SaveWorkfile(parts.document, parts.prompter, parts.platform, parts.status, parts.constants,
-                           parts.fileWork, SaveMode::kSaveAs),
+    ASSERT_EQ(SaveWorkfile(parts.document, parts.states.evaluation, parts.prompter, parts.platform,
+                           parts.status, parts.constants, parts.fileWork, SaveMode::kSaveAs),
               FileOutcome::Done);
 
     // The user opens the file as it came.

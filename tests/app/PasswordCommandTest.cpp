@@ -55,6 +55,7 @@ TEST_F(PasswordTest, SetModeStoresCapitalsOrRemovesTheProtection) {
       content.bPassword = !content.sPassword.isEmpty();
     });
     parts.progress.MarkProgressStep(ProgressStep::ClearAll);
+    if (!c.stored) platform.AnswerNext(Answer::Yes);  // the typed change is let go
     Password([&](QDialog& dialog, QLineEdit* box) {
       EXPECT_EQ(box->echoMode(), QLineEdit::Password);
       EXPECT_EQ(box->text(), s.sPassword);

@@ -77,16 +77,17 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
     Click(&d, "cmdOk");
   });
   Pick({2, 3, 4});
-  platform.AnswerNext(Answer::Ok);  // the tenth idea is celebrated
   RunDialog(Menu::kIdeas, Command::Clustering, [](QDialog& d) {
     Type(&d, "txtClusterUnif", {"Use idle space"});
     Type(&d, "txtAddIdeas(6)",
          {"Coffee corner while waiting", "Screens show the queue", "Chairs by the door",
           "Music while you wait"});
+    // The tenth idea is celebrated beside the meter.
+    EXPECT_EQ(Find<QLabel>(&d, QStringLiteral("lblIdeasEncouragement"))->text(),
+              QStringLiteral("Terrific, Ada, your first 10 ideas!"));
     Click(&d, "cmdOk");
   });
   ASSERT_EQ(parts.document.content().nIdeas, 11);
-  ASSERT_EQ(platform.messages.back().text, QStringLiteral("Terrific, Ada, your first 10 ideas!"));
 
   RunDialog(Menu::kIdeas, Command::ViewEditIdeas, [&](QDialog& view) {
     auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
@@ -156,7 +157,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"cOUNTER7"}); });
   PressCommand(Command::OpenSession);
   EXPECT_TRUE(ContentOf(parts.document) == saved) << "everything a workfile keeps, and nothing beyond";
-  EXPECT_EQ(Steps(true), std::vector{ProgressStep::SessionLoaded});
+  EXPECT_EQ(Steps(true), (std::vector{ProgressStep::SessionLoaded, ProgressStep::Evaluation}));
   EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("COUNTER7"));
   EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds ideas";
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),

@@ -20,24 +20,19 @@ TEST(CodePage, EveryByteDecodesAndEncodesBackToItself) {
 }
 
 TEST(CodePage, MapsTheWindowsBlockAndKeepsTheUndefinedCodes) {
-  EXPECT_EQ(CodePageCharacter(0x80), QChar(0x20AC));  // euro sign
-  EXPECT_EQ(CodePageCharacter(0x8A), QChar(0x0160));
-  EXPECT_EQ(CodePageCharacter(0x93), QChar(0x201C));
-  EXPECT_EQ(CodePageCharacter(0x9F), QChar(0x0178));
-  for (unsigned char undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
-    EXPECT_EQ(CodePageCharacter(undefined), QChar(undefined));
-  }
-  EXPECT_EQ(CodePageCharacter(0xE9), QChar(0xE9));
-  EXPECT_EQ(CodePageCharacter('A'), QChar('A'));
+  // The euro sign, S caron, a left quotation mark and Y diaeresis.
+  const std::pair<unsigned char, char16_t> windows[] = {
+      {0x80, 0x20AC}, {0x8A, 0x0160}, {0x93, 0x201C}, {0x9F, 0x0178}};
+  for (const auto& [code, character] : windows) EXPECT_EQ(CodePageCharacter(code), QChar(character)) << code;
+  for (unsigned char same : {0x81, 0x8D, 0x8F, 0x90, 0x9D, 0xE9, 0x41})
+    EXPECT_EQ(CodePageCharacter(same), QChar(same));
   EXPECT_EQ(EncodeCodePage(FromUtf8("\xE2\x82\xAC \xC3\xA9 \xE2\x80\x94")), QByteArray("\x80 \xE9 \x97"));
 }
 
 TEST(CodePage, CharactersWithoutAByteAreRefusedAndBecomeAQuestionMark) {
-  // The Latin-1 controls that Windows-1252 replaced have no byte.
-  EXPECT_FALSE(FitsCodePage(QChar(0x0080)));
-  EXPECT_FALSE(FitsCodePage(QChar(0x009F)));
-  EXPECT_FALSE(FitsCodePage(QChar(0x2192)));  // arrow
-  EXPECT_FALSE(FitsCodePage(QChar(0x039C)));  // Greek capital mu
+  // The Latin-1 controls that Windows-1252 replaced have no byte, nor have
+  // an arrow and a Greek capital mu.
+  for (char16_t c : {0x0080, 0x009F, 0x2192, 0x039C}) EXPECT_FALSE(FitsCodePage(QChar(c))) << int{c};
   EXPECT_FALSE(FitsCodePage(FromUtf8("caf\xC3\xA9 \xE2\x86\x92 bar")));
   EXPECT_TRUE(FitsCodePage(FromUtf8("caf\xC3\xA9 \xE2\x82\xAC")));
   EXPECT_EQ(EncodeCodePage(FromUtf8("a\xE2\x86\x92z")), QByteArray("a?z"));
@@ -47,17 +42,12 @@ TEST(CodePage, UpperCaseStaysInsideTheCodePage) {
   EXPECT_EQ(UpperCaseInCodePage(FromUtf8("abc \xC3\xA9t\xC3\xA9 \xC3\xBF \xC5\xA1 \xC5\x93")),
             FromUtf8("ABC \xC3\x89T\xC3\x89 \xC5\xB8 \xC5\xA0 \xC5\x92"));
   // Sharp s and micro sign have no capital of one code-page character.
-  EXPECT_EQ(UpperCaseInCodePage(FromUtf8("stra\xC3\x9F"
-                                         "e \xC2\xB5m")),
-            FromUtf8("STRA\xC3\x9F"
-                     "E \xC2\xB5M"));
+  EXPECT_EQ(UpperCaseInCodePage(FromUtf8("stra\303\237e \302\265m")), FromUtf8("STRA\303\237E \302\265M"));
   EXPECT_EQ(UpperCaseInCodePage(QStringLiteral("Abc1, \"x\"")), QStringLiteral("ABC1, \"X\""));
 }
 
 TEST(CodePage, ControlCharactersBecomeBlanks) {
-  EXPECT_EQ(BlankControlCharacters(QStringLiteral("a\tb\r\nc\x1F"
-                                                  "d")),
-            QStringLiteral("a b  c d"));
+  EXPECT_EQ(BlankControlCharacters(QStringLiteral("a\tb\r\nc\037d")), QStringLiteral("a b  c d"));
   EXPECT_EQ(BlankControlCharacters(FromUtf8("\xC2\x81\xC3\xA9~")), FromUtf8("\xC2\x81\xC3\xA9~"));
 }
 

@@ -21,6 +21,7 @@ TEST_F(PagesTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel) {
        [](SessionContent& s) { Fill(s.sTAssets, s.nTAssets, Numbered(QStringLiteral("asset %1"), 3)); });
   platform.OnNextDialog([&](QDialog& d) {
     TypeAndEnter(Find<QLineEdit>(&d, QStringLiteral("txtIdeasTAssets")), QStringLiteral("a bike"));
+    platform.AnswerNext(Answer::Yes);  // the changed list is let go
     Click(&d, "cmdCancel");
   });
   PressCommand(Command::TAssets);

@@ -67,8 +67,8 @@ class AutoBackupTest : public ::testing::Test {
   SessionDocument& document = parts->document;
   const SessionContent& s = document.content();
   int backups = 0;
-  AutoBackup backup{document,      parts->settings,        parts->constants, platform,
-                    parts->status, parts->autoBackupTimer, parts->fileWork,  parts->dataFolder};
+  AutoBackup backup{document,      parts->states.evaluation, parts->settings, parts->constants, platform,
+                    parts->status, parts->autoBackupTimer,   parts->fileWork, parts->dataFolder};
 };
 
 // Elapsed time counts, so midnight changes nothing.

@@ -100,7 +100,7 @@ class DamagedWorkfileTest : public WorkfileTest {
   QByteArray Saved(const QString& name) {
     const QString path = PathOf(name);
     SaveAs(path);
-    return ReadBytes(path);
+    return ReadFileBytes(path);
   }
 };
 
@@ -126,7 +126,7 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
     // A new file each round: rewriting one file makes the file system flush it every time.
     const QString path = PathOf(QStringLiteral("damaged%1.qln").arg(round));
     const QByteArray damaged = Damage(bases[Below(generator, static_cast<int>(bases.size()))], generator);
-    WriteBytes(path, damaged);
+    WriteFileBytes(path, damaged);
     const OpenState before = ContentOf(document);
     platform.answers.clear();
     platform.AnswerNext(Answer::Ok);

@@ -36,9 +36,7 @@ TEST(Unscramble, RefusesLinesWithoutAKeyDigit) {
   EXPECT_FALSE(Unscramble(QByteArray()));
   EXPECT_FALSE(Unscramble(QByteArray("0abc")));
   EXPECT_FALSE(Unscramble(QByteArray("xabc")));
-  EXPECT_FALSE(
-      Unscramble(QByteArray("\x02"
-                            "abc")));
+  EXPECT_FALSE(Unscramble(QByteArray("\002abc")));
   EXPECT_EQ(Unscramble(QByteArray("5")), QString());
   EXPECT_EQ(Unscramble(QByteArray("2Cd")), QStringLiteral("Ab"));
 }

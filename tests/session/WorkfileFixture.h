@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <optional>
 
 #include "core/Session.h"
@@ -19,25 +20,24 @@ namespace quillane::test {
 // Everything an open may change, and slots beyond the counts too, so a
 // comparison also notices a stray write.
 struct OpenState {
-  QString sGoal;
-  Integer nCriteria, nTAssets, nIAssets, nIdeas;
-  TextList<kMaxCriteria> sCriteria;
-  std::array<Single, kMaxCriteria + 1> sngWeight;
-  TextList<kMaxAssets> sTAssets, sIAssets;
-  TextList<kMaxIdeas> sIdeas;
-  Flag bPassword;
-  QString sPassword;
+  SessionContent content;
   QString sWorkfile;
   Flag bChanged;
   bool operator==(const OpenState&) const = default;
 };
 
 inline OpenState ContentOf(const SessionDocument& document) {
-  const SessionContent& s = document.content();
-  return {s.sGoal,     s.nCriteria, s.nTAssets,          s.nIAssets,           s.nIdeas,
-          s.sCriteria, s.sngWeight, s.sTAssets,          s.sIAssets,           s.sIdeas,
-          s.bPassword, s.sPassword, document.workfile(), document.isModified()};
+  return {document.content(), document.workfile(), document.isModified()};
 }
+
+// A workfile of these lines, each ended as the program ends it.
+inline QByteArray Lines(std::initializer_list<QByteArray> lines) {
+  QByteArray bytes;
+  for (const QByteArray& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+inline const QByteArray kStart = "{***Quillane start***}";
+inline const QByteArray kEnd = "{***Quillane end***}";
 
 // Every character a text box takes: codes 32 to 255 of the code page.
 inline QString PrintableCodePage() {
@@ -76,6 +76,8 @@ class WorkfileTest : public ::testing::Test {
   WorkfileTest()
       : parts(MakeParts(platform, folder.path())), document(parts->document), s(document.content()) {
     parts->dataFolder = folder.filePath(QStringLiteral("data"));
+    QObject::connect(&parts->status, &StatusLine::panelTextChanged,
+                     [this](const QString& text) { panelTexts << text; });
   }
 
   // Changes the session's content as a starting point (QuietEdits.h).
@@ -83,25 +85,22 @@ class WorkfileTest : public ::testing::Test {
 
   QString PathOf(const QString& name) const { return folder.filePath(name); }
 
-  static QByteArray ReadBytes(const QString& path) { return ReadFileBytes(path); }
-  static void WriteBytes(const QString& path, const QByteArray& bytes) { WriteFileBytes(path, bytes); }
-
   // Saves under `path` through the Save As dialog.
   FileOutcome SaveAs(const QString& path) {
     platform.ChooseFile(path);
     return Save(SaveMode::kSaveAs);
   }
   FileOutcome Save(SaveMode mode) {
-    return SaveWorkfile(document, parts->prompter, platform, parts->status, parts->constants, parts->fileWork,
-                        mode);
+    return SaveWorkfile(document, parts->states.evaluation, parts->prompter, platform, parts->status,
+                        parts->constants, parts->fileWork, mode);
   }
 
-  // Opens `path`; the password dialog, if it is shown, gets `typed` or is
-  // cancelled when `typed` is empty.
-  FileOutcome Open(const QString& path, std::optional<QString> typed = std::nullopt) {
+  // Opens `path` (none: the file dialog is cancelled); the password dialog,
+  // if it is shown, gets `typed` or is cancelled when `typed` is empty.
+  FileOutcome Open(const std::optional<QString>& path, std::optional<QString> typed = std::nullopt) {
     platform.ChooseFile(path);
-    return OpenWorkfile(document, parts->prompter, platform, parts->status, parts->constants, parts->fileWork,
-                        [this, typed] {
+    return OpenWorkfile(document, parts->states.evaluation, parts->prompter, platform, parts->status,
+                        parts->constants, parts->fileWork, [this, typed] {
                           ++passwordDialogs;
                           EXPECT_EQ(parts->fileWork, 0) << "the backup goes on while the prompt waits";
                           return typed;
@@ -114,6 +113,7 @@ class WorkfileTest : public ::testing::Test {
   SessionDocument& document;
   const SessionContent& s;  // the document's content
   int passwordDialogs = 0;
+  QStringList panelTexts;  // every text the status bar's panel showed
 };
 
 }  // namespace quillane::test

@@ -19,11 +19,6 @@ namespace {
 
 class SaveTest : public WorkfileTest {
  protected:
-  SaveTest() {
-    QObject::connect(&parts->status, &StatusLine::panelTextChanged,
-                     [this](const QString& text) { panelTexts << text; });
-  }
-
   void FillSmallProtectedSession() {
     Change([](SessionContent& c) {
       c.bPassword = true;
@@ -40,19 +35,16 @@ class SaveTest : public WorkfileTest {
       c.sIdeas[1] = QString::fromUtf8("I\xC3\xBF");  // "ÿ" + 3 passes the top of the code page
     });
   }
-
-  QStringList panelTexts;
 };
 
-const QByteArray kFreshWorkfile =
-    "{***Quillane start***}\r\n0\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n{***Quillane end***}\r\n";
+const QByteArray kFreshWorkfile = Lines({kStart, "0", "", "", "0", "0", "0", "0", kEnd});
 
 TEST_F(SaveTest, FreshSessionGivesTheMarkersFourZeroCountsAndEmptyLines) {
   PutModified(document, true);
   const QString path = PathOf(QStringLiteral("fresh.qln"));
   EXPECT_EQ(SaveAs(path), FileOutcome::Done);
 
-  EXPECT_EQ(ReadBytes(path), kFreshWorkfile);
+  EXPECT_EQ(ReadFileBytes(path), kFreshWorkfile);
   EXPECT_FALSE(document.isModified());
   EXPECT_EQ(document.workfile(), path);
   EXPECT_TRUE(parts->progress.done(ProgressStep::SessionSaved));
@@ -73,19 +65,9 @@ TEST_F(SaveTest, ProtectedSessionScramblesEveryTextLineWithItsOwnKey) {
   const QString path = PathOf(QStringLiteral("small.qln"));
   SaveAs(path);
 
-  const QByteArray expected = QByteArray(
-                                  "{***Quillane start***}\r\n"
-                                  "-1\r\n"
-                                  "1BC\r\n"
-                                  "5\r\n"
-                                  "9Px\r\n"
-                                  "2\r\n1\r\n0\r\n1\r\n"
-                                  "2Z\r\n9\r\n"
-                                  "4]0$&u&\r\n.5\r\n"
-                                  "6Z&[\r\n"
-                                  "3L") +
-                              QByteArray(1, '\x02') + QByteArray("\r\n{***Quillane end***}\r\n");
-  EXPECT_EQ(ReadBytes(path), expected);
+  const QByteArray expected = Lines({kStart, "-1", "1BC", "5", "9Px", "2", "1", "0", "1", "2Z", "9",
+                                     "4]0$&u&", ".5", "6Z&[", "3L\x02", kEnd});
+  EXPECT_EQ(ReadFileBytes(path), expected);
   EXPECT_TRUE(platform.randoms.empty()) << "one key per scrambled line";
 }
 
@@ -95,20 +77,19 @@ TEST_F(SaveTest, APlainBackupHasTheBooleanFalse) {
   const QString backup = BackupPath(parts->dataFolder);
   EXPECT_EQ(backup, QDir(parts->dataFolder).filePath(QStringLiteral("BACKUP.QLN")));
   ASSERT_TRUE(WriteBackupWorkfile(s, backup, platform));
-  EXPECT_EQ(ReadBytes(backup),
-            QByteArray("{***Quillane start***}\r\n#FALSE#\r\n\r\nGo\r\n2\r\n1\r\n0\r\n1\r\n"
-                       "X\r\n9\r\nY, \"q\"\r\n.5\r\nT U\r\nI\xFF\r\n{***Quillane end***}\r\n"));
+  EXPECT_EQ(ReadFileBytes(backup), Lines({kStart, "#FALSE#", "", "Go", "2", "1", "0", "1", "X", "9",
+                                          "Y, \"q\"", ".5", "T U", "I\xFF", kEnd}));
   EXPECT_EQ(platform.busyDepth, 0);
 }
 
 TEST_F(SaveTest, SaveUnderAKnownNameAsksNothingAndUntitledAsksForAName) {
   const QString path = PathOf(QStringLiteral("known.qln"));
-  WriteBytes(path, "old");
+  WriteFileBytes(path, "old");
   PutWorkfile(document, path);
   Save(SaveMode::kSave);
   EXPECT_TRUE(platform.fileDialogs.empty());
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(ReadBytes(path), kFreshWorkfile);
+  EXPECT_EQ(ReadFileBytes(path), kFreshWorkfile);
 
   PutWorkfile(document, QString());
   platform.ChooseFile(PathOf(QStringLiteral("named.qln")));
@@ -123,7 +104,7 @@ TEST_F(SaveTest, SaveUnderAKnownNameAsksNothingAndUntitledAsksForAName) {
 // a new name, Yes or Cancel follow.
 TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
   const QString existing = PathOf(QStringLiteral("existing.qln"));
-  WriteBytes(existing, "keep me");
+  WriteFileBytes(existing, "keep me");
   PutWorkfile(document, PathOf(QStringLiteral("current.qln")));
   platform.ChooseFile(existing);
   platform.AnswerNext(Answer::No);
@@ -131,8 +112,8 @@ TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
   Save(SaveMode::kSaveAs);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, Text(509) + QStringLiteral("\r\r") + Text(510));
-  EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
-  EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("new.qln"))), kFreshWorkfile);
+  EXPECT_EQ(ReadFileBytes(existing), QByteArray("keep me"));
+  EXPECT_EQ(ReadFileBytes(PathOf(QStringLiteral("new.qln"))), kFreshWorkfile);
 
   PutModified(document, true);
   platform.ChooseFile(existing);
@@ -142,14 +123,14 @@ TEST_F(SaveTest, ReplaceQuestionShowsTheDialogAgainUntilYesANewNameOrCancel) {
   EXPECT_TRUE(document.isModified());
   EXPECT_EQ(document.workfile(), PathOf(QStringLiteral("new.qln")))
       << "so a later Save cannot replace it unasked";
-  EXPECT_EQ(ReadBytes(existing), QByteArray("keep me"));
+  EXPECT_EQ(ReadFileBytes(existing), QByteArray("keep me"));
 
   platform.ChooseFile(existing);
   platform.AnswerNext(Answer::No);
   platform.ChooseFile(existing);
   platform.AnswerNext(Answer::Yes);
   Save(SaveMode::kSaveAs);
-  EXPECT_EQ(ReadBytes(existing), kFreshWorkfile);
+  EXPECT_EQ(ReadFileBytes(existing), kFreshWorkfile);
   EXPECT_EQ(document.workfile(), existing);
 
   ASSERT_EQ(platform.fileDialogs.size(), 6u);
@@ -190,7 +171,7 @@ TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
 
 TEST_F(SaveTest, TextsOutsideTheCodePageAreRefusedBeforeWriting) {
   const QString path = PathOf(QStringLiteral("kept.qln"));
-  WriteBytes(path, "previous");
+  WriteFileBytes(path, "previous");
   PutWorkfile(document, path);
   Change([](SessionContent& c) {
     c.nIdeas = 1;
@@ -201,7 +182,7 @@ TEST_F(SaveTest, TextsOutsideTheCodePageAreRefusedBeforeWriting) {
 
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3101));
-  EXPECT_EQ(ReadBytes(path), QByteArray("previous"));
+  EXPECT_EQ(ReadFileBytes(path), QByteArray("previous"));
   EXPECT_TRUE(ContentFitsCodePage(s) == false);
   Change([](SessionContent& c) { c.nIdeas = 0; });  // the same text beyond the count is never written
   EXPECT_TRUE(ContentFitsCodePage(s));
@@ -232,7 +213,7 @@ TEST_F(SaveTest, WriteInterruptedHalfwayLeavesThePreviousFileByteIdentical) {
   const QString path = PathOf(QStringLiteral("session.qln"));
   Change([](SessionContent& c) { c.sGoal = QStringLiteral("the saved goal"); });
   SaveAs(path);
-  const QByteArray before = ReadBytes(path);
+  const QByteArray before = ReadFileBytes(path);
   ASSERT_FALSE(before.isEmpty());
 
   Change([](SessionContent& c) {
@@ -246,7 +227,7 @@ TEST_F(SaveTest, WriteInterruptedHalfwayLeavesThePreviousFileByteIdentical) {
     Save(SaveMode::kSave);
   }
 
-  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_EQ(ReadFileBytes(path), before);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3100));
   EXPECT_TRUE(document.isModified());

@@ -37,8 +37,8 @@ class PreferencesTest : public ::testing::Test {
   QString editor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
   ScriptedPlatform platform;
   std::unique_ptr<MainParts> parts = MakeParts(platform);
-  AutoBackup backup{parts->document, parts->settings,        parts->constants, platform,
-                    parts->status,   parts->autoBackupTimer, parts->fileWork,  parts->dataFolder};
+  AutoBackup backup{parts->document, parts->states.evaluation, parts->settings, parts->constants, platform,
+                    parts->status,   parts->autoBackupTimer,   parts->fileWork, parts->dataFolder};
 };
 
 TEST_F(PreferencesTest, OpensWithTheSettingsAndKeepsTheIntervalBetweenOneAndThirty) {
@@ -108,9 +108,10 @@ TEST_F(PreferencesTest, AMissingViewerIsRefusedButTheBackupSettingsStayApplied) 
     platform.AnswerNext(Answer::Ok);
     Click(d, "cmdOk");
     EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
+    platform.AnswerNext(Answer::Yes);  // the changes are let go
     Click(d, "cmdCancel");
   });
-  ASSERT_EQ(platform.messages.size(), 1u);
+  ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("File not found: /no/such/viewer"));
   EXPECT_EQ(parts->settings.nAutoBackup, 0);
   EXPECT_FALSE(parts->autoBackupTimer.enabled());

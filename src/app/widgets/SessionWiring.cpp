@@ -48,14 +48,35 @@ void FollowIdeas(MainParts& p, SessionDocument::IdeasChange change, const IdeasS
       }
       p.commands.EnableMenu(Menu::kReports, true);
       break;
-    case SessionDocument::IdeasChange::Replaced:
-      Encourage(p, Encouragement::ForEditedIdea, shown);
-      break;
+    case SessionDocument::IdeasChange::Replaced: Encourage(p, Encouragement::ForEditedIdea, shown); break;
     case SessionDocument::IdeasChange::Deleted:
       p.commands.EnableButton(Command::MindStepping, s.nIdeas != 0);
       p.commands.EnableButton(Command::Clustering, s.nIdeas != 0);
       break;
     case SessionDocument::IdeasChange::Loaded: break;  // the whole session follows
+  }
+}
+
+// A finished evaluation opens the plans and the results.
+void OpenPlansAndResults(Commands& commands) {
+  commands.EnableMenu(Menu::kPlans, true);
+  commands.EnableFrame(Menu::kPlans, true);
+  commands.EnableButton(Command::MakePlan, true);
+  commands.EnableButton(Command::ViewResults, true);
+}
+
+void FollowLoad(MainParts& p) {
+  SetLoadedSessionCommands(p.commands, p.document.content());
+  ShowWorkfile(p);
+  p.progress.MarkProgressStep(ProgressStep::SessionLoaded);
+  // The workfile keeps a ranked evaluation: it stands as after its OK.
+  if (p.states.evaluation.bRanked) {
+    OpenPlansAndResults(p.commands);
+    p.progress.MarkProgressStep(ProgressStep::Evaluation);
+  } else {
+    // Nor results nor a plan from the session before.
+    p.commands.EnableButton(Command::MakePlan, false);
+    p.commands.EnableButton(Command::ViewResults, false);
   }
 }
 
@@ -72,13 +93,7 @@ void FollowEvents(MainParts& p) {
                    [&] { progress.MarkProgressStep(ProgressStep::IdeasRemoved); });
   QObject::connect(&e, &RunEvents::evaluationRated, &progress,
                    [&] { progress.MarkProgressStep(ProgressStep::Evaluation); });
-  QObject::connect(&e, &RunEvents::evaluationConfirmed, &commands, [&] {
-    // A finished evaluation opens the plans and the results.
-    commands.EnableMenu(Menu::kPlans, true);
-    commands.EnableFrame(Menu::kPlans, true);
-    commands.EnableButton(Command::MakePlan, true);
-    commands.EnableButton(Command::ViewResults, true);
-  });
+  QObject::connect(&e, &RunEvents::evaluationConfirmed, &commands, [&] { OpenPlansAndResults(commands); });
   QObject::connect(&e, &RunEvents::reportSaved, &progress, [&] {
     progress.MarkProgressStep(ProgressStep::ReportSaved);
     commands.EnableButton(Command::ViewReport, true);
@@ -107,11 +122,7 @@ void FollowTheSession(MainParts& p, IdeasShown shown) {
     p.progress.MarkProgressStep(ProgressStep::ClearAll);
     ShowWorkfile(p);
   });
-  QObject::connect(&d, &SessionDocument::sessionLoaded, &p.commands, [&p] {
-    SetLoadedSessionCommands(p.commands, p.document.content());
-    ShowWorkfile(p);
-    p.progress.MarkProgressStep(ProgressStep::SessionLoaded);
-  });
+  QObject::connect(&d, &SessionDocument::sessionLoaded, &p.commands, [&p] { FollowLoad(p); });
   QObject::connect(&d, &SessionDocument::sessionSaved, &p.progress, [&p] {
     ShowWorkfile(p);
     p.progress.MarkProgressStep(ProgressStep::SessionSaved);

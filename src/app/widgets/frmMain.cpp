@@ -58,9 +58,9 @@ frmMain::frmMain(MainParts& parts) : parts_(parts) {
   };
   FollowTheSession(parts_, std::move(shown));
 
-  autoBackup_ =
-      std::make_unique<AutoBackup>(parts_.document, parts_.settings, parts_.constants, parts_.platform,
-                                   parts_.status, parts_.autoBackupTimer, parts_.fileWork, parts_.dataFolder);
+  autoBackup_ = std::make_unique<AutoBackup>(parts_.document, parts_.states.evaluation, parts_.settings,
+                                             parts_.constants, parts_.platform, parts_.status,
+                                             parts_.autoBackupTimer, parts_.fileWork, parts_.dataFolder);
   tmrAutoBackup_ = new QTimer(this);
   tmrAutoBackup_->setObjectName(QStringLiteral("tmrAutoBackup"));
   tmrAutoBackup_->setInterval(500);

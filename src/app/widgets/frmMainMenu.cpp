@@ -84,8 +84,9 @@ void frmMain::RunCommand(Command command) {
     case Command::OpenSession:
       // Typed work is never replaced unasked.
       if (SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) {
-        OpenWorkfile(parts_.document, parts_.prompter, parts_.platform, parts_.status, parts_.constants,
-                     parts_.fileWork, [this] { return AskPasswordEntry(parts_.help(), this); });
+        OpenWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform,
+                     parts_.status, parts_.constants, parts_.fileWork,
+                     [this] { return AskPasswordEntry(parts_.help(), this); });
         autoBackup_->RunPendingCheck();
       }
       break;
@@ -255,16 +256,18 @@ SaveCommandFn frmMain::SaveFirst() {
 }
 
 FileOutcome frmMain::SaveCommand(SaveMode mode) {
-  const FileOutcome outcome = SaveWorkfile(parts_.document, parts_.prompter, parts_.platform, parts_.status,
-                                           parts_.constants, parts_.fileWork, mode);
+  const FileOutcome outcome =
+      SaveWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
+                   parts_.constants, parts_.fileWork, mode);
   autoBackup_->RunPendingCheck();
   return outcome;
 }
 
 void frmMain::OpenWorkfileAt(const QString& path) {
   if (!SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) return;
-  LoadWorkfile(parts_.document, parts_.prompter, parts_.platform, parts_.status, parts_.constants,
-               parts_.fileWork, path, [this] { return AskPasswordEntry(parts_.help(), this); });
+  LoadWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
+               parts_.constants, parts_.fileWork, path,
+               [this] { return AskPasswordEntry(parts_.help(), this); });
   autoBackup_->RunPendingCheck();
 }
 
@@ -308,8 +311,8 @@ void frmMain::OfferLastRunBackup() {
     return;
   }
   // A protected backup asks for its password as its workfile does.
-  if (LoadWorkfile(parts_.document, parts_.prompter, parts_.platform, parts_.status, parts_.constants,
-                   parts_.fileWork, backup,
+  if (LoadWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
+                   parts_.constants, parts_.fileWork, backup,
                    [this] { return AskPasswordEntry(parts_.help(), this); }) != FileOutcome::Done) {
     PreserveLastRunBackup(parts_.dataFolder);
     return;

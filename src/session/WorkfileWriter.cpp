@@ -92,8 +92,9 @@ QByteArray WorkfileBytes(const SessionContent& s, const EvaluationState& e, Work
   // The ranking, best first.
   for (int i = 1; i <= picks; ++i) {
     out.Value(e.sEvalIdeas[i]);
-    out.Number(e.sngResultA[i]);
-    out.Number(e.sngResultB[i]);
+    // Every digit a single needs, so a result reads back as it was.
+    out.DoubleNumber(e.sngResultA[i]);
+    out.DoubleNumber(e.sngResultB[i]);
   }
   // The ratings, in the order the ideas were picked.
   for (int k = 1; k <= picks; ++k) {

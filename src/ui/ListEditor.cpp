@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <functional>
 
 #include "core/Prompter.h"
@@ -58,6 +59,10 @@ ListEditor::ListEditor(Prompter& prompter, const ListEditorNames& names, int cap
   connect(edit_, &QPushButton::clicked, this, &ListEditor::Edit_Click);
   connect(delete_, &QPushButton::clicked, this, &ListEditor::Delete_Click);
   connect(list_, &QListWidget::itemDoubleClicked, this, &ListEditor::List_DblClick);
+  list_->installEventFilter(this);
+  // In the text box Ctrl+Z undoes typing, as in every text box.
+  auto* undo = new QShortcut(QKeySequence::Undo, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+  connect(undo, &QShortcut::activated, this, &ListEditor::UndoDelete);
 
   add_->setEnabled(false);
   edit_->setEnabled(false);
@@ -73,6 +78,7 @@ void ListEditor::SetButtonTexts() {
 void ListEditor::Fill(const QStringList& entries) {
   list_->clear();
   list_->addItems(entries);
+  deleted_.Forget();
   ClearCurrentEntry();
   // An edit left open when the dialog last closed does not carry over.
   editing_ = false;
@@ -96,7 +102,20 @@ bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
+  if (watched == list_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    if (delete_->isEnabled()) Delete_Click();
+    return true;
+  }
   return QWidget::eventFilter(watched, event);
+}
+
+void ListEditor::UndoDelete() {
+  if (!deleted_.RestoreLast(list_, capacity_)) return;
+  ClearCurrentEntry();
+  Text_Change();
+  edit_->setEnabled(list_->count() > 0);
+  delete_->setEnabled(list_->count() > 0);
 }
 
 void ListEditor::Text_Change() {
@@ -158,13 +177,7 @@ void ListEditor::Delete_Click() {
   const Answer answer =
       prompter_.Ask(Text(kDeleteQuestion), MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second);
   if (answer == Answer::No) return;
-  // The entry that moves into a removed one's place is examined too.
-  for (int index = 0; index < list_->count(); ++index) {
-    if (list_->item(index)->isSelected()) {
-      delete list_->takeItem(index);
-      --index;
-    }
-  }
+  deleted_.TakeSelected(list_);
   // As after any removal, no entry is current, though Edit and Delete stay
   // usable while entries remain.
   ClearCurrentEntry();

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "ui/DeletionUndo.h"
+
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -22,7 +24,9 @@ struct ListEditorNames {
 
 // A list the user edits through a text box: Add appends the text (or stores
 // it in place of the entry being edited), Edit takes the current entry into
-// the text box, Delete removes every selected entry after asking. The list
+// the text box, Delete (the button or the Delete key in the list) removes
+// every selected entry after asking, and Ctrl+Z outside the text box brings
+// back what the deletions took since the list was filled. The list
 // allows Shift and Ctrl selection of several entries. It is the working copy
 // of a session list: the page stores Entries() when the dialog is confirmed.
 class ListEditor : public QWidget {
@@ -52,6 +56,7 @@ class ListEditor : public QWidget {
   void List_Click();
   void List_DblClick();
   void Delete_Click();
+  void UndoDelete();
   void EnableEntryButtons();
   void ClearCurrentEntry();
 
@@ -63,6 +68,7 @@ class ListEditor : public QWidget {
   QPushButton* add_ = nullptr;
   QPushButton* edit_ = nullptr;
   QPushButton* delete_ = nullptr;
+  DeletionUndo deleted_;
 };
 
 }  // namespace quillane

@@ -147,5 +147,42 @@ TEST_F(KeepTypedWorkTest, AnEditedIdeaAsksBeforeTheEditIsLetGo) {
   EXPECT_EQ(parts.document.content().sIdeas[1], QStringLiteral("Walk and talk"));
 }
 
+TEST_F(KeepTypedWorkTest, TheDeleteKeyDeletesAndCtrlZBringsTheDeletedBack) {
+  Seed(parts.document, [](SessionContent& s) {
+    Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed", "Fun"});
+    Fill(s.sIdeas, s.nIdeas, {"Walk and talk", "Stand-up only", "No laptops"});
+  });
+  PressMenu(Menu::kCriteria);
+  platform.AnswerNext(Answer::Yes);  // delete the selected entry?
+  platform.OnNextDialog([](QDialog& d) {
+    auto* list = Find<QListWidget>(&d, QStringLiteral("lstCriteriaSet"));
+    ClickRow(list, 1);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(list->count(), 2);
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Speed")) << "back in its place";
+    Click(d, "cmdOk");
+  });
+  PressCommand(Command::CriteriaSet);
+  EXPECT_EQ(parts.document.content().sCriteria[2], QStringLiteral("Speed"));
+
+  PressMenu(Menu::kIdeas);
+  platform.AnswerNext(Answer::Yes);  // delete the selected ideas?
+  platform.AnswerNext(Answer::Yes);  // for good?
+  platform.OnNextDialog([&](QDialog& view) {
+    auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
+    ClickRow(list, 0);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(parts.document.content().nIdeas, 2);
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(parts.document.content().nIdeas, 3);
+    EXPECT_EQ(parts.document.content().sIdeas[1], QStringLiteral("Walk and talk"));
+    Click(view, "cmdOk");
+  });
+  PressCommand(Command::ViewEditIdeas);
+  EXPECT_EQ(platform.messages.size(), 3u);
+}
+
 }  // namespace
 }  // namespace quillane::test

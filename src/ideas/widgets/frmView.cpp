@@ -2,9 +2,11 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/Prompter.h"
@@ -71,6 +73,18 @@ frmView::frmView(SessionDocument& document, Prompter& prompter, RunEvents& event
   connect(cmdAdd_, &QPushButton::clicked, this, &frmView::cmdAdd_Click);
   connect(cmdEdit_, &QPushButton::clicked, this, &frmView::cmdEdit_Click);
   connect(cmdDelete_, &QPushButton::clicked, this, &frmView::DeleteSelectedIdeas);
+  lstView_->installEventFilter(this);
+  auto* undo = new QShortcut(QKeySequence::Undo, this);
+  connect(undo, &QShortcut::activated, this, &frmView::UndoDelete);
+}
+
+bool frmView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lstView_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    if (cmdDelete_->isEnabled()) DeleteSelectedIdeas();
+    return true;
+  }
+  return FormDialog::eventFilter(watched, event);
 }
 
 void frmView::SetViewTexts() {
@@ -129,20 +143,23 @@ void frmView::DeleteSelectedIdeas() {
   const MsgStyle flags = MsgButtons::YesNo + MsgIcon::Question + MsgDefault::Second;
   if (prompter_.Ask(Text(504), flags) == Answer::No) return;
   if (prompter_.Ask(Text(533), flags) == Answer::No) return;
-  for (int i = 0; i < lstView_->count(); ++i) {
-    emit events_.ideasRemoved();
-    if (lstView_->item(i)->isSelected()) {
-      delete lstView_->takeItem(i);
-      --i;
-    }
-  }
-  QStringList remaining;
-  for (int i = 0; i < lstView_->count(); ++i) remaining << lstView_->item(i)->text();
-  document_.SetRemainingIdeas(remaining);
-  if (lstView_->count() == 0) {
-    cmdEdit_->setEnabled(false);
-    cmdDelete_->setEnabled(false);
-  }
+  // "Ideas removed" is lit as the list is gone through, row by row.
+  for (int i = 0; i < lstView_->count(); ++i) emit events_.ideasRemoved();
+  deleted_.TakeSelected(lstView_);
+  StoreShownIdeas();
+}
+
+void frmView::UndoDelete() {
+  if (!deleted_.RestoreLast(lstView_, kMaxIdeas)) return;
+  StoreShownIdeas();
+}
+
+void frmView::StoreShownIdeas() {
+  QStringList shown;
+  for (int i = 0; i < lstView_->count(); ++i) shown << lstView_->item(i)->text();
+  document_.SetRemainingIdeas(shown);
+  cmdEdit_->setEnabled(lstView_->count() != 0);
+  cmdDelete_->setEnabled(lstView_->count() != 0);
 }
 
 void frmView::cmdOk_Click() {

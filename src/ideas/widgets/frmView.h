@@ -5,6 +5,7 @@
 
 #include "core/Session.h"
 #include "ideas/IdeaSelection.h"
+#include "ui/DeletionUndo.h"
 #include "ui/FormDialog.h"
 
 class QGroupBox;
@@ -41,18 +42,23 @@ class frmView : public FormDialog {
   void cmdAdd_Click();
   void cmdEdit_Click();
   void DeleteSelectedIdeas();
+  // Ctrl+Z: brings back the ideas the last deletion took, where they were.
+  void UndoDelete();
 
   // The idea list's topic, or in a pick the topic of the technique it picks for.
   int HelpTopic() const override;
 
  protected:
   void CancelRequested() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool Picking() const { return pick_ != IdeaPick::None; }
   void ShowCurrentState();
   QStringList Selected() const;
   void Rebuild();
+  // The list as shown becomes the session's ideas.
+  void StoreShownIdeas();
 
   SessionDocument& document_;
   Prompter& prompter_;
@@ -67,6 +73,7 @@ class frmView : public FormDialog {
   QPushButton* cmdAdd_ = nullptr;
   QPushButton* cmdEdit_ = nullptr;
   QPushButton* cmdDelete_ = nullptr;
+  DeletionUndo deleted_;  // what this dialog's deletions took
 };
 
 // Shows the selection dialog over `parent` with the whole idea list, to view

@@ -565,6 +565,7 @@ const TextEntry kTextTable[] = {
      "Quillane found no folder of your own for its running-program lock, so a second start cannot hand its "
      "file over. This window works on its own."},
     {3122, "You changed what this window shows. Throw your changes away?"},
+    {3123, "%1 of the %2 pasted lines were added. The others were too short, or the list is full."},
     {3130, "{***Quillane evaluation***}"},
     {3131, "{***Quillane evaluation end***}"},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},

@@ -28,6 +28,7 @@ ListEditor::ListEditor(Prompter& prompter, const ListEditorNames& names, int cap
   text_ = new QLineEdit(this);
   text_->setObjectName(names.textBox);
   LimitEntry(text_, kMaxTextLength);
+  TakePastedLines(text_, [this](const QStringList& lines) { AddLines(lines); });
   text_->installEventFilter(this);
 
   auto* list = new ClickList(this);
@@ -108,6 +109,19 @@ bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void ListEditor::AddLines(const QStringList& lines) {
+  editing_ = false;
+  int added = 0;
+  for (const QString& line : lines) {
+    if (list_->count() >= capacity_) break;
+    list_->addItem(line);
+    ++added;
+  }
+  text_->clear();
+  EnableEntryButtons();
+  if (added < lines.size()) prompter_.Tell(PastedLinesRefusal(added, static_cast<int>(lines.size())));
 }
 
 void ListEditor::UndoDelete() {

@@ -26,7 +26,8 @@ struct ListEditorNames {
 // it in place of the entry being edited), Edit takes the current entry into
 // the text box, Delete (the button or the Delete key in the list) removes
 // every selected entry after asking, and Ctrl+Z outside the text box brings
-// back what the deletions took since the list was filled. The list
+// back what the deletions took since the list was filled. A pasted text of
+// several lines adds each line as an entry. The list
 // allows Shift and Ctrl selection of several entries. It is the working copy
 // of a session list: the page stores Entries() when the dialog is confirmed.
 class ListEditor : public QWidget {
@@ -57,6 +58,8 @@ class ListEditor : public QWidget {
   void List_DblClick();
   void Delete_Click();
   void UndoDelete();
+  // A pasted text of several lines: each line an entry, up to the capacity.
+  void AddLines(const QStringList& lines);
   void EnableEntryButtons();
   void ClearCurrentEntry();
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QStringList>
+#include <functional>
+
 class QLineEdit;
 
 namespace quillane {
@@ -9,5 +12,13 @@ namespace quillane {
 // paste), so no text can ever carry a line break into a file, and no
 // character the files' code page cannot hold, so saving never drops one.
 void LimitEntry(QLineEdit* box, int maxLength);
+
+// Lets a pasted text of several lines (Ctrl+V, Shift+Insert) reach `takeLines`
+// as its non-empty lines, each made fit for the box, instead of the box
+// taking only the first line.
+void TakePastedLines(QLineEdit* box, std::function<void(const QStringList&)> takeLines);
+
+// What the user is told when only `added` of `pasted` lines were taken.
+QString PastedLinesRefusal(int added, int pasted);
 
 }  // namespace quillane

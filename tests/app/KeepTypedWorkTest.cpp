@@ -2,6 +2,8 @@
 // dialog with changes asks before Cancel, Escape or the close box throws
 // them away.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -182,6 +184,40 @@ TEST_F(KeepTypedWorkTest, TheDeleteKeyDeletesAndCtrlZBringsTheDeletedBack) {
   });
   PressCommand(Command::ViewEditIdeas);
   EXPECT_EQ(platform.messages.size(), 3u);
+}
+
+TEST_F(KeepTypedWorkTest, APastedListAddsEachLineUpToTheListsCapacity) {
+  QGuiApplication::clipboard()->setText(QStringLiteral("Cost\n\tSpeed \r\n\nFun\r"));
+  PressMenu(Menu::kCriteria);
+  platform.OnNextDialog([](QDialog& d) {
+    auto* box = Find<QLineEdit>(&d, QStringLiteral("txtCriteriaSet"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QString());
+    Click(d, "cmdOk");
+  });
+  PressCommand(Command::CriteriaSet);
+  const SessionContent& s = parts.document.content();
+  ASSERT_EQ(s.nCriteria, 3);
+  EXPECT_EQ((QStringList{s.sCriteria[1], s.sCriteria[2], s.sCriteria[3]}),
+            (QStringList{"Cost", "Speed", "Fun"}));
+
+  Seed(parts.document, [](SessionContent& c) {
+    for (int i = 1; i < kMaxIdeas; ++i)
+      c.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("Idea %1").arg(i);
+    c.nIdeas = kMaxIdeas - 1;
+  });
+  QGuiApplication::clipboard()->setText(QStringLiteral("The last one\nab\nOne too many\n"));
+  platform.AnswerNext(Answer::Ok);
+  PressMenu(Menu::kIdeas);
+  platform.OnNextDialog([](QDialog& d) {
+    QTest::keyClick(Find<QLineEdit>(&d, QStringLiteral("txtAddIdeas(0)")), Qt::Key_V, Qt::ControlModifier);
+    Click(d, "cmdOk");
+  });
+  PressCommand(Command::AutoSuggest);
+  ASSERT_EQ(s.nIdeas, kMaxIdeas);
+  EXPECT_EQ(s.sIdeas[kMaxIdeas], QStringLiteral("The last one"));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("1 of the 3 pasted lines were added.")));
 }
 
 }  // namespace

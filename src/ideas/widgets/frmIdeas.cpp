@@ -194,6 +194,13 @@ QBoxLayout* frmIdeas::AddEntryBox(int mode, int index) {
   auto* box = new QLineEdit(frame);
   box->setObjectName(QStringLiteral("txtAddIdeas(%1)").arg(index));
   LimitEntry(box, kMaxTextLength);
+  TakePastedLines(box, [this, box](const QStringList& lines) {
+    const int before = document_.content().nIdeas;
+    for (const QString& line : lines) AddIdea(document_, line);
+    const int added = document_.content().nIdeas - before;
+    box->setFocus();
+    if (added < lines.size()) prompter_.Tell(PastedLinesRefusal(added, static_cast<int>(lines.size())));
+  });
   box->installEventFilter(this);
   auto* view = new QPushButton(frame);
   view->setObjectName(QStringLiteral("cmdViewIdeas(%1)").arg(index));

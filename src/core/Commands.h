@@ -90,7 +90,6 @@ class Commands : public QObject {
   void EnableMenu(int index, bool on) { Enable(Kind::Menu, index, on); }
   void EnableButton(Command command, bool on) { Enable(Kind::Button, IndexOf(command), on); }
   bool enabled(Command command) const { return enabled(Kind::Button, IndexOf(command)); }
-  bool visible(Command command) const { return visible(Kind::Button, IndexOf(command)); }
 
  signals:
   void changed(quillane::Commands::Kind kind, int index);

@@ -93,7 +93,6 @@ class frmIdeas : public FormDialog {
   // Shows a milestone's encouragement beside the meter for a few seconds,
   // without taking the focus.
   void ShowEncouragement(const QString& text);
-  QLabel* lblIdeasEncouragement() const { return lblIdeasEncouragement_; }
   static constexpr int kEncouragementMs = 8000;
 
   void cmdOk_Click();

@@ -26,12 +26,22 @@ class Input {
   Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
   bool empty() const { return at_ >= size_; }
   uint8_t Byte() { return empty() ? 0 : data_[at_++]; }
-  // A text as a text box takes it: at most 80 characters, no control characters.
+  // A text as a text box takes it: at most 80 characters, no control
+  // characters; of the code page alone, or of any alphabet.
   QString Text(int maxLength = kMaxTextLength) {
     const int length = Byte() % (maxLength + 1);
-    QByteArray bytes;
-    for (int i = 0; i < length && !empty(); ++i) bytes += static_cast<char>(Byte());
-    return BlankControlCharacters(DecodeCodePage(bytes));
+    if (Byte() % 2 == 0) {
+      QByteArray bytes;
+      for (int i = 0; i < length && !empty(); ++i) bytes += static_cast<char>(Byte());
+      return BlankControlCharacters(DecodeCodePage(bytes));
+    }
+    QString text;
+    for (int i = 0; i < length && !empty(); ++i) {
+      char32_t code = (static_cast<char32_t>(Byte()) << 16 | Byte() << 8 | Byte()) % 0x110000;
+      if (code < 0x20 || (code >= 0xD800 && code <= 0xDFFF)) code = 0x20AC + code % 0x100;
+      text += QString::fromUcs4(&code, 1);
+    }
+    return text;
   }
   // A weight as the rating leaves it: 0 to 9, cut to one decimal.
   float Weight() {
@@ -106,10 +116,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) Fail("start marker");
   if (ReadPasswordFlag(lines[1]) != content.bPassword) Fail("password flag");
   qsizetype first = 2;
+  // A session of the code page alone is written as it always was: the
+  // reserved line holds no mark.
+  const TextEncoding encoding = ContentFitsCodePage(content) && EvaluationFitsCodePage(*evaluation)
+                                    ? TextEncoding::CodePage
+                                    : TextEncoding::Utf8;
   if (content.bPassword) {
-    if (Unscramble(lines[2]) != content.sPassword) Fail("password");
+    if (Unscramble(lines[2], encoding) != content.sPassword) Fail("password");
     first = 3;
   }
+  if (lines.size() <= first || ReadEncodingMark(lines[first], content.bPassword) != encoding)
+    Fail("encoding mark");
   const auto read = ReadWorkfileContent(lines, first, content.bPassword);
   if (!read) Fail("the whole content");
   if (read->goal != content.sGoal) Fail("goal");
@@ -122,7 +139,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (read->tAssets != Entries(content.sTAssets, content.nTAssets)) Fail("tangible assets");
   if (read->iAssets != Entries(content.sIAssets, content.nIAssets)) Fail("intangible assets");
   if (read->ideas != Entries(content.sIdeas, content.nIdeas)) Fail("ideas");
-  const auto kept = ReadEvaluationBlock(lines, read->endMarkerLine + 1, content.nCriteria, content.bPassword);
+  const auto kept = ReadEvaluationBlock(lines, read->endMarkerLine + 1, content.nCriteria, content.bPassword,
+                                        read->encoding);
   if (!kept) Fail("the whole evaluation");
   if (evaluation->bRanked ? !*kept || **kept != *evaluation : *kept != nullptr) Fail("evaluation");
   return 0;

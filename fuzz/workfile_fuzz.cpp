@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       static quillane::SessionContent session;
       quillane::ApplyWorkfileContent(session, *content);
       quillane::ReadEvaluationBlock(lines, content->endMarkerLine + 1,
-                                    static_cast<int>(content->criteria.size()), scrambled);
+                                    static_cast<int>(content->criteria.size()), scrambled, content->encoding);
     }
   }
   return 0;

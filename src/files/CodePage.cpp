@@ -74,7 +74,7 @@ QString UpperCaseInCodePage(const QString& text) {
   QString result = text;
   for (QChar& c : result) {
     const QChar capital = c.toUpper();
-    if (FitsCodePage(capital)) c = capital;
+    if (FitsCodePage(capital) || !FitsCodePage(c)) c = capital;
   }
   return result;
 }

@@ -25,7 +25,8 @@ QString DecodeCodePage(const QByteArray& bytes);
 QByteArray EncodeCodePage(const QString& text);
 
 // Capital letters where the capital is itself one character of the code
-// page; any other character ("ß", "µ") stays as it is.
+// page; a character of the code page whose capital is not ("ß", "µ") stays
+// as it is. A character outside the code page takes its capital.
 QString UpperCaseInCodePage(const QString& text);
 
 // The text with every control character (codes 0 to 31) made a blank, as a

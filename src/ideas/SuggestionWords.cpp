@@ -6,8 +6,8 @@
 #include "core/Constants.h"
 #include "core/Prompter.h"
 #include "core/SessionDocument.h"
-#include "files/CodePage.h"
 #include "files/SafeFileRead.h"
+#include "files/TextEncoding.h"
 #include "ideas/SuggestionState.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
@@ -90,11 +90,9 @@ bool Fail(Prompter& prompter, const Constants& constants, int message) {
 }  // namespace
 
 void ReadSuggestionWords(SuggestionState& suggestion, const QByteArray& bytes) {
-  // A text editor that saves in UTF-8 may put a byte-order mark first; it is
-  // no part of the first line.
-  static const QByteArray kByteOrderMark("\xEF\xBB\xBF");
-  const QByteArray text = bytes.startsWith(kByteOrderMark) ? bytes.mid(kByteOrderMark.size()) : bytes;
-  StoreItems(suggestion, SplitItems(DecodeCodePage(text)));
+  // A text editor that saves in UTF-8 puts a byte-order mark first, which
+  // tells the file's encoding and is no part of the first line.
+  StoreItems(suggestion, SplitItems(DecodeTextFile(bytes)));
 }
 
 bool LoadSuggestionWords(SessionDocument& document, Prompter& prompter, const Constants& constants,

@@ -1,7 +1,7 @@
 #include "reports/TextFileSink.h"
 
-#include "files/CodePage.h"
 #include "files/SafeFileWrite.h"
+#include "files/TextEncoding.h"
 
 namespace quillane {
 
@@ -11,7 +11,7 @@ void TextFileSink::WriteLine(const ReportLine& line) {
 }
 
 QByteArray TextFileSink::Bytes() const {
-  return EncodeCodePage(text_);
+  return TextFileBytes(text_);
 }
 
 bool TextFileSink::Save(const QString& path) const {

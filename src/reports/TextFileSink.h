@@ -8,7 +8,8 @@
 namespace quillane {
 
 // Collects the lines of a report or plan file and writes them in one go:
-// CR LF line ends, the program's 8-bit code page.
+// CR LF line ends, the program's 8-bit code page when every character fits
+// it, UTF-8 after a byte-order mark when not.
 class TextFileSink : public LineSink {
  public:
   void WriteLine(const ReportLine& line) override;

@@ -35,7 +35,6 @@ bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Pla
 
 bool WriteBackupWorkfile(const SessionContent& content, const EvaluationState& evaluation,
                          const QString& path, Platform& platform) {
-  if (!ContentFitsCodePage(content) || !EvaluationFitsCodePage(evaluation)) return false;
   BusyPointer busy(platform);
   MakePrivateFolder(QFileInfo(path).absolutePath());
   return WriteFileSafely(path, WorkfileBytes(content, evaluation, WorkfileKind::Backup, platform),

@@ -112,7 +112,7 @@ RunBackup InspectRunBackup(const QString& path, const QDateTime& since) {
   if (!content) return RunBackup::Unreadable;
   // Recovering it reads the evaluation too: a damaged one refuses the whole.
   if (!ReadEvaluationBlock(lines, content->endMarkerLine + 1, static_cast<int>(content->criteria.size()),
-                           *protectedFile)) {
+                           *protectedFile, content->encoding)) {
     return RunBackup::Unreadable;
   }
   if (content->goal.isEmpty() && content->criteria.isEmpty() && content->tAssets.isEmpty() &&

@@ -7,6 +7,7 @@
 #include "core/StatusLine.h"
 #include "files/CodePage.h"
 #include "files/FileChoice.h"
+#include "files/TextEncoding.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/FileWorkGuard.h"
@@ -68,8 +69,12 @@ FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation,
   qsizetype nextLine = 2;
   QString password;
   if (*protectedFile) {
-    const auto stored = lines.size() > nextLine ? Unscramble(lines[nextLine]) : std::nullopt;
-    if (!stored || stored->size() > kMaxPasswordLength) return ShowNotValid(prompter, constants, path);
+    // The password is written in the encoding the reserved line after it marks.
+    const TextEncoding encoding =
+        lines.size() > nextLine + 1 ? ReadEncodingMark(lines[nextLine + 1], true) : TextEncoding::CodePage;
+    const auto stored = lines.size() > nextLine ? Unscramble(lines[nextLine], encoding) : std::nullopt;
+    if (!stored || CharacterCount(*stored) > kMaxPasswordLength)
+      return ShowNotValid(prompter, constants, path);
     password = *stored;
     ++nextLine;
     const FileOutcome passwordCheck = CheckPassword(prompter, password, askPassword);
@@ -85,8 +90,9 @@ FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation,
     const bool endsWithLineEnd = bytes->endsWith('\n') || bytes->endsWith('\r');
     content = ReadWorkfileContent(lines, nextLine, *protectedFile, endsWithLineEnd);
     if (content) {
-      kept = ReadEvaluationBlock(lines, content->endMarkerLine + 1,
-                                 static_cast<int>(content->criteria.size()), *protectedFile);
+      kept =
+          ReadEvaluationBlock(lines, content->endMarkerLine + 1, static_cast<int>(content->criteria.size()),
+                              *protectedFile, content->encoding);
     }
   }
   if (!content || !kept) return ShowNotValid(prompter, constants, path);

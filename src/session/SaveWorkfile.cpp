@@ -36,9 +36,6 @@ FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evalu
     path = *chosen;
   }
 
-  if (!ContentFitsCodePage(s) || !EvaluationFitsCodePage(evaluation))
-    return RefuseSave(prompter, path, Text(3101));
-
   // The backup waits only while the file is written, not while the user
   // chooses a name or reads a message.
   bool written = false;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "files/CodePage.h"
 #include "platform/Platform.h"
 
 namespace quillane {
@@ -24,20 +23,20 @@ char Shift(char byte, int by) {
 
 }  // namespace
 
-QByteArray Scramble(const QString& text, Platform& platform) {
+QByteArray Scramble(const QString& text, TextEncoding encoding, Platform& platform) {
   const int key = DrawKey(platform);
-  QByteArray line = EncodeCodePage(text);
+  QByteArray line = EncodeText(text, encoding);
   for (char& byte : line) byte = Shift(byte, key);
   line.prepend(static_cast<char>('0' + key));
   return line;
 }
 
-std::optional<QString> Unscramble(const QByteArray& line) {
+std::optional<QString> Unscramble(const QByteArray& line, TextEncoding encoding) {
   if (line.isEmpty() || line.front() < '1' || line.front() > '9') return std::nullopt;
   const int key = line.front() - '0';
   QByteArray bytes = line.mid(1);
   for (char& byte : bytes) byte = Shift(byte, -key);
-  return DecodeCodePage(bytes);
+  return DecodeText(bytes, encoding);
 }
 
 }  // namespace quillane

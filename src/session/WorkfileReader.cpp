@@ -7,6 +7,7 @@
 #include "files/CodePage.h"
 #include "files/NumberText.h"
 #include "files/SafeFileRead.h"
+#include "files/TextEncoding.h"
 #include "resources/Texts.h"
 #include "session/Scramble.h"
 
@@ -79,11 +80,11 @@ std::optional<double> ReadWholeNumber(const QByteArray& line) {
   return number;
 }
 
-std::optional<QString> ReadText(LineCursor& cursor, bool scrambled) {
+std::optional<QString> ReadText(LineCursor& cursor, bool scrambled, TextEncoding encoding) {
   const auto line = cursor.Next();
   if (!line) return std::nullopt;
-  const std::optional<QString> text = scrambled ? Unscramble(*line) : DecodeCodePage(*line);
-  if (!text || text->size() > kMaxTextLength) return std::nullopt;
+  const std::optional<QString> text = scrambled ? Unscramble(*line, encoding) : DecodeText(*line, encoding);
+  if (!text || CharacterCount(*text) > kMaxTextLength) return std::nullopt;
   return BlankControlCharacters(*text);
 }
 
@@ -103,10 +104,10 @@ std::optional<float> ReadWeight(LineCursor& cursor) {
   return static_cast<float>(*weight);
 }
 
-std::optional<QStringList> ReadTexts(LineCursor& cursor, int count, bool scrambled) {
+std::optional<QStringList> ReadTexts(LineCursor& cursor, int count, bool scrambled, TextEncoding encoding) {
   QStringList texts;
   for (int i = 0; i < count; ++i) {
-    auto text = ReadText(cursor, scrambled);
+    auto text = ReadText(cursor, scrambled, encoding);
     if (!text) return std::nullopt;
     texts.append(*text);
   }
@@ -159,13 +160,23 @@ std::optional<bool> ReadPasswordFlag(const QByteArray& line) {
   return *number != 0;
 }
 
+TextEncoding ReadEncodingMark(const QByteArray& reservedLine, bool scrambled) {
+  // The mark is plain ASCII, the same in either encoding.
+  const std::optional<QString> value =
+      scrambled ? Unscramble(reservedLine, TextEncoding::CodePage) : DecodeCodePage(reservedLine);
+  return value && *value == Text(3132) ? TextEncoding::Utf8 : TextEncoding::CodePage;
+}
+
 std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& lines, qsizetype first,
                                                    bool scrambled, bool fileEndsWithLineEnd) {
   LineCursor cursor(lines, first);
-  if (!cursor.Next()) return std::nullopt;  // the reserved line, read and left aside
+  const auto reserved = cursor.Next();
+  if (!reserved) return std::nullopt;
 
   WorkfileContent content;
-  const auto goal = ReadText(cursor, scrambled);
+  content.encoding = ReadEncodingMark(*reserved, scrambled);
+  const TextEncoding encoding = content.encoding;
+  const auto goal = ReadText(cursor, scrambled, encoding);
   if (!goal) return std::nullopt;
   content.goal = *goal;
 
@@ -176,18 +187,18 @@ std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& line
   if (!criteria || !tAssets || !iAssets || !ideas) return std::nullopt;
 
   for (int i = 0; i < *criteria; ++i) {
-    const auto name = ReadText(cursor, scrambled);
+    const auto name = ReadText(cursor, scrambled, encoding);
     if (!name) return std::nullopt;
     const auto weight = ReadWeight(cursor);
     if (!weight) return std::nullopt;
     content.criteria.append(*name);
     content.weights.append(*weight);
   }
-  auto tAssetTexts = ReadTexts(cursor, *tAssets, scrambled);
+  auto tAssetTexts = ReadTexts(cursor, *tAssets, scrambled, encoding);
   if (!tAssetTexts) return std::nullopt;
-  auto iAssetTexts = ReadTexts(cursor, *iAssets, scrambled);
+  auto iAssetTexts = ReadTexts(cursor, *iAssets, scrambled, encoding);
   if (!iAssetTexts) return std::nullopt;
-  auto ideaTexts = ReadTexts(cursor, *ideas, scrambled);
+  auto ideaTexts = ReadTexts(cursor, *ideas, scrambled, encoding);
   if (!ideaTexts) return std::nullopt;
   if (cursor.AtEnd() && !fileEndsWithLineEnd) return std::nullopt;
   content.endMarkerLine = cursor.position();
@@ -199,7 +210,7 @@ std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& line
 
 std::optional<std::unique_ptr<EvaluationState>> ReadEvaluationBlock(const QList<QByteArray>& lines,
                                                                     qsizetype first, int nCriteria,
-                                                                    bool scrambled) {
+                                                                    bool scrambled, TextEncoding encoding) {
   LineCursor cursor(lines, first);
   // A reader of the first format stops at the end marker: whatever follows
   // that is not the evaluation's start marker is none of its business.
@@ -216,7 +227,7 @@ std::optional<std::unique_ptr<EvaluationState>> ReadEvaluationBlock(const QList<
   e->nEvalCrit = static_cast<Integer>(*criterion);
 
   for (std::size_t i = 1; i <= static_cast<std::size_t>(*picks); ++i) {
-    const auto text = ReadText(cursor, scrambled);
+    const auto text = ReadText(cursor, scrambled, encoding);
     const auto average = text ? ReadNumberWithin(cursor, 0.0, kMaxRating) : std::nullopt;
     const auto result = average ? ReadNumberWithin(cursor, 0.0, kMaxResult) : std::nullopt;
     if (!result) return std::nullopt;

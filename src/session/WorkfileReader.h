@@ -10,6 +10,7 @@
 #include "core/Session.h"
 #include "evaluation/EvaluationState.h"
 #include "files/SafeFileRead.h"
+#include "files/TextEncoding.h"
 
 namespace quillane {
 
@@ -24,8 +25,9 @@ inline constexpr qsizetype kMaxEvaluationLines = 2 + 4 + 3 * kMaxIdeas + kMaxIde
 inline constexpr qsizetype kMaxWorkfileLines =
     9 + 2 * kMaxCriteria + 2 * kMaxAssets + kMaxIdeas + 1 + kMaxEvaluationLines;
 
-// The largest workfile read: the session takes some 60 KB, a full
-// evaluation with its 40,000 score lines about 500 KB more.
+// The largest workfile read: the session takes some 60 KB (some 160 KB in
+// UTF-8 when every character takes four bytes), a full evaluation with its
+// 40,000 score lines about 560 KB more.
 inline constexpr qint64 kMaxWorkfileBytes = kMaxReadFileBytes;
 
 // The bytes of the workfile at `path`. Nothing when it is missing, no regular
@@ -56,15 +58,22 @@ struct WorkfileContent {
   QStringList tAssets;
   QStringList iAssets;
   QStringList ideas;
-  qsizetype endMarkerLine = 0;  // where the end marker stands, read or not
+  qsizetype endMarkerLine = 0;                     // where the end marker stands, read or not
+  TextEncoding encoding = TextEncoding::CodePage;  // as the reserved line marks it
 };
 
-// Reads the reserved line, the goal, the four counts and the four lists from
+// The encoding the reserved line marks: UTF-8 when it holds the mark, the
+// code page otherwise (a reader of the first format reads the line and
+// leaves it aside, whatever it holds).
+TextEncoding ReadEncodingMark(const QByteArray& reservedLine, bool scrambled);
+
+// Reads the reserved line (the file's encoding), the goal, the four counts and the four lists from
 // line `first` on, unscrambling text lines when `scrambled`; the end marker
 // is not needed. Nothing when any part is damaged: a count out of the lists'
 // capacity, a number that is no number or whose line is longer than any
 // number of a workfile, a weight outside 0 to 9, a text longer than a text
-// box takes, a scrambled line without its key, lines ending early, or a last
+// box takes, a text that is no valid UTF-8 in a file marked so, a scrambled
+// line without its key, lines ending early, or a last
 // line cut short (the file ends inside it, with no line end after it:
 // `fileEndsWithLineEnd` false and no line follows).
 // Control characters of a text become blanks.
@@ -74,7 +83,7 @@ std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& line
 // The evaluation kept after the end marker, from line `first` on (the line
 // after the end marker): its start marker, the number of picked ideas, the
 // number of criteria (the file's own), the idea and criterion last on
-// screen, each picked idea in ranked order (text, average, result), each
+// screen (texts in the workfile's `encoding`), each picked idea in ranked order (text, average, result), each
 // picked idea's total in the order picked with its score and weighted score
 // for every criterion, and its end marker. Nothing when it is there but
 // damaged in any part (a count out of capacity or not the file's, a number
@@ -82,7 +91,7 @@ std::optional<WorkfileContent> ReadWorkfileContent(const QList<QByteArray>& line
 // null state when the file keeps no evaluation.
 std::optional<std::unique_ptr<EvaluationState>> ReadEvaluationBlock(const QList<QByteArray>& lines,
                                                                     qsizetype first, int nCriteria,
-                                                                    bool scrambled);
+                                                                    bool scrambled, TextEncoding encoding);
 
 // Puts the workfile's content into `session`: the goal, the four counts, list
 // slots 1 to each count and the weights of those criteria. Nothing else

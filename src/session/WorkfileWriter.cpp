@@ -1,11 +1,13 @@
 #include "session/WorkfileWriter.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/Session.h"
 #include "evaluation/EvaluationState.h"
 #include "files/CodePage.h"
 #include "files/NumberText.h"
+#include "files/TextEncoding.h"
 #include "resources/Texts.h"
 #include "session/Scramble.h"
 
@@ -24,13 +26,14 @@ int CountWithin(int count, int capacity) {
 
 class LineWriter {
  public:
-  LineWriter(bool scrambled, Platform& platform) : scrambled_(scrambled), platform_(platform) {}
+  LineWriter(bool scrambled, TextEncoding encoding, Platform& platform)
+      : scrambled_(scrambled), encoding_(encoding), platform_(platform) {}
 
   void Raw(const QByteArray& line) {
     bytes_ += line;
     bytes_ += "\r\n";
   }
-  void Plain(const QString& text) { Raw(EncodeCodePage(BlankControlCharacters(text))); }
+  void Plain(const QString& text) { Raw(EncodeText(BlankControlCharacters(text), encoding_)); }
   void Number(float value) { Plain(FormatNumber(value)); }
   void Count(int count) { Plain(QString::number(count)); }
   void DoubleNumber(double value) { Plain(FormatDoubleNumber(value)); }
@@ -42,12 +45,15 @@ class LineWriter {
       Plain(text);
     }
   }
-  void ScrambledValue(const QString& text) { Raw(Scramble(BlankControlCharacters(text), platform_)); }
+  void ScrambledValue(const QString& text) {
+    Raw(Scramble(BlankControlCharacters(text), encoding_, platform_));
+  }
 
   QByteArray bytes() const { return bytes_; }
 
  private:
   bool scrambled_;
+  TextEncoding encoding_;
   Platform& platform_;
   QByteArray bytes_;
 };
@@ -77,14 +83,39 @@ bool EvaluationFitsCodePage(const EvaluationState& e) {
   return !e.bRanked || ListFits(e.sEvalIdeas, e.nEvalIdeas);
 }
 
-QByteArray WorkfileBytes(const SessionContent& s, const EvaluationState& e, WorkfileKind kind,
-                         Platform& platform) {
-  QByteArray bytes = WorkfileBytes(s, kind, platform);
-  if (!e.bRanked) return bytes;
+namespace {
 
+void WriteSession(LineWriter& out, const SessionContent& s, WorkfileKind kind, TextEncoding encoding) {
+  const bool protectedFile = s.bPassword;
+  const int criteria = CountWithin(s.nCriteria, kMaxCriteria);
+  const int tAssets = CountWithin(s.nTAssets, kMaxAssets);
+  const int iAssets = CountWithin(s.nIAssets, kMaxAssets);
+  const int ideas = CountWithin(s.nIdeas, kMaxIdeas);
+
+  out.Plain(Text(117));  // the start marker
+  if (kind == WorkfileKind::Backup && !protectedFile) {
+    out.Raw(kBooleanFalse);
+  } else {
+    out.Raw(protectedFile ? kFlagTrue : kFlagFalse);
+  }
+  if (protectedFile) out.ScrambledValue(s.sPassword);
+  // The reserved line, empty in a file of the code page, holds the UTF-8 mark.
+  out.Value(encoding == TextEncoding::Utf8 ? Text(3132) : QString());
+  out.Value(s.sGoal);
+  for (int count : {criteria, tAssets, iAssets, ideas}) out.Count(count);
+  for (int i = 1; i <= criteria; ++i) {
+    out.Value(s.sCriteria[i]);
+    out.Number(s.sngWeight[i]);
+  }
+  WriteList(out, s.sTAssets, tAssets);
+  WriteList(out, s.sIAssets, iAssets);
+  WriteList(out, s.sIdeas, ideas);
+  out.Plain(Text(118));  // the end marker
+}
+
+void WriteEvaluation(LineWriter& out, const SessionContent& s, const EvaluationState& e) {
   const int picks = CountWithin(e.nEvalIdeas, kMaxIdeas);
   const int criteria = CountWithin(s.nCriteria, kMaxCriteria);
-  LineWriter out(s.bPassword, platform);
   out.Plain(Text(3130));
   for (int count :
        {picks, criteria, CountWithin(e.nEvalIdea, kMaxIdeas), CountWithin(e.nEvalCrit, kMaxCriteria)})
@@ -105,36 +136,23 @@ QByteArray WorkfileBytes(const SessionContent& s, const EvaluationState& e, Work
     }
   }
   out.Plain(Text(3131));
-  return bytes + out.bytes();
+}
+
+}  // namespace
+
+QByteArray WorkfileBytes(const SessionContent& s, const EvaluationState& e, WorkfileKind kind,
+                         Platform& platform) {
+  const TextEncoding encoding =
+      ContentFitsCodePage(s) && EvaluationFitsCodePage(e) ? TextEncoding::CodePage : TextEncoding::Utf8;
+  LineWriter out(s.bPassword, encoding, platform);
+  WriteSession(out, s, kind, encoding);
+  if (e.bRanked) WriteEvaluation(out, s, e);
+  return out.bytes();
 }
 
 QByteArray WorkfileBytes(const SessionContent& s, WorkfileKind kind, Platform& platform) {
-  const bool protectedFile = s.bPassword;
-  const int criteria = CountWithin(s.nCriteria, kMaxCriteria);
-  const int tAssets = CountWithin(s.nTAssets, kMaxAssets);
-  const int iAssets = CountWithin(s.nIAssets, kMaxAssets);
-  const int ideas = CountWithin(s.nIdeas, kMaxIdeas);
-
-  LineWriter out(protectedFile, platform);
-  out.Plain(Text(117));  // the start marker
-  if (kind == WorkfileKind::Backup && !protectedFile) {
-    out.Raw(kBooleanFalse);
-  } else {
-    out.Raw(protectedFile ? kFlagTrue : kFlagFalse);
-  }
-  if (protectedFile) out.ScrambledValue(s.sPassword);
-  out.Value(QString());  // reserved
-  out.Value(s.sGoal);
-  for (int count : {criteria, tAssets, iAssets, ideas}) out.Count(count);
-  for (int i = 1; i <= criteria; ++i) {
-    out.Value(s.sCriteria[i]);
-    out.Number(s.sngWeight[i]);
-  }
-  WriteList(out, s.sTAssets, tAssets);
-  WriteList(out, s.sIAssets, iAssets);
-  WriteList(out, s.sIdeas, ideas);
-  out.Plain(Text(118));  // the end marker
-  return out.bytes();
+  static const auto none = std::make_unique<const EvaluationState>();
+  return WorkfileBytes(s, *none, kind, platform);
 }
 
 }  // namespace quillane

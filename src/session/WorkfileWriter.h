@@ -14,16 +14,18 @@ struct SessionContent;
 enum class WorkfileKind { Workfile, Backup };
 
 // True when every text the workfile would hold has a byte in the code page,
-// so writing it loses no character.
+// so the workfile is written in it as it always was.
 bool ContentFitsCodePage(const SessionContent& content);
 
-// The whole workfile of `content`, byte for byte: Windows-1252
-// lines ending in CR LF. Protected text lines are scrambled with keys drawn
+// The whole workfile of `content`, byte for byte: lines ending in CR LF, in
+// Windows-1252 when every text fits it, else in UTF-8 with the reserved line
+// holding the UTF-8 mark. Protected text lines are scrambled with keys drawn
 // from `platform`. A control character in a text is written as a blank, so
 // no value can break its line.
 QByteArray WorkfileBytes(const SessionContent& content, WorkfileKind kind, Platform& platform);
 
 // True when every picked idea of a ranked evaluation fits the code page.
+// The evaluation's texts are written in the workfile's encoding.
 bool EvaluationFitsCodePage(const EvaluationState& evaluation);
 
 // The workfile as above, followed, when `evaluation` was ranked, by the

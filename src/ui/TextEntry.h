@@ -7,11 +7,11 @@ class QLineEdit;
 
 namespace quillane {
 
-// Makes `box` an entry box of the program: at most `maxLength` characters,
-// no control characters (a pasted tab becomes a blank, a line break ends the
-// paste), so no text can ever carry a line break into a file, and no
-// character the files' code page cannot hold, so saving never drops one.
-void LimitEntry(QLineEdit* box, int maxLength);
+// Makes `box` an entry box of the program: at most `maxCharacters`
+// characters of any alphabet (an emoji counts once), no control characters
+// (a pasted tab becomes a blank, a line break ends the paste), so no text can
+// ever carry a line break into a file.
+void LimitEntry(QLineEdit* box, int maxCharacters);
 
 // Lets a pasted text of several lines (Ctrl+V, Shift+Insert) reach `takeLines`
 // as its non-empty lines, each made fit for the box, instead of the box

@@ -169,23 +169,32 @@ TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
   EXPECT_EQ(platform.busyDepth, 0);
 }
 
-TEST_F(SaveTest, TextsOutsideTheCodePageAreRefusedBeforeWriting) {
-  const QString path = PathOf(QStringLiteral("kept.qln"));
-  WriteFileBytes(path, "previous");
-  PutWorkfile(document, path);
+// One character beyond the code page makes the whole file UTF-8, marked in
+// the reserved line; a protected one scrambles the UTF-8 bytes.
+TEST_F(SaveTest, TextsOutsideTheCodePageMakeTheWholeFileUtf8MarkedInTheReservedLine) {
+  FillSmallProtectedSession();
   Change([](SessionContent& c) {
-    c.nIdeas = 1;
-    c.sIdeas[1] = QString::fromUtf8("arrow \xE2\x86\x92");
-  });
-  platform.AnswerNext(Answer::Ok);
-  EXPECT_EQ(Save(SaveMode::kSave), FileOutcome::Failed);
+    c.sGoal = QString::fromUtf8(
+        "\xC5\x81\xC3\xB3"
+        "d\xC5\xBA");
+  });  // Łódź
+  for (int key : {1, 5, 9, 2, 4, 6, 3}) platform.randoms.push_back(ScriptedPlatform::RandomForKey(key));
+  const QString path = PathOf(QStringLiteral("utf8.qln"));
+  ASSERT_EQ(SaveAs(path), FileOutcome::Done);
+  // "UTF-8" + 5, the goal's UTF-8 bytes + 9, "ÿ" as C3 BF + 3.
+  EXPECT_EQ(ReadFileBytes(path), Lines({kStart, "-1", "1BC", "5ZYK2=", "9\xCE\x8A\xCC\xBCm\xCE\xC3", "2", "1",
+                                        "0", "1", "2Z", "9", "4]0$&u&", ".5", "6Z&[", "3L\xC6\xC2", kEnd}));
 
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, path + QLatin1Char('\r') + Text(3101));
-  EXPECT_EQ(ReadFileBytes(path), QByteArray("previous"));
-  EXPECT_TRUE(ContentFitsCodePage(s) == false);
-  Change([](SessionContent& c) { c.nIdeas = 0; });  // the same text beyond the count is never written
-  EXPECT_TRUE(ContentFitsCodePage(s));
+  Change([](SessionContent& c) { c.bPassword = false; });
+  ASSERT_EQ(Save(SaveMode::kSave), FileOutcome::Done);
+  EXPECT_EQ(ReadFileBytes(path),
+            Lines({kStart, "0", "UTF-8",
+                   "\xC5\x81\xC3\xB3"
+                   "d\xC5\xBA",
+                   "2", "1", "0", "1", "X", "9", "Y, \"q\"", ".5", "T U", "I\xC3\xBF", kEnd}));
+  Change([](SessionContent& c) { c.sGoal = QStringLiteral("Go"); });  // all Western European again
+  ASSERT_EQ(Save(SaveMode::kSave), FileOutcome::Done);
+  EXPECT_EQ(ReadFileBytes(path).mid(kStart.size() + 2, 7), QByteArray("0\r\n\r\nGo"));
 }
 
 #ifdef Q_OS_UNIX

@@ -42,8 +42,24 @@ inline void DoubleClickRow(QListWidget* list, int row) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// Types `text` a key at a time. A character beyond ASCII comes as a
+// keyboard layout or an input method sends it: one key event whose text is
+// the whole character, both halves of it when it lies beyond the basic plane.
+inline void TypeText(QWidget* box, const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString character = text.mid(i, length);
+    if (character[0].unicode() < 0x80) {
+      QTest::keyClick(box, character[0].toLatin1());
+    } else {
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, character, Qt::NoModifier);
+    }
+    i += length - 1;
+  }
+}
+
 inline void TypeAndEnter(QLineEdit* box, const QString& text) {
-  QTest::keyClicks(box, text);
+  TypeText(box, text);
   QTest::keyClick(box, Qt::Key_Return);
 }
 

@@ -49,10 +49,10 @@ TEST_F(SuggestionWordsTest, ReadsItemsAsTheFileGrammarSays) {
     QByteArray file;
     QStringList actions, objects;
   } cases[] = {
-      {"a byte-order mark first and headers between blanks and tabs",
-       "\xEF\xBB\xBF[Actions]  \r\nPaint\r\n \t[Objects]\t\r\nthe door\r\n",
+      {"a byte-order mark first (then UTF-8) and headers between blanks and tabs",
+       "\xEF\xBB\xBF[Actions]  \r\nPaint\r\n \t[Objects]\t\r\nthe d\xC3\xB6or \xC5\x81\r\n",
        {"Paint"},
-       {"the door"}},
+       {"the d\xC3\xB6or \xC5\x81"}},
       {"headers in any case, objects first",
        "[objects]\r\nthe door\r\n[ACTIONS]\r\nPaint\r\nSand\r\n",
        {"Paint", "Sand"},

@@ -1,19 +1,26 @@
 #include "reports/LineWriter.h"
 
+#include <algorithm>
+
 #include "files/NumberText.h"
+#include "files/TextEncoding.h"
 
 namespace quillane {
 
 int ReportLine::Length() const {
   if (items.empty()) return 0;
-  return items.back().column - 1 + static_cast<int>(items.back().text.size());
+  return items.back().column - 1 + CharacterCount(items.back().text);
 }
 
 QString ReportLine::Text() const {
+  // Columns count characters, so an emoji, two UTF-16 units, takes one.
   QString text;
+  int length = 0;
   for (const Item& item : items) {
-    text += QString(item.column - 1 - text.size(), QLatin1Char(' '));
+    const int blanks = std::max(0, item.column - 1 - length);
+    text += QString(blanks, QLatin1Char(' '));
     text += item.text;
+    length += blanks + CharacterCount(item.text);
   }
   return text;
 }

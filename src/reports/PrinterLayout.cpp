@@ -37,6 +37,8 @@ bool PrinterLayout::Reaches(const ReportLine& line, int column) const {
 qsizetype PrinterLayout::FittingLength(const QString& text, double width) const {
   qsizetype fits = 1;
   while (fits < text.size() && metrics_.horizontalAdvance(text.left(fits + 1)) <= width) ++fits;
+  // Never half a character: an emoji is two UTF-16 units.
+  if (fits < text.size() && text[fits - 1].isHighSurrogate()) ++fits;
   if (fits >= text.size()) return fits;
   // Break after the last blank that fits, when there is one.
   const qsizetype blank = text.lastIndexOf(QLatin1Char(' '), fits - 1);

@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStandardPaths>
 
 #include "MainWindowFixture.h"
+#include "files/TextEncoding.h"
 #include "session/WorkfileFixture.h"
 #include "session/WorkfileReader.h"
 
@@ -103,7 +105,18 @@ TEST_F(AnyAlphabetTest, EveryAlphabetComesBackFromTheWorkfileReportPlanAndPrint)
     for (const QString& expected : QStringList{kGoal} + kCriteria + kIdeas)
       EXPECT_TRUE(text.contains(expected));
   }
-  EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(report)).contains(kArrow));
+  const QStringList reportLines = QString::fromUtf8(ReadFileBytes(report)).split(QStringLiteral("\r\n"));
+  EXPECT_TRUE(reportLines.contains(kArrow));
+  // The ratings line up whatever the alphabet: columns count characters,
+  // and an emoji is one.
+  QList<qsizetype> ratingColumns;
+  for (const QString& idea : kIdeas) {
+    const QRegularExpression ranked(QStringLiteral("^") + QRegularExpression::escape(idea) +
+                                    QStringLiteral(" +\\d"));
+    const QString rest = reportLines.filter(ranked).value(0).mid(idea.size());
+    ratingColumns << CharacterCount(idea) + rest.indexOf(QRegularExpression(QStringLiteral("\\d")));
+  }
+  EXPECT_EQ(ratingColumns.value(0), ratingColumns.value(1));
   const QString printed =
       PdfText(folder.filePath(platform.printJobs[0] + QStringLiteral(".pdf"))).simplified();
   // poppler gives a right-to-left text in the order it is read, as it was

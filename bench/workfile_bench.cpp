@@ -40,7 +40,6 @@ class BenchPlatform : public Platform {
   double SecondsSinceMidnight() override { return 0; }
   QDate Today() override { return QDate(2026, 1, 1); }
   qint64 MonotonicMs() override { return clockMs_; }
-  void Sleep(qint64 ms) override { clockMs_ += ms; }
   double Random() override { return uniform_(generator_); }
   void SetBusyPointer(bool) override {}
   void PlaySound(const QString&) override {}

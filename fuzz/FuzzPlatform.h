@@ -24,7 +24,6 @@ class FuzzPlatform : public Platform {
   double SecondsSinceMidnight() override { return 0; }
   QDate Today() override { return QDate(2026, 1, 1); }
   qint64 MonotonicMs() override { return 0; }
-  void Sleep(qint64) override {}
   double Random() override {
     const int byte =
         randomBytes_.isEmpty() ? 0 : static_cast<unsigned char>(randomBytes_[next_++ % randomBytes_.size()]);

@@ -1,21 +1,52 @@
 #include "core/StatusLine.h"
 
 #include "core/Constants.h"
-#include "platform/Platform.h"
 #include "resources/Texts.h"
 
 namespace quillane {
+
+namespace {
+
+constexpr int kStepMs = 50;
+constexpr int kStepSize = 2;
+constexpr int kFullBar = 100;
+
+}  // namespace
 
 StatusLine::StatusLine() {
   noticeTimer_.setObjectName(QStringLiteral("tmrNotice"));
   noticeTimer_.setParent(this);
   noticeTimer_.setSingleShot(true);
   connect(&noticeTimer_, &QTimer::timeout, this, &StatusLine::noticeEnded);
+  busyTimer_.setObjectName(QStringLiteral("tmrBusyBar"));
+  busyTimer_.setParent(this);
+  busyTimer_.setInterval(kStepMs);
+  connect(&busyTimer_, &QTimer::timeout, this, &StatusLine::StepBusyBar);
 }
 
 void StatusLine::ShowNotice(const QString& text, int ms) {
+  busyTimer_.stop();
+  SetBarValue(0);
   SetPanelText(text);
   noticeTimer_.start(ms);
+}
+
+void StatusLine::ShowBusyMessage(const QString& text) {
+  noticeTimer_.stop();
+  SetPanelText(text);
+  SetBarValue(0);
+  busyTimer_.start();
+  emit busyMessageShown(text);
+}
+
+void StatusLine::StepBusyBar() {
+  if (barValue_ + kStepSize < kFullBar) {
+    SetBarValue(barValue_ + kStepSize);
+    return;
+  }
+  busyTimer_.stop();
+  SetBarValue(0);
+  emit noticeEnded();
 }
 
 void StatusLine::SetPanelText(const QString& text) {
@@ -34,36 +65,15 @@ void ShowWorkfileName(StatusLine& status, const QString& workfile, const Constan
   status.SetPanelText(workfile.isEmpty() ? constants.sUntitled : workfile);
 }
 
-namespace {
-
-constexpr qint64 kStepMs = 50;
-constexpr int kStepSize = 2;
-
-}  // namespace
-
-void ShowStatusMessage(StatusLine& status, const Constants& constants, Platform& platform, int kind) {
-  BusyPointer busy(platform);
+void ShowStatusMessage(StatusLine& status, const Constants& constants, int kind) {
   switch (kind) {
-    case StatusKind::kSaving: status.SetPanelText(constants.sMsgSaving); break;
-    case StatusKind::kLoading: status.SetPanelText(constants.sMsgLoading); break;
-    case StatusKind::kAutoBackup: status.SetPanelText(constants.sMsgAutoBackup); break;
-    case StatusKind::kSavingPlan: status.SetPanelText(Text(115)); break;
-    case StatusKind::kSavingReport: status.SetPanelText(Text(116)); break;
+    case StatusKind::kSaving: status.ShowBusyMessage(constants.sMsgSaving); break;
+    case StatusKind::kLoading: status.ShowBusyMessage(constants.sMsgLoading); break;
+    case StatusKind::kAutoBackup: status.ShowBusyMessage(constants.sMsgAutoBackup); break;
+    case StatusKind::kSavingPlan: status.ShowBusyMessage(Text(115)); break;
+    case StatusKind::kSavingReport: status.ShowBusyMessage(Text(116)); break;
     default: break;
   }
-  emit status.repaintRequested();
-  status.SetBarValue(0);
-  int value = 0;
-  while (value < 99) {
-    value += kStepSize;
-    const qint64 start = platform.MonotonicMs();
-    status.SetBarValue(value);
-    const qint64 left = kStepMs - (platform.MonotonicMs() - start);
-    if (left > 0) platform.Sleep(left);
-  }
-  status.SetBarValue(0);
-  emit status.noticeEnded();
-  emit status.repaintRequested();
 }
 
 }  // namespace quillane

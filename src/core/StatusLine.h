@@ -6,7 +6,6 @@
 
 namespace quillane {
 
-class Platform;
 struct Constants;
 
 // What the status bar shows: the workfile name or a busy message in panel 2,
@@ -29,19 +28,27 @@ class StatusLine : public QObject {
   void ShowNotice(const QString& text, int ms = kNoticeMs);
   bool noticeShown() const { return noticeTimer_.isActive(); }
 
+  // Shows `text` in panel 2 with the busy bar running from 0 to 100 in 50
+  // steps of 0.05 s, then noticeEnded asks for the workfile name again. The
+  // work it tells of is done already: the bar only shows it, and typing,
+  // moving the window and every command go on meanwhile.
+  void ShowBusyMessage(const QString& text);
+  bool busyShown() const { return busyTimer_.isActive(); }
+
  signals:
   void panelTextChanged(const QString& text);
-  // The bar moved; the window repaints it at once, since no event runs
-  // while a busy message is shown.
   void barValueChanged(int value);
-  // The whole window should be repainted now.
-  void repaintRequested();
+  // A busy message began (again, when the same one was still shown).
+  void busyMessageShown(const QString& text);
   void noticeEnded();
 
  private:
+  void StepBusyBar();
+
   QString panelText_;
   int barValue_ = 0;
   QTimer noticeTimer_;
+  QTimer busyTimer_;
 };
 
 // Busy messages, by the kind their callers pass.
@@ -56,9 +63,7 @@ inline constexpr int kSavingReport = 4;
 // Panel 2 shows the workfile, or the untitled name while there is none.
 void ShowWorkfileName(StatusLine& status, const QString& workfile, const Constants& constants);
 
-// Shows the busy message of `kind` with the bar running from 0 to 100 in 50
-// steps of 0.05 s; then noticeEnded asks for the workfile name again. No
-// event runs meanwhile.
-void ShowStatusMessage(StatusLine& status, const Constants& constants, Platform& platform, int kind);
+// Shows the busy message of `kind` (StatusLine::ShowBusyMessage).
+void ShowStatusMessage(StatusLine& status, const Constants& constants, int kind);
 
 }  // namespace quillane

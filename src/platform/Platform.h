@@ -98,9 +98,6 @@ class Platform {
   virtual QDate Today() = 0;
   // A monotonic clock in milliseconds, for waits that must not see midnight.
   virtual qint64 MonotonicMs() = 0;
-  // Blocks for `ms` milliseconds without running any event and without
-  // spinning the processor.
-  virtual void Sleep(qint64 ms) = 0;
 
   // A uniform random number in [0, 1).
   virtual double Random() = 0;

@@ -43,7 +43,7 @@ FileOutcome SaveTextOutput(const SessionContent& content, int nLanguage, const E
     prompter.Tell(path + QLatin1Char('\r') + Text(3100), MsgButtons::OkOnly + MsgIcon::Exclamation);
     return FileOutcome::Failed;
   }
-  ShowStatusMessage(status, constants, platform, output.statusKind);
+  ShowStatusMessage(status, constants, output.statusKind);
   (events.*output.written)();
   return FileOutcome::Done;
 }

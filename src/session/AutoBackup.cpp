@@ -108,7 +108,7 @@ bool AutoBackup::Write(bool tell) {
   }
   lastWritten_ = snapshot;
   *lastEvaluation_ = evaluation_;
-  if (tell) ShowStatusMessage(status_, constants_, platform_, StatusKind::kAutoBackup);
+  if (tell) ShowStatusMessage(status_, constants_, StatusKind::kAutoBackup);
   return true;
 }
 

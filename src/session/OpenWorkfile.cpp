@@ -85,7 +85,6 @@ FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation,
   std::optional<std::unique_ptr<EvaluationState>> kept;
   {
     FileWorkGuard loading(fileWork);
-    ShowStatusMessage(status, constants, platform, StatusKind::kLoading);
     // The whole rest is checked before the session takes any of it.
     const bool endsWithLineEnd = bytes->endsWith('\n') || bytes->endsWith('\r');
     content = ReadWorkfileContent(lines, nextLine, *protectedFile, endsWithLineEnd);
@@ -109,6 +108,7 @@ FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation,
   evaluation = *kept ? **kept : *std::make_unique<EvaluationState>();
   document.TakeLoaded(*loaded, path);
   if (wasModified) document.MarkModified();
+  ShowStatusMessage(status, constants, StatusKind::kLoading);
   return FileOutcome::Done;
 }
 

@@ -51,7 +51,7 @@ FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evalu
   // The workfile takes the new name only once the file is written.
   FileWorkGuard working(fileWork);
   document.MarkSaved(path);
-  ShowStatusMessage(status, constants, platform, StatusKind::kSaving);
+  ShowStatusMessage(status, constants, StatusKind::kSaving);
   return FileOutcome::Done;
 }
 

@@ -645,7 +645,7 @@ def main():
     try:
         s.start()
         main_window = wait_for(
-            lambda: next((w for w in s.windows() if w.getRole() == R.ROLE_FRAME and w.name.startswith("Quillane")),
+            lambda: next((w for w in s.windows() if w.getRole() == R.ROLE_FRAME and "Quillane" in w.name),
                          None), "the main window", timeout=15)
         s.audit(main_window, "main window")
         steps = [

@@ -54,9 +54,13 @@ TEST_F(CaptionsTest, EveryCaptionIsATableTextAndNoDialogAsOpenedHasADefaultButto
     return Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(%1)").arg(i))->text();
   };
   // Put together from texts and the session (MainWindowTest checks them).
-  ExpectTableCaptions(*window, {parts.constants.sTitle, QStringLiteral("Version 1.01"),
-                                CommandButton(Command::HowToUse)->toolTip(),
-                                CommandButton(Command::About)->toolTip(), panel(2), panel(3), panel(4)});
+  // The title names the workfile; a key is named as the desktop names it.
+  ExpectTableCaptions(
+      *window, {window->windowTitle(), QStringLiteral("Version 1.01"),
+                CommandButton(Command::HowToUse)->toolTip(), CommandButton(Command::About)->toolTip(),
+                panel(2), panel(3), panel(4), CommandButton(Command::NewSession)->toolTip(),
+                CommandButton(Command::OpenSession)->toolTip(), CommandButton(Command::Save)->toolTip(),
+                CommandButton(Command::SaveAs)->toolTip(), MenuButton(Menu::kExit)->toolTip()});
   StartNewSession();
   Seed(parts.document, [](SessionContent& s) {
     s.sGoal = QStringLiteral("Sell more books");

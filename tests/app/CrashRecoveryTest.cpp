@@ -59,6 +59,7 @@ TEST_F(CrashRecoveryTest, AfterAKilledRunYesOpensItsBackupAsAnUntitledChangedSes
   EXPECT_EQ(s.sIdeas[1], QStringLiteral("A bell that purrs"));
   EXPECT_TRUE(parts.document.isModified());
   EXPECT_EQ(parts.document.workfile(), QString());
+  WaitForBusyBar(parts.status);
   EXPECT_EQ(parts.status.panelText(), parts.constants.sUntitled);
 
   // Save asks for a name: the backup is not the user's workfile.

@@ -96,7 +96,7 @@ class MarkupTextTest : public MainWindowTest {
 };
 
 TEST_F(MarkupTextTest, TheStatusBarNamesTheFileInPlainTextAndKeepsItsHeight) {
-  QApplication::processEvents();
+  WaitForBusyBar(parts.status);
   ExpectShown({QDir::toNativeSeparators(workfile)});
   EXPECT_EQ(window->statusBar()->sizeHint().height(), statusBarHeight);
 }

@@ -160,6 +160,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   EXPECT_EQ(Steps(true), (std::vector{ProgressStep::SessionLoaded, ProgressStep::Evaluation}));
   EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("COUNTER7"));
   EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds ideas";
+  WaitForBusyBar(parts.status);
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),
             QDir::toNativeSeparators(workfile));
 }

@@ -39,7 +39,7 @@ class AutoBackupTest : public ::testing::Test {
     SetGoal(QStringLiteral("Quieter bikes"));
     parts->autoBackupTimer.SetEnabled(true);
     backup.StartInterval();
-    QObject::connect(&parts->status, &StatusLine::panelTextChanged, [this](const QString& text) {
+    QObject::connect(&parts->status, &StatusLine::busyMessageShown, [this](const QString& text) {
       if (text == parts->constants.sMsgAutoBackup) ++backups;
       // The busy message repaints the window, which checks again.
       backup.OnRepaint();
@@ -177,6 +177,7 @@ TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   EXPECT_TRUE(platform.fileDialogs.empty());
   EXPECT_TRUE(document.workfile() == workfileBefore && document.isModified() && s == *before);
   EXPECT_FALSE(parts->progress.done(ProgressStep::SessionSaved));
+  test::WaitForBusyBar(parts->status);
   EXPECT_EQ(parts->status.panelText(), document.workfile());
 }
 

@@ -51,7 +51,8 @@ TEST_F(SaveTest, FreshSessionGivesTheMarkersFourZeroCountsAndEmptyLines) {
   EXPECT_TRUE(platform.messages.empty());
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_EQ(platform.fileDialogs[0].defaultExt, QStringLiteral("qln"));
-  EXPECT_TRUE(panelTexts.contains(parts->constants.sMsgSaving));
+  EXPECT_EQ(parts->status.panelText(), parts->constants.sMsgSaving);
+  WaitForBusyBar(parts->status);
   EXPECT_EQ(parts->status.panelText(), path);
   EXPECT_GT(platform.busyCalls, 0);
   EXPECT_EQ(platform.busyDepth, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSignalBlocker>
+#include <QTest>
 #include <memory>
 
 #include "app/MainParts.h"
@@ -13,10 +14,16 @@ namespace quillane::test {
 inline std::unique_ptr<MainParts> MakeParts(Platform& platform,
                                             const QString& appPath = QStringLiteral(QUILLANE_SOURCE_DIR
                                                                                     "/resources/shipped"),
-                                            IdeasShown shown = {}) {
+                                            WindowShows shown = {}) {
   auto parts = std::make_unique<MainParts>(platform, LoadConstants(appPath));
   FollowTheSession(*parts, std::move(shown));
   return parts;
+}
+
+// Waits, as the user does, while the busy bar of a message runs to its end
+// and the status bar names the workfile again.
+inline void WaitForBusyBar(const StatusLine& status) {
+  EXPECT_TRUE(QTest::qWaitFor([&status] { return !status.busyShown(); }, 5000));
 }
 
 // Puts `content` into the document as a test's starting point, telling no

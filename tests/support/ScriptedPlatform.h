@@ -79,7 +79,6 @@ class ScriptedPlatform : public Platform {
   double SecondsSinceMidnight() override { return secondsSinceMidnight; }
   QDate Today() override { return today; }
   qint64 MonotonicMs() override { return monotonicMs; }
-  void Sleep(qint64 ms) override { monotonicMs += ms; }  // time passes for the program, not for the test
   double Random() override;
   void SetBusyPointer(bool busy) override;
   void PlaySound(const QString& path) override { soundsPlayed << path; }

@@ -1,5 +1,7 @@
 #include "app/widgets/SessionWiring.h"
 
+#include <QFileInfo>
+
 #include "app/MainParts.h"
 #include "ideas/IdeaList.h"
 
@@ -8,7 +10,14 @@ namespace quillane {
 namespace {
 
 void ShowWorkfile(MainParts& p) {
-  ShowWorkfileName(p.status, p.document.workfile(), p.constants);
+  // A busy message ends with the name.
+  if (!p.status.busyShown()) ShowWorkfileName(p.status, p.document.workfile(), p.constants);
+}
+
+void ShowTitle(const MainParts& p, const WindowShows& shows) {
+  const QString workfile = p.document.workfile();
+  shows.title(workfile.isEmpty() ? p.constants.sUntitled : QFileInfo(workfile).fileName(),
+              p.document.isModified());
 }
 
 void FollowCriteria(MainParts& p) {
@@ -32,12 +41,12 @@ void FollowAssets(MainParts& p, AssetKind kind) {
   p.commands.EnableButton(Command::PairTI, s.nTAssets >= 2 && s.nIAssets >= 2);
 }
 
-void Encourage(MainParts& p, Encouragement kind, const IdeasShown& shown) {
+void Encourage(MainParts& p, Encouragement kind, const WindowShows& shown) {
   const QString text = EncourageAt(p.document.content().nIdeas, kind, p.platform, p.constants);
   if (!text.isEmpty()) shown.encourage(text);
 }
 
-void FollowIdeas(MainParts& p, SessionDocument::IdeasChange change, const IdeasShown& shown) {
+void FollowIdeas(MainParts& p, SessionDocument::IdeasChange change, const WindowShows& shown) {
   const SessionContent& s = p.document.content();
   switch (change) {
     case SessionDocument::IdeasChange::Added:
@@ -108,13 +117,17 @@ void FollowEvents(MainParts& p) {
 
 }  // namespace
 
-void ShowTheStart(MainParts& p) {
+void ShowTheStart(MainParts& p, const WindowShows& shows) {
   SetInitialCommands(p.commands);
   ShowWorkfile(p);
+  ShowTitle(p, shows);
 }
 
-void FollowTheSession(MainParts& p, IdeasShown shown) {
+void FollowTheSession(MainParts& p, WindowShows shown) {
   SessionDocument& d = p.document;
+  const auto showTitle = [&p, shown] { ShowTitle(p, shown); };
+  QObject::connect(&d, &SessionDocument::workfileChanged, &p.status, showTitle);
+  QObject::connect(&d, &SessionDocument::modifiedChanged, &p.status, showTitle);
   QObject::connect(&d, &SessionDocument::workfileChanged, &p.status, [&p] { ShowWorkfile(p); });
   QObject::connect(&p.status, &StatusLine::noticeEnded, &p.status, [&p] { ShowWorkfile(p); });
   QObject::connect(&d, &SessionDocument::sessionReset, &p.commands, [&p] {

@@ -65,10 +65,7 @@ StatusBarView::StatusBarView(StatusLine& status, Platform& platform, QWidget* pa
 
   connect(&status_, &StatusLine::panelTextChanged, this,
           [this](const QString& text) { SetPanelText(1, text); });
-  connect(&status_, &StatusLine::barValueChanged, this, [this](int value) {
-    winProgresBar_->setValue(value);
-    winProgresBar_->repaint();  // no event runs while the bar moves
-  });
+  connect(&status_, &StatusLine::barValueChanged, winProgresBar_, &QProgressBar::setValue);
 
   // The date and time panels change once a minute, at the new minute.
   minuteTimer_ = new QTimer(this);

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -41,11 +42,21 @@ frmMain::frmMain(MainParts& parts) : parts_(parts) {
   endProgram = [] { QCoreApplication::exit(0); };
   endAtOnce = [] { std::_Exit(0); };
   BuildLayout();
+  for (const MainShortcut& shortcut : MainShortcuts()) {
+    auto* keys = new QShortcut(shortcut.keys, this);
+    keys->setContext(Qt::WindowShortcut);
+    connect(keys, &QShortcut::activated, this, [this, &shortcut] { PressShortcut(shortcut); });
+  }
   connect(&parts_.commands, &Commands::changed, this, &frmMain::ShowCommandState);
-  connect(&parts_.status, &StatusLine::repaintRequested, this, [this] { repaint(); });
   parts_.prompter.SetParent(this);
   InstallHelpKey(parts_.help(), this);
-  IdeasShown shown;
+  WindowShows shown;
+  // As desktop editors do: the file, a mark while it has unsaved changes,
+  // then the program, joined as the desktop joins a dialog's title.
+  shown.title = [this](const QString& name, bool modified) {
+    setWindowTitle(QStringLiteral("%1[*] \u2014 %2").arg(name, parts_.constants.sTitle));
+    setWindowModified(modified);
+  };
   shown.redrawMeter = [this] {
     if (ideas_) ideas_->UpdateIdeaMeter();
   };
@@ -56,6 +67,7 @@ frmMain::frmMain(MainParts& parts) : parts_(parts) {
       parts_.status.ShowNotice(text);
     }
   };
+  shows_ = shown;
   FollowTheSession(parts_, std::move(shown));
 
   autoBackup_ = std::make_unique<AutoBackup>(parts_.document, parts_.states.evaluation, parts_.settings,
@@ -171,7 +183,6 @@ QWidget* frmMain::BuildCommandArea(QWidget* parent) {
 
 void frmMain::SetMainCaptions() {
   const Constants& s = parts_.constants;
-  setWindowTitle(s.sTitle);
   QString version = Text(100);
   version = version.left(1).toUpper() + version.mid(1).toLower();
   lblVersion_->setText(version + QLatin1Char(' ') + s.sVersion);
@@ -199,6 +210,12 @@ void frmMain::SetMainToolTips() {
     if (command.command == Command::About) tip += s.sProduct;
     commandButton(command.command)->setToolTip(tip);
   }
+  // Each key is named in the tool tip of what it presses.
+  for (const MainShortcut& shortcut : MainShortcuts()) {
+    QPushButton* button = shortcut.command ? commandButton(*shortcut.command) : menuButton(shortcut.menu);
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(button->toolTip(), shortcut.keys.toString(QKeySequence::NativeText)));
+  }
 }
 
 void frmMain::Form_Load() {
@@ -208,7 +225,7 @@ void frmMain::Form_Load() {
   parts_.constants.sUserFirstName = FirstNameOf(user.fullName, user.loginName);
   const FileRead settings = ReadSettings(parts_.settingsPath, parts_.settings, parts_.autoBackupTimer);
   SetMainCaptions();
-  ShowTheStart(parts_);
+  ShowTheStart(parts_, shows_);
   ShowAllCommandStates();
   if (settings == FileRead::Refused)
     parts_.status.ShowNotice(Text(3107) + QLatin1Char(' ') + parts_.settingsPath);

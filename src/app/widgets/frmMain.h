@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "app/widgets/MainShortcuts.h"
+#include "app/widgets/SessionWiring.h"
 #include "core/Commands.h"
 #include "core/Session.h"
 #include "core/SessionDocument.h"
@@ -57,6 +59,8 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   void Form_Resize();
 
   void chkMenu_Click(int index);
+  // A key of MainShortcuts, with the same rules and questions as its button.
+  void PressShortcut(const MainShortcut& shortcut);
   void cmdButton_Click(Command command);
   // Leaving the program: the exit question, the unsaved-changes question,
   // the settings, the end. True when the program ends.
@@ -150,6 +154,8 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   };
   std::optional<DesktopEnd> desktopEnd_;
   bool placed_ = false;
+  // What the window shows of the session as it changes.
+  WindowShows shows_;
   bool repaintCheckQueued_ = false;  // a repaint's backup check waits to run
 };
 

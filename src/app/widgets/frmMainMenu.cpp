@@ -70,6 +70,22 @@ void frmMain::chkMenu_Click(int index) {
   ExitRoutine();
 }
 
+void frmMain::PressShortcut(const MainShortcut& shortcut) {
+  QPushButton* menu = menuButton(shortcut.menu);
+  if (!menu->isEnabled()) return;
+  if (!shortcut.command) {
+    menu->click();
+    return;
+  }
+  // As the mouse would: the menu opens, then its command is pressed, if the
+  // command can be pressed now.
+  QGroupBox* frame = this->frame(shortcut.menu);
+  QPushButton* command = commandButton(*shortcut.command);
+  if (!command->isEnabled() || !command->isVisibleTo(frame)) return;
+  if (!frame->isVisibleTo(this)) menu->click();
+  command->click();
+}
+
 void frmMain::cmdButton_Click(Command command) {
   SetHelpContexts();
   RunCommand(command);

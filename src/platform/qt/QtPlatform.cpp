@@ -15,7 +15,6 @@
 #include <QScreen>
 #include <QSoundEffect>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTime>
 #include <QUrl>
 
@@ -135,10 +134,6 @@ QDate QtPlatform::Today() {
 
 qint64 QtPlatform::MonotonicMs() {
   return monotonic_.elapsed();
-}
-
-void QtPlatform::Sleep(qint64 ms) {
-  if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 double QtPlatform::Random() {

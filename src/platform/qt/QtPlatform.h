@@ -24,7 +24,6 @@ class QtPlatform : public Platform {
   double SecondsSinceMidnight() override;
   QDate Today() override;
   qint64 MonotonicMs() override;
-  void Sleep(qint64 ms) override;
   double Random() override;
   void SetBusyPointer(bool busy) override;
   void PlaySound(const QString& path) override;

@@ -44,8 +44,12 @@ fi
 
 options=${DEB_BUILD_OPTIONS:-}
 [[ " $options " == *" parallel="* ]] || options="${options:+$options }parallel=$(nproc)"
+# debhelper gives the build a HOME of its own inside the tree, so the
+# compiler cache is named here, or each build would start an empty one.
 if [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] && command -v ccache >/dev/null; then
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
+  export CCACHE_DIR
 fi
 echo "dpkg-buildpackage -b -us -uc (DEB_BUILD_OPTIONS=$options), log in $work/build.log"
 if ! (cd "$tree" && DEB_BUILD_OPTIONS="$options" dpkg-buildpackage -b -us -uc) >"$work/build.log" 2>&1; then

@@ -62,7 +62,7 @@ else()
 endif()
 
 # Workfiles are a file type of their own, known by their first line; the
-# store entry and the manual page are there.
+# store entry and a manual page for each program are there.
 set(mime ${PREFIX}/share/mime/packages/quillane.xml)
 if(EXISTS ${mime})
   file(READ ${mime} types)
@@ -78,7 +78,9 @@ else()
 endif()
 expect_file(share/icons/hicolor/scalable/mimetypes/application-x-quillane-workfile.svg)
 expect_file(share/metainfo/io.github.quillane.Quillane.metainfo.xml)
-expect_file(share/man/man1/quillane.1)
+foreach(program quillane quillane-help)
+  expect_file(share/man/man1/${program}.1)
+endforeach()
 
 if(failures)
   list(JOIN failures "\n  " text)

@@ -88,18 +88,13 @@ TEST_F(RatingTest, ARunSortsTheCriteriaByWeightWithTheHighestAtNine) {
   const struct {
     const char* name;
     QStringList criteria;
-    std::vector<int> sliders;  // one per pair
-    QStringList order;         // the criteria after the run
-    std::vector<Single> weights, afterOk;
+    std::vector<int> sliders;              // one per pair
+    QStringList order;                     // the criteria after the run
+    std::vector<Single> weights, afterOk;  // afterOk: none when OK leaves the weights
   } runs[] = {
-      {"two equal", {"a", "b"}, {5}, {"a", "b"}, {9.0f, 9.0f}, {9.0f, 9.0f}},
-      {"much more important", {"a", "b"}, {10}, {"a", "b"}, {9.0f, 4.5f}, {9.0f, 4.5f}},
-      {"three each more important",
-       {"a", "b", "c"},
-       {10, 10, 10},
-       {"a", "b", "c"},
-       {9.0f, 5.9f, 2.9f},
-       {9.0f, 5.9f, 2.9f}},
+      {"two equal", {"a", "b"}, {5}, {"a", "b"}, {9.0f, 9.0f}, {}},
+      {"much more important", {"a", "b"}, {10}, {"a", "b"}, {9.0f, 4.5f}, {}},
+      {"three each more important", {"a", "b", "c"}, {10, 10, 10}, {"a", "b", "c"}, {9.0f, 5.9f, 2.9f}, {}},
       {"reversed",
        {"cheap", "fast", "safe"},
        {0, 0, 5},
@@ -116,7 +111,7 @@ TEST_F(RatingTest, ARunSortsTheCriteriaByWeightWithTheHighestAtNine) {
     // The dialog's OK normalises once more: a weight held just below its tenth loses it.
     SettleRating(document, rating);
     EXPECT_EQ(Names(), run.order);
-    EXPECT_EQ(Weights(), run.afterOk);
+    EXPECT_EQ(Weights(), run.afterOk.empty() ? run.weights : run.afterOk);
   }
 }
 

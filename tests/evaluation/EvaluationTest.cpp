@@ -54,8 +54,7 @@ TEST_F(EvaluationTest, EqualAveragesKeepTheSelectionOrder) {
 
 TEST_F(EvaluationTest, ResultsAreCutNotRounded) {
   Setup({9.0f}, {"best", "almost half"});
-  e->sngResultA[1] = 10.0f;
-  e->sngResultA[2] = 4.999f;  // ratio 0.4999: 4.4991
+  e->sngResultA = {0, 10.0f, 4.999f};  // ratio 0.4999: 4.4991
   RankEvaluatedIdeas(*e);
   EXPECT_EQ(e->sngResultB[2], 4.4f);
 }
@@ -160,8 +159,7 @@ TEST_F(EvaluationPageTest, CancelPartWayKeepsTheRatingsButRanksNothing) {
 TEST_F(EvaluationPageTest, ResultsShowTheRankingAsWeightBars) {
   EvaluationState& e = parts.states.evaluation;
   Fill(e.sEvalIdeas, e.nEvalIdeas, {"best", "half"});
-  e.sngResultB[1] = 9.0f;
-  e.sngResultB[2] = 4.5f;
+  e.sngResultB = {0, 9.0f, 4.5f};
   parts.commands.EnableButton(Command::ViewResults, true);
   platform.OnNextDialog([&](QDialog& d) {
     EXPECT_EQ(HelpContextOf(&d), 5650);

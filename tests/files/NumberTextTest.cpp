@@ -9,7 +9,7 @@
 namespace quillane {
 namespace {
 
-TEST(NumberText, WritesTheShortestInvariantFormWithoutLeadingZero) {
+TEST(NumberText, WritesTheShortestInvariantFormOfAtMostSevenDigitsWithoutLeadingZero) {
   const std::pair<float, const char*> written[] = {
       {0.0f, "0"},  {-0.0f, "0"},     {9.0f, "9"},  {100.0f, "100"},     {4.5f, "4.5"},
       {0.5f, ".5"}, {-0.25f, "-.25"}, {0.1f, ".1"}, {12.375f, "12.375"}, {0.0001f, ".0001"},
@@ -17,9 +17,7 @@ TEST(NumberText, WritesTheShortestInvariantFormWithoutLeadingZero) {
   for (const auto& [number, text] : written) EXPECT_EQ(FormatNumber(number), text) << text;
   EXPECT_EQ(FormatNumber(0.00001234f), ".00001234");
   EXPECT_EQ(FormatNumber(1234567.0f), "1234567");
-}
-
-TEST(NumberText, KeepsAtMostSevenSignificantDigits) {
+  // At most seven significant digits.
   EXPECT_EQ(FormatNumber(1.0f / 3.0f), ".3333333");
   EXPECT_EQ(FormatNumber(20.0f / 3.0f), "6.666667");
   EXPECT_EQ(FormatNumber(123456789.0f), "123456800");

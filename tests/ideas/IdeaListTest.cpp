@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "ideas/IdeaList.h"
 #include "platform/Platform.h"
+#include "support/Files.h"
 #include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
@@ -44,14 +44,12 @@ TEST_F(IdeaListTest, ShortTextsAreRefusedWithoutAnyChange) {
 }
 
 TEST_F(IdeaListTest, TheTenthIdeaPlaysTheSoundAndEncouragesTheEleventhDoesNot) {
-  QFile sound(QDir(programFolder.path()).filePath(QStringLiteral("YIPPEE.WAV")));
-  ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
-  sound.write("RIFF");
-  sound.close();
+  const QString sound = QDir(programFolder.path()).filePath(QStringLiteral("YIPPEE.WAV"));
+  test::WriteFileBytes(sound, "RIFF");
   AddIdeas(11);
   EXPECT_EQ(encouragements, QStringList{QStringLiteral("Terrific, Ada, your first 10 ideas!")});
   EXPECT_TRUE(platform.messages.empty()) << "no box takes the keyboard";
-  EXPECT_EQ(platform.soundsPlayed, QStringList{sound.fileName()}) << "the 11th count has no message";
+  EXPECT_EQ(platform.soundsPlayed, QStringList{sound}) << "the 11th count has no message";
 }
 
 // Without the sound file, every milestone's message still shows.

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "platform/qt/QtPlatform.h"
+#include "support/Files.h"
 
 namespace quillane {
 namespace {
@@ -31,10 +32,8 @@ TEST_F(SingleInstanceTest, ASecondInstanceIsRefusedWhileTheFirstRuns) {
 
 TEST_F(SingleInstanceTest, ALockLeftByAKilledRunIsTakenOver) {
   // A lock file naming a process that no longer exists, as a killed run leaves it.
-  QFile stale(QDir(runtime.path()).filePath(QStringLiteral("quillane.lock")));
-  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-  stale.write("2147480000\nquillane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-  stale.close();
+  test::WriteFileBytes(QDir(runtime.path()).filePath(QStringLiteral("quillane.lock")),
+                       "2147480000\nquillane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
   QtPlatform platform;
   EXPECT_EQ(platform.AcquireSingleInstance(), SingleInstance::Acquired);
 }

@@ -135,8 +135,7 @@ TEST_F(ConciseReportTest, ALongIdeaContinuesOnTheNextLineAtItsColumnWithNothingL
 }
 
 TEST_F(ConciseReportTest, LongRankingContinuesOnFurtherPagesOfOneJob) {
-  e.nEvalIdeas = 120;
-  for (std::size_t i = 1; i <= 120; ++i) e.sEvalIdeas[i] = QStringLiteral("Idea %1").arg(i);
+  Fill(e.sEvalIdeas, e.nEvalIdeas, Numbered(QStringLiteral("Idea %1"), 120));
   Print();
 
   ASSERT_EQ(platform.printJobs.size(), 1);

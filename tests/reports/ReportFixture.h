@@ -34,17 +34,14 @@ class ReportTest : public ::testing::Test {
     platform.printFolder = folder.path();
     platform.today = QDate(2026, 12, 3);
     parts->settings.nLanguage = 1;
-    parts->settings.sTextEditor =
-        QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file that exists
+    parts->settings.sTextEditor = QStringLiteral(QUILLANE_SOURCE_DIR "/app/main.cpp");  // any file there is
     s.sGoal = QStringLiteral("Faster delivery");
     Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed"});
-    s.sngWeight[1] = 9.0f;
-    s.sngWeight[2] = 4.5f;
+    s.sngWeight = {0, 9.0f, 4.5f};
     Fill(s.sIAssets, s.nIAssets, {"Goodwill"});
     Fill(s.sIdeas, s.nIdeas, {"Drones", "Night shifts", "Bikes"});
     Fill(e.sEvalIdeas, e.nEvalIdeas, {"Bikes", "Drones"});
-    e.sngResultB[1] = 9.0f;
-    e.sngResultB[2] = 0.5f;
+    e.sngResultB = {0, 9.0f, 0.5f};
     e.sEvalIdeas[3] = QStringLiteral("Stale");  // beyond the count: never read
   }
 

@@ -11,6 +11,7 @@
 #include "session/LastRunBackup.h"
 #include "session/QuietEdits.h"
 #include "support/Files.h"
+#include "support/Lists.h"
 #include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
@@ -92,10 +93,7 @@ TEST_F(AutoBackupTest, NothingIsWrittenWithoutAChangeSinceTheLastBackup) {
   EXPECT_EQ(ReadFileBytes(BackupFile()), "last run") << "the last run's backup stays where it is";
   EXPECT_EQ(QDir(parts->dataFolder).entryList(QDir::Files).size(), 1);
 
-  Change([](SessionContent& c) {
-    c.nIdeas = 1;
-    c.sIdeas[1] = QStringLiteral("a bell");
-  });
+  Change([](SessionContent& c) { test::Fill(c.sIdeas, c.nIdeas, {"a bell"}); });
   EXPECT_TRUE(BackupAt(602.0));
   EXPECT_FALSE(BackupAt(903.0)) << "unchanged since";
   Change([](SessionContent& c) { c.sIdeas[1] = QStringLiteral("a louder bell"); });
@@ -156,10 +154,7 @@ TEST_F(AutoBackupTest, FirstBackupOfTheRunPutsTheLastRunsBackupAside) {
 
 TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   SetGoal(QStringLiteral("Quieter bikes"));
-  Change([](SessionContent& c) {
-    c.bPassword = true;
-    c.sPassword = QStringLiteral("SECRET");
-  });
+  test::PutPassword(document, QStringLiteral("SECRET"));
   test::PutWorkfile(document, QStringLiteral("/home/ann/bikes.qln"));
   test::PutModified(document, true);
   const auto before = std::make_unique<SessionContent>(s);
@@ -194,7 +189,7 @@ TEST_F(AutoBackupTest, AFailedBackupIsToldInTheStatusBarAndTriedAgainAtTheNextIn
   EXPECT_FALSE(BackupAt(400.0)) << "the next try waits for the next interval";
   QFile::remove(parts->dataFolder);
   EXPECT_TRUE(BackupAt(601.0)) << "and comes although nothing changed";
-  EXPECT_TRUE(QFile::exists(QDir(parts->dataFolder).filePath(QStringLiteral("BACKUP.QLN"))));
+  EXPECT_TRUE(QFile::exists(BackupFile()));
 }
 
 TEST(LastRunBackup, KeepsTheFiveNewestAndNeverOverwritesOne) {
@@ -212,11 +207,9 @@ TEST(LastRunBackup, KeepsTheFiveNewestAndNeverOverwritesOne) {
 
   ASSERT_TRUE(PreserveLastRunBackup(dir.path()));
   EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name),
-            (QStringList{
-                QStringLiteral("BACKUP-20261104-090000.QLN"), QStringLiteral("BACKUP-20261105-090000.QLN"),
-                QStringLiteral("BACKUP-20261106-090000.QLN"), QStringLiteral("BACKUP-20261203-141502-2.QLN"),
-                QStringLiteral("BACKUP-20261203-141502.QLN"), QStringLiteral("BACKUP-notes.QLN"),
-                QStringLiteral("bikes.qln")}));
+            (QStringList{"BACKUP-20261104-090000.QLN", "BACKUP-20261105-090000.QLN",
+                         "BACKUP-20261106-090000.QLN", "BACKUP-20261203-141502-2.QLN",
+                         "BACKUP-20261203-141502.QLN", "BACKUP-notes.QLN", "bikes.qln"}));
   EXPECT_EQ(ReadFileBytes(folder.filePath(QStringLiteral("BACKUP-20261203-141502-2.QLN"))), "last run");
   EXPECT_EQ(ReadFileBytes(folder.filePath(QStringLiteral("BACKUP-20261203-141502.QLN"))),
             "same second, earlier");

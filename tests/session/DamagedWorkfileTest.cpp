@@ -109,10 +109,7 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
   bases << Saved(QStringLiteral("fresh.qln"));
   Change([](SessionContent& c) { FillSession(c, 3, 2, 5); });
   bases << Saved(QStringLiteral("plain.qln"));
-  Change([](SessionContent& c) {
-    c.bPassword = true;
-    c.sPassword = QStringLiteral("PW");
-  });
+  PutPassword(document, QStringLiteral("PW"));
   bases << Saved(QStringLiteral("protected.qln"));
   Change([](SessionContent& c) { FillSession(c, kMaxCriteria, kMaxAssets, kMaxIdeas); });
   bases << Saved(QStringLiteral("full.qln"));
@@ -145,14 +142,13 @@ TEST_F(DamagedWorkfileTest, EveryDamagedFileLoadsWholeOrIsRefusedWithoutAChange)
       for (int i = 1; i <= s.nCriteria; ++i) ASSERT_TRUE(std::isfinite(s.sngWeight[i]));
     } else {
       ASSERT_EQ(platform.messages.size(), 1u);
+      ASSERT_TRUE(ContentOf(document) == before);
       const QString& text = platform.messages[0].text;
       if (text == Text(516)) {
         ++wrongPassword;
-        ASSERT_TRUE(ContentOf(document) == before);
       } else {
         ++refused;
-        ASSERT_EQ(text, path + QLatin1Char('\r') + Text(514) + parts->constants.sProduct + Text(515));
-        ASSERT_TRUE(ContentOf(document) == before);
+        ASSERT_EQ(text, NotAWorkfile(path));
       }
     }
     ASSERT_EQ(parts->fileWork, 0);

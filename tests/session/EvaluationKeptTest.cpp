@@ -1,7 +1,5 @@
 // The workfile keeps the evaluation after its end marker: saved, opened,
 // backed up and recovered whole, and a damaged one refused whole.
-#include <QDir>
-
 #include "evaluation/Evaluation.h"
 #include "reports/SessionReport.h"
 #include "resources/Texts.h"
@@ -57,10 +55,7 @@ TEST_F(EvaluationKeptTest, PlainAndProtectedTheEvaluationAndTheReportComeBackEqu
     SCOPED_TRACE(protect ? "protected" : "plain");
     EvaluateASession();
     evaluation().sngResultA[1] = 4.0f / 3.0f;  // a result that needs every digit of a single
-    Change([protect](SessionContent& c) {
-      c.bPassword = protect;
-      c.sPassword = protect ? QStringLiteral("SECRET") : QString();
-    });
+    PutPassword(document, protect ? QStringLiteral("SECRET") : QString());
     const QString name = protect ? QStringLiteral("protected") : QStringLiteral("plain");
     const QByteArray reportBefore = Report(name + QStringLiteral("-before.txt"));
     const auto before = Kept();
@@ -130,17 +125,8 @@ TEST_F(EvaluationKeptTest, ADamagedEvaluationIsRefusedAndChangesNothing) {
     StartOther();
     ASSERT_EQ(Save(SaveMode::kSave), FileOutcome::Done);  // under the sound file's name
     Change([](SessionContent& c) { c.sGoal = QStringLiteral("Typed since"); });
-    const OpenState session = ContentOf(document);
-    const auto kept = Kept();
     WriteFileBytes(path, damagedBytes);
-    platform.messages.clear();
-    platform.AnswerNext(Answer::Ok);
-    EXPECT_EQ(Open(path), FileOutcome::Failed);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, QDir::toNativeSeparators(path) + QLatin1Char('\r') + Text(514) +
-                                             parts->constants.sProduct + Text(515));
-    EXPECT_TRUE(ContentOf(document) == session);
-    EXPECT_TRUE(evaluation() == *kept);
+    ExpectRefusedFile(path);
   }
 }
 

@@ -22,6 +22,14 @@ inline void ChangeContent(SessionDocument& document, const std::function<void(Se
   if (modified) document.MarkModified();
 }
 
+// Protects the session with `password`, or leaves it plain when empty.
+inline void PutPassword(SessionDocument& document, const QString& password) {
+  ChangeContent(document, [&](SessionContent& c) {
+    c.bPassword = !password.isEmpty();
+    c.sPassword = password;
+  });
+}
+
 // Makes `path` the session's workfile; the content and the change flag stay.
 inline void PutWorkfile(SessionDocument& document, const QString& path) {
   const bool modified = document.isModified();

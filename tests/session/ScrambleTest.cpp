@@ -50,10 +50,8 @@ TEST(Scramble, Utf8LinesComeBackWhole) {
 }
 
 TEST(Unscramble, RefusesLinesWithoutAKeyDigit) {
-  EXPECT_FALSE(Unscramble(QByteArray(), TextEncoding::CodePage));
-  EXPECT_FALSE(Unscramble(QByteArray("0abc"), TextEncoding::CodePage));
-  EXPECT_FALSE(Unscramble(QByteArray("xabc"), TextEncoding::CodePage));
-  EXPECT_FALSE(Unscramble(QByteArray("\002abc"), TextEncoding::CodePage));
+  for (const char* line : {"", "0abc", "xabc", "\002abc"})
+    EXPECT_FALSE(Unscramble(QByteArray(line), TextEncoding::CodePage)) << line;
   EXPECT_EQ(Unscramble(QByteArray("5"), TextEncoding::CodePage), QString());
   EXPECT_EQ(Unscramble(QByteArray("2Cd"), TextEncoding::CodePage), QStringLiteral("Ab"));
 }

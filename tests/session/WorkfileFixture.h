@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <initializer_list>
@@ -10,9 +11,11 @@
 #include "core/Session.h"
 #include "core/SessionDocument.h"
 #include "files/CodePage.h"
+#include "resources/Texts.h"
 #include "session/QuietEdits.h"
 #include "session/Workfile.h"
 #include "support/Files.h"
+#include "support/Lists.h"
 #include "support/ScriptedPlatform.h"
 
 namespace quillane::test {
@@ -105,6 +108,27 @@ class WorkfileTest : public ::testing::Test {
                           EXPECT_EQ(parts->fileWork, 0) << "the backup goes on while the prompt waits";
                           return typed;
                         });
+  }
+
+  // The message that refuses `path` as no workfile.
+  QString NotAWorkfile(const QString& path) const {
+    return QDir::toNativeSeparators(path) + QLatin1Char('\r') + Text(514) + parts->constants.sProduct +
+           Text(515);
+  }
+
+  // Opens `path`, expecting the not-valid message and the session, its
+  // workfile and its evaluation unchanged.
+  void ExpectRefusedFile(const QString& path) {
+    const OpenState before = ContentOf(document);
+    const auto evaluation = std::make_unique<EvaluationState>(parts->states.evaluation);
+    platform.messages.clear();
+    platform.AnswerNext(Answer::Ok);
+    EXPECT_EQ(Open(path, QStringLiteral("AB")), FileOutcome::Failed);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, NotAWorkfile(path));
+    EXPECT_EQ(platform.messages[0].flags, 48);
+    EXPECT_TRUE(ContentOf(document) == before) << "the session must stay as it was";
+    EXPECT_TRUE(parts->states.evaluation == *evaluation);
   }
 
   QTemporaryDir folder;

@@ -21,19 +21,13 @@ class SaveTest : public WorkfileTest {
  protected:
   void FillSmallProtectedSession() {
     Change([](SessionContent& c) {
-      c.bPassword = true;
-      c.sPassword = QStringLiteral("AB");
       c.sGoal = QStringLiteral("Go");
-      c.nCriteria = 2;
-      c.sCriteria[1] = QStringLiteral("X");
-      c.sngWeight[1] = 9.0f;
-      c.sCriteria[2] = QStringLiteral("Y, \"q\"");
-      c.sngWeight[2] = 0.5f;
-      c.nTAssets = 1;
-      c.sTAssets[1] = QStringLiteral("T\tU");  // a control character is written as a blank
-      c.nIdeas = 1;
-      c.sIdeas[1] = QString::fromUtf8("I\xC3\xBF");  // "ÿ" + 3 passes the top of the code page
+      Fill(c.sCriteria, c.nCriteria, {"X", "Y, \"q\""});
+      c.sngWeight = {0, 9.0f, 0.5f};
+      Fill(c.sTAssets, c.nTAssets, {"T\tU"});  // a control character is written as a blank
+      Fill(c.sIdeas, c.nIdeas, {QString::fromUtf8("I\xC3\xBF")});  // "ÿ" + 3 passes the top of the code page
     });
+    PutPassword(document, QStringLiteral("AB"));
   }
 };
 
@@ -174,11 +168,8 @@ TEST_F(SaveTest, UnwritableFileIsReportedAndTheSessionStaysUnsaved) {
 // the reserved line; a protected one scrambles the UTF-8 bytes.
 TEST_F(SaveTest, TextsOutsideTheCodePageMakeTheWholeFileUtf8MarkedInTheReservedLine) {
   FillSmallProtectedSession();
-  Change([](SessionContent& c) {
-    c.sGoal = QString::fromUtf8(
-        "\xC5\x81\xC3\xB3"
-        "d\xC5\xBA");
-  });  // Łódź
+  const QByteArray lodz = "\xC5\x81\xC3\xB3\x64\xC5\xBA";  // Łódź
+  Change([&](SessionContent& c) { c.sGoal = QString::fromUtf8(lodz); });
   for (int key : {1, 5, 9, 2, 4, 6, 3}) platform.randoms.push_back(ScriptedPlatform::RandomForKey(key));
   const QString path = PathOf(QStringLiteral("utf8.qln"));
   ASSERT_EQ(SaveAs(path), FileOutcome::Done);
@@ -188,11 +179,8 @@ TEST_F(SaveTest, TextsOutsideTheCodePageMakeTheWholeFileUtf8MarkedInTheReservedL
 
   Change([](SessionContent& c) { c.bPassword = false; });
   ASSERT_EQ(Save(SaveMode::kSave), FileOutcome::Done);
-  EXPECT_EQ(ReadFileBytes(path),
-            Lines({kStart, "0", "UTF-8",
-                   "\xC5\x81\xC3\xB3"
-                   "d\xC5\xBA",
-                   "2", "1", "0", "1", "X", "9", "Y, \"q\"", ".5", "T U", "I\xC3\xBF", kEnd}));
+  EXPECT_EQ(ReadFileBytes(path), Lines({kStart, "0", "UTF-8", lodz, "2", "1", "0", "1", "X", "9", "Y, \"q\"",
+                                        ".5", "T U", "I\xC3\xBF", kEnd}));
   Change([](SessionContent& c) { c.sGoal = QStringLiteral("Go"); });  // all Western European again
   ASSERT_EQ(Save(SaveMode::kSave), FileOutcome::Done);
   EXPECT_EQ(ReadFileBytes(path).mid(kStart.size() + 2, 7), QByteArray("0\r\n\r\nGo"));

@@ -34,12 +34,10 @@ TEST_F(PrivateProfileTest, ReadsValuesAsTheProfileFunctionsDo) {
       "dup=second\n");
   const PrivateProfile profile = PrivateProfile::Load(path);
   const QString s = QStringLiteral("s");
-  EXPECT_EQ(profile.GetInt(s, QStringLiteral("number"), 7), 12);
-  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Negative"), 7), -3);
-  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Word"), 7), 0);
-  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Empty"), 7), 7);
-  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Missing"), 7), 7);
-  EXPECT_EQ(profile.GetInt(s, QStringLiteral("Huge"), 7), 2147483647);
+  const std::pair<const char*, int> numbers[] = {{"number", 12}, {"Negative", -3}, {"Word", 0},
+                                                 {"Empty", 7},   {"Missing", 7},   {"Huge", 2147483647}};
+  for (const auto& [key, number] : numbers)
+    EXPECT_EQ(profile.GetInt(s, QString::fromLatin1(key), 7), number) << key;
   EXPECT_EQ(profile.GetInt(QStringLiteral("Other"), QStringLiteral("Number"), 7), 7);
   EXPECT_EQ(profile.GetString(s, QStringLiteral("Quoted"), {}), QStringLiteral("/opt/my editor"));
   EXPECT_EQ(profile.GetString(s, QStringLiteral("Long"), {}, 5), QStringLiteral("abcde"));

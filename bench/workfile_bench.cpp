@@ -12,78 +12,15 @@
 #include <cstdio>
 #include <random>
 
+#include "BenchPlatform.h"
+#include "FullSession.h"
 #include "app/MainParts.h"
 #include "core/Constants.h"
-#include "platform/Platform.h"
 #include "session/Workfile.h"
 
 namespace {
 
 using namespace quillane;
-
-// A platform that answers at once: the file dialog names one file, random
-// numbers come from a seeded generator, and no wait really waits.
-class BenchPlatform : public Platform {
- public:
-  explicit BenchPlatform(QString file) : file_(std::move(file)) {}
-
-  Answer MessageBox(QWidget*, const QString& text, MsgStyle, const QString&) override {
-    lastMessage = text;
-    ++messages;
-    return Answer::Ok;
-  }
-  std::optional<QString> FileDialog(QWidget*, FileDialogMode, const QString&, const QString&,
-                                    const QString&) override {
-    return file_;
-  }
-  int ShowModal(QDialog&) override { return 0; }
-  double SecondsSinceMidnight() override { return 0; }
-  QDate Today() override { return QDate(2026, 1, 1); }
-  qint64 MonotonicMs() override { return clockMs_; }
-  double Random() override { return uniform_(generator_); }
-  void SetBusyPointer(bool) override {}
-  void PlaySound(const QString&) override {}
-  PrintTarget OpenPrinter(const QString&) override { return {}; }
-  bool StartProgram(const QString&, const QStringList&) override { return false; }
-  bool OpenWithDesktop(const QString&) override { return false; }
-  void ShowHelp(const QString&, int, const QRect&) override {}
-  SingleInstance AcquireSingleInstance() override { return SingleInstance::Acquired; }
-  void BringToFront(QWidget&) override {}
-  QRect ScreenGeometry() override { return {}; }
-  UserName CurrentUser() override { return {}; }
-
-  int messages = 0;
-  QString lastMessage;
-
- private:
-  QString file_;
-  qint64 clockMs_ = 0;
-  std::mt19937 generator_{1};
-  std::uniform_real_distribution<double> uniform_{0.0, 1.0};
-};
-
-SessionContent FullSession() {
-  SessionContent s;
-  s.sGoal = QStringLiteral("Find a better way to reach our readers");
-  s.nCriteria = kMaxCriteria;
-  for (int i = 1; i <= kMaxCriteria; ++i) {
-    s.sCriteria[i] = QStringLiteral("Criterion number %1, with a longer name").arg(i);
-    s.sngWeight[i] = 9.0f * static_cast<float>(kMaxCriteria + 1 - i) / kMaxCriteria;
-  }
-  s.nTAssets = kMaxAssets;
-  s.nIAssets = kMaxAssets;
-  for (int i = 1; i <= kMaxAssets; ++i) {
-    s.sTAssets[i] = QStringLiteral("Tangible asset %1").arg(i);
-    s.sIAssets[i] = QStringLiteral("Intangible asset %1").arg(i);
-  }
-  s.nIdeas = kMaxIdeas;
-  for (int i = 1; i <= kMaxIdeas; ++i) {
-    s.sIdeas[i] = QStringLiteral("Idea %1: a sentence of the length people tend to type here").arg(i);
-  }
-  s.bPassword = true;
-  s.sPassword = QStringLiteral("BENCHMARK");
-  return s;
-}
 
 // The lines of a workfile with `run` in place of line `hostileLine` (0 is
 // the start marker): a plain session of one criterion and no other lists.

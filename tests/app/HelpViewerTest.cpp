@@ -163,6 +163,12 @@ TEST(HelpWindow, ShowsTopicsTheContentsNotesWhatIsMissingSearchesAndGoesBack) {
   Find<QAction>(&window, QStringLiteral("actBack"))->trigger();
   EXPECT_EQ(page->source().fileName(), QStringLiteral("index.html"));
   EXPECT_TRUE(Find<QAction>(&window, QStringLiteral("actForward"))->isEnabled());
+
+  // Escape closes it, wherever the keyboard is.
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(page, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace

@@ -50,6 +50,11 @@ void HelpWindow::BuildLayout() {
   auto* findShortcut = new QAction(this);
   findShortcut->setShortcut(QKeySequence::Find);
   addAction(findShortcut);
+  // Escape closes the help, as it closes a dialog.
+  auto* closeShortcut = new QAction(this);
+  closeShortcut->setShortcut(QKeySequence(Qt::Key_Escape));
+  addAction(closeShortcut);
+  connect(closeShortcut, &QAction::triggered, this, &QWidget::close);
 
   lstSearchResults_ = new QListWidget;
   lstSearchResults_->setObjectName(QStringLiteral("lstSearchResults"));

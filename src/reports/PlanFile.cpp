@@ -51,9 +51,10 @@ FileOutcome WritePlan(const SessionContent& content, int nLanguage, const Evalua
                          &RunEvents::planSaved});
 }
 
-void ElaboratePlan(const OutputFiles& outputs, const QString& textEditor, Platform& platform) {
+void ElaboratePlan(const OutputFiles& outputs, const QString& textEditor, Platform& platform,
+                   Prompter& prompter) {
   if (!FileExists(outputs.sPlanFile)) return;
-  StartViewer(platform, textEditor, outputs.sPlanFile);
+  StartViewer(platform, prompter, textEditor, outputs.sPlanFile);
 }
 
 }  // namespace quillane

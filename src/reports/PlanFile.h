@@ -30,6 +30,7 @@ FileOutcome WritePlan(const SessionContent& content, int nLanguage, const Evalua
 // The elaborate command: opens the last plan in the viewer/editor
 // `textEditor`, or with the desktop's application when the viewer cannot be
 // started; nothing happens while there is no plan file.
-void ElaboratePlan(const OutputFiles& outputs, const QString& textEditor, Platform& platform);
+void ElaboratePlan(const OutputFiles& outputs, const QString& textEditor, Platform& platform,
+                   Prompter& prompter);
 
 }  // namespace quillane

@@ -90,13 +90,10 @@ FileOutcome WriteReport(const SessionContent& content, int nLanguage, const Eval
                          StatusKind::kSavingReport, &RunEvents::reportSaved});
 }
 
-void ViewReport(const OutputFiles& outputs, const QString& textEditor, Platform& platform) {
+void ViewReport(const OutputFiles& outputs, const QString& textEditor, Platform& platform,
+                Prompter& prompter) {
   if (!FileExists(outputs.sReportFile)) return;
-  if (FileExists(textEditor)) {
-    StartViewer(platform, textEditor, outputs.sReportFile);
-  } else {
-    platform.OpenWithDesktop(outputs.sReportFile);
-  }
+  StartViewer(platform, prompter, FileExists(textEditor) ? textEditor : QString(), outputs.sReportFile);
 }
 
 }  // namespace quillane

@@ -29,6 +29,7 @@ FileOutcome WriteReport(const SessionContent& content, int nLanguage, const Eval
 
 // View Report: opens the last report in the viewer/editor `textEditor`;
 // nothing happens while there is no report file.
-void ViewReport(const OutputFiles& outputs, const QString& textEditor, Platform& platform);
+void ViewReport(const OutputFiles& outputs, const QString& textEditor, Platform& platform,
+                Prompter& prompter);
 
 }  // namespace quillane

@@ -1,5 +1,7 @@
 #include "reports/TextOutput.h"
 
+#include <QDir>
+
 #include "core/Constants.h"
 #include "core/Prompter.h"
 #include "core/RunEvents.h"
@@ -48,8 +50,10 @@ FileOutcome SaveTextOutput(const SessionContent& content, int nLanguage, const E
   return FileOutcome::Done;
 }
 
-void StartViewer(Platform& platform, const QString& textEditor, const QString& file) {
-  if (!platform.StartProgram(textEditor, {file})) platform.OpenWithDesktop(file);
+void StartViewer(Platform& platform, Prompter& prompter, const QString& textEditor, const QString& file) {
+  if (!textEditor.isEmpty() && platform.StartProgram(textEditor, {file})) return;
+  if (platform.OpenWithDesktop(file)) return;
+  prompter.Tell(Text(3126) + QLatin1Char('\r') + QDir::toNativeSeparators(file), MsgButtons::OkOnly);
 }
 
 }  // namespace quillane

@@ -38,7 +38,8 @@ FileOutcome SaveTextOutput(const SessionContent& content, int nLanguage, const E
                            const TextOutput& output);
 
 // Opens `file` in the viewer/editor program `textEditor`, or with the
-// desktop's own application when that program cannot be started.
-void StartViewer(Platform& platform, const QString& textEditor, const QString& file);
+// desktop's own application when that program cannot be started; when
+// neither can, says so and where the file is.
+void StartViewer(Platform& platform, Prompter& prompter, const QString& textEditor, const QString& file);
 
 }  // namespace quillane

@@ -19,6 +19,11 @@ namespace quillane {
 
 namespace {
 
+FileOutcome ShowNotRead(Prompter& prompter, const QString& path, int text) {
+  prompter.Tell(path + QLatin1Char('\r') + Text(text), MsgButtons::OkOnly + MsgIcon::Exclamation);
+  return FileOutcome::Failed;
+}
+
 FileOutcome ShowNotValid(Prompter& prompter, const Constants& constants, const QString& path) {
   prompter.Tell(path + QLatin1Char('\r') + Text(514) + constants.sProduct + Text(515),
                 MsgButtons::OkOnly + MsgIcon::Exclamation);
@@ -58,6 +63,13 @@ FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation,
     FileWorkGuard reading(fileWork);
     BusyPointer busy(platform);
     bytes = ReadWorkfileBytes(path);
+  }
+  // A file that is not there, or that this account may not read, is told
+  // as such; anything else that is no workfile is not valid.
+  if (!bytes) {
+    const QFileInfo file(path);
+    if (!file.exists() && !file.isSymLink()) return ShowNotRead(prompter, path, 3124);
+    if (file.isFile() && !file.isReadable()) return ShowNotRead(prompter, path, 3125);
   }
   const QList<QByteArray> lines = bytes ? SplitLines(*bytes) : QList<QByteArray>();
   if (lines.isEmpty() || !IsStartMarkerLine(lines[0], constants.sStartMarker)) {

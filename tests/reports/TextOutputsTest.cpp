@@ -103,26 +103,33 @@ TEST_F(TextOutputsTest, FileThatCannotBeWrittenIsNamedAndNothingIsLit) {
 }
 
 TEST_F(TextOutputsTest, ViewerGetsTheFileAsOneArgumentOrTheDesktopOpensIt) {
-  ViewReport(outputs(), parts->settings.sTextEditor, platform);
-  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform);
+  ViewReport(outputs(), parts->settings.sTextEditor, platform, parts->prompter);
+  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform, parts->prompter);
   EXPECT_TRUE(platform.programsStarted.empty()) << "nothing to show before the first file";
   EXPECT_TRUE(platform.desktopOpened.isEmpty());
 
   const QString report = Report(1);
   const QString plan = Plan(1);
-  ViewReport(outputs(), parts->settings.sTextEditor, platform);
-  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform);
+  ViewReport(outputs(), parts->settings.sTextEditor, platform, parts->prompter);
+  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform, parts->prompter);
   ASSERT_EQ(platform.programsStarted.size(), 2u);
   EXPECT_EQ(platform.programsStarted[0].first, parts->settings.sTextEditor);
   EXPECT_EQ(platform.programsStarted[0].second, QStringList{report});
   EXPECT_EQ(platform.programsStarted[1].second, QStringList{plan});
 
   platform.programsStart = false;  // the viewer cannot be started
-  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform);
+  ElaboratePlan(outputs(), parts->settings.sTextEditor, platform, parts->prompter);
   parts->settings.sTextEditor = PathOf(QStringLiteral("no such viewer"));
-  ViewReport(outputs(), parts->settings.sTextEditor, platform);
+  ViewReport(outputs(), parts->settings.sTextEditor, platform, parts->prompter);
   EXPECT_EQ(platform.programsStarted.size(), 3u) << "a missing viewer is not even tried for the report";
   EXPECT_EQ(platform.desktopOpened, (QStringList{plan, report}));
+
+  // Nothing on this computer can show it: that is said, with the file's place.
+  platform.desktopOpens = false;
+  platform.AnswerNext(Answer::Ok);
+  ViewReport(outputs(), parts->settings.sTextEditor, platform, parts->prompter);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.endsWith(QLatin1Char('\r') + QDir::toNativeSeparators(report)));
 }
 
 }  // namespace

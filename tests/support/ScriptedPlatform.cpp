@@ -91,6 +91,7 @@ bool ScriptedPlatform::StartProgram(const QString& program, const QStringList& a
 }
 
 bool ScriptedPlatform::OpenWithDesktop(const QString& path) {
+  if (!desktopOpens) return false;
   desktopOpened << path;
   return true;
 }

@@ -57,6 +57,7 @@ class ScriptedPlatform : public Platform {
   UserName user = {QStringLiteral("Ada Lovelace"), QStringLiteral("ada")};
   QString printFolder;        // where printed pages go; a temporary folder by default
   bool programsStart = true;  // whether StartProgram finds the program
+  bool desktopOpens = true;   // whether the desktop has an application for a file
 
   // Records.
   std::vector<Message> messages;

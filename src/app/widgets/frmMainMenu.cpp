@@ -173,7 +173,7 @@ void frmMain::RunCommand(Command command) {
       autoBackup_->RunPendingCheck();
       break;
     case Command::ViewReport:
-      ViewReport(parts_.states.outputs, parts_.settings.sTextEditor, parts_.platform);
+      ViewReport(parts_.states.outputs, parts_.settings.sTextEditor, parts_.platform, parts_.prompter);
       break;
     case Command::MakePlan:
       WritePlan(parts_.document.content(), parts_.settings.nLanguage, parts_.states.evaluation,
@@ -182,7 +182,7 @@ void frmMain::RunCommand(Command command) {
       autoBackup_->RunPendingCheck();
       break;
     case Command::ElaboratePlan:
-      ElaboratePlan(parts_.states.outputs, parts_.settings.sTextEditor, parts_.platform);
+      ElaboratePlan(parts_.states.outputs, parts_.settings.sTextEditor, parts_.platform, parts_.prompter);
       break;
     case Command::SetLanguage:
       ShowLanguageDialog(parts_.help(), parts_.settings, parts_.document, parts_.settingsPath, this);

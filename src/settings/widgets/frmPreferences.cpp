@@ -168,8 +168,10 @@ void frmPreferences::cmdOk_Click() {
   backupTimer_.SetEnabled(chkAutoBackup_->isChecked());
   settings_.nAutoBackupTime = static_cast<std::int16_t>(txtAutoBackup_->text().toInt());
   autoBackup_.StartInterval();
-  const QString editor = txtNotepad_->text();
-  if (FileExists(editor)) {
+  // No viewer at all is an answer too: the desktop's own application then
+  // shows reports and plans.
+  const QString editor = txtNotepad_->text().trimmed();
+  if (editor.isEmpty() || FileExists(editor)) {
     settings_.sTextEditor = editor;
     Unload(QDialog::Accepted);
     return;

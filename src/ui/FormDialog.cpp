@@ -114,6 +114,11 @@ void FormDialog::showEvent(QShowEvent* event) {
 }
 
 void FormDialog::FitToTexts() {
+  // A page's own minimum width never squeezes what its texts need.
+  for (QWidget* page : findChildren<QWidget*>()) {
+    if (page->minimumWidth() > 0 && page->layout() && page->minimumSizeHint().width() > page->minimumWidth())
+      page->setMinimumWidth(page->minimumSizeHint().width());
+  }
   adjustSize();
   // A layout gives a wrapped label only its one-line minimum when the dialog
   // would otherwise grow past two thirds of the screen; its lines would be

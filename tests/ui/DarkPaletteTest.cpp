@@ -77,12 +77,12 @@ class PaletteTest : public MainWindowTest, public ::testing::WithParamInterface<
 };
 
 TEST_P(PaletteTest, TheLogoTheBarsTheMeterAndTheIChingPicturesStandOutFromTheirGround) {
-  const QColor window = this->window->palette().color(QPalette::Window);
+  const QColor windowColour = window->palette().color(QPalette::Window);
   EXPECT_GE(
-      InkContrast(Find<QLabel>(this->window.get(), QStringLiteral("imgQuillaneLogo"))->pixmap(), window),
+      InkContrast(Find<QLabel>(window.get(), QStringLiteral("imgQuillaneLogo"))->pixmap(), windowColour),
       4.5);
 
-  RunDialog(Menu::kCriteria, Command::CriteriaView, [&](QDialog& view) {
+  platform.OnNextDialog([&](QDialog& view) {
     const auto* grid = Find<QTableWidget>(&view, QStringLiteral("grdCriteria"));
     const QColor bar = grid->item(0, 2)->background().color();
     EXPECT_GE(Contrast(bar, grid->palette().color(QPalette::Base)), 4.5);
@@ -91,8 +91,9 @@ TEST_P(PaletteTest, TheLogoTheBarsTheMeterAndTheIChingPicturesStandOutFromTheirG
     }
     view.close();
   });
+  window->cmdButton_Click(Command::CriteriaView);
 
-  RunDialog(Menu::kIdeas, Command::IChing, [&](QDialog& ideas) {
+  platform.OnNextDialog([&](QDialog& ideas) {
     const QColor ground =
         Find<QWidget>(&ideas, QStringLiteral("panIdeasMeter"))->palette().color(QPalette::Window);
     const QColor meter =
@@ -117,6 +118,7 @@ TEST_P(PaletteTest, TheLogoTheBarsTheMeterAndTheIChingPicturesStandOutFromTheirG
     }
     ideas.close();
   });
+  window->cmdButton_Click(Command::IChing);
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, PaletteTest, ::testing::Bool(),

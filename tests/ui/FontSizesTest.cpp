@@ -165,7 +165,7 @@ class FontSizesTest : public MainWindowTest, public ::testing::WithParamInterfac
   // Checks `window` as it is now, and saves its picture under `name`.
   void ExpectWhole(QWidget* window, const QString& name) {
     QApplication::processEvents();
-    EXPECT_EQ(FaultsOf(window), QString()) << name.toStdString() << " at " << GetParam() << " pt";
+    EXPECT_EQ(FaultsOf(window).toStdString(), "") << name.toStdString() << " at " << GetParam() << " pt";
     Shoot(window, name);
   }
 
@@ -196,12 +196,15 @@ TEST_P(FontSizesTest, EveryFrameOfTheMainWindowIsWholeAndReachableDownTo640Pixel
   for (int width : {1280, 640}) {
     window->resize(width, 800);
     for (int menu = 0; menu < Menu::kFrameCount; ++menu) {
+      parts.commands.EnableMenu(menu, true);
+      parts.commands.EnableFrame(menu, true);
       PressMenu(menu);
       ASSERT_TRUE(window->frame(menu)->isVisible()) << menu;
       const QString name =
           QStringLiteral("main-window-%1-%2").arg(width).arg(window->frame(menu)->objectName());
       QApplication::processEvents();
-      EXPECT_EQ(FaultsOf(window.get()), QString()) << name.toStdString() << " at " << GetParam() << " pt";
+      EXPECT_EQ(FaultsOf(window.get()).toStdString(), "")
+          << name.toStdString() << " at " << GetParam() << " pt";
       if (menu == Menu::kIdeas) Shoot(window.get(), QStringLiteral("main-window-%1").arg(width));
       PressMenu(menu);
     }
@@ -265,7 +268,7 @@ TEST_P(FontSizesTest, TheRatePageKeepsItsSizeFromOnePairToTheNext) {
       Click(&criteria, "cmdCriteriaRate");
       QApplication::processEvents();
       EXPECT_EQ(criteria.size(), first) << "after comparison " << comparison + 1;
-      EXPECT_EQ(FaultsOf(&criteria), QString());
+      EXPECT_EQ(FaultsOf(&criteria).toStdString(), "");
     }
     criteria.close();
   });

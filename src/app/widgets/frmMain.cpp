@@ -98,9 +98,11 @@ void frmMain::BuildLayout() {
   lblVersion_ = new QLabel(picQuillaneLogoBG_);
   lblVersion_->setObjectName(QStringLiteral("lblVersion"));
   lblVersion_->setAlignment(Qt::AlignHCenter);
-  picQuillaneLogoBG_->setFixedSize(320, 96);
+  // The version line is as high as the font needs.
+  const int versionHeight = std::max(20, lblVersion_->fontMetrics().height() + 4);
+  picQuillaneLogoBG_->setFixedSize(320, 76 + versionHeight);
   imgQuillaneLogo_->move(10, 4);
-  lblVersion_->setGeometry(0, 70, 320, 20);
+  lblVersion_->setGeometry(0, 70, 320, versionHeight);
 
   picCmdBG_ = BuildCommandArea(nullptr);
   picCmdBG_->setMinimumWidth(kCmdBGMinWidth);

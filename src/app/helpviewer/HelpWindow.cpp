@@ -68,6 +68,12 @@ void HelpWindow::BuildLayout() {
   brwPage_ = new QTextBrowser;
   brwPage_->setObjectName(QStringLiteral("brwPage"));
   brwPage_->setOpenExternalLinks(true);
+  // The pages bring their own dark ink, so they keep a light page on a dark
+  // palette too.
+  QPalette page = brwPage_->palette();
+  page.setColor(QPalette::Base, Qt::white);
+  page.setColor(QPalette::Text, QColor(0x1d, 0x24, 0x30));
+  brwPage_->setPalette(page);
 
   auto* pagePane = new QWidget;
   auto* pageLayout = new QVBoxLayout(pagePane);

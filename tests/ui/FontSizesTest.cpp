@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -46,6 +47,14 @@ void CheckOwnSize(const QWidget* widget, QStringList& faults) {
     } else if (label->wordWrap()) {
       if (label->height() < label->heightForWidth(label->width()))
         faults << name + QStringLiteral(": loses lines of \"%1\"").arg(label->text());
+      // A label that wraps only at blanks cuts a word wider than its line.
+      if (!label->inherits("quillane::WrappingLabel")) {
+        const int line = label->contentsRect().width() - 2 * label->margin();
+        for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+")))) {
+          if (label->fontMetrics().horizontalAdvance(word) > line)
+            faults << name + QStringLiteral(": cuts the word \"%1\"").arg(word);
+        }
+      }
     } else if (label->width() < label->sizeHint().width() || label->height() < label->sizeHint().height()) {
       faults << name + QStringLiteral(": cuts \"%1\"").arg(label->text());
     }

@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/helprequest/ScreenAreas.h"
+
 class QDialog;
 class QWidget;
 class QPagedPaintDevice;
@@ -119,8 +121,8 @@ class Platform {
   virtual bool OpenWithDesktop(const QString& path) = 0;
 
   // Opens the help at topic `contextNumber`, or at its contents for 0, in a
-  // window that leaves `keepClear` (screen coordinates) free.
-  virtual void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear = QRect()) = 0;
+  // window that leaves `keepClear` free.
+  virtual void ShowHelp(const QString& helpFolder, int contextNumber, const ScreenAreas& keepClear = {}) = 0;
 
   // Takes the single-instance lock.
   virtual SingleInstance AcquireSingleInstance() = 0;

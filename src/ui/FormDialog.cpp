@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -104,12 +105,35 @@ void FormDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) shownState_ = EditableState();
   if (!centred_) {
     centred_ = true;
-    adjustSize();
+    FitToTexts();
     const QRect screen = help_.platform.ScreenGeometry();
     move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
   }
   QDialog::showEvent(event);
   SetHelpContexts();  // F1 finds the dialog's topic from the start
+}
+
+void FormDialog::FitToTexts() {
+  // A page's own minimum width never squeezes what its texts need.
+  for (QWidget* page : findChildren<QWidget*>()) {
+    if (page->minimumWidth() > 0 && page->layout() && page->minimumSizeHint().width() > page->minimumWidth())
+      page->setMinimumWidth(page->minimumSizeHint().width());
+  }
+  adjustSize();
+  // A layout gives a wrapped label only its one-line minimum when the dialog
+  // would otherwise grow past two thirds of the screen; its lines would be
+  // cut or overlap what follows. Now that the labels have their widths,
+  // each keeps the height its text needs there, and the dialog grows to it.
+  bool grown = false;
+  for (QLabel* label : findChildren<QLabel*>()) {
+    if (!label->wordWrap() || !label->isVisibleTo(this)) continue;
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->minimumHeight()) {
+      label->setMinimumHeight(needed);
+      grown = true;
+    }
+  }
+  if (grown) adjustSize();
 }
 
 bool FormDialog::event(QEvent* event) {

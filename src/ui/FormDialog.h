@@ -82,6 +82,8 @@ class FormDialog : public QDialog, public HelpTopicOwner {
 
  private:
   void ClearDefaultButtons();
+  // Sizes the dialog to its page, every wrapped text whole.
+  void FitToTexts();
   // What the user can change in the dialog now, one entry a control.
   QStringList EditableState() const;
 

@@ -3,13 +3,15 @@
 #include <QBoxLayout>
 #include <QLabel>
 
+#include "ui/WrappingLabel.h"
+
 namespace quillane {
 
 GoalLine AddGoalLine(QWidget* parent, QBoxLayout* layout, const char* captionName, const char* goalName) {
   GoalLine line;
   line.caption = new QLabel(parent);
   line.caption->setObjectName(QLatin1String(captionName));
-  line.goal = new QLabel(parent);
+  line.goal = new WrappingLabel(parent);
   line.goal->setObjectName(QLatin1String(goalName));
   line.goal->setWordWrap(true);
   line.goal->setTextFormat(Qt::PlainText);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "platform/helprequest/ScreenAreas.h"
+
 class QWidget;
 
 namespace quillane {
@@ -29,10 +31,6 @@ class HelpTopicOwner {
   // SetHelpContexts, so a window is renumbered only when that runs.
   int helpContext() const { return helpContext_; }
 
-  // What the help window must leave free of this window, in screen
-  // coordinates (the main window's command buttons); empty for nothing.
-  virtual QRect HelpKeepClear() const { return QRect(); }
-
  private:
   friend void SetHelpContexts();
   int helpContext_ = 0;
@@ -48,6 +46,10 @@ std::vector<int> AllHelpContexts();
 
 // The help context number a window carries now (0 for any other widget).
 int HelpContextOf(const QWidget* form);
+
+// The places of the buttons `window` shows, on the screen: neighbouring
+// buttons (a row, a column, a frame of commands) make one area.
+ScreenAreas ButtonAreasOf(const QWidget& window);
 
 // Opens the help at the context of `form` (F1 and the Help buttons).
 void ShowHelpFor(const HelpBook& help, const QWidget* form);

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "ui/WrappingLabel.h"
+
 namespace quillane {
 
 QLabel* PageLabel(QWidget* parent, const QString& name, bool wrap) {
-  auto* label = new QLabel(parent);
+  auto* label = new WrappingLabel(parent);
   label->setObjectName(name);
   label->setWordWrap(wrap);
   label->setTextFormat(Qt::PlainText);

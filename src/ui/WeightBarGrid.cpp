@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <cmath>
 
+#include "ui/DarkPalette.h"
 #include "ui/WeightText.h"
 
 namespace quillane {
@@ -19,7 +20,9 @@ constexpr int kValueColumn = 1;
 constexpr int kFirstBarColumn = 2;
 constexpr int kLastBarColumn = 19;
 
+// Navy; on a dark palette a light blue as far from the dark ground.
 const QColor kBarColour(0, 0, 128);
+const QColor kBarColourOnDark(150, 190, 255);
 
 QTableWidgetItem* ReadOnlyItem(const QString& text = QString()) {
   auto* item = new QTableWidgetItem(text);
@@ -78,7 +81,7 @@ void WeightBarGrid::FillWeightBars(std::span<const QString> names, std::span<con
     setItem(row, kValueColumn, ReadOnlyItem(WeightText(value)));
     for (int column = kFirstBarColumn; column <= LastBarColumn(value); ++column) {
       QTableWidgetItem* cell = ReadOnlyItem();
-      cell->setBackground(kBarColour);
+      cell->setBackground(ForPalette(palette(), kBarColour, kBarColourOnDark));
       setItem(row, column, cell);
     }
   }

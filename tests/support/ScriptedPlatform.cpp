@@ -96,7 +96,7 @@ bool ScriptedPlatform::OpenWithDesktop(const QString& path) {
   return true;
 }
 
-void ScriptedPlatform::ShowHelp(const QString&, int contextNumber, const QRect& keepClear) {
+void ScriptedPlatform::ShowHelp(const QString&, int contextNumber, const ScreenAreas& keepClear) {
   helpKeepClear = keepClear;
   helpTopics.push_back(contextNumber);
 }

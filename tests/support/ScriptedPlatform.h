@@ -70,7 +70,7 @@ class ScriptedPlatform : public Platform {
   std::vector<std::pair<QString, QStringList>> programsStarted;
   QStringList desktopOpened;
   std::vector<int> helpTopics;
-  QRect helpKeepClear;  // what the last help request asked to leave free
+  ScreenAreas helpKeepClear;  // what the last help request asked to leave free
   int broughtToFront = 0;
 
   Answer MessageBox(QWidget* parent, const QString& text, MsgStyle style, const QString& title) override;
@@ -86,7 +86,7 @@ class ScriptedPlatform : public Platform {
   PrintTarget OpenPrinter(const QString& jobName) override;
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   bool OpenWithDesktop(const QString& path) override;
-  void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
+  void ShowHelp(const QString& helpFolder, int contextNumber, const ScreenAreas& keepClear) override;
   SingleInstance AcquireSingleInstance() override { return SingleInstance::Acquired; }
   void BringToFront(QWidget&) override { ++broughtToFront; }
   QRect ScreenGeometry() override { return screen; }

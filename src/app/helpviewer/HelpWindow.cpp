@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "resources/Texts.h"
 
@@ -65,11 +66,19 @@ void HelpWindow::BuildLayout() {
   lblNote_->setWordWrap(true);
   lblNote_->setTextFormat(Qt::PlainText);  // a note can name the folder it looked in
   lblNote_->setMargin(6);
-  lblNote_->setStyleSheet(QStringLiteral("background: #fff6d5; border-bottom: 1px solid #e0c060;"));
+  // A note of its own colours, text included, so it reads on any palette.
+  lblNote_->setStyleSheet(
+      QStringLiteral("background: #fff6d5; color: #3a3000; border-bottom: 1px solid #e0c060;"));
   lblNote_->hide();
   brwPage_ = new QTextBrowser;
   brwPage_->setObjectName(QStringLiteral("brwPage"));
   brwPage_->setOpenExternalLinks(true);
+  // The pages bring their own dark ink, so they keep a light page on a dark
+  // palette too.
+  QPalette page = brwPage_->palette();
+  page.setColor(QPalette::Base, Qt::white);
+  page.setColor(QPalette::Text, QColor(0x1d, 0x24, 0x30));
+  brwPage_->setPalette(page);
 
   auto* pagePane = new QWidget;
   auto* pageLayout = new QVBoxLayout(pagePane);
@@ -177,31 +186,83 @@ void HelpWindow::OpenHit(int row) {
   brwPage_->find(searchedWords_.section(QLatin1Char(' '), 0, 0));
 }
 
-QRect HelpWindowPlace(const QRect& screen, const QRect& keepClear) {
-  constexpr int kNarrowest = 360;
-  constexpr int kLowest = 240;
+namespace {
+
+constexpr int kNarrowest = 360;
+constexpr int kLowest = 240;
+// Smaller than this the help is no use, and it may as well cover something.
+constexpr int kSmallestUsable = 200;
+
+// The rectangles of `screen` that meet none of `areas` and whose edges lie
+// on the screen's edges or along an area's: the largest free ones among them.
+std::vector<QRect> FreeRectangles(const QRect& screen, const ScreenAreas& areas) {
+  std::vector<int> lefts{screen.left()}, rights{screen.right()}, tops{screen.top()}, bottoms{screen.bottom()};
+  for (const QRect& area : areas.rects()) {
+    lefts.push_back(area.right() + 1);
+    rights.push_back(area.left() - 1);
+    tops.push_back(area.bottom() + 1);
+    bottoms.push_back(area.top() - 1);
+  }
+  std::vector<QRect> free;
+  for (int left : lefts) {
+    for (int right : rights) {
+      if (right < left || left < screen.left() || right > screen.right()) continue;
+      for (int top : tops) {
+        for (int bottom : bottoms) {
+          if (bottom < top || top < screen.top() || bottom > screen.bottom()) continue;
+          const QRect candidate(QPoint(left, top), QPoint(right, bottom));
+          if (!areas.Intersects(candidate)) free.push_back(candidate);
+        }
+      }
+    }
+  }
+  return free;
+}
+
+// Where the help fits best, keeping `keepClear` free: nothing when no part
+// of the screen is of use.
+std::optional<QRect> BestPlace(const QRect& screen, const ScreenAreas& keepClear) {
   const int width = std::clamp(screen.width() * 3 / 10, std::min(kNarrowest, screen.width()), 640);
   const int height = screen.height() * 9 / 10;
   const QRect rightSide(screen.right() + 1 - width, screen.top() + (screen.height() - height) / 2, width,
                         height);
-  const QRect free = keepClear.intersected(screen);
-  if (free.isEmpty() || !rightSide.intersects(free)) return rightSide;
+  if (!keepClear.Intersects(rightSide)) return rightSide;
 
-  // Beside what must stay free, where there is room for the window's width.
-  const int roomRight = screen.right() - free.right();
-  const int roomLeft = free.left() - screen.left();
-  if (roomRight >= kNarrowest) {
-    const int besideWidth = std::min(width, roomRight);
-    return {screen.right() + 1 - besideWidth, rightSide.top(), besideWidth, height};
+  // Else the free part of the screen where most of the help fits: a window
+  // of at least the narrowest useful size first, nearer the right edge
+  // when two hold as much.
+  QRect best;
+  auto usable = [&](const QRect& r) { return std::min(r.width(), width) * std::min(r.height(), height); };
+  auto roomy = [](const QRect& r) { return r.width() >= kNarrowest && r.height() >= kLowest; };
+  for (const QRect& free : FreeRectangles(screen, keepClear)) {
+    if (best.isNull()) {
+      best = free;
+      continue;
+    }
+    if (roomy(free) != roomy(best)) {
+      if (roomy(free)) best = free;
+      continue;
+    }
+    const int more = usable(free) - usable(best);
+    if (more > 0 || (more == 0 && free.right() > best.right())) best = free;
   }
-  // Else above it, on the right, as high as the room there allows.
-  const int roomAbove = free.top() - screen.top();
-  if (roomAbove >= kLowest) {
-    const int aboveHeight = std::min(height, roomAbove - 8);
-    return {rightSide.left(), screen.top() + std::max(0, (roomAbove - aboveHeight) / 2), width, aboveHeight};
-  }
-  if (roomLeft >= kNarrowest) return {screen.left(), rightSide.top(), std::min(width, roomLeft), height};
-  return rightSide;  // no room anywhere: the user may move it
+  if (best.width() < kSmallestUsable || best.height() < kLowest) return std::nullopt;
+  // At the right of that part, centred in its height.
+  const int placedWidth = std::min(width, best.width());
+  const int placedHeight = std::min(height, best.height());
+  return QRect(best.right() + 1 - placedWidth, best.top() + (best.height() - placedHeight) / 2, placedWidth,
+               placedHeight);
+}
+
+}  // namespace
+
+QRect HelpWindowPlace(const QRect& screen, const ScreenAreas& keepClear) {
+  // Beside the open dialogs where there is room, else beside their buttons.
+  if (const std::optional<QRect> beside = BestPlace(screen, keepClear.AllMust())) return *beside;
+  if (const std::optional<QRect> place = BestPlace(screen, keepClear)) return *place;
+  const int width = std::clamp(screen.width() * 3 / 10, std::min(kNarrowest, screen.width()), 640);
+  const int height = screen.height() * 9 / 10;
+  return {screen.right() + 1 - width, screen.top() + (screen.height() - height) / 2, width, height};
 }
 
 }  // namespace quillane

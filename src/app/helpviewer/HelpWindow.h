@@ -50,10 +50,11 @@ class HelpWindow : public QMainWindow {
   QString searchedWords_;
 };
 
-// Where the viewer shows itself first: along the right edge of the screen,
-// so the program's dialog stays in sight beside it, and leaving `keepClear`
-// (the main window's command buttons) free: beside it where there is room,
-// else above it.
-QRect HelpWindowPlace(const QRect& screen, const QRect& keepClear = QRect());
+// Where the viewer's frame goes: along the right edge of the screen, so the
+// program's dialog stays in sight beside it, unless that covers something in
+// `keepClear` (the program's buttons); then in the free part of the screen
+// where most of it fits. Only where no part of the screen is of use does it
+// cover them.
+QRect HelpWindowPlace(const QRect& screen, const ScreenAreas& keepClear = {});
 
 }  // namespace quillane

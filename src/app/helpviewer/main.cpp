@@ -9,6 +9,7 @@
 #include "app/helpviewer/HelpWindow.h"
 #include "core/ProgramFolder.h"
 #include "platform/helprequest/HelpRequest.h"
+#include "ui/WindowFrame.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -29,19 +30,19 @@ int main(int argc, char** argv) {
   QObject::connect(&server, &HelpRequestServer::requested, &window, [&window](const HelpRequest& next) {
     window.Open(next);
     // Where the user put the window stays, unless it now covers what the
-    // program asks to keep free.
+    // program asks to keep free, or had better keep free.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen && window.frameGeometry().intersects(next.keepClear))
-      window.setGeometry(HelpWindowPlace(screen->availableGeometry(), next.keepClear));
+    if (screen && next.keepClear.AllMust().Intersects(window.frameGeometry()))
+      PlaceFrame(window, HelpWindowPlace(screen->availableGeometry(), next.keepClear));
     window.showNormal();
     window.raise();
     window.activateWindow();
   });
 
   window.Open(request);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    window.setGeometry(HelpWindowPlace(screen->availableGeometry(), request.keepClear));
-  }
+  // The whole frame, title bar included, goes where there is room for it.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    PlaceFrameWhenFramed(window, HelpWindowPlace(screen->availableGeometry(), request.keepClear));
   window.show();
   return app.exec();
 }

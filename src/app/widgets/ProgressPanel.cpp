@@ -19,6 +19,8 @@ constexpr int kColumn[20] = {0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 3, 0, 1, 2, 3, 
 // The indicators are 150 twips square; rows and columns follow the font, so
 // no label is cut or overlaps another at any font size.
 constexpr int kIndicatorSize = 10;
+constexpr int kColumns = 4;
+constexpr int kRows = 5;
 
 }  // namespace
 
@@ -31,10 +33,10 @@ ProgressPanel::ProgressPanel(Progress& progress, QWidget* parent) : QFrame(paren
   done_ = IndicatorPicture(true, ratio);
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
-  auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(16, 6, 16, 6);
-  grid->setHorizontalSpacing(24);
-  grid->setVerticalSpacing(2);
+  grid_ = new QGridLayout(this);
+  grid_->setContentsMargins(16, 6, 16, 6);
+  grid_->setHorizontalSpacing(24);
+  grid_->setVerticalSpacing(2);
   for (int step = 0; step < Progress::kSteps; ++step) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("lblProgressReport(%1)").arg(step));
@@ -46,14 +48,41 @@ ProgressPanel::ProgressPanel(Progress& progress, QWidget* parent) : QFrame(paren
     cell->setSpacing(6);
     cell->addWidget(indicator, 0, Qt::AlignVCenter);
     cell->addWidget(label, 1);
-    grid->addLayout(cell, kRow[step], kColumn[step]);
     labels_[static_cast<std::size_t>(step)] = label;
+    cells_[static_cast<std::size_t>(step)] = cell;
     indicators_[static_cast<std::size_t>(step)] = indicator;
     ShowStep(Progress::StepAt(step));
   }
-  for (int column = 0; column < 4; ++column) grid->setColumnStretch(column, 1);
+  PlaceCells(kColumns);
   setMinimumHeight(kHeight);
   connect(&progress_, &Progress::changed, this, &ProgressPanel::ShowStep);
+}
+
+void ProgressPanel::PlaceCells(int columns) {
+  if (columns == columns_) return;
+  columns_ = columns;
+  for (QHBoxLayout* cell : cells_) grid_->removeItem(cell);
+  // Step by step in reading order: row by row of the four columns.
+  const int perRow = kColumns / columns;
+  for (int step = 0; step < Progress::kSteps; ++step) {
+    const int place = kRow[step] * kColumns + kColumn[step];
+    const int row = place / kColumns * perRow + place % kColumns / columns;
+    grid_->addLayout(cells_[static_cast<std::size_t>(step)], row, place % columns);
+  }
+  for (int column = 0; column < kColumns; ++column) grid_->setColumnStretch(column, column < columns ? 1 : 0);
+  for (int row = 0; row < kRows * kColumns; ++row) grid_->setRowMinimumHeight(row, 0);
+  grid_->invalidate();
+}
+
+void ProgressPanel::FitColumns(int width) {
+  int widestCell = 0;
+  for (const QHBoxLayout* cell : cells_) widestCell = std::max(widestCell, cell->sizeHint().width());
+  const QMargins margins = grid_->contentsMargins();
+  const int spacing = grid_->horizontalSpacing();
+  auto fits = [&](int columns) {
+    return margins.left() + margins.right() + columns * widestCell + (columns - 1) * spacing <= width;
+  };
+  PlaceCells(fits(kColumns) ? kColumns : fits(2) ? 2 : 1);
 }
 
 void ProgressPanel::SetLabels() {

@@ -6,6 +6,8 @@
 
 #include "core/Progress.h"
 
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 
 namespace quillane {
@@ -21,14 +23,22 @@ class ProgressPanel : public QFrame {
   // Sets each label to its step's text.
   void SetLabels();
 
+  // Four columns of steps where `width` holds them whole, else two, else one,
+  // each step in the order it reads across the four.
+  void FitColumns(int width);
+
   static constexpr int kHeight = 94;  // 1410 twips
 
  private:
   void ShowStep(ProgressStep step);
+  void PlaceCells(int columns);
 
   Progress& progress_;
   std::array<QLabel*, Progress::kSteps> indicators_{};
   std::array<QLabel*, Progress::kSteps> labels_{};
+  std::array<QHBoxLayout*, Progress::kSteps> cells_{};
+  QGridLayout* grid_ = nullptr;
+  int columns_ = 0;
   QPixmap notDone_;
   QPixmap done_;
 };

@@ -13,6 +13,7 @@
 
 #include "app/MainParts.h"
 #include "app/widgets/Artwork.h"
+#include "app/widgets/CommandArea.h"
 #include "app/widgets/MainCommandTable.h"
 #include "app/widgets/ProgressPanel.h"
 #include "app/widgets/SessionWiring.h"
@@ -26,6 +27,7 @@
 #include "settings/Settings.h"
 #include "ui/HelpContexts.h"
 #include "ui/HelpKey.h"
+#include "ui/WindowFrame.h"
 
 namespace quillane {
 
@@ -102,19 +104,24 @@ void frmMain::BuildLayout() {
   picQuillaneLogoBG_->setObjectName(QStringLiteral("picQuillaneLogoBG"));
   imgQuillaneLogo_ = new QLabel(picQuillaneLogoBG_);
   imgQuillaneLogo_->setObjectName(QStringLiteral("imgQuillaneLogo"));
-  imgQuillaneLogo_->setPixmap(LogoPicture(devicePixelRatioF()));
+  imgQuillaneLogo_->setPixmap(LogoPicture(devicePixelRatioF(), palette()));
   imgQuillaneLogo_->setFixedSize(300, 60);
   imgQuillaneLogo_->setAccessibleName(ShownText(3001));
   lblVersion_ = new QLabel(picQuillaneLogoBG_);
   lblVersion_->setObjectName(QStringLiteral("lblVersion"));
   lblVersion_->setAlignment(Qt::AlignHCenter);
-  picQuillaneLogoBG_->setFixedSize(320, 96);
+  // The version line is as high as the font needs.
+  const int versionHeight = std::max(20, lblVersion_->fontMetrics().height() + 4);
+  picQuillaneLogoBG_->setFixedSize(320, 76 + versionHeight);
   imgQuillaneLogo_->move(10, 4);
-  lblVersion_->setGeometry(0, 70, 320, 20);
+  lblVersion_->setGeometry(0, 70, 320, versionHeight);
 
-  picCmdFraBG_ = new QWidget(central);
+  picCmdBG_ = BuildCommandArea(nullptr);
+  picCmdBG_->setMinimumWidth(kCmdBGMinWidth);
+  picCmdFraBG_ = new CommandStrip(picCmdBG_, frames_,
+                                  picCmdBG_->findChild<QWidget*>(QStringLiteral("chkMenuBar")), central);
   picCmdFraBG_->setObjectName(QStringLiteral("picCmdFraBG"));
-  picCmdBG_ = BuildCommandArea(picCmdFraBG_);
+  connect(picCmdFraBG_, &CommandStrip::areaChanged, this, &frmMain::Form_Resize);
 
   winStatusBar_ = new StatusBarView(parts_.status, parts_.platform, this);
   setStatusBar(winStatusBar_);
@@ -230,24 +237,19 @@ void frmMain::Form_Load() {
   if (settings == FileRead::Refused)
     parts_.status.ShowNotice(Text(3107) + QLatin1Char(' ') + parts_.settingsPath);
   autoBackup_->StartInterval();
-  if (windowState() == Qt::WindowNoState) setGeometry(parts_.platform.ScreenGeometry());
   Form_Resize();
   SetHelpContexts();
   SetMainToolTips();
-  if (parts_.settings.bHelpAtStartup) ShowHelpContents(parts_.help());
-}
-
-void frmMain::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (placed_ || windowState() != Qt::WindowNoState) return;
-  placed_ = true;
-  // The window and its frame together fill the available screen.
-  const QRect screen = parts_.platform.ScreenGeometry();
-  const QRect outer = frameGeometry();
-  const QSize frameExtra(outer.width() - width(), outer.height() - height());
-  if (!frameExtra.isEmpty()) {
-    resize(screen.width() - frameExtra.width(), screen.height() - frameExtra.height());
-    move(screen.topLeft());
+  // The window and its frame fill the available screen; the help waits until
+  // the window stands there, so it can leave the commands free.
+  const bool helpAtStartup = parts_.settings.bHelpAtStartup;
+  auto help = [this, helpAtStartup] {
+    if (helpAtStartup) ShowHelpContents(parts_.help());
+  };
+  if (windowState() == Qt::WindowNoState) {
+    PlaceFrameWhenFramed(*this, parts_.platform.ScreenGeometry(), help);
+  } else {
+    WhenFramed(*this, help);
   }
 }
 
@@ -272,33 +274,26 @@ void frmMain::resizeEvent(QResizeEvent* event) {
   Form_Resize();
 }
 
-QRect frmMain::HelpKeepClear() const {
-  const QRect commands(picCmdFraBG_->mapToGlobal(QPoint(0, 0)), picCmdFraBG_->size());
-  const QRect status(winStatusBar_->mapToGlobal(QPoint(0, 0)), winStatusBar_->size());
-  return commands.united(status);
-}
-
 void frmMain::Form_Resize() {
   QWidget* client = centralWidget();
   const int width = client->width();
   const int height = client->height();
-  // The panel is as high as its labels need at the present font.
+  // The panel is as high as its labels need at the present font, in as
+  // many columns as the width holds whole.
+  panProgressReport_->FitColumns(width);
   const int panelHeight = std::max(ProgressPanel::kHeight, panProgressReport_->sizeHint().height());
   panProgressReport_->setGeometry(0, 0, width, panelHeight);
-  // The command area grows with the font: its tallest frame (shown or not)
-  // above the menu bar.
-  int tallestFrame = 0;
-  for (const QGroupBox* frame : frames_) tallestFrame = std::max(tallestFrame, frame->sizeHint().height());
-  const int menuBarHeight = chkMenu_[0]->parentWidget()->sizeHint().height();
-  const int cmdHeight = std::max(kCmdFraHeight, tallestFrame + menuBarHeight + 16);
+  // The command area grows with the font, and scrolls where the window is
+  // narrower than it.
+  const int cmdHeight = picCmdFraBG_->FitArea(width, kCmdFraHeight);
   picCmdFraBG_->setGeometry(0, std::max(panelHeight, height - cmdHeight), width, cmdHeight);
   const int middleTop = panelHeight;
   const int middleHeight = picCmdFraBG_->y() - middleTop;
   picQuillaneLogoBG_->move(width / 2 - picQuillaneLogoBG_->width() / 2,
                            middleTop + std::max(0, (middleHeight - picQuillaneLogoBG_->height()) / 2));
+  // Where the window is too low for it, the logo gives way to the commands.
+  picQuillaneLogoBG_->setVisible(middleHeight >= picQuillaneLogoBG_->height());
   winStatusBar_->PlaceProgressBar();
-  const int cmdWidth = std::max(kCmdBGMinWidth, picCmdBG_->sizeHint().width());
-  picCmdBG_->setGeometry(picCmdFraBG_->width() / 2 - cmdWidth / 2, 0, cmdWidth, cmdHeight);
 }
 
 void frmMain::ShowCommandState(Commands::Kind kind, int index) {

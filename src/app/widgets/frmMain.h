@@ -24,6 +24,7 @@ class QTimer;
 namespace quillane {
 
 class AutoBackup;
+class CommandStrip;
 class frmIdeas;
 class InstanceServer;
 class TerminationSignals;
@@ -71,8 +72,6 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
 
   // The topic of the open menu frame, or of the window itself.
   int HelpTopic() const override;
-  // The command buttons and the status bar stay usable beside the help.
-  QRect HelpKeepClear() const override;
 
   // The desktop session ends (logout, shutdown). With interaction allowed,
   // a changed session asks whether to save it first, as Exit does; false
@@ -102,7 +101,6 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
@@ -137,7 +135,7 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   QWidget* picQuillaneLogoBG_ = nullptr;
   QLabel* imgQuillaneLogo_ = nullptr;
   QLabel* lblVersion_ = nullptr;
-  QWidget* picCmdFraBG_ = nullptr;
+  CommandStrip* picCmdFraBG_ = nullptr;
   QWidget* picCmdBG_ = nullptr;
   StatusBarView* winStatusBar_ = nullptr;
   std::array<QPushButton*, Menu::kCount> chkMenu_{};
@@ -153,7 +151,6 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
     bool settled = false;
   };
   std::optional<DesktopEnd> desktopEnd_;
-  bool placed_ = false;
   // What the window shows of the session as it changes.
   WindowShows shows_;
   bool repaintCheckQueued_ = false;  // a repaint's backup check waits to run

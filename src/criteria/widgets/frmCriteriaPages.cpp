@@ -17,6 +17,7 @@
 #include "ui/ListEditor.h"
 #include "ui/RatingSlider.h"
 #include "ui/WeightBarGrid.h"
+#include "ui/WrappingLabel.h"
 
 namespace quillane {
 
@@ -29,9 +30,8 @@ constexpr int kGridName = 3202;
 constexpr int kGridDescription = 3203;
 
 QLabel* NameLabel(QWidget* page, const QString& objectName) {
-  auto* label = new QLabel(page);
+  auto* label = new WrappingLabel(page);
   label->setObjectName(objectName);
-  label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignCenter);
   label->setWordWrap(true);
   QFont strong = label->font();
@@ -69,7 +69,7 @@ QGroupBox* frmCriteria::BuildRatePage() {
   auto* layout = new QVBoxLayout(page);
   AddGoalRow(page, layout, QStringLiteral("lblCriteriaRateYourGoal"));
 
-  lblCriteriaRate_ = new QLabel(page);
+  lblCriteriaRate_ = new WrappingLabel(page);
   lblCriteriaRate_->setObjectName(QStringLiteral("lblCriteriaRate"));
   lblCriteriaRate_->setWordWrap(true);
   lblCriteriaA_ = NameLabel(page, QStringLiteral("lblCriteriaA"));

@@ -56,8 +56,7 @@ void EvaluationPage::ShowPair(const SessionContent& content, const EvaluationSta
 void EvaluationPage::FitTexts(const SessionContent& content, const EvaluationState& evaluation) {
   QWidget* page = lblSelected->parentWidget();
   const int width = PageTextWidth(page);
-  const int captionWidth = goal.caption->sizeHint().width() + page->layout()->spacing();
-  FitWrappedLabel(goal.goal, width - captionWidth);
+  FitGoal();
   for (QLabel* label : {lblSelected, lblIdeaNumber, lblCriterionNumber}) FitWrappedLabel(label, width);
   // Room for the longest idea and criterion, so an 80-character text reads in
   // full and the page keeps its size from one to the next.
@@ -68,6 +67,12 @@ void EvaluationPage::FitTexts(const SessionContent& content, const EvaluationSta
   for (int c = 1; c <= content.nCriteria; ++c) criteria << content.sCriteria[static_cast<std::size_t>(c)];
   FitWrappedLabel(lblIdeasEvaluationIdea, width, ideas);
   FitWrappedLabel(lblIdeasEvaluationCrit, width, criteria);
+}
+
+void EvaluationPage::FitGoal() {
+  QWidget* page = lblSelected->parentWidget();
+  const int captionWidth = goal.caption->sizeHint().width() + page->layout()->spacing();
+  FitWrappedLabel(goal.goal, PageTextWidth(page) - captionWidth);
 }
 
 void EvaluationPage::Prepare(const SessionContent& content, EvaluationState& evaluation) {
@@ -86,6 +91,7 @@ void EvaluationPage::SetTexts(const EvaluationState& s) {
   rating.left->setText(ShownText(235));
   rating.right->setText(ShownText(236));
   cmdIdeasEvaluation->setText(Text(126));
+  FitGoal();
 }
 
 bool EvaluationPage::cmdIdeasEvaluation_Click(const SessionContent& content, EvaluationState& evaluation,

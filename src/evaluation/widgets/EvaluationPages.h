@@ -41,6 +41,8 @@ struct EvaluationPage {
   void ShowPair(const SessionContent& content, const EvaluationState& evaluation);
   // Fixes the widths of the page's texts and their heights for the longest.
   void FitTexts(const SessionContent& content, const EvaluationState& evaluation);
+  // The goal beside its caption, measured once the caption has its text.
+  void FitGoal();
 };
 
 // The results page: the ranked ideas as a weight-bar table.

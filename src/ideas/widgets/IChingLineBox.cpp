@@ -10,7 +10,7 @@ namespace {
 
 void FillWithGround(QWidget* widget) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, IChingGround());
+  palette.setColor(QPalette::Window, IChingColoursFor(palette).ground);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }

@@ -53,9 +53,11 @@ IChingPage::IChingPage(IChingState& iching, Platform& platform, QGroupBox* frame
 
   // The source pictures are drawn for the finest screen and scale down cleanly.
   const qreal ratio = qApp->devicePixelRatio();
+  const IChingColours colours = IChingColoursFor(frame->palette());
   for (int i = 0; i < 2; ++i) {
     picIChingLineOrg[i] = PageLabel(frame, Indexed("picIChingLineOrg", i), false);
-    picIChingLineOrg[i]->setPixmap(i == kPlainLine ? PlainLinePicture(ratio) : WaveStripPicture(ratio));
+    picIChingLineOrg[i]->setPixmap(i == kPlainLine ? PlainLinePicture(ratio, colours)
+                                                   : WaveStripPicture(ratio, colours));
     picIChingLineOrg[i]->hide();
   }
   fraIChingHex1 =
@@ -63,7 +65,7 @@ IChingPage::IChingPage(IChingState& iching, Platform& platform, QGroupBox* frame
   fraIChingHex2 =
       BuildHexagram(frame, "fraIChingHex2", picIChingHex2, "picIChingHex2", "picIChingLineLeeg2", false);
   picIChingArrow = PageLabel(frame, QStringLiteral("picIChingArrow"), false);
-  picIChingArrow->setPixmap(IChingArrowPicture(ratio));
+  picIChingArrow->setPixmap(IChingArrowPicture(ratio, colours));
   for (int i = 0; i < 2; ++i) {
     lblIdeasIChingNumber[i] = PageLabel(frame, Indexed("lblIdeasIChingNumber", i), false);
     lblIdeasIChingNumber[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -112,8 +114,9 @@ QFrame* IChingPage::BuildHexagram(QGroupBox* frame, const char* name, std::array
   hexagram->setObjectName(QLatin1String(name));
   hexagram->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   QPalette ground = hexagram->palette();
-  ground.setColor(QPalette::Window, IChingGround());
-  ground.setColor(QPalette::WindowText, Qt::black);
+  const IChingColours colours = IChingColoursFor(ground);
+  ground.setColor(QPalette::Window, colours.ground);
+  ground.setColor(QPalette::WindowText, colours.ink);
   hexagram->setPalette(ground);
   hexagram->setAutoFillBackground(true);
   auto* grid = new QGridLayout(hexagram);

@@ -5,11 +5,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "ui/DarkPalette.h"
+
 namespace quillane {
 
 namespace {
 
-const QColor kLineColour(0, 255, 255);
 constexpr int kWavePeriod = 20;
 
 QPixmap Canvas(int width, int height, qreal ratio, const QColor& ground) {
@@ -21,15 +22,20 @@ QPixmap Canvas(int width, int height, qreal ratio, const QColor& ground) {
 
 }  // namespace
 
-QPixmap PlainLinePicture(qreal ratio) {
-  QPixmap pixmap = Canvas(kLinePictureWidth, kLinePictureHeight, ratio, IChingGround());
+IChingColours IChingColoursFor(const QPalette& palette) {
+  if (!IsDarkPalette(palette)) return {QColor(192, 192, 192), QColor(0, 255, 255), QColor(Qt::black)};
+  return {QColor(48, 48, 48), QColor(0, 224, 224), palette.color(QPalette::WindowText)};
+}
+
+QPixmap PlainLinePicture(qreal ratio, const IChingColours& colours) {
+  QPixmap pixmap = Canvas(kLinePictureWidth, kLinePictureHeight, ratio, colours.ground);
   QPainter p(&pixmap);
-  p.fillRect(QRectF(0, 4, kLinePictureWidth, 4), kLineColour);  // rows 4 to 7
+  p.fillRect(QRectF(0, 4, kLinePictureWidth, 4), colours.line);  // rows 4 to 7
   return pixmap;
 }
 
-QPixmap WaveStripPicture(qreal ratio) {
-  QPixmap pixmap = Canvas(kLinePictureWidth, kLinePictureHeight, ratio, IChingGround());
+QPixmap WaveStripPicture(qreal ratio, const IChingColours& colours) {
+  QPixmap pixmap = Canvas(kLinePictureWidth, kLinePictureHeight, ratio, colours.ground);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   // Drawn a little past both ends so that no line cap shows at the seam.
@@ -44,17 +50,17 @@ QPixmap WaveStripPicture(qreal ratio) {
       wave.lineTo(point);
     }
   }
-  p.setPen(QPen(kLineColour, 2.0, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+  p.setPen(QPen(colours.line, 2.0, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
   p.drawPath(wave);
   return pixmap;
 }
 
-QPixmap IChingArrowPicture(qreal ratio) {
+QPixmap IChingArrowPicture(qreal ratio, const IChingColours& colours) {
   QPixmap pixmap = Canvas(22, 20, ratio, Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  p.setBrush(Qt::black);
+  p.setBrush(colours.ink);
   p.drawRect(QRectF(1, 8, 11, 4));
   p.drawPolygon(QPolygonF({QPointF(11, 2), QPointF(21, 10), QPointF(11, 18)}));
   return pixmap;

@@ -5,6 +5,7 @@
 
 #include "ideas/IdeaList.h"
 #include "resources/Texts.h"
+#include "ui/DarkPalette.h"
 
 namespace quillane {
 
@@ -26,7 +27,8 @@ IdeaMeter::IdeaMeter(QWidget* parent) : QWidget(parent) {
   picIdeasMeter_->setObjectName(QStringLiteral("picIdeasMeter"));
   picIdeasMeter_->setAutoFillBackground(true);
   QPalette blue = picIdeasMeter_->palette();
-  blue.setColor(QPalette::Window, QColor(0, 0, 255));
+  // Blue; on a dark palette a lighter blue, as far from the dark ground.
+  blue.setColor(QPalette::Window, ForPalette(blue, QColor(0, 0, 255), QColor(110, 160, 255)));
   picIdeasMeter_->setPalette(blue);
   setAccessibleName(ShownText(214));
   Show(0);

@@ -13,6 +13,9 @@ namespace quillane {
 namespace {
 constexpr int kSocketWaitMs = 1000;        // a viewer that is alive answers at once
 constexpr int kMaxScreenExtent = 1 << 20;  // pixels: far beyond any desktop
+// Far more than the groups of buttons of a program's windows; the viewer's
+// search for a free place grows with the fourth power of the count.
+constexpr int kMostAreas = 16;
 }  // namespace
 
 std::optional<QString> HelpServerName() {
@@ -68,10 +71,43 @@ std::optional<QRect> RectFromText(const QString& text) {
   return QRect(values[0], values[1], values[2], values[3]);
 }
 
+// Areas as "x,y,w,h;x,y,w,h", those better left free marked "~x,y,w,h";
+// an empty text for none.
+QString AreasText(const ScreenAreas& areas) {
+  QStringList texts;
+  for (const QRect& area : areas.rects()) {
+    if (texts.size() == kMostAreas) break;
+    texts << RectText(area);
+  }
+  for (const QRect& area : areas.ratherFree()) {
+    if (texts.size() == kMostAreas) break;
+    texts << QLatin1Char('~') + RectText(area);
+  }
+  return texts.join(QLatin1Char(';'));
+}
+
+std::optional<ScreenAreas> AreasFromText(const QString& text) {
+  ScreenAreas areas;
+  if (text.isEmpty()) return areas;
+  const QStringList texts = text.split(QLatin1Char(';'));
+  if (texts.size() > kMostAreas) return std::nullopt;
+  for (const QString& part : texts) {
+    const bool rather = part.startsWith(QLatin1Char('~'));
+    const std::optional<QRect> area = RectFromText(rather ? part.mid(1) : part);
+    if (!area) return std::nullopt;
+    if (rather) {
+      areas.AddRather(*area);
+    } else {
+      areas.Add(*area);
+    }
+  }
+  return areas;
+}
+
 }  // namespace
 
 QByteArray EncodeHelpRequest(const HelpRequest& request) {
-  return QByteArray::number(request.topic) + '\t' + RectText(request.keepClear).toUtf8() + '\t' +
+  return QByteArray::number(request.topic) + '\t' + AreasText(request.keepClear).toUtf8() + '\t' +
          EncodeFileName(request.folder) + '\n';
 }
 
@@ -82,7 +118,7 @@ std::optional<HelpRequest> DecodeHelpRequest(const QByteArray& line) {
   if (secondTab < 0) return std::nullopt;
   bool ok = false;
   const int topic = trimmed.left(tab).toInt(&ok);
-  const auto keepClear = RectFromText(QString::fromUtf8(trimmed.mid(tab + 1, secondTab - tab - 1)));
+  const auto keepClear = AreasFromText(QString::fromUtf8(trimmed.mid(tab + 1, secondTab - tab - 1)));
   const std::optional<QString> folder = DecodeFileName(trimmed.mid(secondTab + 1));
   if (!ok || topic < 0 || !keepClear || !folder) return std::nullopt;
   return HelpRequest{*folder, topic, *keepClear};
@@ -90,7 +126,7 @@ std::optional<HelpRequest> DecodeHelpRequest(const QByteArray& line) {
 
 QStringList HelpViewerArguments(const HelpRequest& request) {
   QStringList arguments = {request.folder, QString::number(request.topic)};
-  if (!request.keepClear.isEmpty()) arguments << RectText(request.keepClear);
+  if (!request.keepClear.isEmpty()) arguments << AreasText(request.keepClear);
   return arguments;
 }
 
@@ -98,7 +134,7 @@ std::optional<HelpRequest> HelpRequestFromArguments(const QStringList& arguments
   if (arguments.size() != 2 && arguments.size() != 3) return std::nullopt;
   bool ok = false;
   const int topic = arguments.at(1).toInt(&ok);
-  const auto keepClear = RectFromText(arguments.value(2));
+  const auto keepClear = AreasFromText(arguments.value(2));
   if (!ok || topic < 0 || !keepClear) return std::nullopt;
   return HelpRequest{arguments.at(0), topic, *keepClear};
 }

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "platform/helprequest/ScreenAreas.h"
+
 namespace quillane {
 
 // What the program asks of the help viewer: the topic of a context number,
@@ -13,9 +15,9 @@ namespace quillane {
 struct HelpRequest {
   QString folder;
   int topic = 0;
-  // A part of the screen the viewer's window must leave free (the program's
-  // command buttons), in screen coordinates; empty for none.
-  QRect keepClear = QRect();
+  // What the viewer's window must leave free: the program's command buttons
+  // and the buttons of its open dialogs.
+  ScreenAreas keepClear = ScreenAreas();
 
   bool operator==(const HelpRequest&) const = default;
 };

@@ -181,7 +181,7 @@ bool QtPlatform::OpenWithDesktop(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void QtPlatform::ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) {
+void QtPlatform::ShowHelp(const QString& helpFolder, int contextNumber, const ScreenAreas& keepClear) {
   // The viewer is a program of its own, so it takes input while one of our
   // modal dialogs is open. An open viewer shows the topic; else one starts.
   const HelpRequest request{helpFolder, contextNumber, keepClear};

@@ -30,7 +30,7 @@ class QtPlatform : public Platform {
   PrintTarget OpenPrinter(const QString& jobName) override;
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   bool OpenWithDesktop(const QString& path) override;
-  void ShowHelp(const QString& helpFolder, int contextNumber, const QRect& keepClear) override;
+  void ShowHelp(const QString& helpFolder, int contextNumber, const ScreenAreas& keepClear) override;
   SingleInstance AcquireSingleInstance() override;
   void BringToFront(QWidget& window) override;
   QRect ScreenGeometry() override;

@@ -43,7 +43,7 @@ frmPreferences::frmPreferences(const HelpBook& help, Settings& settings, TimerSw
   chkAutoBackup_ = static_cast<QCheckBox*>(named(new QCheckBox(fraAutoBackup_), "chkAutoBackup"));
   txtAutoBackup_ = static_cast<QLineEdit*>(named(new QLineEdit(fraAutoBackup_), "txtAutoBackup"));
   txtAutoBackup_->setMaxLength(2);
-  txtAutoBackup_->setFixedWidth(40);
+  txtAutoBackup_->setFixedWidth(std::max(40, txtAutoBackup_->minimumSizeHint().width()));
   txtAutoBackup_->installEventFilter(this);
   vsbAutoBackup_ =
       static_cast<QScrollBar*>(named(new QScrollBar(Qt::Vertical, fraAutoBackup_), "vsbAutoBackup"));

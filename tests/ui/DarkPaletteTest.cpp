@@ -1,0 +1,130 @@
+// The program's own colours stay readable on a dark palette, and are the
+// program's fixed colours on a light one.
+#include <QLabel>
+#include <QTableWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "app/MainWindowFixture.h"
+
+namespace quillane::test {
+namespace {
+
+double Luminance(const QColor& colour) {
+  auto channel = [](double value) {
+    return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+         0.0722 * channel(colour.blueF());
+}
+
+// How far apart two colours stand, from 1 (alike) to 21 (black on white).
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast most of a picture's opaque pixels have with `ground`.
+double InkContrast(const QPixmap& picture, const QColor& ground) {
+  const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+  std::vector<double> contrasts;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (pixel.alpha() == 255) contrasts.push_back(Contrast(pixel, ground));
+    }
+  }
+  if (contrasts.empty()) return 0;
+  std::nth_element(contrasts.begin(), contrasts.begin() + contrasts.size() / 2, contrasts.end());
+  return contrasts[contrasts.size() / 2];
+}
+
+QPalette DarkPalette() {
+  QPalette dark;
+  const QColor light(0xe0, 0xe0, 0xe0);
+  dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+  dark.setColor(QPalette::WindowText, light);
+  dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+  dark.setColor(QPalette::Text, light);
+  dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+  dark.setColor(QPalette::ButtonText, light);
+  return dark;
+}
+
+// The main window on a light or (true) a dark palette.
+class PaletteTest : public MainWindowTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    if (GetParam()) QApplication::setPalette(DarkPalette());
+    MainWindowTest::SetUp();
+    StartNewSession();
+    SessionContent s;
+    s.sGoal = QStringLiteral("A quieter street");
+    Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed"});
+    s.sngWeight = {0, 9.0f, 4.5f};
+    Fill(s.sIdeas, s.nIdeas, {"Bells", "Maps"});
+    PutContent(parts.document, s);
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    QApplication::setPalette(original_);
+  }
+  bool dark() const { return GetParam(); }
+
+ private:
+  QPalette original_ = QApplication::palette();
+};
+
+TEST_P(PaletteTest, TheLogoTheBarsTheMeterAndTheIChingPicturesStandOutFromTheirGround) {
+  const QColor windowColour = window->palette().color(QPalette::Window);
+  EXPECT_GE(
+      InkContrast(Find<QLabel>(window.get(), QStringLiteral("imgQuillaneLogo"))->pixmap(), windowColour),
+      4.5);
+
+  platform.OnNextDialog([&](QDialog& view) {
+    const auto* grid = Find<QTableWidget>(&view, QStringLiteral("grdCriteria"));
+    const QColor bar = grid->item(0, 2)->background().color();
+    EXPECT_GE(Contrast(bar, grid->palette().color(QPalette::Base)), 4.5);
+    if (!dark()) {
+      EXPECT_EQ(bar, QColor(0, 0, 128));
+    }
+    view.close();
+  });
+  window->cmdButton_Click(Command::CriteriaView);
+
+  platform.OnNextDialog([&](QDialog& ideas) {
+    const QColor ground =
+        Find<QWidget>(&ideas, QStringLiteral("panIdeasMeter"))->palette().color(QPalette::Window);
+    const QColor meter =
+        Find<QWidget>(&ideas, QStringLiteral("picIdeasMeter"))->palette().color(QPalette::Window);
+    EXPECT_GE(Contrast(meter, ground), 3.0);
+    if (!dark()) {
+      EXPECT_EQ(meter, QColor(0, 0, 255));
+    }
+
+    const QColor page = ideas.palette().color(QPalette::Window);
+    EXPECT_GE(InkContrast(Find<QLabel>(&ideas, QStringLiteral("picIChingArrow"))->pixmap(), page), 4.5);
+    // The plain line: its band (rows 4 to 7) against the ground above it.
+    const QImage line = Find<QLabel>(&ideas, QStringLiteral("picIChingLineOrg(0)"))->pixmap().toImage();
+    const qreal ratio = line.devicePixelRatio();
+    const QColor band = line.pixelColor(qRound(30 * ratio), qRound(5 * ratio));
+    const QColor lineGround = line.pixelColor(qRound(30 * ratio), qRound(1 * ratio));
+    if (dark()) {
+      EXPECT_GE(Contrast(band, lineGround), 4.5);
+    } else {
+      EXPECT_EQ(band, QColor(0, 255, 255));
+      EXPECT_EQ(lineGround, QColor(192, 192, 192));
+    }
+    ideas.close();
+  });
+  window->cmdButton_Click(Command::IChing);
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, PaletteTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "Dark" : "Light");
+                         });
+
+}  // namespace
+}  // namespace quillane::test

@@ -40,8 +40,9 @@ struct MainParts {
   RunStates states;
 
   // Where the program keeps its files on this machine.
-  QString settingsPath;  // the settings file
-  QString dataFolder;    // writable folder of the backup workfile
+  QString settingsPath;         // the settings file
+  QString dataFolder;           // writable folder of the backup workfile
+  QStringList recentWorkfiles;  // opened or saved last, newest first
 
   // Non-zero while a file is written or read or a busy message runs; the
   // repaint check of the backup waits until it is zero again.

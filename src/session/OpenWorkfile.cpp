@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileInfo>
 #include <memory>
 
@@ -45,12 +46,20 @@ FileOutcome CheckPassword(Prompter& prompter, const QString& password, const Ask
 
 FileOutcome OpenWorkfile(SessionDocument& document, EvaluationState& evaluation, Prompter& prompter,
                          Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
-                         const AskPasswordFn& askPassword) {
-  const std::optional<QString> chosen = ChooseFile(
-      prompter, FileDialogMode::Open, {constants.sProduct, Text(108)}, QStringLiteral("*.") + Text(108));
+                         const AskPasswordFn& askPassword, const QString& lastFolder) {
+  const QString pattern = QStringLiteral("*.") + Text(108);
+  const QString folder = WorkfileFolder(document.workfile(), lastFolder);
+  const std::optional<QString> chosen =
+      ChooseFile(prompter, FileDialogMode::Open, {constants.sProduct, Text(108)},
+                 folder.isEmpty() ? pattern : QDir(folder).filePath(pattern));
   if (!chosen || !QFileInfo::exists(*chosen)) return FileOutcome::Cancelled;
   return LoadWorkfile(document, evaluation, prompter, platform, status, constants, fileWork, *chosen,
                       askPassword);
+}
+
+QString WorkfileFolder(const QString& workfile, const QString& lastFolder) {
+  if (!workfile.isEmpty()) return QFileInfo(workfile).absolutePath();
+  return lastFolder;
 }
 
 FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation, Prompter& prompter,

@@ -1,3 +1,5 @@
+#include <QDir>
+
 #include "core/Constants.h"
 #include "core/Prompter.h"
 #include "core/SessionDocument.h"
@@ -25,13 +27,17 @@ FileOutcome RefuseSave(Prompter& prompter, const QString& path, const QString& t
 
 FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evaluation, Prompter& prompter,
                          Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
-                         SaveMode mode) {
+                         SaveMode mode, const QString& lastFolder) {
   const SessionContent& s = document.content();
 
   QString path = document.workfile();
   if (path.isEmpty() || mode == SaveMode::kSaveAs) {
+    // An untitled session's dialog starts in the folder used last.
+    const QString proposal = document.workfile().isEmpty() && !lastFolder.isEmpty()
+                                 ? QDir(lastFolder).absolutePath() + QLatin1Char('/')
+                                 : document.workfile();
     const auto chosen =
-        ChooseFile(prompter, FileDialogMode::SaveAs, {constants.sProduct, Text(108)}, document.workfile());
+        ChooseFile(prompter, FileDialogMode::SaveAs, {constants.sProduct, Text(108)}, proposal);
     if (!chosen) return FileOutcome::Cancelled;
     path = *chosen;
   }

@@ -28,10 +28,11 @@ enum class SaveMode {
 // Writes the session content into a workfile, with the evaluation when it
 // was ranked. Done marks the document saved under the file's name and shows
 // the busy message. A caller that would discard the session after a save
-// goes on only after Done. `fileWork` counts the write as file work.
+// goes on only after Done. `fileWork` counts the write as file work. The
+// file dialog starts at the workfile, else in `lastFolder` when one is given.
 FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evaluation, Prompter& prompter,
                          Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
-                         SaveMode mode);
+                         SaveMode mode, const QString& lastFolder = QString());
 
 // The typed password, or nothing when the user cancelled.
 using AskPasswordFn = std::function<std::optional<QString>()>;
@@ -40,10 +41,15 @@ using AskPasswordFn = std::function<std::optional<QString>()>;
 inline constexpr int kMaxPasswordLength = 15;
 
 // Lets the user choose a workfile and loads it (a cancelled dialog or a
-// missing file: Cancelled, nothing changes).
+// missing file: Cancelled, nothing changes). The file dialog starts in the
+// folder of the current workfile, else in `lastFolder` when one is given.
 FileOutcome OpenWorkfile(SessionDocument& document, EvaluationState& evaluation, Prompter& prompter,
                          Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
-                         const AskPasswordFn& askPassword);
+                         const AskPasswordFn& askPassword, const QString& lastFolder = QString());
+
+// The folder a file dialog for workfiles starts in: the current workfile's,
+// else `lastFolder`; "" for the working folder.
+QString WorkfileFolder(const QString& workfile, const QString& lastFolder);
 
 // Loads the workfile at `path`; `askPassword` asks for the password of a
 // protected one. A file that is not a sound workfile (not a regular file,

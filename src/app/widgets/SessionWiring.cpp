@@ -4,6 +4,7 @@
 
 #include "app/MainParts.h"
 #include "ideas/IdeaList.h"
+#include "session/RecentWorkfiles.h"
 
 namespace quillane {
 
@@ -12,6 +13,17 @@ namespace {
 void ShowWorkfile(MainParts& p) {
   // A busy message ends with the name.
   if (!p.status.busyShown()) ShowWorkfileName(p.status, p.document.workfile(), p.constants);
+}
+
+// The workfile just opened or saved comes first among the recent ones.
+void RememberWorkfile(MainParts& p) {
+  if (p.document.workfile().isEmpty()) return;
+  const QFileInfo file(p.document.workfile());
+  // A backup brought back is no workfile of the user's.
+  if (file.absolutePath() == QFileInfo(p.dataFolder).absoluteFilePath()) return;
+  const QString path = file.absoluteFilePath();
+  p.recentWorkfiles = WithRecentWorkfile(p.recentWorkfiles, path);
+  WriteRecentWorkfiles(p.dataFolder, p.recentWorkfiles);
 }
 
 void ShowTitle(const MainParts& p, const WindowShows& shows) {
@@ -135,8 +147,12 @@ void FollowTheSession(MainParts& p, WindowShows shown) {
     p.progress.MarkProgressStep(ProgressStep::ClearAll);
     ShowWorkfile(p);
   });
-  QObject::connect(&d, &SessionDocument::sessionLoaded, &p.commands, [&p] { FollowLoad(p); });
+  QObject::connect(&d, &SessionDocument::sessionLoaded, &p.commands, [&p] {
+    FollowLoad(p);
+    RememberWorkfile(p);
+  });
   QObject::connect(&d, &SessionDocument::sessionSaved, &p.progress, [&p] {
+    RememberWorkfile(p);
     ShowWorkfile(p);
     p.progress.MarkProgressStep(ProgressStep::SessionSaved);
   });

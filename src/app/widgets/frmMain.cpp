@@ -1,10 +1,16 @@
 #include "app/widgets/frmMain.h"
 
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -23,6 +29,7 @@
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
+#include "session/RecentWorkfiles.h"
 #include "session/Workfile.h"
 #include "settings/Settings.h"
 #include "ui/HelpContexts.h"
@@ -44,6 +51,8 @@ frmMain::frmMain(MainParts& parts) : parts_(parts) {
   endProgram = [] { QCoreApplication::exit(0); };
   endAtOnce = [] { std::_Exit(0); };
   BuildLayout();
+  // A workfile dropped on the window opens, as one given on the command line.
+  setAcceptDrops(true);
   for (const MainShortcut& shortcut : MainShortcuts()) {
     auto* keys = new QShortcut(shortcut.keys, this);
     keys->setContext(Qt::WindowShortcut);
@@ -156,6 +165,18 @@ QWidget* frmMain::BuildCommandArea(QWidget* parent) {
     cmdButton_[static_cast<std::size_t>(IndexOf(command.command))] = button;
     connect(button, &QPushButton::clicked, this, [this, c = command.command] { cmdButton_Click(c); });
   }
+  // The workfiles opened or saved last, one step away beside Open Session.
+  QGroupBox* start = frames_[Menu::kStart];
+  cmdRecent_ = new QPushButton(start);
+  cmdRecent_->setObjectName(QStringLiteral("cmdRecent"));
+  cmdRecent_->setAutoDefault(false);
+  cmdRecent_->setMinimumSize(132, kCommandHeight);
+  auto* recentMenu = new QMenu(cmdRecent_);
+  recentMenu->setObjectName(QStringLiteral("mnuRecent"));
+  cmdRecent_->setMenu(recentMenu);
+  connect(recentMenu, &QMenu::aboutToShow, this, [this, recentMenu] { FillRecentMenu(*recentMenu); });
+  auto* startGrid = static_cast<QGridLayout*>(start->layout());
+  startGrid->addWidget(cmdRecent_, 0, startGrid->columnCount());
 
   auto* bar = new QWidget(area);
   bar->setObjectName(QStringLiteral("chkMenuBar"));
@@ -202,6 +223,7 @@ void frmMain::SetMainCaptions() {
     commandButton(command.command)->setText(Text(command.caption));
   }
   commandButton(Command::HelpAtStartup)->setText(Text(parts_.settings.bHelpAtStartup ? 171 : 172));
+  cmdRecent_->setText(Text(3127));
   panProgressReport_->SetLabels();
 }
 
@@ -217,6 +239,7 @@ void frmMain::SetMainToolTips() {
     if (command.command == Command::About) tip += s.sProduct;
     commandButton(command.command)->setToolTip(tip);
   }
+  cmdRecent_->setToolTip(Text(3128));
   // Each key is named in the tool tip of what it presses.
   for (const MainShortcut& shortcut : MainShortcuts()) {
     QPushButton* button = shortcut.command ? commandButton(*shortcut.command) : menuButton(shortcut.menu);
@@ -231,6 +254,7 @@ void frmMain::Form_Load() {
   const UserName user = parts_.platform.CurrentUser();
   parts_.constants.sUserFirstName = FirstNameOf(user.fullName, user.loginName);
   const FileRead settings = ReadSettings(parts_.settingsPath, parts_.settings, parts_.autoBackupTimer);
+  parts_.recentWorkfiles = ReadRecentWorkfiles(parts_.dataFolder);
   SetMainCaptions();
   ShowTheStart(parts_, shows_);
   ShowAllCommandStates();
@@ -314,6 +338,53 @@ void frmMain::ShowAllCommandStates() {
   for (int i = 0; i < Menu::kFrameCount; ++i) ShowCommandState(Commands::Kind::Frame, i);
   for (int i = 0; i < Menu::kCount; ++i) ShowCommandState(Commands::Kind::Menu, i);
   for (int i = 0; i < kCommandCount; ++i) ShowCommandState(Commands::Kind::Button, i);
+}
+
+namespace {
+
+// The one workfile a drag carries, if it carries just that.
+std::optional<QString> DroppedWorkfile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+  const QUrl url = data->urls().constFirst();
+  if (!url.isLocalFile()) return std::nullopt;
+  const QString path = url.toLocalFile();
+  if (!path.endsWith(QStringLiteral(".") + Text(108), Qt::CaseInsensitive)) return std::nullopt;
+  return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedWorkfile(event->mimeData())) event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+  const std::optional<QString> workfile = DroppedWorkfile(event->mimeData());
+  if (!workfile) return;
+  event->acceptProposedAction();
+  // The drag ends first; the questions of opening come after it.
+  QTimer::singleShot(0, this, [this, path = *workfile] { OpenWhenNoDialogIsOpen(path); });
+}
+
+void frmMain::FillRecentMenu(QMenu& menu) {
+  menu.clear();
+  for (const QString& path : parts_.recentWorkfiles) {
+    // A file name may hold "&", which a menu would take for a shortcut mark.
+    QAction* entry = menu.addAction(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    connect(entry, &QAction::triggered, this, [this, path] { OpenRecentWorkfile(path); });
+  }
+  if (parts_.recentWorkfiles.isEmpty()) menu.addAction(Text(3129))->setEnabled(false);
+}
+
+void frmMain::OpenRecentWorkfile(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    // Said once, then no longer offered.
+    parts_.prompter.Tell(path + QLatin1Char('\r') + Text(3124), MsgButtons::OkOnly + MsgIcon::Exclamation);
+    parts_.recentWorkfiles.removeAll(path);
+    WriteRecentWorkfiles(parts_.dataFolder, parts_.recentWorkfiles);
+    return;
+  }
+  OpenWorkfileAt(path);
 }
 
 }  // namespace quillane

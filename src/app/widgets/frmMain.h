@@ -18,6 +18,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 
@@ -102,9 +103,13 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildLayout();
+  void FillRecentMenu(QMenu& menu);
+  void OpenRecentWorkfile(const QString& path);
   QWidget* BuildCommandArea(QWidget* parent);
   void ShowCommandState(Commands::Kind kind, int index);
   void ShowAllCommandStates();
@@ -113,6 +118,8 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   // Commands.
   void RunCommand(Command command);
   FileOutcome SaveCommand(SaveMode mode);
+  // The folder of the workfile opened or saved last.
+  QString LastWorkfileFolder() const;
   // The Save command, as the unsaved-changes question runs it before the
   // session is replaced.
   SaveCommandFn SaveFirst();
@@ -153,6 +160,7 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   std::optional<DesktopEnd> desktopEnd_;
   // What the window shows of the session as it changes.
   WindowShows shows_;
+  QPushButton* cmdRecent_ = nullptr;
   bool repaintCheckQueued_ = false;  // a repaint's backup check waits to run
 };
 

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -100,9 +101,10 @@ void frmMain::RunCommand(Command command) {
     case Command::OpenSession:
       // Typed work is never replaced unasked.
       if (SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) {
-        OpenWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform,
-                     parts_.status, parts_.constants, parts_.fileWork,
-                     [this] { return AskPasswordEntry(parts_.help(), this); });
+        OpenWorkfile(
+            parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
+            parts_.constants, parts_.fileWork, [this] { return AskPasswordEntry(parts_.help(), this); },
+            LastWorkfileFolder());
         autoBackup_->RunPendingCheck();
       }
       break;
@@ -271,10 +273,15 @@ SaveCommandFn frmMain::SaveFirst() {
   return [this] { return SaveCommand(SaveMode::kSave); };
 }
 
+QString frmMain::LastWorkfileFolder() const {
+  if (parts_.recentWorkfiles.isEmpty()) return QString();
+  return QFileInfo(parts_.recentWorkfiles.constFirst()).absolutePath();
+}
+
 FileOutcome frmMain::SaveCommand(SaveMode mode) {
   const FileOutcome outcome =
       SaveWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
-                   parts_.constants, parts_.fileWork, mode);
+                   parts_.constants, parts_.fileWork, mode, LastWorkfileFolder());
   autoBackup_->RunPendingCheck();
   return outcome;
 }

@@ -108,10 +108,13 @@ std::optional<QString> QtPlatform::FileDialog(QWidget* parent, FileDialogMode mo
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   dialog.setFileMode(mode == FileDialogMode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  if (!initialName.isEmpty() && !initialName.contains(QLatin1Char('*'))) {
+  // A proposal is a file to select, a folder to start in (ending in "/"),
+  // or a pattern, which may name the folder to start in.
+  if (!initialName.isEmpty()) {
     const QFileInfo info(initialName);
     if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
-    dialog.selectFile(info.fileName());
+    if (!initialName.contains(QLatin1Char('*')) && !info.fileName().isEmpty())
+      dialog.selectFile(info.fileName());
   }
   QApplication::setOverrideCursor(Qt::ArrowCursor);
   const int result = dialog.exec();

@@ -25,13 +25,6 @@ const QStringList kIdeas = {QString::fromUtf8("Café 😀 for everyone"), QStrin
 
 class AnyAlphabetTest : public MainWindowTest {
  protected:
-  static ScriptedPlatform::DialogScript TypeThenOk(const char* box, const QStringList& lines) {
-    return [box, lines](QDialog& d) {
-      Type(&d, box, lines);
-      Click(&d, "cmdOk");
-    };
-  }
-
   // The text poppler finds in a PDF, as a user's viewer would copy it.
   static QString PdfText(const QString& pdf) {
     QProcess process;

@@ -77,6 +77,14 @@ class MainWindowTest : public ::testing::Test {
 
   void StartNewSession() { SetNewSessionCommands(parts.commands); }
 
+  // A dialog script: types `lines` into `box`, then clicks OK.
+  static ScriptedPlatform::DialogScript TypeThenOk(const char* box, const QStringList& lines) {
+    return [box, lines](QDialog& d) {
+      Type(&d, box, lines);
+      Click(&d, "cmdOk");
+    };
+  }
+
   // Runs `command` from `menu`, opened unless it is open, with `script` driving the dialog it opens.
   void RunDialog(int menu, Command command, ScriptedPlatform::DialogScript script) {
     if (!window->frame(menu)->isVisible()) PressMenu(menu);

@@ -15,13 +15,6 @@ namespace {
 
 class WholeSessionTest : public MainWindowTest {
  protected:
-  // A dialog script: types `lines` into `box`, then clicks OK.
-  static ScriptedPlatform::DialogScript TypeThenOk(const char* box, const QStringList& lines) {
-    return [box, lines](QDialog& d) {
-      Type(&d, box, lines);
-      Click(&d, "cmdOk");
-    };
-  }
   // Picks the ideas at `rows` in the selection dialog, then runs `then`.
   void Pick(const std::vector<int>& rows) {
     platform.OnNextDialog([rows](QDialog& view) {

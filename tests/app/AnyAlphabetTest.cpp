@@ -60,12 +60,7 @@ TEST_F(AnyAlphabetTest, EveryAlphabetComesBackFromTheWorkfileReportPlanAndPrint)
   ASSERT_EQ(criteria, typed);
   ASSERT_EQ(Texts(s.sIdeas, s.nIdeas), kIdeas);
 
-  platform.OnNextDialog([](QDialog& view) {
-    auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
-    list->item(0)->setSelected(true);
-    list->item(1)->setSelected(true);
-    Click(&view, "cmdOk");
-  });
+  Pick({0, 1});
   RunDialog(Menu::kIdeas, Command::Evaluate, [](QDialog& d) {
     auto* slider = Find<QSlider>(&d, QStringLiteral("sliIdeasEvaluationRate"));
     for (int value : {6, 8, 5, 9, 4, 7}) {
@@ -77,16 +72,7 @@ TEST_F(AnyAlphabetTest, EveryAlphabetComesBackFromTheWorkfileReportPlanAndPrint)
 
   const QString report = folder.filePath(QStringLiteral("report.txt"));
   const QString plan = folder.filePath(QStringLiteral("plan.txt"));
-  PressMenu(Menu::kReports);
-  platform.ChooseFile(report);
-  PressCommand(Command::MakeReport);
-  PressMenu(Menu::kPlans);
-  platform.ChooseFile(plan);
-  PressCommand(Command::MakePlan);
-  PressMenu(Menu::kReports);
-  platform.printFolder = folder.path();
-  platform.AnswerNext(Answer::Yes);
-  PressCommand(Command::PrintConcise);
+  MakeReportPlanAndPrint(report, plan);
   ASSERT_EQ(platform.printJobs.size(), 1u);
 
   // Reports and plans are UTF-8 after a byte-order mark, so editors know them.

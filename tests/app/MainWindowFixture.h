@@ -85,6 +85,30 @@ class MainWindowTest : public ::testing::Test {
     };
   }
 
+  // Picks the ideas at `rows` in the next selection dialog.
+  void Pick(const std::vector<int>& rows) {
+    platform.OnNextDialog([rows](QDialog& view) {
+      auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
+      for (int row : rows) list->item(row)->setSelected(true);
+      Click(&view, "cmdOk");
+    });
+  }
+
+  // Saves the report and the plan under these names and prints the summary
+  // into the test's folder.
+  void MakeReportPlanAndPrint(const QString& report, const QString& plan) {
+    PressMenu(Menu::kReports);
+    platform.ChooseFile(report);
+    PressCommand(Command::MakeReport);
+    PressMenu(Menu::kPlans);
+    platform.ChooseFile(plan);
+    PressCommand(Command::MakePlan);
+    PressMenu(Menu::kReports);
+    platform.printFolder = folder.path();
+    platform.AnswerNext(Answer::Yes);
+    PressCommand(Command::PrintConcise);
+  }
+
   // Runs `command` from `menu`, opened unless it is open, with `script` driving the dialog it opens.
   void RunDialog(int menu, Command command, ScriptedPlatform::DialogScript script) {
     if (!window->frame(menu)->isVisible()) PressMenu(menu);

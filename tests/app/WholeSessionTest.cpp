@@ -15,14 +15,6 @@ namespace {
 
 class WholeSessionTest : public MainWindowTest {
  protected:
-  // Picks the ideas at `rows` in the selection dialog, then runs `then`.
-  void Pick(const std::vector<int>& rows) {
-    platform.OnNextDialog([rows](QDialog& view) {
-      auto* list = Find<QListWidget>(&view, QStringLiteral("lstView"));
-      for (int row : rows) list->item(row)->setSelected(true);
-      Click(&view, "cmdOk");
-    });
-  }
   // The steps whose indicator is lit (`done`) or dark.
   std::vector<ProgressStep> Steps(bool done) {
     std::vector<ProgressStep> steps;
@@ -116,16 +108,7 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
 
   // The report, the plan and the printed summary.
   const QString report = folder.filePath(QStringLiteral("report.txt"));
-  PressMenu(Menu::kReports);
-  platform.ChooseFile(report);
-  PressCommand(Command::MakeReport);
-  PressMenu(Menu::kPlans);
-  platform.ChooseFile(folder.filePath(QStringLiteral("plan.txt")));
-  PressCommand(Command::MakePlan);
-  PressMenu(Menu::kReports);
-  platform.printFolder = folder.path();
-  platform.AnswerNext(Answer::Yes);
-  PressCommand(Command::PrintConcise);
+  MakeReportPlanAndPrint(report, folder.filePath(QStringLiteral("plan.txt")));
   ASSERT_EQ(platform.printJobs.size(), 1u);
   EXPECT_TRUE(QFile::exists(folder.filePath(platform.printJobs[0] + QStringLiteral(".pdf"))));
   const QByteArray expected = ReadFileBytes(QStringLiteral(QUILLANE_TEST_DATA_DIR "/WholeSessionReport.txt"));

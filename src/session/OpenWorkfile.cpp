@@ -20,11 +20,6 @@ namespace quillane {
 
 namespace {
 
-FileOutcome ShowNotRead(Prompter& prompter, const QString& path, int text) {
-  prompter.Tell(path + QLatin1Char('\r') + Text(text), MsgButtons::OkOnly + MsgIcon::Exclamation);
-  return FileOutcome::Failed;
-}
-
 FileOutcome ShowNotValid(Prompter& prompter, const Constants& constants, const QString& path) {
   prompter.Tell(path + QLatin1Char('\r') + Text(514) + constants.sProduct + Text(515),
                 MsgButtons::OkOnly + MsgIcon::Exclamation);
@@ -57,6 +52,12 @@ FileOutcome OpenWorkfile(SessionDocument& document, EvaluationState& evaluation,
                       askPassword);
 }
 
+FileOutcome TellWorkfileNotRead(Prompter& prompter, const QString& path, WorkfileUnread why) {
+  prompter.Tell(path + QLatin1Char('\r') + Text(why == WorkfileUnread::Missing ? 3124 : 3125),
+                MsgButtons::OkOnly + MsgIcon::Exclamation);
+  return FileOutcome::Failed;
+}
+
 QString WorkfileFolder(const QString& workfile, const QString& lastFolder) {
   if (!workfile.isEmpty()) return QFileInfo(workfile).absolutePath();
   return lastFolder;
@@ -77,8 +78,10 @@ FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation,
   // as such; anything else that is no workfile is not valid.
   if (!bytes) {
     const QFileInfo file(path);
-    if (!file.exists() && !file.isSymLink()) return ShowNotRead(prompter, path, 3124);
-    if (file.isFile() && !file.isReadable()) return ShowNotRead(prompter, path, 3125);
+    if (!file.exists() && !file.isSymLink())
+      return TellWorkfileNotRead(prompter, path, WorkfileUnread::Missing);
+    if (file.isFile() && !file.isReadable())
+      return TellWorkfileNotRead(prompter, path, WorkfileUnread::Unreadable);
   }
   const QList<QByteArray> lines = bytes ? SplitLines(*bytes) : QList<QByteArray>();
   if (lines.isEmpty() || !IsStartMarkerLine(lines[0], constants.sStartMarker)) {

@@ -47,6 +47,11 @@ FileOutcome OpenWorkfile(SessionDocument& document, EvaluationState& evaluation,
                          Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
                          const AskPasswordFn& askPassword, const QString& lastFolder = QString());
 
+// Tells that the workfile at `path` is not there, or that this account may
+// not read it, naming it; Failed.
+enum class WorkfileUnread { Missing, Unreadable };
+FileOutcome TellWorkfileNotRead(Prompter& prompter, const QString& path, WorkfileUnread why);
+
 // The folder a file dialog for workfiles starts in: the current workfile's,
 // else `lastFolder`; "" for the working folder.
 QString WorkfileFolder(const QString& workfile, const QString& lastFolder);

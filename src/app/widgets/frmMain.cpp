@@ -379,7 +379,7 @@ void frmMain::FillRecentMenu(QMenu& menu) {
 void frmMain::OpenRecentWorkfile(const QString& path) {
   if (!QFileInfo::exists(path)) {
     // Said once, then no longer offered.
-    parts_.prompter.Tell(path + QLatin1Char('\r') + Text(3124), MsgButtons::OkOnly + MsgIcon::Exclamation);
+    TellWorkfileNotRead(parts_.prompter, path, WorkfileUnread::Missing);
     parts_.recentWorkfiles.removeAll(path);
     WriteRecentWorkfiles(parts_.dataFolder, parts_.recentWorkfiles);
     return;

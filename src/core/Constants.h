@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "crypto/SealingKey.h"
+
 namespace quillane {
 
 // From the build, which takes them from the project's one version.
@@ -12,8 +14,8 @@ inline constexpr int kMinorVersion = QUILLANE_VERSION_MINOR;
 QString VersionText(int major, int minor);
 
 // What the program knows from the start and never changes: its folder,
-// names and version, the workfile markers, the busy messages and the
-// user's first name for the encouragements.
+// names and version, the workfile markers, the busy messages, the
+// user's first name for the encouragements and the cost of a new key.
 struct Constants {
   QString sAppPath;
   QString sProduct;
@@ -28,6 +30,8 @@ struct Constants {
   QString sMsgLoading;
   QString sMsgAutoBackup;
   QString sUserFirstName;
+  // The cost of the key of an encrypted workfile written in this run.
+  KdfLimits kdfLimits = kDefaultKdfLimits;
 
   // The folder of the help pages, beside the program's other files.
   QString HelpFolder() const;

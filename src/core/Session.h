@@ -28,6 +28,20 @@ using WeightList = std::array<Single, kMaxCriteria + 1>;
 // The two lists of assets.
 enum class AssetKind { Tangible, Intangible };
 
+// How a password protects the workfile.
+enum class Protection {
+  // The original format: the text is letter-shifted and the password, in
+  // capitals, is kept in the file. It keeps out the casual reader only.
+  LetterShift,
+  // The text is encrypted under a key the password gives; the file keeps
+  // no password. Letter case counts.
+  Encrypted,
+};
+
+// The longest password of each protection.
+inline constexpr int kMaxLetterShiftPassword = 15;
+inline constexpr int kMaxPassphrase = 256;
+
 // What a workfile keeps: the goal, the criteria with their weights, the
 // two asset lists, the ideas and the password. The session document owns
 // it and changes it only through its writers; the automatic backup writes
@@ -51,6 +65,7 @@ struct SessionContent {
   TextList<kMaxIdeas> sIdeas;
   Flag bPassword = false;
   QString sPassword;
+  Protection protection = Protection::LetterShift;  // when bPassword
 
   bool operator==(const SessionContent&) const = default;
 };

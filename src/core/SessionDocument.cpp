@@ -1,5 +1,7 @@
 #include "core/SessionDocument.h"
 
+#include "crypto/SecretBytes.h"
+
 namespace quillane {
 
 void StoreListEntries(std::span<QString> stored, const QStringList& entries) {
@@ -13,7 +15,17 @@ void StoreListEntries(std::span<QString> stored, const QStringList& entries) {
 
 SessionDocument::SessionDocument() : content_(std::make_unique<SessionContent>()) {}
 
-SessionDocument::~SessionDocument() = default;
+SessionDocument::~SessionDocument() {
+  ForgetSecrets();
+}
+
+void SessionDocument::ForgetSecrets(const QString& successor) {
+  // A copy of the content shares the password's characters: wiping them
+  // would wipe the password that comes next.
+  if (content_->sPassword.constData() != successor.constData()) WipeText(content_->sPassword);
+  content_->sPassword.clear();
+  key_.reset();
+}
 
 void SessionDocument::SetModified(bool modified) {
   if (modified_ == modified) return;
@@ -84,17 +96,30 @@ void SessionDocument::SetRemainingIdeas(const QStringList& ideas) {
   emit ideasChanged(IdeasChange::Deleted);
 }
 
-void SessionDocument::SetPassword(const QString& password) {
+void SessionDocument::SetPassword(QString password, Protection protection,
+                                  std::shared_ptr<const SealingKey> key) {
   SessionContent& s = *content_;
-  const bool changed = password != s.sPassword || s.bPassword == password.isEmpty();
-  s.sPassword = password;
-  s.bPassword = !password.isEmpty();
+  const bool protect = !password.isEmpty();
+  const bool changed =
+      password != s.sPassword || s.bPassword != protect || (protect && s.protection != protection);
+  if (changed || key) {
+    ForgetSecrets(password);
+    s.sPassword = std::move(password);
+    key_ = protect && protection == Protection::Encrypted ? std::move(key) : nullptr;
+  }
+  s.bPassword = protect;
+  s.protection = protect ? protection : Protection::LetterShift;
   if (changed) SetModified(true);
   emit passwordSet();
 }
 
+void SessionDocument::RenewSealingKey(std::shared_ptr<const SealingKey> key) {
+  key_ = std::move(key);
+}
+
 void SessionDocument::Reset() {
   // Slot 0 of every list is never used, so it is emptied with the rest.
+  ForgetSecrets();
   *content_ = SessionContent{};
   SetModified(false);
   SetWorkfile(QString());
@@ -102,8 +127,13 @@ void SessionDocument::Reset() {
   emit sessionReset();
 }
 
-void SessionDocument::TakeLoaded(const SessionContent& content, const QString& workfile) {
-  *content_ = content;
+void SessionDocument::TakeLoaded(const SessionContent& content, const QString& workfile,
+                                 std::shared_ptr<const SealingKey> key) {
+  if (&content != content_.get()) {
+    ForgetSecrets(content.sPassword);
+    *content_ = content;
+  }
+  key_ = content.bPassword && content.protection == Protection::Encrypted ? std::move(key) : nullptr;
   SetModified(false);
   SetWorkfile(workfile);
   emit ideasChanged(IdeasChange::Loaded);

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "core/Session.h"
+#include "crypto/SealingKey.h"
 
 namespace quillane {
 
@@ -44,17 +45,27 @@ class SessionDocument : public QObject {
   void ReplaceIdea(int position, const QString& text);
   // The ideas left after a deletion, in order.
   void SetRemainingIdeas(const QStringList& ideas);
-  // Sets, changes or ("") removes the password. Only a real change marks
-  // the session changed; passwordSet is emitted either way.
-  void SetPassword(const QString& password);
+  // Sets, changes or ("") removes the password and its protection; an
+  // encrypted session takes the key its password gives. Only a real change
+  // marks the session changed; passwordSet is emitted either way. The
+  // password and key given up are wiped.
+  void SetPassword(QString password, Protection protection = Protection::LetterShift,
+                   std::shared_ptr<const SealingKey> key = nullptr);
+  // The key of an encrypted session; null otherwise. Saves and backups seal
+  // with it; it is never written.
+  const std::shared_ptr<const SealingKey>& sealingKey() const { return key_; }
+  // The same password with a key of a fresh salt (a workfile of its own).
+  void RenewSealingKey(std::shared_ptr<const SealingKey> key);
   // A change the content does not show (the heading language, a word file
   // read, a confirmed page).
   void MarkModified();
 
   // The whole session.
   void Reset();
-  // A workfile was read: its content, its path, no unsaved changes.
-  void TakeLoaded(const SessionContent& content, const QString& workfile);
+  // A workfile was read: its content, its path, no unsaved changes, and for
+  // an encrypted one the key that opened it.
+  void TakeLoaded(const SessionContent& content, const QString& workfile,
+                  std::shared_ptr<const SealingKey> key = nullptr);
   // The content was written to `workfile`, which is now the session's.
   void MarkSaved(const QString& workfile);
   // The session no longer belongs to its workfile (a recovered backup):
@@ -77,8 +88,12 @@ class SessionDocument : public QObject {
  private:
   void SetModified(bool modified);
   void SetWorkfile(const QString& workfile);
+  // Wipes the password, unless its characters are those of `successor`,
+  // and lets the key go (wiped with its last holder).
+  void ForgetSecrets(const QString& successor = QString());
 
   std::unique_ptr<SessionContent> content_;  // its lists of texts: kept off the stack
+  std::shared_ptr<const SealingKey> key_;
   QString workfile_;
   bool modified_ = false;
 };

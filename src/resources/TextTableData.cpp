@@ -574,6 +574,22 @@ const TextEntry kTextTable[] = {
     {3130, "{***Quillane evaluation***}"},
     {3131, "{***Quillane evaluation end***}"},
     {3132, "UTF-8"},
+    {3133, "#ENCRYPTED-1# Argon2id XChaCha20-Poly1305"},
+    {3134,
+     "The workfile could not be opened with this password. Either the password is not the one the file was "
+     "saved with, or the file has been changed since. Letter case counts."},
+    {3135, "Encrypt the workfile (recommended)"},
+    {3136,
+     "Nobody without the password can read the workfile or its backups, and any change to the file is "
+     "found. Letter case counts; up to 256 characters, so a whole sentence makes a good password. A "
+     "forgotten password cannot be recovered."},
+    {3137,
+     "The workfile stays in the original format, which other versions of Quillane open. Its letters are "
+     "only shifted: this keeps out a casual reader, not anyone who knows the format. Up to 15 characters; "
+     "letter case does not count."},
+    {3138,
+     "The original format takes a password of at most 15 characters. Shorten it, or choose encryption."},
+    {3139, "There is not enough free memory to make the key of this password. The password was not changed."},
     {3150, "C:\\WINDOWS\\NOTEPAD.EXE"},
     {3200, "Your Criteria"},
     {3201, "Relative importance"},

@@ -29,16 +29,19 @@ QString BackupPath(const QString& dataFolder) {
   return QDir::toNativeSeparators(QDir(dataFolder).filePath(Text(107)));
 }
 
-bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform) {
-  return WriteBackupWorkfile(content, *std::make_unique<EvaluationState>(), path, platform);
+bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform,
+                         const SealingKey* key) {
+  return WriteBackupWorkfile(content, *std::make_unique<EvaluationState>(), path, platform, key);
 }
 
 bool WriteBackupWorkfile(const SessionContent& content, const EvaluationState& evaluation,
-                         const QString& path, Platform& platform) {
+                         const QString& path, Platform& platform, const SealingKey* key) {
   BusyPointer busy(platform);
   MakePrivateFolder(QFileInfo(path).absolutePath());
-  return WriteFileSafely(path, WorkfileBytes(content, evaluation, WorkfileKind::Backup, platform),
-                         QFile::ReadOwner | QFile::WriteOwner);
+  // An encrypted session without its key writes no backup rather than a
+  // readable one.
+  const auto bytes = StoredWorkfileBytes(content, evaluation, WorkfileKind::Backup, platform, key);
+  return bytes && WriteFileSafely(path, *bytes, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 AutoBackup::AutoBackup(const SessionDocument& document, const EvaluationState& evaluation,
@@ -102,7 +105,8 @@ bool AutoBackup::Write(bool tell) {
     previousRunBackupPutAside_ = PreserveLastRunBackup(QFileInfo(path).absolutePath()).has_value();
   }
   const SessionContent snapshot = document_.content();
-  if (!previousRunBackupPutAside_ || !WriteBackupWorkfile(snapshot, evaluation_, path, platform_)) {
+  if (!previousRunBackupPutAside_ ||
+      !WriteBackupWorkfile(snapshot, evaluation_, path, platform_, document_.sealingKey().get())) {
     status_.ShowNotice(Text(3103) + QLatin1Char(' ') + path, kFailureNoticeMs);
     return false;
   }

@@ -8,6 +8,7 @@
 namespace quillane {
 
 class Platform;
+class SealingKey;
 struct EvaluationState;
 class SessionDocument;
 class StatusLine;
@@ -19,13 +20,15 @@ struct Settings;
 QString BackupPath(const QString& dataFolder);
 
 // Writes `content` into the backup workfile at `path`, protected when the
-// session is. The file is the user's alone (0600, in a folder that is the
+// session is: an encrypted session's backup is sealed under the session's
+// `key`. The file is the user's alone (0600, in a folder that is the
 // user's alone). True when the file was written; otherwise the earlier
 // backup is as it was.
-bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform);
+bool WriteBackupWorkfile(const SessionContent& content, const QString& path, Platform& platform,
+                         const SealingKey* key = nullptr);
 // The same with the evaluation, kept as the workfile keeps it.
 bool WriteBackupWorkfile(const SessionContent& content, const EvaluationState& evaluation,
-                         const QString& path, Platform& platform);
+                         const QString& path, Platform& platform, const SealingKey* key = nullptr);
 
 // The automatic backup of the main window. Each check writes a copy of the
 // session content and the evaluation to the backup workfile once the interval of the settings

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "resources/Texts.h"
+#include "session/EncryptedWorkfile.h"
 #include "session/WorkfileReader.h"
 
 namespace quillane {
@@ -104,6 +105,9 @@ RunBackup InspectRunBackup(const QString& path, const QDateTime& since) {
   const std::optional<QByteArray> bytes = ReadWorkfileBytes(path);
   const QList<QByteArray> lines = bytes ? SplitLines(*bytes) : QList<QByteArray>();
   if (lines.size() < 2 || !IsStartMarkerLine(lines[0], Text(117))) return RunBackup::Unreadable;
+  // An encrypted backup tells nothing of its content without the password.
+  if (IsEncryptedFormatLine(lines[1]))
+    return ReadEncryptedWorkfile(*bytes) ? RunBackup::Protected : RunBackup::Unreadable;
   const std::optional<bool> protectedFile = ReadPasswordFlag(lines[1]);
   if (!protectedFile) return RunBackup::Unreadable;
   // A protected backup holds its scrambled password before the content.

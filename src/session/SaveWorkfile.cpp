@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 #include "session/FileWorkGuard.h"
+#include "session/SessionKey.h"
 #include "session/Workfile.h"
 #include "session/WorkfileReader.h"
 #include "session/WorkfileWriter.h"
@@ -42,20 +43,30 @@ FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evalu
     path = *chosen;
   }
 
+  // An encrypted session written to a file of a new name seals it under a
+  // key of a fresh salt: no two workfiles share one.
+  std::shared_ptr<const SealingKey> key = document.sealingKey();
+  const bool encrypted = s.bPassword && s.protection == Protection::Encrypted;
+  if (encrypted && (!key || path != document.workfile())) {
+    key = DeriveSessionKey(s.sPassword, NewSalt(), constants.kdfLimits, platform, fileWork);
+  }
+
   // The backup waits only while the file is written, not while the user
   // chooses a name or reads a message.
   bool written = false;
   {
     FileWorkGuard working(fileWork);
     BusyPointer busy(platform);
-    const QByteArray bytes = WorkfileBytes(s, evaluation, WorkfileKind::Workfile, platform);
     // Never a file that Open would refuse as too large.
-    written = bytes.size() <= kMaxWorkfileBytes && WriteFileSafely(path, bytes);
+    const auto bytes = StoredWorkfileBytes(s, evaluation, WorkfileKind::Workfile, platform, key.get());
+    written = bytes && WriteFileSafely(path, *bytes);
   }
   if (!written) return RefuseSave(prompter, path, Text(3100));
 
-  // The workfile takes the new name only once the file is written.
+  // The workfile takes the new name, and the key its file is sealed with,
+  // only once the file is written.
   FileWorkGuard working(fileWork);
+  if (encrypted) document.RenewSealingKey(std::move(key));
   document.MarkSaved(path);
   ShowStatusMessage(status, constants, StatusKind::kSaving);
   return FileOutcome::Done;

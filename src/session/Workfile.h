@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+#include "core/Session.h"
+
 namespace quillane {
 
 class Platform;
@@ -34,11 +36,9 @@ FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evalu
                          Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
                          SaveMode mode, const QString& lastFolder = QString());
 
-// The typed password, or nothing when the user cancelled.
-using AskPasswordFn = std::function<std::optional<QString>()>;
-
-// The longest password the password box takes.
-inline constexpr int kMaxPasswordLength = 15;
+// The password typed for a file of the given protection, or nothing when
+// the user cancelled.
+using AskPasswordFn = std::function<std::optional<QString>(Protection)>;
 
 // Lets the user choose a workfile and loads it (a cancelled dialog or a
 // missing file: Cancelled, nothing changes). The file dialog starts in the
@@ -60,9 +60,11 @@ QString WorkfileFolder(const QString& workfile, const QString& lastFolder);
 // protected one. A file that is not a sound workfile (not a regular file,
 // too large, damaged or cut short) is refused with a message; it, a wrong
 // password and a cancelled one all leave the session exactly as it was.
+// An encrypted file whose key does not open it is told in one message that
+// does not say whether the password or the file was wrong.
 // Done: `evaluation` becomes the one the file keeps (empty when it keeps
-// none), then the document takes the content, its password (none for a plain
-// file) and the path.
+// none), then the document takes the content, its password and protection
+// (none for a plain file), the key of an encrypted one, and the path.
 FileOutcome LoadWorkfile(SessionDocument& document, EvaluationState& evaluation, Prompter& prompter,
                          Platform& platform, StatusLine& status, const Constants& constants, int& fileWork,
                          const QString& path, const AskPasswordFn& askPassword);

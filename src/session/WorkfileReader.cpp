@@ -125,7 +125,7 @@ Integer PutList(std::array<QString, Size>& list, const QStringList& texts) {
 }  // namespace
 
 std::optional<QByteArray> ReadWorkfileBytes(const QString& path) {
-  FileBytes file = ReadRegularFile(path, kMaxWorkfileBytes);
+  FileBytes file = ReadRegularFile(path, kMaxStoredWorkfileBytes);
   if (file.result != FileRead::Done) return std::nullopt;
   return std::move(file.bytes);
 }

@@ -29,10 +29,14 @@ inline constexpr qsizetype kMaxWorkfileLines =
 // UTF-8 when every character takes four bytes), a full evaluation with its
 // 40,000 score lines about 560 KB more.
 inline constexpr qint64 kMaxWorkfileBytes = kMaxReadFileBytes;
+// An encrypted workfile holds one of those in Base64, a third larger, with
+// a line end every 76 characters and a few lines before and after.
+inline constexpr qint64 kMaxStoredWorkfileBytes = kMaxWorkfileBytes * 3 / 2;
 
 // The bytes of the workfile at `path`. Nothing when it is missing, no regular
 // file (a folder, a device, a named pipe), cannot be read, or is larger than
-// any workfile; nothing blocks and no more than the limit is read.
+// any workfile, encrypted or not; nothing blocks and no more than the limit
+// is read.
 std::optional<QByteArray> ReadWorkfileBytes(const QString& path);
 
 // The first `maxLines` lines of a file. A line ends at CR LF, at LF or at CR

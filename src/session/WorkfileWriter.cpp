@@ -4,12 +4,15 @@
 #include <memory>
 
 #include "core/Session.h"
+#include "crypto/SecretBytes.h"
 #include "evaluation/EvaluationState.h"
 #include "files/CodePage.h"
 #include "files/NumberText.h"
 #include "files/TextEncoding.h"
 #include "resources/Texts.h"
+#include "session/EncryptedWorkfile.h"
 #include "session/Scramble.h"
+#include "session/WorkfileReader.h"
 
 namespace quillane {
 
@@ -153,6 +156,26 @@ QByteArray WorkfileBytes(const SessionContent& s, const EvaluationState& e, Work
 QByteArray WorkfileBytes(const SessionContent& s, WorkfileKind kind, Platform& platform) {
   static const auto none = std::make_unique<const EvaluationState>();
   return WorkfileBytes(s, *none, kind, platform);
+}
+
+std::optional<QByteArray> StoredWorkfileBytes(const SessionContent& s, const EvaluationState& e,
+                                              WorkfileKind kind, Platform& platform, const SealingKey* key) {
+  if (!s.bPassword || s.protection != Protection::Encrypted) {
+    QByteArray bytes = WorkfileBytes(s, e, kind, platform);
+    if (bytes.size() > kMaxWorkfileBytes) return std::nullopt;
+    return bytes;
+  }
+  if (key == nullptr) return std::nullopt;
+  // Inside, the workfile as it would be written without a password: the
+  // key is the password's proof, so no password is kept.
+  auto open = std::make_unique<SessionContent>(s);
+  open->bPassword = false;
+  open->sPassword.clear();
+  QByteArray plain = WorkfileBytes(*open, e, WorkfileKind::Workfile, platform);
+  std::optional<QByteArray> sealed;
+  if (plain.size() <= kMaxWorkfileBytes) sealed = EncryptedWorkfileBytes(plain, *key);
+  WipeBytes(plain);
+  return sealed;
 }
 
 }  // namespace quillane

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <optional>
 
 namespace quillane {
 
 class Platform;
+class SealingKey;
 struct EvaluationState;
 struct SessionContent;
 
@@ -33,5 +35,13 @@ bool EvaluationFitsCodePage(const EvaluationState& evaluation);
 // a ranked evaluation the bytes are the same as above.
 QByteArray WorkfileBytes(const SessionContent& content, const EvaluationState& evaluation, WorkfileKind kind,
                          Platform& platform);
+
+// The bytes a workfile or backup is stored as: those above, or for an
+// encrypted session those above without the password, sealed under `key`
+// (EncryptedWorkfile.h). Nothing when an encrypted session has no key, or
+// the workfile would be larger than any workfile Open reads.
+std::optional<QByteArray> StoredWorkfileBytes(const SessionContent& content,
+                                              const EvaluationState& evaluation, WorkfileKind kind,
+                                              Platform& platform, const SealingKey* key);
 
 }  // namespace quillane

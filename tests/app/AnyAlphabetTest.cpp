@@ -1,5 +1,6 @@
 // Text in any alphabet, typed into the real dialogs, comes back whole from
 // the workfile, the report, the plan and the printed report.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -108,9 +109,12 @@ TEST_F(AnyAlphabetTest, EveryAlphabetComesBackFromTheWorkfileReportPlanAndPrint)
         << expected.toStdString() << " not in: " << printed.toStdString();
   }
 
-  // Protected with a Greek password, saved, and opened again typed in small letters.
-  RunDialog(Menu::kOptions, Command::Password,
-            [](QDialog& d) { Type(&d, "txtPassword", {QString::fromUtf8("Κωδικός")}); });
+  // Protected in the letter-shift format with a Greek password, saved, and
+  // opened again typed in small letters.
+  RunDialog(Menu::kOptions, Command::Password, [](QDialog& d) {
+    Find<QCheckBox>(&d, QStringLiteral("chkEncrypt"))->click();
+    Type(&d, "txtPassword", {QString::fromUtf8("Κωδικός")});
+  });
   const QString workfile = folder.filePath(QStringLiteral("alphabets.qln"));
   PressMenu(Menu::kSave);
   platform.ChooseFile(workfile);
@@ -125,6 +129,8 @@ TEST_F(AnyAlphabetTest, EveryAlphabetComesBackFromTheWorkfileReportPlanAndPrint)
   platform.ChooseFile(workfile);
   platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {QString::fromUtf8("κωδικός")}); });
   PressCommand(Command::OpenSession);
+  EXPECT_EQ(parts.document.content().sPassword, saved.content.sPassword);
+  EXPECT_EQ(parts.document.content().protection, saved.content.protection);
   EXPECT_TRUE(ContentOf(parts.document) == saved);
   EXPECT_EQ(Texts(states.evaluation.sEvalIdeas, states.evaluation.nEvalIdeas).size(), 2);
   EXPECT_TRUE(kIdeas.contains(states.evaluation.sEvalIdeas[1]));

@@ -143,7 +143,7 @@ TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
     });
     Run(Command::Password);
     EXPECT_TRUE(parts.document.content().bPassword);
-    EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("ABC"));
+    EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("abc"));
     EXPECT_TRUE(parts.progress.done(ProgressStep::PasswordSet));
   }
 }
@@ -162,7 +162,7 @@ TEST_F(CommandResultsTest, AFailingBackupInsideTheSetPasswordDialogLeavesItsOkWo
 
   EXPECT_TRUE(platform.messages.empty()) << "no message box from the timer";
   EXPECT_TRUE(parts.document.content().bPassword);
-  EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("SECRET"));
+  EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("secret"));
   EXPECT_TRUE(parts.progress.done(ProgressStep::PasswordSet));
 }
 

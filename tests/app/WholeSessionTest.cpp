@@ -129,12 +129,24 @@ TEST_F(WholeSessionTest, FromNewSessionToTheReopenedProtectedWorkfile) {
   PressMenu(Menu::kStart);
   PressCommand(Command::NewSession);
   ASSERT_EQ(parts.document.content().nIdeas, 0);
+  // The workfile is encrypted: no idea can be read from it, and its password
+  // counts letter case.
+  EXPECT_FALSE(ReadFileBytes(workfile).contains(saved.content.sIdeas[1].toUtf8()));
+  platform.messages.clear();
+  platform.AnswerNext(Answer::Ok);
   platform.ChooseFile(workfile);
   platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"cOUNTER7"}); });
   PressCommand(Command::OpenSession);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, Text(3134));
+  EXPECT_EQ(parts.document.content().nIdeas, 0) << "a wrong password changes nothing";
+  platform.ChooseFile(workfile);
+  platform.OnNextDialog([](QDialog& d) { Type(&d, "txtPassword", {"Counter7"}); });
+  PressCommand(Command::OpenSession);
   EXPECT_TRUE(ContentOf(parts.document) == saved) << "everything a workfile keeps, and nothing beyond";
   EXPECT_EQ(Steps(true), (std::vector{ProgressStep::SessionLoaded, ProgressStep::Evaluation}));
-  EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("COUNTER7"));
+  EXPECT_EQ(parts.document.content().sPassword, QStringLiteral("Counter7"));
+  EXPECT_EQ(parts.document.content().protection, Protection::Encrypted);
   EXPECT_TRUE(MenuButton(Menu::kReports)->isEnabled()) << "the loaded session holds ideas";
   WaitForBusyBar(parts.status);
   EXPECT_EQ(Find<QLabel>(window.get(), QStringLiteral("winStatusBar.Panels(2)"))->text(),

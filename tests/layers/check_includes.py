@@ -7,7 +7,7 @@ import pathlib
 import re
 import sys
 
-RANK = {"resources": 0, "platform": 0, "core": 1, "files": 2, "ui": 3,
+RANK = {"resources": 0, "platform": 0, "crypto": 0, "core": 1, "files": 2, "ui": 3,
         "session": 4, "criteria": 4, "ideas": 4, "evaluation": 4, "reports": 4, "settings": 4,
         "app": 5}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)

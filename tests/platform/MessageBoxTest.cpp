@@ -49,10 +49,10 @@ TEST(MessageBoxTest, AFileNamedAsALinkIsNamedInPlainTextWhenRefused) {
     box->button(QMessageBox::Ok)->click();
   });
   poll.start(10);
-  EXPECT_EQ(
-      LoadWorkfile(parts.document, parts.states.evaluation, parts.prompter, parts.platform, parts.status,
-                   parts.constants, parts.fileWork, path, [] { return std::optional<QString>(); }),
-      FileOutcome::Failed);
+  EXPECT_EQ(LoadWorkfile(parts.document, parts.states.evaluation, parts.prompter, parts.platform,
+                         parts.status, parts.constants, parts.fileWork, path,
+                         [](Protection) { return std::optional<QString>(); }),
+            FileOutcome::Failed);
   EXPECT_TRUE(seen) << "no message box was shown";
 }
 

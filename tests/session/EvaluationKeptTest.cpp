@@ -143,7 +143,7 @@ TEST_F(EvaluationKeptTest, TheBackupHoldsTheEvaluationAndItsRecoveryRestoresIt) 
 
   StartOther();
   ASSERT_EQ(LoadWorkfile(document, evaluation(), parts->prompter, platform, parts->status, parts->constants,
-                         parts->fileWork, backup, [] { return std::optional<QString>(); }),
+                         parts->fileWork, backup, [](Protection) { return std::optional<QString>(); }),
             FileOutcome::Done);
   EXPECT_TRUE(evaluation() == *before);
 }

@@ -30,7 +30,12 @@ struct OpenState {
 };
 
 inline OpenState ContentOf(const SessionDocument& document) {
-  return {document.content(), document.workfile(), document.isModified()};
+  OpenState state{document.content(), document.workfile(), document.isModified()};
+  // A copy of its own: the document wipes a password it gives up in every
+  // copy that shares its characters.
+  const QString& password = document.content().sPassword;
+  state.content.sPassword = QString(password.constData(), password.size());
+  return state;
 }
 
 // A workfile of these lines, each ended as the program ends it.
@@ -103,7 +108,7 @@ class WorkfileTest : public ::testing::Test {
   FileOutcome Open(const std::optional<QString>& path, std::optional<QString> typed = std::nullopt) {
     platform.ChooseFile(path);
     return OpenWorkfile(document, parts->states.evaluation, parts->prompter, platform, parts->status,
-                        parts->constants, parts->fileWork, [this, typed] {
+                        parts->constants, parts->fileWork, [this, typed](Protection) {
                           ++passwordDialogs;
                           EXPECT_EQ(parts->fileWork, 0) << "the backup goes on while the prompt waits";
                           return typed;

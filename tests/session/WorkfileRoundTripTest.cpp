@@ -25,7 +25,7 @@ class RoundTripTest : public WorkfileTest {
     reader.parts = MakeParts(reader.platform, folder.path());  // nothing left from an earlier open
     MainParts& r = *reader.parts;
     EXPECT_EQ(OpenWorkfile(r.document, r.states.evaluation, r.prompter, r.platform, r.status, r.constants,
-                           r.fileWork, [&] { return std::optional<QString>(typedPassword); }),
+                           r.fileWork, [&](Protection) { return std::optional<QString>(typedPassword); }),
               FileOutcome::Done);
     EXPECT_TRUE(reader.platform.messages.empty());
     return r.document.content();

@@ -15,7 +15,10 @@ inline std::unique_ptr<MainParts> MakeParts(Platform& platform,
                                             const QString& appPath = QStringLiteral(QUILLANE_SOURCE_DIR
                                                                                     "/resources/shipped"),
                                             WindowShows shown = {}) {
-  auto parts = std::make_unique<MainParts>(platform, LoadConstants(appPath));
+  Constants constants = LoadConstants(appPath);
+  // Keys of encrypted workfiles in a blink: the file keeps its limits.
+  constants.kdfLimits = kLeastKdfLimits;
+  auto parts = std::make_unique<MainParts>(platform, std::move(constants));
   FollowTheSession(*parts, std::move(shown));
   return parts;
 }

@@ -103,7 +103,8 @@ void frmMain::RunCommand(Command command) {
       if (SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) {
         OpenWorkfile(
             parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
-            parts_.constants, parts_.fileWork, [this] { return AskPasswordEntry(parts_.help(), this); },
+            parts_.constants, parts_.fileWork,
+            [this](Protection protection) { return AskPasswordEntry(parts_.help(), this, protection); },
             LastWorkfileFolder());
         autoBackup_->RunPendingCheck();
       }
@@ -189,7 +190,9 @@ void frmMain::RunCommand(Command command) {
     case Command::SetLanguage:
       ShowLanguageDialog(parts_.help(), parts_.settings, parts_.document, parts_.settingsPath, this);
       break;
-    case Command::Password: SetPasswordCommand(parts_.help(), parts_.document, this); break;
+    case Command::Password:
+      SetPasswordCommand(parts_.help(), parts_.document, parts_.constants.kdfLimits, parts_.fileWork, this);
+      break;
     case Command::Preferences:
       ShowPreferencesDialog(parts_.help(), parts_.settings, parts_.autoBackupTimer, *autoBackup_,
                             parts_.prompter, this);
@@ -290,7 +293,7 @@ void frmMain::OpenWorkfileAt(const QString& path) {
   if (!SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) return;
   LoadWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
                parts_.constants, parts_.fileWork, path,
-               [this] { return AskPasswordEntry(parts_.help(), this); });
+               [this](Protection protection) { return AskPasswordEntry(parts_.help(), this, protection); });
   autoBackup_->RunPendingCheck();
 }
 
@@ -306,8 +309,9 @@ void frmMain::FollowSecondStarts(InstanceServer& server) {
 
 void frmMain::OpenWhenNoDialogIsOpen(const QString& workfile) {
   // While a dialog of this program is open, the file waits until it closes;
-  // the window is not raised again over that dialog.
-  if (QApplication::activeModalWidget()) {
+  // the window is not raised again over that dialog. So it does while a
+  // file procedure works out a key.
+  if (QApplication::activeModalWidget() || parts_.fileWork > 0) {
     QTimer::singleShot(kWaitForDialogMs, this, [this, workfile] { OpenWhenNoDialogIsOpen(workfile); });
     return;
   }
@@ -335,8 +339,9 @@ void frmMain::OfferLastRunBackup() {
   }
   // A protected backup asks for its password as its workfile does.
   if (LoadWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
-                   parts_.constants, parts_.fileWork, backup,
-                   [this] { return AskPasswordEntry(parts_.help(), this); }) != FileOutcome::Done) {
+                   parts_.constants, parts_.fileWork, backup, [this](Protection protection) {
+                     return AskPasswordEntry(parts_.help(), this, protection);
+                   }) != FileOutcome::Done) {
     PreserveLastRunBackup(parts_.dataFolder);
     return;
   }

@@ -4,6 +4,16 @@
 
 namespace quillane {
 
+namespace {
+
+// The document keeps its password in characters of its own, so wiping
+// them reaches the document's copies and never a text it was given.
+QString OwnCopy(const QString& text) {
+  return text.isEmpty() ? QString() : QString(text.constData(), text.size());
+}
+
+}  // namespace
+
 void StoreListEntries(std::span<QString> stored, const QStringList& entries) {
   Q_ASSERT(static_cast<std::size_t>(entries.size()) < stored.size());
   for (std::size_t i = 1; i < stored.size(); ++i) {
@@ -104,7 +114,7 @@ void SessionDocument::SetPassword(QString password, Protection protection,
       password != s.sPassword || s.bPassword != protect || (protect && s.protection != protection);
   if (changed || key) {
     ForgetSecrets(password);
-    s.sPassword = std::move(password);
+    s.sPassword = OwnCopy(password);
     key_ = protect && protection == Protection::Encrypted ? std::move(key) : nullptr;
   }
   s.bPassword = protect;
@@ -132,6 +142,7 @@ void SessionDocument::TakeLoaded(const SessionContent& content, const QString& w
   if (&content != content_.get()) {
     ForgetSecrets(content.sPassword);
     *content_ = content;
+    content_->sPassword = OwnCopy(content.sPassword);
   }
   key_ = content.bPassword && content.protection == Protection::Encrypted ? std::move(key) : nullptr;
   SetModified(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QSignalBlocker>
 #include <functional>
 #include <memory>
@@ -34,7 +36,7 @@ inline void PutPassword(SessionDocument& document, const QString& password) {
 inline void PutWorkfile(SessionDocument& document, const QString& path) {
   const bool modified = document.isModified();
   const QSignalBlocker quiet(document);
-  document.TakeLoaded(SessionContent(document.content()), path);
+  document.TakeLoaded(SessionContent(document.content()), path, document.sealingKey());
   if (modified) document.MarkModified();
 }
 
@@ -44,8 +46,20 @@ inline void PutModified(SessionDocument& document, bool modified) {
   if (modified) {
     document.MarkModified();
   } else {
-    document.TakeLoaded(SessionContent(document.content()), document.workfile());
+    document.TakeLoaded(SessionContent(document.content()), document.workfile(), document.sealingKey());
   }
+}
+
+// Protects the session with an encrypted `passphrase` and its key, as Set
+// Password does (at the least cost of the key).
+inline void PutPassphrase(SessionDocument& document, const QString& passphrase) {
+  auto key = SealingKey::Derive(passphrase, NewSalt(), kLeastKdfLimits);
+  ASSERT_TRUE(key);
+  const QSignalBlocker quiet(document);
+  const bool modified = document.isModified();
+  document.SetPassword(passphrase, Protection::Encrypted,
+                       std::make_shared<const SealingKey>(std::move(*key)));
+  if (!modified) PutModified(document, false);
 }
 
 }  // namespace quillane::test

@@ -34,11 +34,11 @@ inline void WaitForBusyBar(const StatusLine& status) {
 // stays unless another is given; the session counts as unchanged.
 inline void PutContent(SessionDocument& document, const SessionContent& content) {
   const QSignalBlocker quiet(document);
-  document.TakeLoaded(content, document.workfile());
+  document.TakeLoaded(content, document.workfile(), document.sealingKey());
 }
 inline void PutContent(SessionDocument& document, const SessionContent& content, const QString& workfile) {
   const QSignalBlocker quiet(document);
-  document.TakeLoaded(content, workfile);
+  document.TakeLoaded(content, workfile, document.sealingKey());
 }
 
 // Changes the content as a test's starting point, as PutContent does.

@@ -62,7 +62,7 @@ QByteArray MarkdownExport(const ExportView& view, const QString& decimalPoint) {
   out += Row({Inline(Text(kCriterion)), Inline(Text(kWeight))});
   out += Row({QStringLiteral("---"), QStringLiteral("---:")});
   for (const ExportView::Criterion& c : view.criteria) {
-    out += Row({Inline(c.name), Inline(ExportNumber(c.weight, decimalPoint))});
+    out += Row({Inline(c.name), ExportNumber(c.weight, decimalPoint)});
   }
 
   out += Heading(kTangibles) + List(view.tangibles);
@@ -80,10 +80,9 @@ QByteArray MarkdownExport(const ExportView& view, const QString& decimalPoint) {
   out += Row(header) + Row(alignment);
   int rank = 0;
   for (const ExportView::RankedIdea& idea : view.ranking) {
-    QStringList cells{QString::number(++rank), Inline(idea.idea),
-                      Inline(ExportNumber(idea.result, decimalPoint))};
+    QStringList cells{QString::number(++rank), Inline(idea.idea), ExportNumber(idea.result, decimalPoint)};
     for (std::size_t c = 0; c < view.criteria.size(); ++c) {
-      cells << (c < idea.ratings.size() ? Inline(ExportNumber(idea.ratings[c], decimalPoint)) : QString());
+      cells << (c < idea.ratings.size() ? ExportNumber(idea.ratings[c], decimalPoint) : QString());
     }
     out += Row(cells);
   }

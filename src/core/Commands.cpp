@@ -50,7 +50,7 @@ void OpenSessionMenus(Commands& c) {
   for (Command button :
        {Command::Save, Command::SaveAs, Command::Goal, Command::CriteriaSet, Command::TAssets,
         Command::IAssets, Command::AutoSuggest, Command::IChing, Command::ViewEditIdeas, Command::Evaluate,
-        Command::Password, Command::Preferences, Command::SetLanguage}) {
+        Command::Password, Command::Preferences, Command::SetLanguage, Command::ImportIdeas}) {
     c.EnableButton(button, true);
   }
   for (Command button :
@@ -88,9 +88,9 @@ void SetInitialCommands(Commands& c) {
 void SetNewSessionCommands(Commands& c) {
   OpenSessionMenus(c);
   c.EnableMenu(Menu::kReports, false);
-  for (Command button :
-       {Command::CriteriaRate, Command::CriteriaView, Command::PairTI, Command::PairTT, Command::PairII,
-        Command::MindStepping, Command::Clustering, Command::MakeReport, Command::PrintConcise}) {
+  for (Command button : {Command::CriteriaRate, Command::CriteriaView, Command::PairTI, Command::PairTT,
+                         Command::PairII, Command::MindStepping, Command::Clustering, Command::MakeReport,
+                         Command::PrintConcise, Command::Export}) {
     c.EnableButton(button, false);
   }
 }
@@ -108,6 +108,7 @@ void SetLoadedSessionCommands(Commands& c, const SessionContent& s) {
        {Command::MindStepping, Command::Clustering, Command::MakeReport, Command::PrintConcise}) {
     c.EnableButton(button, hasIdeas);
   }
+  c.EnableButton(Command::Export, !s.sGoal.isEmpty());
 }
 
 }  // namespace quillane

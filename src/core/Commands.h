@@ -42,8 +42,10 @@ enum class Command : int {
   SetLanguage = 31,
   HowToUse = 32,
   About = 35,
+  Export = 36,
+  ImportIdeas = 37,
 };
-inline constexpr int kCommandCount = 36;
+inline constexpr int kCommandCount = 38;
 constexpr int IndexOf(Command command) {
   return static_cast<int>(command);
 }

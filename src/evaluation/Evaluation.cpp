@@ -1,5 +1,7 @@
 #include "evaluation/Evaluation.h"
 
+#include <QString>
+
 #include "criteria/Weights.h"
 
 namespace quillane {
@@ -41,6 +43,26 @@ void RankEvaluatedIdeas(EvaluationState& e) {
     e.sngResultB[slot] = CutToOneDecimal(relative);
   }
   e.bRanked = true;
+}
+
+std::vector<int> RankedRatingRows(const SessionContent& s, const EvaluationState& e) {
+  if (!e.bRanked || e.nEvalIdeas < 1 || e.nEvalIdeas > kMaxIdeas || s.nCriteria < 1) return {};
+  // The same keys and the same sort as the ranking, with the rows as names.
+  std::array<Single, kMaxIdeas + 1> keys{};
+  TextList<kMaxIdeas> rows;
+  for (int k = 1; k <= e.nEvalIdeas; ++k) {
+    const auto at = static_cast<std::size_t>(k);
+    keys[at] = static_cast<Single>(e.dblTotal[at] / s.nCriteria);
+    rows[at] = QString::number(k);
+  }
+  SortByKeyDescending(keys, rows, e.nEvalIdeas);
+  std::vector<int> ranked;
+  for (int i = 1; i <= e.nEvalIdeas; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    if (keys[at] != e.sngResultA[at]) return {};
+    ranked.push_back(rows[at].toInt());
+  }
+  return ranked;
 }
 
 }  // namespace quillane

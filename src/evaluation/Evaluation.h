@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/Session.h"
 #include "evaluation/EvaluationState.h"
 
@@ -19,5 +21,11 @@ bool RecordRating(const SessionContent& content, EvaluationState& evaluation, in
 // results so the best scores 9, cut to one decimal. When every average is 0
 // the results are all 0 and the ideas keep the order the sort gives them.
 void RankEvaluatedIdeas(EvaluationState& evaluation);
+
+// For each ranked idea, best first, the row of its ratings (`sngScore`),
+// which stay in the order the ideas were picked: the ranking is made again
+// from the kept totals. Empty when the evaluation is not ranked, or when its
+// totals no longer give its ranking (the criteria changed since).
+std::vector<int> RankedRatingRows(const SessionContent& content, const EvaluationState& evaluation);
 
 }  // namespace quillane

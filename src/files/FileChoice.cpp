@@ -1,6 +1,7 @@
 #include "files/FileChoice.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 #include "core/Prompter.h"
 #include "resources/Texts.h"
@@ -19,12 +20,22 @@ std::optional<QString> ChooseFile(Prompter& prompter, FileDialogMode mode, FileF
                                   const QString& proposal) {
   if (filter.name.isEmpty()) filter.name = Text(101);
   if (filter.extension.isEmpty()) filter.extension = Text(3102);
-  const QString pattern = filter.name + QStringLiteral(" (*.") + filter.extension + QLatin1Char(')');
+  return ChooseFile(prompter, mode, std::span<const FileFilter>(&filter, 1), proposal);
+}
+
+std::optional<QString> ChooseFile(Prompter& prompter, FileDialogMode mode,
+                                  std::span<const FileFilter> filters, const QString& proposal) {
+  if (filters.empty()) return std::nullopt;
+  QStringList patterns;
+  for (const FileFilter& filter : filters) {
+    patterns << filter.name + QStringLiteral(" (*.") + filter.extension + QLatin1Char(')');
+  }
+  const QString pattern = patterns.join(QStringLiteral(";;"));
   const QString lineBreak(QLatin1Char('\r'));
   // After a refused replace question the dialog proposes the refused name.
   QString shown = proposal;
   for (;;) {
-    const auto chosen = prompter.ChooseFileName(mode, pattern, filter.extension, shown);
+    const auto chosen = prompter.ChooseFileName(mode, pattern, filters.front().extension, shown);
     if (!chosen) return std::nullopt;
     if (mode == FileDialogMode::Open || !FileExists(*chosen)) return chosen;
 

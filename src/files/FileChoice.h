@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 
 #include "platform/Platform.h"
 
@@ -26,5 +27,10 @@ struct FileFilter {
 // until the user names a new file, agrees or cancels.
 std::optional<QString> ChooseFile(Prompter& prompter, FileDialogMode mode, FileFilter filter,
                                   const QString& proposal);
+
+// The same dialog listing several kinds of file, the first one chosen at
+// first; the chosen file's extension tells which kind the user picked.
+std::optional<QString> ChooseFile(Prompter& prompter, FileDialogMode mode,
+                                  std::span<const FileFilter> filters, const QString& proposal);
 
 }  // namespace quillane

@@ -5,6 +5,7 @@
 #include "core/Constants.h"
 #include "core/SessionDocument.h"
 #include "files/FileChoice.h"
+#include "files/TextEncoding.h"
 #include "platform/Platform.h"
 #include "resources/Texts.h"
 
@@ -51,8 +52,12 @@ QString EncouragementFor(const QString& name, int count) {
   return QString();
 }
 
+bool LongEnoughForIdea(const QString& text) {
+  return CharacterCount(text) >= kMinIdeaLength;
+}
+
 void AddIdea(SessionDocument& document, const QString& text) {
-  if (text.size() < kMinIdeaLength) return;
+  if (!LongEnoughForIdea(text)) return;
   document.AddIdea(text);
 }
 

@@ -12,6 +12,9 @@ struct Constants;
 
 inline constexpr int kMinIdeaLength = 3;
 
+// True when `text` is long enough to be an idea.
+bool LongEnoughForIdea(const QString& text);
+
 // Appends an idea when the list has room and the text has at least three
 // characters. The caller learns nothing of whether the idea was taken; the
 // document tells its followers (the meter, the encouragement, the commands).

@@ -4,11 +4,12 @@
 
 namespace quillane {
 
-// The report and plan files of this session: proposed at the next save and
-// opened by the viewer commands. New Session forgets them.
+// The report, plan and export files of this session: proposed at the next
+// save and opened by the viewer commands. New Session forgets them.
 struct OutputFiles {
   QString sReportFile;
   QString sPlanFile;
+  QString sExportFile;
 };
 
 }  // namespace quillane

@@ -42,16 +42,18 @@ inline constexpr int kClustering = 5500;
 inline constexpr int kIdeaList = 5550;
 inline constexpr int kEvaluation = 5600;
 inline constexpr int kEvaluationResults = 5650;
+inline constexpr int kExportImport = 6100;
 
 // Every topic above once: the pages the help must have.
 inline constexpr std::array kAll = {
-    kMainWindow, kStartMenu,   kOptionsMenu,  kCriteriaMenu,
-    kIdeasMenu,  kReportsMenu, kPlansMenu,    kSaveMenu,
-    kHelpMenu,   kGoal,        kPassword,     kPreferences,
-    kLanguage,   kCriteriaSet, kCriteriaRate, kCriteriaView,
-    kTangibles,  kIntangibles, kAutoSuggest,  kPairTI,
-    kPairTT,     kPairII,      kIChing,       kMindStepping,
-    kClustering, kIdeaList,    kEvaluation,   kEvaluationResults,
+    kMainWindow,   kStartMenu,   kOptionsMenu,  kCriteriaMenu,
+    kIdeasMenu,    kReportsMenu, kPlansMenu,    kSaveMenu,
+    kHelpMenu,     kGoal,        kPassword,     kPreferences,
+    kLanguage,     kCriteriaSet, kCriteriaRate, kCriteriaView,
+    kTangibles,    kIntangibles, kAutoSuggest,  kPairTI,
+    kPairTT,       kPairII,      kIChing,       kMindStepping,
+    kClustering,   kIdeaList,    kEvaluation,   kEvaluationResults,
+    kExportImport,
 };
 
 }  // namespace topic

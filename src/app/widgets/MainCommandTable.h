@@ -24,7 +24,7 @@ struct MenuSpec {
 };
 
 extern const MenuSpec kMenus[9];
-inline constexpr int kCommandButtonCount = 31;
+inline constexpr int kCommandButtonCount = 33;
 extern const CommandButtonSpec kCommandButtons[kCommandButtonCount];
 
 }  // namespace quillane

@@ -157,7 +157,9 @@ void FollowTheSession(MainParts& p, WindowShows shown) {
     p.progress.MarkProgressStep(ProgressStep::SessionSaved);
   });
   QObject::connect(&d, &SessionDocument::goalChanged, &p.progress, [&p] {
-    if (!p.document.content().sGoal.isEmpty()) p.progress.MarkProgressStep(ProgressStep::GoalSet);
+    const bool hasGoal = !p.document.content().sGoal.isEmpty();
+    if (hasGoal) p.progress.MarkProgressStep(ProgressStep::GoalSet);
+    p.commands.EnableButton(Command::Export, hasGoal);
   });
   QObject::connect(&d, &SessionDocument::passwordSet, &p.progress,
                    [&p] { p.progress.MarkProgressStep(ProgressStep::PasswordSet); });

@@ -15,12 +15,14 @@
 #include "app/widgets/frmStart.h"
 #include "criteria/widgets/frmCriteria.h"
 #include "evaluation/widgets/EvaluationPages.h"
+#include "ideas/IdeaImport.h"
 #include "ideas/IdeaSelection.h"
 #include "ideas/widgets/frmIdeas.h"
 #include "ideas/widgets/frmView.h"
 #include "platform/Platform.h"
 #include "platform/qt/InstanceChannel.h"
 #include "reports/ConciseReport.h"
+#include "reports/ExportCommand.h"
 #include "reports/PlanFile.h"
 #include "reports/SessionReport.h"
 #include "resources/Texts.h"
@@ -175,6 +177,12 @@ void frmMain::RunCommand(Command command) {
                   parts_.events, parts_.fileWork);
       autoBackup_->RunPendingCheck();
       break;
+    case Command::Export:
+      ExportSession(parts_.document.content(), parts_.states.evaluation, parts_.document.workfile(),
+                    parts_.states.outputs, parts_.prompter, parts_.platform, parts_.fileWork);
+      autoBackup_->RunPendingCheck();
+      break;
+    case Command::ImportIdeas: ImportIdeas(parts_.document, parts_.prompter, LastWorkfileFolder()); break;
     case Command::ViewReport:
       ViewReport(parts_.states.outputs, parts_.settings.sTextEditor, parts_.platform, parts_.prompter);
       break;

@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QStandardPaths>
@@ -101,8 +102,16 @@ std::optional<QString> QtPlatform::FileDialog(QWidget* parent, FileDialogMode mo
   if (defaultExt.compare(QLatin1String("exe"), Qt::CaseInsensitive) == 0) {
     dialog.setNameFilter(filter.left(filter.indexOf(QLatin1Char('('))) + QStringLiteral("(*)"));
   } else {
-    dialog.setNameFilter(filter);
+    dialog.setNameFilters(filter.split(QStringLiteral(";;")));
     dialog.setDefaultSuffix(defaultExt);
+    // With several kinds of file, a name typed without an extension takes
+    // that of the kind picked last.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& picked) {
+      const qsizetype star = picked.indexOf(QStringLiteral("(*."));
+      if (star >= 0)
+        dialog.setDefaultSuffix(
+            picked.mid(star + 3).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0));
+    });
   }
 #endif
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

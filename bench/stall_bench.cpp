@@ -63,7 +63,9 @@ int main(int argc, char** argv) {
                     p.autoBackupTimer, p.fileWork, p.dataFolder);
   p.autoBackupTimer.SetEnabled(true);
 
-  const auto typePassword = [&p] { return std::optional<QString>(p.document.content().sPassword); };
+  const auto typePassword = [&p](Protection) {
+    return std::optional<QString>(p.document.content().sPassword);
+  };
   const struct {
     const char* what;
     std::function<void()> command;

@@ -1,5 +1,6 @@
 // Save and open of a full protected session (100 criteria, 100 + 100
-// assets, 200 ideas): microseconds per round trip. Then the open of hostile
+// assets, 200 ideas): microseconds per round trip, letter-shifted; then
+// encrypted, with the time the key takes at the program's own cost. Then the open of hostile
 // workfiles of up to 1 MiB whose password flag, a count or a weight is one
 // long run of digits ending in a letter: each must be refused, in well
 // under 50 ms, and the time must grow no faster than the file.
@@ -16,6 +17,8 @@
 #include "FullSession.h"
 #include "app/MainParts.h"
 #include "core/Constants.h"
+#include "core/SessionDocument.h"
+#include "session/SessionKey.h"
 #include "session/Workfile.h"
 
 namespace {
@@ -63,7 +66,7 @@ bool TimeHostileNumberLines(MainParts& p, BenchPlatform& platform, const QString
       timer.start();
       const FileOutcome outcome =
           LoadWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants,
-                       p.fileWork, path, [] { return std::optional<QString>(); });
+                       p.fileWork, path, [](Protection) { return std::optional<QString>(); });
       const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
       const bool refused = outcome == FileOutcome::Failed && platform.messages == 1;
       allRefused = allRefused && refused;
@@ -73,6 +76,45 @@ bool TimeHostileNumberLines(MainParts& p, BenchPlatform& platform, const QString
     std::printf("\n");
   }
   return allRefused;
+}
+
+// The encrypted format: the key at the program's own cost, a save with the
+// session's key (no new key), and an open, which makes the key from the
+// file's salt. False when the session did not come back.
+bool TimeEncrypted(MainParts& p, BenchPlatform& platform) {
+  const QString passphrase = QStringLiteral("a passphrase of some forty characters...");
+  constexpr int kKeys = 5;
+  QElapsedTimer timer;
+  timer.start();
+  std::shared_ptr<const SealingKey> key;
+  for (int i = 0; i < kKeys; ++i)
+    key = DeriveSessionKey(passphrase, NewSalt(), p.constants.kdfLimits, p.platform, p.fileWork);
+  const double keyMs = static_cast<double>(timer.nsecsElapsed()) / 1e6 / kKeys;
+  if (!key) return false;
+  p.document.SetPassword(passphrase, Protection::Encrypted, key);
+
+  constexpr int kSaves = 200;
+  timer.start();
+  for (int i = 0; i < kSaves; ++i)
+    SaveWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants, p.fileWork,
+                 SaveMode::kSave);
+  const double saveUs = static_cast<double>(timer.nsecsElapsed()) / 1e3 / kSaves;
+  timer.start();
+  for (int i = 0; i < kKeys; ++i)
+    OpenWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants, p.fileWork,
+                 [&passphrase](Protection) { return std::optional<QString>(passphrase); });
+  const double openMs = static_cast<double>(timer.nsecsElapsed()) / 1e6 / kKeys;
+  if (p.document.content().nIdeas != kMaxIdeas || platform.messages != 0 ||
+      p.document.content().protection != Protection::Encrypted) {
+    std::fprintf(stderr, "the encrypted session did not come back whole: %s\n",
+                 qPrintable(platform.lastMessage));
+    return false;
+  }
+  std::printf(
+      "encrypted, key of %llu passes over %llu MiB: key %.0f ms, save %.1f us, open %.0f ms (with its key)\n",
+      static_cast<unsigned long long>(p.constants.kdfLimits.operations),
+      static_cast<unsigned long long>(p.constants.kdfLimits.memoryBytes >> 20), keyMs, saveUs, openMs);
+  return true;
 }
 
 }  // namespace
@@ -90,7 +132,9 @@ int main(int argc, char** argv) {
     SaveWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants, p.fileWork,
                  SaveMode::kSave);
   };
-  const auto typePassword = [&p] { return std::optional<QString>(p.document.content().sPassword); };
+  const auto typePassword = [&p](Protection) {
+    return std::optional<QString>(p.document.content().sPassword);
+  };
   const auto open = [&p, &typePassword] {
     OpenWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants, p.fileWork,
                  typePassword);
@@ -120,5 +164,6 @@ int main(int argc, char** argv) {
       "workfile, full protected session (%d rounds): save %.1f us + open %.1f us = %.1f us per round trip\n",
       kRounds, perRound(saveNs), perRound(openNs), perRound(saveNs + openNs));
 
+  if (!TimeEncrypted(p, platform)) return 1;
   return TimeHostileNumberLines(p, platform, folder.filePath(QStringLiteral("hostile.qln"))) ? 0 : 1;
 }

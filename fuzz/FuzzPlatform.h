@@ -34,7 +34,7 @@ class FuzzPlatform : public Platform {
   PrintTarget OpenPrinter(const QString&) override { return {}; }
   bool StartProgram(const QString&, const QStringList&) override { return false; }
   bool OpenWithDesktop(const QString&) override { return false; }
-  void ShowHelp(const QString&, int, const QRect&) override {}
+  void ShowHelp(const QString&, int, const ScreenAreas&) override {}
   SingleInstance AcquireSingleInstance() override { return SingleInstance::Acquired; }
   void BringToFront(QWidget&) override {}
   QRect ScreenGeometry() override { return {}; }

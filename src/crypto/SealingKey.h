@@ -18,7 +18,7 @@ struct KdfLimits {
 };
 
 // About half a second and 64 MiB on a desktop of today.
-inline constexpr KdfLimits kDefaultKdfLimits{5, 64ull * 1024 * 1024};
+inline constexpr KdfLimits kDefaultKdfLimits{10, 64ull * 1024 * 1024};
 // The least the method allows: for tests and benchmarks only.
 inline constexpr KdfLimits kLeastKdfLimits{1, 8 * 1024};
 // The most a file may ask for. A file that asks for more is refused, so a

@@ -8,6 +8,7 @@
 
 #include "resources/Texts.h"
 #include "session/AutoBackup.h"
+#include "session/EncryptedWorkfile.h"
 #include "session/LastRunBackup.h"
 #include "session/QuietEdits.h"
 #include "support/Files.h"
@@ -174,6 +175,14 @@ TEST_F(AutoBackupTest, WritesACopyOfTheContentAndChangesNothingElse) {
   EXPECT_FALSE(parts->progress.done(ProgressStep::SessionSaved));
   test::WaitForBusyBar(parts->status);
   EXPECT_EQ(parts->status.panelText(), document.workfile());
+
+  // An encrypted session's backup is sealed with the session's own key.
+  test::PutPassphrase(document, QStringLiteral("Secret Passphrase"));
+  ASSERT_TRUE(BackupAt(700.0));
+  const auto sealed = ReadEncryptedWorkfile(ReadFileBytes(BackupFile()));
+  ASSERT_TRUE(sealed);
+  EXPECT_EQ(sealed->salt, document.sealingKey()->salt());
+  EXPECT_TRUE(OpenEncryptedWorkfile(*sealed, *document.sealingKey()));
 }
 
 TEST_F(AutoBackupTest, AFailedBackupIsToldInTheStatusBarAndTriedAgainAtTheNextInterval) {

@@ -98,7 +98,8 @@ void SetNewSessionCommands(Commands& c) {
 void SetLoadedSessionCommands(Commands& c, const SessionContent& s) {
   OpenSessionMenus(c);
   const bool hasIdeas = s.nIdeas != 0;
-  c.EnableMenu(Menu::kReports, hasIdeas);
+  // Export needs only a goal, so the menu that holds it opens with one.
+  c.EnableMenu(Menu::kReports, hasIdeas || !s.sGoal.isEmpty());
   c.EnableButton(Command::CriteriaRate, !s.sCriteria[1].isEmpty());
   if (s.sngWeight[1] != 0) c.EnableButton(Command::CriteriaView, true);
   c.EnableButton(Command::PairTI, s.nTAssets >= 2 && s.nIAssets >= 2);

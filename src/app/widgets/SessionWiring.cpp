@@ -160,6 +160,8 @@ void FollowTheSession(MainParts& p, WindowShows shown) {
     const bool hasGoal = !p.document.content().sGoal.isEmpty();
     if (hasGoal) p.progress.MarkProgressStep(ProgressStep::GoalSet);
     p.commands.EnableButton(Command::Export, hasGoal);
+    // Export needs only a goal, so the menu that holds it opens with one.
+    if (hasGoal) p.commands.EnableMenu(Menu::kReports, true);
   });
   QObject::connect(&d, &SessionDocument::passwordSet, &p.progress,
                    [&p] { p.progress.MarkProgressStep(ProgressStep::PasswordSet); });

@@ -6,10 +6,14 @@ namespace quillane {
 
 namespace {
 
-// The document keeps its password in characters of its own, so wiping
-// them reaches the document's copies and never a text it was given.
+// The document keeps its password in characters of its own, locked in
+// memory where the system allows, so wiping them reaches the document's
+// copies and never a text it was given.
 QString OwnCopy(const QString& text) {
-  return text.isEmpty() ? QString() : QString(text.constData(), text.size());
+  if (text.isEmpty()) return QString();
+  QString own(text.constData(), text.size());
+  LockText(own);
+  return own;
 }
 
 }  // namespace

@@ -52,12 +52,18 @@ void SecretBytes::Release() {
   size_ = 0;
 }
 
+void LockText(const QString& text) {
+  if (!text.isEmpty() && text.data_ptr().isMutable() && CryptoReady())
+    sodium_mlock(const_cast<QChar*>(text.constData()), static_cast<std::size_t>(text.size()) * sizeof(QChar));
+}
+
 void WipeText(QString& text) {
   // constData, not data: data() would detach and wipe a private copy only,
   // leaving the shared characters readable. Characters of the program's
   // own (a literal) are no secret and lie in memory that cannot be written.
-  if (!text.isEmpty() && text.data_ptr().isMutable())
-    sodium_memzero(const_cast<QChar*>(text.constData()),
+  // sodium_munlock zeroes the characters, then lets a locked page go.
+  if (!text.isEmpty() && text.data_ptr().isMutable() && CryptoReady())
+    sodium_munlock(const_cast<QChar*>(text.constData()),
                    static_cast<std::size_t>(text.size()) * sizeof(QChar));
   text.clear();
 }

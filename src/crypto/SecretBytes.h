@@ -39,6 +39,11 @@ class SecretBytes {
   std::size_t size_ = 0;
 };
 
+// Asks the system not to swap the characters of `text` out to disk, where
+// it allows that. For the session's password, which does not change while
+// it is kept; WipeText lets the memory go again.
+void LockText(const QString& text);
+
 // Overwrites the characters of `text` with zeros, in every copy that shares
 // them, then empties it. For a password that is no longer the session's.
 void WipeText(QString& text);

@@ -135,6 +135,20 @@ TEST_P(ExitTest, EndsOnlyWhenTheWorkIsSavedOrLetGoAndAsksAgainOtherwise) {
   EXPECT_EQ(ended, 0);
 }
 
+// The close box while a file procedure works out a key asks nothing in the
+// middle of it; the close comes once the work has ended.
+TEST_F(MainWindowTest, TheCloseBoxWaitsForFileWork) {
+  StartNewSession();
+  ++parts.fileWork;
+  window->close();
+  EXPECT_TRUE(platform.messages.empty());
+  --parts.fileWork;
+  platform.AnswerNext(Answer::No);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !platform.messages.empty(); }, 2000));
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Exit Quillane?"));
+  EXPECT_EQ(ended, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, ExitTest,
     ::testing::Values(

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QSessionManager>
+#include <QTimer>
 #include <cstdlib>
 
 #include "app/MainParts.h"
@@ -19,6 +20,13 @@
 #include "ui/HelpContexts.h"
 
 namespace quillane {
+
+namespace {
+
+// How soon a close waiting for file work tries again.
+constexpr int kCloseRetryMs = 100;
+
+}  // namespace
 
 bool frmMain::ExitRoutine() {
   const QString question = Text(500) + QLatin1Char(' ') + parts_.constants.sProduct + QLatin1Char('?');
@@ -76,6 +84,13 @@ void frmMain::FollowTheDesktop(TerminationSignals& endings) {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   event->ignore();
+  // The close box while a file procedure makes a key (the window paints on
+  // meanwhile): closing waits until it has ended, so no question of Exit
+  // comes in the middle of it.
+  if (parts_.fileWork > 0) {
+    QTimer::singleShot(kCloseRetryMs, this, &QWidget::close);
+    return;
+  }
   // The desktop closes the window once the session ends: what was answered
   // for it holds, as long as nothing was typed since.
   if (desktopEnd_ && parts_.document.content() == desktopEnd_->content) {

@@ -21,10 +21,10 @@ struct KdfLimits {
 inline constexpr KdfLimits kDefaultKdfLimits{10, 64ull * 1024 * 1024};
 // The least the method allows: for tests and benchmarks only.
 inline constexpr KdfLimits kLeastKdfLimits{1, 8 * 1024};
-// The most a file may ask for. A file that asks for more is refused, so a
-// file sent by someone else cannot make the program work for minutes or
-// take all memory.
-inline constexpr KdfLimits kMostKdfLimits{16, 1024ull * 1024 * 1024};
+// The most a file may ask for: some two seconds. A file that asks for
+// more is refused, so a file sent by someone else cannot keep the program
+// busy for long or take much memory.
+inline constexpr KdfLimits kMostKdfLimits{12, 256ull * 1024 * 1024};
 
 bool KdfLimitsAllowed(const KdfLimits& limits);
 

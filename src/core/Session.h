@@ -70,4 +70,10 @@ struct SessionContent {
   bool operator==(const SessionContent&) const = default;
 };
 
+// True when the session's workfile is encrypted: protected, and not in the
+// letter-shift format.
+inline bool IsEncrypted(const SessionContent& s) {
+  return s.bPassword && s.protection == Protection::Encrypted;
+}
+
 }  // namespace quillane

@@ -148,7 +148,7 @@ void SessionDocument::TakeLoaded(const SessionContent& content, const QString& w
     *content_ = content;
     content_->sPassword = OwnCopy(content.sPassword);
   }
-  key_ = content.bPassword && content.protection == Protection::Encrypted ? std::move(key) : nullptr;
+  key_ = IsEncrypted(content) ? std::move(key) : nullptr;
   SetModified(false);
   SetWorkfile(workfile);
   emit ideasChanged(IdeasChange::Loaded);

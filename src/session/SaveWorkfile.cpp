@@ -46,7 +46,7 @@ FileOutcome SaveWorkfile(SessionDocument& document, const EvaluationState& evalu
   // An encrypted session written to a file of a new name seals it under a
   // key of a fresh salt: no two workfiles share one.
   std::shared_ptr<const SealingKey> key = document.sealingKey();
-  const bool encrypted = s.bPassword && s.protection == Protection::Encrypted;
+  const bool encrypted = IsEncrypted(s);
   if (encrypted && (!key || path != document.workfile())) {
     key = DeriveSessionKey(s.sPassword, NewSalt(), constants.kdfLimits, platform, fileWork);
   }

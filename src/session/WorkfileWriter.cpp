@@ -160,7 +160,7 @@ QByteArray WorkfileBytes(const SessionContent& s, WorkfileKind kind, Platform& p
 
 std::optional<QByteArray> StoredWorkfileBytes(const SessionContent& s, const EvaluationState& e,
                                               WorkfileKind kind, Platform& platform, const SealingKey* key) {
-  if (!s.bPassword || s.protection != Protection::Encrypted) {
+  if (!IsEncrypted(s)) {
     QByteArray bytes = WorkfileBytes(s, e, kind, platform);
     if (bytes.size() > kMaxWorkfileBytes) return std::nullopt;
     return bytes;

@@ -130,8 +130,7 @@ bool SetPasswordCommand(const HelpBook& help, SessionDocument& document, const K
   if (!entry) return false;
   // Setting, changing or removing the protection is a change to save; the
   // document tells which.
-  const bool sameKey = s.bPassword && s.protection == Protection::Encrypted && document.sealingKey() &&
-                       entry->password == s.sPassword;
+  const bool sameKey = IsEncrypted(s) && document.sealingKey() && entry->password == s.sPassword;
   if (entry->password.isEmpty() || entry->protection == Protection::LetterShift || sameKey) {
     document.SetPassword(entry->password, entry->protection);
     return true;

@@ -123,6 +123,8 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   // The Save command, as the unsaved-changes question runs it before the
   // session is replaced.
   SaveCommandFn SaveFirst();
+  // The password dialog, as opening a protected workfile asks for it.
+  AskPasswordFn PasswordPrompt();
   void ToggleHelpAtStartup();
   void OpenWhenNoDialogIsOpen(const QString& workfile);
   // The unsaved-changes question before the program ends: true when it may.

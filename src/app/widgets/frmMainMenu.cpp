@@ -103,11 +103,9 @@ void frmMain::RunCommand(Command command) {
     case Command::OpenSession:
       // Typed work is never replaced unasked.
       if (SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) {
-        OpenWorkfile(
-            parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
-            parts_.constants, parts_.fileWork,
-            [this](Protection protection) { return AskPasswordEntry(parts_.help(), this, protection); },
-            LastWorkfileFolder());
+        OpenWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform,
+                     parts_.status, parts_.constants, parts_.fileWork, PasswordPrompt(),
+                     LastWorkfileFolder());
         autoBackup_->RunPendingCheck();
       }
       break;
@@ -284,6 +282,10 @@ SaveCommandFn frmMain::SaveFirst() {
   return [this] { return SaveCommand(SaveMode::kSave); };
 }
 
+AskPasswordFn frmMain::PasswordPrompt() {
+  return [this](Protection protection) { return AskPasswordEntry(parts_.help(), this, protection); };
+}
+
 QString frmMain::LastWorkfileFolder() const {
   if (parts_.recentWorkfiles.isEmpty()) return QString();
   return QFileInfo(parts_.recentWorkfiles.constFirst()).absolutePath();
@@ -300,8 +302,7 @@ FileOutcome frmMain::SaveCommand(SaveMode mode) {
 void frmMain::OpenWorkfileAt(const QString& path) {
   if (!SettleUnsavedChanges(parts_.document, parts_.prompter, SaveFirst())) return;
   LoadWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
-               parts_.constants, parts_.fileWork, path,
-               [this](Protection protection) { return AskPasswordEntry(parts_.help(), this, protection); });
+               parts_.constants, parts_.fileWork, path, PasswordPrompt());
   autoBackup_->RunPendingCheck();
 }
 
@@ -347,9 +348,7 @@ void frmMain::OfferLastRunBackup() {
   }
   // A protected backup asks for its password as its workfile does.
   if (LoadWorkfile(parts_.document, parts_.states.evaluation, parts_.prompter, parts_.platform, parts_.status,
-                   parts_.constants, parts_.fileWork, backup, [this](Protection protection) {
-                     return AskPasswordEntry(parts_.help(), this, protection);
-                   }) != FileOutcome::Done) {
+                   parts_.constants, parts_.fileWork, backup, PasswordPrompt()) != FileOutcome::Done) {
     PreserveLastRunBackup(parts_.dataFolder);
     return;
   }

@@ -67,23 +67,20 @@ int main(int argc, char** argv) {
 
   const QString passphrase = QStringLiteral("a passphrase of some forty characters...");
   const QString encrypted = folder.filePath(QStringLiteral("encrypted.qln"));
-  const auto typePassword = [&p](Protection) {
-    return std::optional<QString>(p.document.content().sPassword);
+  const auto save = [&p](SaveMode mode) {
+    SaveWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants, p.fileWork,
+                 mode);
+  };
+  const auto open = [&p] {
+    OpenWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants, p.fileWork,
+                 [&p](Protection) { return std::optional<QString>(p.document.content().sPassword); });
   };
   const struct {
     const char* what;
     std::function<void()> command;
   } commands[] = {
-      {"save",
-       [&] {
-         SaveWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants,
-                      p.fileWork, SaveMode::kSave);
-       }},
-      {"open",
-       [&] {
-         OpenWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants,
-                      p.fileWork, typePassword);
-       }},
+      {"save", [&] { save(SaveMode::kSave); }},
+      {"open", open},
       {"report",
        [&] {
          platform.file = folder.filePath(QStringLiteral("report.txt"));
@@ -107,14 +104,9 @@ int main(int argc, char** argv) {
       {"encrypted save as",
        [&] {
          platform.file = encrypted;
-         SaveWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants,
-                      p.fileWork, SaveMode::kSaveAs);
+         save(SaveMode::kSaveAs);
        }},
-      {"encrypted open",
-       [&] {
-         OpenWorkfile(p.document, p.states.evaluation, p.prompter, p.platform, p.status, p.constants,
-                      p.fileWork, typePassword);
-       }},
+      {"encrypted open", open},
   };
   bool allUnder = true;
   for (const auto& command : commands) {

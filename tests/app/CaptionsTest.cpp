@@ -64,8 +64,7 @@ TEST_F(CaptionsTest, EveryCaptionIsATableTextAndNoDialogAsOpenedHasADefaultButto
   StartNewSession();
   Seed(parts.document, [](SessionContent& s) {
     s.sGoal = QStringLiteral("Sell more books");
-    s.nIdeas = 1;
-    s.sIdeas[1] = QStringLiteral("Readings");
+    Fill(s.sIdeas, s.nIdeas, {"Readings"});
   });
   const std::pair<int, Command> commands[] = {
       {Menu::kStart, Command::Goal},          {Menu::kOptions, Command::Password},

@@ -99,11 +99,7 @@ TEST_F(CommandResultsTest, BackupsGoOnWhileTheFileDialogOrThePasswordPromptWaits
 }
 
 TEST_F(CommandResultsTest, ACancelledCommandLeavesNothingForTheNextOk) {
-  Seed(parts.document, [](SessionContent& s) {
-    s.nIdeas = 2;
-    s.sIdeas[1] = QStringLiteral("bell");
-    s.sIdeas[2] = QStringLiteral("horn");
-  });
+  Seed(parts.document, [](SessionContent& s) { Fill(s.sIdeas, s.nIdeas, {"bell", "horn"}); });
   const struct {
     const char* what;
     std::function<void()> cancel;

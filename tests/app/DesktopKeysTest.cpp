@@ -67,17 +67,6 @@ TEST_F(DesktopKeysTest, EachKeyRunsItsCommandWithTheSameRulesAndQuestions) {
   PressCommand(Command::Goal);
 }
 
-TEST_F(DesktopKeysTest, TheToolTipsNameTheKeys) {
-  for (const auto& [button, keys] : {std::pair{CommandButton(Command::NewSession), "Ctrl+N"},
-                                     {CommandButton(Command::OpenSession), "Ctrl+O"},
-                                     {CommandButton(Command::Save), "Ctrl+S"},
-                                     {CommandButton(Command::SaveAs), "Ctrl+Shift+S"},
-                                     {MenuButton(Menu::kExit), "Ctrl+Q"}}) {
-    EXPECT_TRUE(button->toolTip().endsWith(QStringLiteral("(%1)").arg(QLatin1String(keys))))
-        << button->toolTip().toStdString();
-  }
-}
-
 // The title names the workfile, marked while changes are unsaved.
 TEST_F(DesktopKeysTest, TheTitleNamesTheWorkfileAndMarksUnsavedChanges) {
   const QString product = QStringLiteral(" \u2014 ") + parts.constants.sTitle;

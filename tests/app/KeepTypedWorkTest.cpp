@@ -55,10 +55,7 @@ struct Changeable {
 };
 
 TEST_F(KeepTypedWorkTest, CancelEscapeAndTheCloseBoxAskBeforeThrowingChangesAway) {
-  Seed(parts.document, [](SessionContent& s) {
-    s.nCriteria = 1;
-    s.sCriteria[1] = QStringLiteral("Cost");
-  });
+  Seed(parts.document, [](SessionContent& s) { Fill(s.sCriteria, s.nCriteria, {"Cost"}); });
   const QString settingsBefore = QString::fromLatin1(ReadFileBytes(parts.settingsPath));
   const Changeable dialogs[] = {
       {"goal", Menu::kStart, Command::Goal,
@@ -125,10 +122,7 @@ TEST_F(KeepTypedWorkTest, CancelEscapeAndTheCloseBoxAskBeforeThrowingChangesAway
 }
 
 TEST_F(KeepTypedWorkTest, AnEditedIdeaAsksBeforeTheEditIsLetGo) {
-  Seed(parts.document, [](SessionContent& s) {
-    s.nIdeas = 1;
-    s.sIdeas[1] = QStringLiteral("Walk and talk");
-  });
+  Seed(parts.document, [](SessionContent& s) { Fill(s.sIdeas, s.nIdeas, {"Walk and talk"}); });
   PressMenu(Menu::kIdeas);
   platform.AnswerNext(Answer::No);
   platform.AnswerNext(Answer::Yes);
@@ -201,11 +195,8 @@ TEST_F(KeepTypedWorkTest, APastedListAddsEachLineUpToTheListsCapacity) {
   EXPECT_EQ((QStringList{s.sCriteria[1], s.sCriteria[2], s.sCriteria[3]}),
             (QStringList{"Cost", "Speed", "Fun"}));
 
-  Seed(parts.document, [](SessionContent& c) {
-    for (int i = 1; i < kMaxIdeas; ++i)
-      c.sIdeas[static_cast<std::size_t>(i)] = QStringLiteral("Idea %1").arg(i);
-    c.nIdeas = kMaxIdeas - 1;
-  });
+  Seed(parts.document,
+       [](SessionContent& c) { Fill(c.sIdeas, c.nIdeas, Numbered("Idea %1", kMaxIdeas - 1)); });
   QGuiApplication::clipboard()->setText(QStringLiteral("The last one\nab\nOne too many\n"));
   platform.AnswerNext(Answer::Ok);
   PressMenu(Menu::kIdeas);

@@ -29,8 +29,7 @@ class SecondStartTest : public MainWindowTest {
     StartNewSession();
     SeedTyped(parts.document, [](SessionContent& s) {
       s.sGoal = QStringLiteral("Typed goal");
-      s.nIdeas = 1;
-      s.sIdeas[1] = QStringLiteral("Typed idea");
+      Fill(s.sIdeas, s.nIdeas, {"Typed idea"});
     });
   }
 

@@ -95,7 +95,7 @@ TEST_F(RatingTest, ARunSortsTheCriteriaByWeightWithTheHighestAtNine) {
   } runs[] = {
       {"two equal", {"a", "b"}, {5}, {"a", "b"}, {9.0f, 9.0f}, {}},
       {"much more important", {"a", "b"}, {10}, {"a", "b"}, {9.0f, 4.5f}, {}},
-      {"three each more important", {"a", "b", "c"}, {10, 10, 10}, {"a", "b", "c"}, {9.0f, 5.9f, 2.9f}, {}},
+      // Three criteria, each more important than the next: CriteriaRateTest, through the dialog.
       {"reversed",
        {"cheap", "fast", "safe"},
        {0, 0, 5},

@@ -154,8 +154,7 @@ TEST_F(CriteriaSetTest, OkWithAnEmptyListClearsTheCriteriaAndDisablesRateAndView
     Click(dialog, "cmdOk");
   });
   EXPECT_EQ(Content().nCriteria, 0);
-  EXPECT_EQ(Content().sCriteria[1], QString());
-  EXPECT_EQ(Content().sCriteria[2], QString());
+  EXPECT_EQ(Texts(Content().sCriteria, 2), QStringList(2, QString()));
   EXPECT_FALSE(parts.progress.done(ProgressStep::CriteriaSet));
   EXPECT_FALSE(parts.commands.enabled(Command::CriteriaRate));
   EXPECT_FALSE(parts.commands.enabled(Command::CriteriaView));

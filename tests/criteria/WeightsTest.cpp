@@ -23,18 +23,19 @@ struct Sorted {
   QStringList names;
 };
 
+// The name of the key at `index`: "a", "b", ...
+QString NameAt(std::size_t index) {
+  return QString(QChar(u'a' + static_cast<char16_t>(index)));
+}
+
+// The keys, named "a", "b", ... in slots 1 and up, as the sort takes them.
 Sorted Sort(const std::vector<Single>& keys) {
-  std::vector<Single> a(keys.size() + 1, 0);
-  std::vector<QString> b(keys.size() + 1);
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    a[i + 1] = keys[i];
-    b[i + 1] = QString(QChar(u'a' + static_cast<char16_t>(i)));
-  }
+  std::vector<Single> a{0};
+  a.insert(a.end(), keys.begin(), keys.end());
+  std::vector<QString> b(1);
+  for (std::size_t i = 0; i < keys.size(); ++i) b.push_back(NameAt(i));
   SortByKeyDescending(a, b, static_cast<int>(keys.size()));
-  Sorted out;
-  out.keys.assign(a.begin() + 1, a.end());
-  for (std::size_t i = 1; i < b.size(); ++i) out.names << b[i];
-  return out;
+  return {{a.begin() + 1, a.end()}, {b.begin() + 1, b.end()}};
 }
 
 TEST(SortByKeyDescending, EqualKeysEndInTheOrderItsStepsGive) {
@@ -57,7 +58,7 @@ TEST(SortByKeyDescending, AnyInputComesOutDescendingWithEveryNameBesideItsKey) {
     ASSERT_TRUE(std::is_sorted(out.keys.rbegin(), out.keys.rend()));
     std::multimap<QString, Single> before, after;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-      before.emplace(QString(QChar(u'a' + static_cast<char16_t>(i))), keys[i]);
+      before.emplace(NameAt(i), keys[i]);
       after.emplace(out.names[static_cast<qsizetype>(i)], out.keys[i]);
     }
     ASSERT_EQ(before, after);
@@ -94,7 +95,7 @@ TEST_F(RatingTest, ARunSortsTheCriteriaByWeightWithTheHighestAtNine) {
   } runs[] = {
       {"two equal", {"a", "b"}, {5}, {"a", "b"}, {9.0f, 9.0f}, {}},
       {"much more important", {"a", "b"}, {10}, {"a", "b"}, {9.0f, 4.5f}, {}},
-      {"three each more important", {"a", "b", "c"}, {10, 10, 10}, {"a", "b", "c"}, {9.0f, 5.9f, 2.9f}, {}},
+      // Three criteria, each more important than the next: CriteriaRateTest, through the dialog.
       {"reversed",
        {"cheap", "fast", "safe"},
        {0, 0, 5},

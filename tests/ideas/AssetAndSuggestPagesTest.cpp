@@ -40,8 +40,8 @@ TEST_F(PagesTest, TangibleAssetsAreEditedAsACopyStoredOnOkAndKeptOnCancel) {
     Click(&d, "cmdOk");
   });
   PressCommand(Command::TAssets);
-  EXPECT_EQ(content().nTAssets, 4);
-  EXPECT_EQ(content().sTAssets[4], QStringLiteral("a van"));
+  EXPECT_EQ(Texts(content().sTAssets, content().nTAssets),
+            (QStringList{"asset 1", "asset 2", "asset 3", "a van"}));
   EXPECT_TRUE(parts.progress.done(ProgressStep::TangiblesEntered));
   EXPECT_TRUE(CommandButton(Command::PairTT)->isEnabled());
   EXPECT_FALSE(CommandButton(Command::PairTI)->isEnabled());

@@ -125,16 +125,16 @@ TEST_F(IdeaImportTest, DamagedHugeAndEntityFilesAreToldAndChangeNothing) {
       {"external.mm", "<!DOCTYPE map SYSTEM \"file:///etc/passwd\"><map><node TEXT=\"x\"/></map>", 3188},
       {"huge.txt", QByteArray(kMaxReadFileBytes + 1, 'a'), 3187},
       {"empty.md", "# Only a heading\n\n---\n", 3185},
+      {"missing.txt", QByteArray(), 3124},  // no bytes: no file
+      {"", QByteArray(), 3125},             // the folder itself
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     platform.messages.clear();
-    ExpectToldAndUnchanged(Import(FileWith(QString::fromLatin1(c.name), c.bytes)), c.text, 1);
+    const QString name = QString::fromLatin1(c.name);
+    ExpectToldAndUnchanged(Import(c.bytes.isNull() ? folder.filePath(name) : FileWith(name, c.bytes)), c.text,
+                           1);
   }
-  platform.messages.clear();
-  ExpectToldAndUnchanged(Import(folder.filePath(QStringLiteral("missing.txt"))), 3124, 1);
-  platform.messages.clear();
-  ExpectToldAndUnchanged(Import(folder.path()), 3125, 1);
 }
 
 TEST_F(IdeaImportTest, CancelledDialogChangesNothing) {

@@ -137,8 +137,7 @@ TEST_F(SelectionTest, ACancelledPickOpensNothingAndOneSteppingStoneLeavesNextDis
 }
 
 TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
-  for (int i = 1; i <= 5; ++i)
-    parts.states.cluster.sCluster[static_cast<std::size_t>(i)] = QStringLiteral("old");
+  Fill(parts.states.cluster.sCluster, parts.states.cluster.nCluster, QStringList(5, QStringLiteral("old")));
   platform.OnNextDialog([&](QDialog& view) {
     EXPECT_EQ(HelpContextOf(&view), 5500);
     for (int row : {4, 0, 2}) ClickRow(ViewList(view), row);
@@ -156,9 +155,7 @@ TEST_F(SelectionTest, ClusteringListsThePickInOrderAndClearsALongerOne) {
   });
   PressCommand(Command::Clustering);
   EXPECT_EQ(parts.states.cluster.nCluster, 3);
-  EXPECT_EQ(parts.states.cluster.sCluster[1], QStringLiteral("idea 1"));
-  EXPECT_EQ(parts.states.cluster.sCluster[3], QStringLiteral("idea 5"));
-  EXPECT_TRUE(parts.states.cluster.sCluster[4].isEmpty());
+  EXPECT_EQ(Texts(parts.states.cluster.sCluster, 5), (QStringList{"idea 1", "idea 3", "idea 5", "", ""}));
   EXPECT_TRUE(parts.progress.done(ProgressStep::Clustering));
 }
 

@@ -47,6 +47,18 @@ double Number(const QString& text) {
   return value;
 }
 
+// The ratings of `idea` as the evaluation made them, found by its text among
+// the picked ideas, which are distinct.
+std::vector<Single> RatingsOf(const SessionContent& s, const EvaluationState& e, const QString& idea) {
+  std::vector<Single> ratings;
+  for (int k = 1; k <= e.nEvalIdeas; ++k) {
+    if (s.sIdeas[static_cast<std::size_t>(k)] != idea) continue;
+    for (int c = 1; c <= s.nCriteria; ++c)
+      ratings.push_back(static_cast<Single>(ExportSession::RatingOf(k, c)));
+  }
+  return ratings;
+}
+
 class ExportReadersTest : public ::testing::Test {
  protected:
   QString Write(ExportFormat format, const QString& name) {
@@ -55,16 +67,21 @@ class ExportReadersTest : public ::testing::Test {
     return path;
   }
 
-  // The session's ranking as the evaluation made it: each ranked idea's
-  // ratings found by its text among the picked ideas, which are distinct.
-  std::vector<Single> RatingsOf(const QString& rankedIdea) const {
-    std::vector<Single> ratings;
-    for (int k = 1; k <= e.nEvalIdeas; ++k) {
-      if (s.sIdeas[static_cast<std::size_t>(k)] != rankedIdea) continue;
-      for (int c = 1; c <= s.nCriteria; ++c)
-        ratings.push_back(static_cast<Single>(ExportSession::RatingOf(k, c)));
+  // A ranking as a reader finds it: a header naming the criteria, then each
+  // ranked idea with its result and its rating on every criterion.
+  void ExpectRanking(const QStringList& header, const std::vector<QStringList>& ranked) const {
+    EXPECT_EQ(header, QStringList({"Rank", "Idea", "Result"}) + Texts(s.sCriteria, s.nCriteria));
+    ASSERT_EQ(ranked.size(), static_cast<std::size_t>(e.nEvalIdeas));
+    for (int i = 1; i <= e.nEvalIdeas; ++i) {
+      const QStringList& row = ranked[static_cast<std::size_t>(i - 1)];
+      ASSERT_EQ(row.size(), 3 + s.nCriteria) << i;
+      EXPECT_EQ(row[0], QString::number(i));
+      EXPECT_EQ(row[1], e.sEvalIdeas[static_cast<std::size_t>(i)]);
+      EXPECT_FLOAT_EQ(Number(row[2]), e.sngResultB[static_cast<std::size_t>(i)]);
+      std::vector<Single> ratings;
+      for (const QString& rating : row.mid(3)) ratings.push_back(static_cast<Single>(Number(rating)));
+      EXPECT_EQ(ratings, RatingsOf(s, e, row[1])) << i;
     }
-    return ratings;
   }
 
   QTemporaryDir folder;
@@ -85,34 +102,21 @@ TEST_F(ExportReadersTest, CsvReadsBackThroughPythonsCsvModule) {
                                 "    print(json.dumps(list(csv.reader(f, strict=True))))\n"),
                  path});
   ASSERT_EQ(python.exitCode, 0) << python.err.toStdString();
-  const QJsonArray rows = QJsonDocument::fromJson(python.out).array();
-  const auto row = [&rows](int at) {
-    QStringList fields;
-    for (const QJsonValue& v : rows.at(at).toArray()) fields << v.toString();
-    return fields;
-  };
+  std::vector<QStringList> rows;
+  for (const QJsonValue& record : QJsonDocument::fromJson(python.out).array()) {
+    rows.emplace_back();
+    for (const QJsonValue& field : record.toArray()) rows.back() << field.toString();
+  }
+  const auto row = [&rows](int at) { return rows.at(static_cast<std::size_t>(at)); };
 
-  ASSERT_EQ(rows.size(), 2 + e.nEvalIdeas + 1 + 1 + s.nTAssets + s.nIAssets + s.nIdeas);
-  const QStringList header = row(0);
+  ASSERT_EQ(rows.size(),
+            static_cast<std::size_t>(2 + e.nEvalIdeas + 1 + 1 + s.nTAssets + s.nIAssets + s.nIdeas));
   const QStringList weights = row(1);
-  ASSERT_EQ(header.size(), 3 + s.nCriteria);
   ASSERT_EQ(weights.size(), 3 + s.nCriteria);
-  EXPECT_EQ(header.mid(0, 3), (QStringList{"Rank", "Idea", "Result"}));
   EXPECT_EQ(weights[1], QStringLiteral("Weight"));
-  for (int c = 1; c <= s.nCriteria; ++c) {
-    EXPECT_EQ(header[2 + c], s.sCriteria[static_cast<std::size_t>(c)]);
+  for (int c = 1; c <= s.nCriteria; ++c)
     EXPECT_FLOAT_EQ(Number(weights[2 + c]), s.sngWeight[static_cast<std::size_t>(c)]);
-  }
-  for (int i = 1; i <= e.nEvalIdeas; ++i) {
-    const QStringList ranked = row(1 + i);
-    ASSERT_EQ(ranked.size(), 3 + s.nCriteria) << i;
-    EXPECT_EQ(ranked[0], QString::number(i));
-    EXPECT_EQ(ranked[1], e.sEvalIdeas[static_cast<std::size_t>(i)]);
-    EXPECT_FLOAT_EQ(Number(ranked[2]), e.sngResultB[static_cast<std::size_t>(i)]);
-    const std::vector<Single> ratings = RatingsOf(ranked[1]);
-    ASSERT_EQ(ratings.size(), static_cast<std::size_t>(s.nCriteria));
-    for (int c = 1; c <= s.nCriteria; ++c) EXPECT_EQ(Number(ranked[2 + c]), ratings[c - 1]) << i << "," << c;
-  }
+  ExpectRanking(row(0), {rows.begin() + 2, rows.begin() + 2 + e.nEvalIdeas});
   int at = 2 + e.nEvalIdeas;
   EXPECT_TRUE(row(at++).isEmpty()) << "an empty row before the session's entries";
   EXPECT_EQ(row(at++), (QStringList{"Goal", s.sGoal}));
@@ -142,6 +146,9 @@ struct Block {
   QString text;
   bool operator==(const Block&) const = default;
 };
+void PrintTo(const Block& block, std::ostream* out) {
+  *out << block.kind.toStdString() << ' ' << block.level << ": " << block.text.toStdString();
+}
 
 std::vector<Block> CmarkBlocks(const QByteArray& xml,
                                std::vector<std::vector<QStringList>>* tables = nullptr) {
@@ -188,32 +195,22 @@ TEST_F(ExportReadersTest, MarkdownReadsBackThroughCmark) {
   const ReaderRun cmark =
       RunReader(QStringLiteral("cmark"), {QStringLiteral("--to"), QStringLiteral("xml"), path});
   ASSERT_EQ(cmark.exitCode, 0) << cmark.err.toStdString();
-  const std::vector<Block> blocks = CmarkBlocks(cmark.out);
-
-  std::vector<Block> expected{{"heading", 1, s.sGoal}, {"heading", 2, "Criteria"}};
+  std::vector<Block> blocks = CmarkBlocks(cmark.out);
   // Plain CommonMark reads a table as a paragraph: its text is checked through GFM below.
-  auto found = blocks.begin();
-  ASSERT_GE(blocks.size(), 3u);
-  EXPECT_EQ(blocks[0], expected[0]);
-  EXPECT_EQ(blocks[1], expected[1]);
-  EXPECT_EQ(blocks[2].kind, QStringLiteral("paragraph"));
-  found += 3;
-  const auto expectList = [&](const QString& heading, const QStringList& texts) {
-    ASSERT_NE(found, blocks.end());
-    EXPECT_EQ(*found++, (Block{"heading", 2, heading}));
-    for (const QString& text : texts) {
-      ASSERT_NE(found, blocks.end());
-      EXPECT_EQ(*found++, (Block{"item", 0, text}));
-    }
+  for (Block& block : blocks) {
+    if (block.kind == QLatin1String("paragraph")) block.text.clear();
+  }
+  std::vector<Block> expected{{"heading", 1, s.sGoal}, {"heading", 2, "Criteria"}, {"paragraph", 0, {}}};
+  const auto list = [&expected](const QString& heading, const QStringList& texts) {
+    expected.push_back({"heading", 2, heading});
+    for (const QString& text : texts) expected.push_back({"item", 0, text});
   };
-  expectList(QStringLiteral("Tangible assets"), Texts(s.sTAssets, s.nTAssets));
-  expectList(QStringLiteral("Intangible assets"), Texts(s.sIAssets, s.nIAssets));
-  expectList(QStringLiteral("Ideas"), Texts(s.sIdeas, s.nIdeas));
-  ASSERT_NE(found, blocks.end());
-  EXPECT_EQ(*found++, (Block{"heading", 2, "Ranking"}));
-  ASSERT_NE(found, blocks.end());
-  EXPECT_EQ((found++)->kind, QStringLiteral("paragraph"));
-  EXPECT_EQ(found, blocks.end());
+  list(QStringLiteral("Tangible assets"), Texts(s.sTAssets, s.nTAssets));
+  list(QStringLiteral("Intangible assets"), Texts(s.sIAssets, s.nIAssets));
+  list(QStringLiteral("Ideas"), Texts(s.sIdeas, s.nIdeas));
+  list(QStringLiteral("Ranking"), {});
+  expected.push_back({"paragraph", 0, {}});
+  EXPECT_EQ(blocks, expected);
 }
 
 TEST_F(ExportReadersTest, MarkdownTablesReadBackThroughGfm) {
@@ -235,19 +232,8 @@ TEST_F(ExportReadersTest, MarkdownTablesReadBackThroughGfm) {
     EXPECT_FLOAT_EQ(Number(criteria[c][1]), s.sngWeight[static_cast<std::size_t>(c)]);
   }
 
-  const std::vector<QStringList>& ranking = tables[1];
-  ASSERT_EQ(ranking.size(), static_cast<std::size_t>(1 + e.nEvalIdeas));
-  EXPECT_EQ(ranking[0].mid(0, 3), (QStringList{"Rank", "Idea", "Result"}));
-  EXPECT_EQ(ranking[0].mid(3), Texts(s.sCriteria, s.nCriteria));
-  for (int i = 1; i <= e.nEvalIdeas; ++i) {
-    ASSERT_EQ(ranking[i].size(), 3 + s.nCriteria);
-    EXPECT_EQ(ranking[i][0], QString::number(i));
-    EXPECT_EQ(ranking[i][1], e.sEvalIdeas[static_cast<std::size_t>(i)]);
-    EXPECT_FLOAT_EQ(Number(ranking[i][2]), e.sngResultB[static_cast<std::size_t>(i)]);
-    const std::vector<Single> ratings = RatingsOf(ranking[i][1]);
-    ASSERT_EQ(ratings.size(), static_cast<std::size_t>(s.nCriteria));
-    for (int c = 1; c <= s.nCriteria; ++c) EXPECT_EQ(Number(ranking[i][2 + c]), ratings[c - 1]);
-  }
+  ASSERT_FALSE(tables[1].empty());
+  ExpectRanking(tables[1].at(0), {tables[1].begin() + 1, tables[1].end()});
 }
 
 // ---------------------------------------------------------------- OPML and FreeMind
@@ -282,17 +268,10 @@ QString XPathString(const QString& file, const QString& query) {
   return QString::fromUtf8(xmllint.out).chopped(xmllint.out.endsWith('\n') ? 1 : 0);
 }
 
-std::vector<double> Numbers(const QStringList& texts) {
-  std::vector<double> numbers;
-  // As the session holds them: single precision.
-  for (const QString& text : texts) numbers.push_back(static_cast<double>(text.toFloat()));
-  return numbers;
-}
-
-template <typename List>
-std::vector<double> Numbers(const List& list, int count) {
-  std::vector<double> numbers;
-  for (int i = 1; i <= count; ++i) numbers.push_back(static_cast<double>(list[static_cast<std::size_t>(i)]));
+// As the session holds them: single precision.
+std::vector<Single> Numbers(const QStringList& texts) {
+  std::vector<Single> numbers;
+  for (const QString& text : texts) numbers.push_back(text.toFloat());
   return numbers;
 }
 
@@ -319,7 +298,7 @@ void ExpectTreeOfSession(const QString& file, const TreeQueries& q, const Sessio
   EXPECT_EQ(XPathValues(file, section + "/@" + q.text),
             (QStringList{"Criteria", "Tangible assets", "Intangible assets", "Ideas", "Ranking"}));
   EXPECT_EQ(XPathValues(file, at(1) + "/@" + q.text), Texts(s.sCriteria, s.nCriteria));
-  EXPECT_EQ(Numbers(XPathValues(file, at(1) + q.weight)), Numbers(s.sngWeight, s.nCriteria));
+  EXPECT_EQ(Numbers(XPathValues(file, at(1) + q.weight)), Values(s.sngWeight, s.nCriteria));
   EXPECT_EQ(XPathValues(file, at(2) + "/@" + q.text), Texts(s.sTAssets, s.nTAssets));
   EXPECT_EQ(XPathValues(file, at(3) + "/@" + q.text), Texts(s.sIAssets, s.nIAssets));
   EXPECT_EQ(XPathValues(file, at(4) + "/@" + q.text), Texts(s.sIdeas, s.nIdeas));
@@ -327,7 +306,7 @@ void ExpectTreeOfSession(const QString& file, const TreeQueries& q, const Sessio
   // The evaluated ideas carry their result, the others none.
   const QString evaluated = at(4) + "[." + q.result + "]";
   const QStringList evaluatedIdeas = XPathValues(file, evaluated + "/@" + q.text);
-  const std::vector<double> evaluatedResults = Numbers(XPathValues(file, evaluated + q.result));
+  const std::vector<Single> evaluatedResults = Numbers(XPathValues(file, evaluated + q.result));
   EXPECT_EQ(evaluatedIdeas, Texts(s.sIdeas, e.nEvalIdeas));
   ASSERT_EQ(evaluatedResults.size(), static_cast<std::size_t>(e.nEvalIdeas));
   for (int i = 1; i <= e.nEvalIdeas; ++i) {
@@ -339,17 +318,14 @@ void ExpectTreeOfSession(const QString& file, const TreeQueries& q, const Sessio
   }
 
   EXPECT_EQ(XPathValues(file, at(5) + "/@" + q.text), Texts(e.sEvalIdeas, e.nEvalIdeas));
-  EXPECT_EQ(Numbers(XPathValues(file, at(5) + q.result)), Numbers(e.sngResultB, e.nEvalIdeas));
+  EXPECT_EQ(Numbers(XPathValues(file, at(5) + q.result)), Values(e.sngResultB, e.nEvalIdeas));
   EXPECT_EQ(Numbers(XPathValues(file, at(5) + q.rank)).back(), e.nEvalIdeas);
   // Every rating, idea by idea in ranked order, in the order of the criteria.
   const QStringList ratings = XPathValues(file, at(5) + q.rating);
   ASSERT_EQ(ratings.size(), e.nEvalIdeas);
   for (int i = 1; i <= e.nEvalIdeas; ++i) {
     const QString& idea = e.sEvalIdeas[static_cast<std::size_t>(i)];
-    const int picked = static_cast<int>(Texts(s.sIdeas, s.nIdeas).indexOf(idea)) + 1;
-    std::vector<double> expected;
-    for (int c = 1; c <= s.nCriteria; ++c) expected.push_back(ExportSession::RatingOf(picked, c));
-    EXPECT_EQ(Numbers(ratings[i - 1].split(QLatin1Char(' '))), expected) << idea.toStdString();
+    EXPECT_EQ(Numbers(ratings[i - 1].split(QLatin1Char(' '))), RatingsOf(s, e, idea)) << idea.toStdString();
   }
 }
 

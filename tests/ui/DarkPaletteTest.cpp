@@ -41,14 +41,13 @@ double InkContrast(const QPixmap& picture, const QColor& ground) {
 }
 
 QPalette DarkPalette() {
+  // Light text on dark grounds, as a dark desktop theme has them.
   QPalette dark;
-  const QColor light(0xe0, 0xe0, 0xe0);
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(role, QColor(0xe0, 0xe0, 0xe0));
   dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-  dark.setColor(QPalette::WindowText, light);
   dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-  dark.setColor(QPalette::Text, light);
   dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-  dark.setColor(QPalette::ButtonText, light);
   return dark;
 }
 

@@ -42,12 +42,8 @@ TEST(HelpPlacement, TheHelpWindowStaysOnTheScreenAndOffEveryButton) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const QRect place = HelpWindowPlace(c.screen, c.keepClear);
-    SCOPED_TRACE(QStringLiteral("%1,%2 %3x%4")
-                     .arg(place.x())
-                     .arg(place.y())
-                     .arg(place.width())
-                     .arg(place.height())
-                     .toStdString());
+    const std::unique_ptr<char[]> placeText(QTest::toString(place));
+    SCOPED_TRACE(placeText.get());
     EXPECT_TRUE(c.screen.contains(place));
     EXPECT_FALSE(c.keepClear.Intersects(place));
     // Beside the dialog where there is room for a useful window.

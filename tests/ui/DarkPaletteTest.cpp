@@ -120,6 +120,40 @@ TEST_P(PaletteTest, TheLogoTheBarsTheMeterAndTheIChingPicturesStandOutFromTheirG
   window->cmdButton_Click(Command::IChing);
 }
 
+// The desktop turns dark while the program runs, and light again: the logo
+// and the meter of an open ideas dialog follow at once.
+class PaletteTurnTest : public MainWindowTest {
+ protected:
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    QApplication::setPalette(original_);
+  }
+  QPalette original_ = QApplication::palette();
+};
+
+TEST_F(PaletteTurnTest, TheLogoAndTheIdeaMeterFollowTheDesktop) {
+  StartNewSession();
+  Seed(parts.document, [](SessionContent& s) { Fill(s.sIdeas, s.nIdeas, {"Bells", "Maps"}); });
+  const auto* logo = Find<QLabel>(window.get(), QStringLiteral("imgQuillaneLogo"));
+  platform.OnNextDialog([&](QDialog& ideas) {
+    const auto* ground = Find<QWidget>(&ideas, QStringLiteral("panIdeasMeter"));
+    const auto* meter = Find<QWidget>(&ideas, QStringLiteral("picIdeasMeter"));
+    for (const QPalette& turned : {DarkPalette(), original_}) {
+      QApplication::setPalette(turned);
+      QApplication::processEvents();  // the desktop's change reaches the widgets as an event
+      const bool dark = turned.color(QPalette::Window).lightness() < 128;
+      SCOPED_TRACE(dark ? "dark" : "light");
+      EXPECT_GE(InkContrast(logo->pixmap(), window->palette().color(QPalette::Window)), 4.5);
+      EXPECT_EQ(ground->palette().color(QPalette::Window), turned.color(QPalette::Base));
+      EXPECT_EQ(meter->palette().color(QPalette::Window) == QColor(0, 0, 255), !dark);
+      EXPECT_GE(Contrast(meter->palette().color(QPalette::Window), ground->palette().color(QPalette::Window)),
+                3.0);
+    }
+    ideas.close();
+  });
+  window->cmdButton_Click(Command::AutoSuggest);
+}
+
 INSTANTIATE_TEST_SUITE_P(Palettes, PaletteTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) {
                            return std::string(info.param ? "Dark" : "Light");

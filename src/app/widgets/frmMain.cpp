@@ -354,6 +354,12 @@ std::optional<QString> DroppedWorkfile(const QMimeData* data) {
 
 }  // namespace
 
+void frmMain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange && imgQuillaneLogo_)
+    imgQuillaneLogo_->setPixmap(LogoPicture(devicePixelRatioF(), palette()));
+  QMainWindow::changeEvent(event);
+}
+
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
   if (DroppedWorkfile(event->mimeData())) event->acceptProposedAction();
 }

@@ -105,6 +105,8 @@ class frmMain : public QMainWindow, public HelpTopicOwner {
   void paintEvent(QPaintEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // The desktop turned dark or light while the program runs: the logo follows.
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildLayout();

@@ -1,5 +1,7 @@
 #include "ideas/widgets/IdeaMeter.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPalette>
 #include <cmath>
 
@@ -20,18 +22,29 @@ IdeaMeter::IdeaMeter(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("panIdeasMeter"));
   setFixedSize(Pixels(735), Pixels(3375));
   setAutoFillBackground(true);
-  QPalette panel = palette();
-  panel.setColor(QPalette::Window, panel.color(QPalette::Base));
-  setPalette(panel);
   picIdeasMeter_ = new QWidget(this);
   picIdeasMeter_->setObjectName(QStringLiteral("picIdeasMeter"));
   picIdeasMeter_->setAutoFillBackground(true);
-  QPalette blue = picIdeasMeter_->palette();
-  // Blue; on a dark palette a lighter blue, as far from the dark ground.
-  blue.setColor(QPalette::Window, ForPalette(blue, QColor(0, 0, 255), QColor(110, 160, 255)));
-  picIdeasMeter_->setPalette(blue);
+  ApplyColours();
   setAccessibleName(ShownText(214));
   Show(0);
+}
+
+void IdeaMeter::ApplyColours() {
+  const QPalette inherited = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+  QPalette panel;
+  panel.setColor(QPalette::Window, inherited.color(QPalette::Base));
+  setPalette(panel);
+  QPalette blue;
+  // Blue; on a dark palette a lighter blue, as far from the dark ground.
+  blue.setColor(QPalette::Window, ForPalette(panel, QColor(0, 0, 255), QColor(110, 160, 255)));
+  picIdeasMeter_->setPalette(blue);
+}
+
+void IdeaMeter::changeEvent(QEvent* event) {
+  // Setting the same colours again changes nothing and asks for no further event.
+  if (event->type() == QEvent::PaletteChange && picIdeasMeter_) ApplyColours();
+  QWidget::changeEvent(event);
 }
 
 void IdeaMeter::Show(int ideaCount) {

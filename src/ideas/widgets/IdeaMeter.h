@@ -17,7 +17,15 @@ class IdeaMeter : public QWidget {
 
   QWidget* bar() const { return picIdeasMeter_; }
 
+ protected:
+  // A palette changed at run time (the desktop turned dark or light).
+  void changeEvent(QEvent* event) override;
+
  private:
+  // The white ground and the blue bar, or their like on a dark palette. Only
+  // the window colour is set, so every other colour still follows the desktop.
+  void ApplyColours();
+
   QWidget* picIdeasMeter_ = nullptr;
 };
 

@@ -86,13 +86,23 @@ void SessionDocument::SetAssets(AssetKind kind, const QStringList& names) {
 }
 
 bool SessionDocument::AddIdea(const QString& text) {
+  return AddIdeas({text}) == 1;
+}
+
+int SessionDocument::AddIdeas(const QStringList& texts) {
   SessionContent& s = *content_;
-  if (s.nIdeas >= kMaxIdeas) return false;
-  ++s.nIdeas;
-  s.sIdeas[static_cast<std::size_t>(s.nIdeas)] = text;
+  const int before = s.nIdeas;
+  for (const QString& text : texts) {
+    if (s.nIdeas >= kMaxIdeas) break;
+    ++s.nIdeas;
+    s.sIdeas[static_cast<std::size_t>(s.nIdeas)] = text;
+  }
+  const int added = s.nIdeas - before;
+  if (added == 0) return 0;
+  ideasBeforeAdding_ = before;
   SetModified(true);
   emit ideasChanged(IdeasChange::Added);
-  return true;
+  return added;
 }
 
 void SessionDocument::ReplaceIdea(int position, const QString& text) {

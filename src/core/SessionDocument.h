@@ -41,6 +41,11 @@ class SessionDocument : public QObject {
   void SetAssets(AssetKind kind, const QStringList& names);
   // Appends an idea; false, and nothing changes, when the list is full.
   bool AddIdea(const QString& text);
+  // Appends as many of `texts` as the list has room for, in order, and
+  // tells ideasChanged once for them all; returns how many were taken.
+  int AddIdeas(const QStringList& texts);
+  // The idea count before the last addition: one idea, or a whole batch.
+  int ideasBeforeAdding() const { return ideasBeforeAdding_; }
   // Replaces idea `position` (1..nIdeas); any other position changes nothing.
   void ReplaceIdea(int position, const QString& text);
   // The ideas left after a deletion, in order.
@@ -96,6 +101,7 @@ class SessionDocument : public QObject {
   std::shared_ptr<const SealingKey> key_;
   QString workfile_;
   bool modified_ = false;
+  int ideasBeforeAdding_ = 0;
 };
 
 // Replaces the names stored in slots 1.. of `stored` by `entries`: the old

@@ -88,7 +88,7 @@ FileOutcome ImportIdeas(SessionDocument& document, Prompter& prompter, const QSt
   if (prompter.Ask(IdeaImportQuestion(plan), MsgButtons::YesNo + MsgIcon::Question) != Answer::Yes) {
     return FileOutcome::Cancelled;
   }
-  for (const QString& idea : plan.toAdd) AddIdea(document, idea);
+  AddIdeas(document, plan.toAdd);
   return FileOutcome::Done;
 }
 

@@ -61,6 +61,22 @@ void AddIdea(SessionDocument& document, const QString& text) {
   document.AddIdea(text);
 }
 
+int AddIdeas(SessionDocument& document, const QStringList& texts) {
+  QStringList ideas;
+  for (const QString& text : texts) {
+    if (LongEnoughForIdea(text)) ideas << text;
+  }
+  return document.AddIdeas(ideas);
+}
+
+int MilestoneReached(int before, int now) {
+  int reached = 0;
+  for (const Milestone& m : kMilestones) {
+    if (m.count > before && m.count <= now) reached = m.count;
+  }
+  return reached;
+}
+
 QString EncourageAt(int ideaCount, Encouragement kind, Platform& platform, const Constants& constants) {
   const QString encouragement = EncouragementFor(constants.sUserFirstName, ideaCount);
   if (encouragement.isEmpty() || kind == Encouragement::ForEditedIdea) return encouragement;

@@ -19,6 +19,13 @@ bool LongEnoughForIdea(const QString& text);
 // characters. The caller learns nothing of whether the idea was taken; the
 // document tells its followers (the meter, the encouragement, the commands).
 void AddIdea(SessionDocument& document, const QString& text);
+// Appends the texts long enough to be ideas, as many as the list has room
+// for, as one addition (one encouragement at most); returns how many.
+int AddIdeas(SessionDocument& document, const QStringList& texts);
+
+// The highest milestone count above `before` and up to `now`; 0 for none.
+// A batch of ideas that passes several milestones is cheered for the last.
+int MilestoneReached(int before, int now);
 
 enum class Encouragement {
   ForNewIdea,     // with the milestone sound

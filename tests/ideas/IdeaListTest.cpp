@@ -8,6 +8,7 @@
 #include "ideas/IdeaList.h"
 #include "platform/Platform.h"
 #include "support/Files.h"
+#include "support/Lists.h"
 #include "support/Parts.h"
 #include "support/ScriptedPlatform.h"
 
@@ -61,6 +62,34 @@ TEST_F(IdeaListTest, AFullListTakesNothingMoreAndSaysNothing) {
   AddIdea(document, QStringLiteral("one too many"));
   EXPECT_EQ(s.nIdeas, 200);
   EXPECT_EQ(encouragements.size(), 21);
+}
+
+// A pasted or imported batch is one addition: one sound and one cheer, for
+// the last milestone it passes, and none when it passes none.
+TEST_F(IdeaListTest, ABatchIsCheeredOnceForTheLastMilestoneItPasses) {
+  const QString sound = QDir(programFolder.path()).filePath(QStringLiteral("YIPPEE.WAV"));
+  test::WriteFileBytes(sound, "RIFF");
+  const struct {
+    int count;
+    int cheeredFor;  // the milestone, 0 for none
+  } batches[] = {{5, 0}, {23, 20}, {2, 30}, {9, 0}, {157, 195}, {10, 200}};
+  for (const auto& batch : batches) {
+    SCOPED_TRACE(batch.count);
+    encouragements.clear();
+    platform.soundsPlayed.clear();
+    ideaChanges = 0;
+    const int before = s.nIdeas;
+    const int taken =
+        quillane::AddIdeas(document, test::Numbered(QStringLiteral("idea %1"), batch.count) << "ab");
+    EXPECT_EQ(taken, std::min(batch.count, kMaxIdeas - before)) << "the short text is left out";
+    EXPECT_EQ(ideaChanges, 1);
+    const QStringList cheers = batch.cheeredFor
+                                   ? QStringList{EncouragementFor(QStringLiteral("Ada"), batch.cheeredFor)}
+                                   : QStringList();
+    EXPECT_EQ(encouragements, cheers);
+    EXPECT_EQ(platform.soundsPlayed.size(), cheers.size());
+  }
+  EXPECT_EQ(s.nIdeas, kMaxIdeas);
 }
 
 TEST(FirstName, FromTheFullNameOrElseTheLogin) {

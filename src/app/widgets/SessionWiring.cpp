@@ -54,7 +54,10 @@ void FollowAssets(MainParts& p, AssetKind kind) {
 }
 
 void Encourage(MainParts& p, Encouragement kind, const WindowShows& shown) {
-  const QString text = EncourageAt(p.document.content().nIdeas, kind, p.platform, p.constants);
+  const int now = p.document.content().nIdeas;
+  const int count =
+      kind == Encouragement::ForNewIdea ? MilestoneReached(p.document.ideasBeforeAdding(), now) : now;
+  const QString text = EncourageAt(count, kind, p.platform, p.constants);
   if (!text.isEmpty()) shown.encourage(text);
 }
 

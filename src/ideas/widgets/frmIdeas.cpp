@@ -195,9 +195,7 @@ QBoxLayout* frmIdeas::AddEntryBox(int mode, int index) {
   box->setObjectName(QStringLiteral("txtAddIdeas(%1)").arg(index));
   LimitEntry(box, kMaxTextLength);
   TakePastedLines(box, [this, box](const QStringList& lines) {
-    const int before = document_.content().nIdeas;
-    for (const QString& line : lines) AddIdea(document_, line);
-    const int added = document_.content().nIdeas - before;
+    const int added = AddIdeas(document_, lines);
     box->setFocus();
     if (added < lines.size()) prompter_.Tell(PastedLinesRefusal(added, static_cast<int>(lines.size())));
   });

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "resources/Texts.h"
@@ -88,10 +89,7 @@ QByteArray Damage(const QByteArray& file, Generator& generator) {
 }
 
 bool HasControlCharacter(const QString& text) {
-  for (QChar c : text) {
-    if (c.unicode() < 0x20) return true;
-  }
-  return false;
+  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
 }
 
 class DamagedWorkfileTest : public WorkfileTest {

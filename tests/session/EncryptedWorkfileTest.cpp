@@ -19,34 +19,21 @@ const QString kPassphrase =
 
 class EncryptedWorkfileTest : public WorkfileTest {
  protected:
-  EvaluationState& evaluation() { return parts->states.evaluation; }
-
-  // The largest session with text of several alphabets, rated through the
-  // evaluation's own steps, protected by a long passphrase.
+  // The largest session with text of several alphabets, rated, protected by
+  // a long passphrase.
   void ProtectAFullSession() {
     Change([](SessionContent& c) {
       FillSession(c, kMaxCriteria, kMaxAssets, kMaxIdeas);
       c.sGoal = QString::fromUtf8("Zażółć gęślą jaźń — Ελληνικά 😀");
     });
-    EvaluationState& e = evaluation();
-    e.nEvalIdeas = 3;
-    for (int i = 1; i <= 3; ++i) e.sEvalIdeas[static_cast<std::size_t>(i)] = s.sIdeas[i * 7];
-    StartEvaluation(e);
-    int rating = 0;
-    while (RecordRating(s, e, (rating * 7 + 3) % 11)) ++rating;
+    Evaluate({7, 14, 21});
     PutPassphrase(document, kPassphrase);
   }
 
   // Opens `path` expecting the one message that does not tell a wrong
   // password from a changed file, and nothing changed.
   void ExpectNotOpenedWithPassword(const QString& path, const QString& typed) {
-    const OpenState before = ContentOf(document);
-    platform.messages.clear();
-    platform.AnswerNext(Answer::Ok);
-    EXPECT_EQ(Open(path, typed), FileOutcome::Failed);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, Text(3134));
-    EXPECT_TRUE(ContentOf(document) == before);
+    ExpectNotOpened(path, typed, Text(3134));
   }
 };
 
@@ -60,7 +47,7 @@ TEST_F(EncryptedWorkfileTest, AFullSessionComesBackOnlyWithThePassphraseAsTyped)
     EXPECT_EQ(SaveAs(path), FileOutcome::Done);
     return ContentOf(document);
   }();
-  const auto evaluated = std::make_unique<EvaluationState>(evaluation());
+  const auto evaluated = KeptEvaluation();
   const QByteArray bytes = ReadFileBytes(saved.sWorkfile);
   for (const QString& text : {s.sGoal, s.sIdeas[1], s.sCriteria[1], kPassphrase})
     EXPECT_FALSE(bytes.contains(text.toUtf8()) || bytes.contains(EncodeCodePage(text))) << text.toStdString();
@@ -183,7 +170,7 @@ TEST_F(EncryptedWorkfileTest, ALetterShiftWorkfileKeepsItsFormat) {
 // the user's alone, and comes back only with the password, protected.
 TEST_F(EncryptedWorkfileTest, TheBackupIsEncryptedAndComesBackProtected) {
   ProtectAFullSession();
-  const auto evaluated = std::make_unique<EvaluationState>(evaluation());
+  const auto evaluated = KeptEvaluation();
   const OpenState before = ContentOf(document);
   const QString backup = BackupPath(parts->dataFolder);
   ASSERT_TRUE(WriteBackupWorkfile(s, evaluation(), backup, platform, document.sealingKey().get()));

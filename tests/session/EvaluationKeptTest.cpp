@@ -13,20 +13,12 @@ namespace {
 
 class EvaluationKeptTest : public WorkfileTest {
  protected:
-  EvaluationState& evaluation() { return parts->states.evaluation; }
-
   // A session of five criteria and twelve ideas whose ideas 2, 5, 7 and 11
-  // were rated through the evaluation's own steps, criteria inside ideas.
+  // were rated.
   void EvaluateASession() {
     Change([](SessionContent& c) { FillSession(c, 5, 2, 12); });
-    EvaluationState& e = evaluation();
-    e.nEvalIdeas = 4;
-    int slot = 1;
-    for (int idea : {2, 5, 7, 11}) e.sEvalIdeas[static_cast<std::size_t>(slot++)] = s.sIdeas[idea];
-    StartEvaluation(e);
-    int rating = 0;
-    while (RecordRating(s, e, (rating * 7 + 3) % 11)) ++rating;
-    ASSERT_TRUE(e.bRanked);
+    Evaluate({2, 5, 7, 11});
+    ASSERT_TRUE(evaluation().bRanked);
   }
 
   QByteArray Report(const QString& name) {
@@ -37,9 +29,6 @@ class EvaluationKeptTest : public WorkfileTest {
               FileOutcome::Done);
     return ReadFileBytes(path);
   }
-
-  // A copy of the evaluation, off the stack.
-  std::unique_ptr<EvaluationState> Kept() { return std::make_unique<EvaluationState>(evaluation()); }
 
   // Replaces the session and the evaluation by another, unsaved pair.
   void StartOther() {
@@ -58,7 +47,7 @@ TEST_F(EvaluationKeptTest, PlainAndProtectedTheEvaluationAndTheReportComeBackEqu
     PutPassword(document, protect ? QStringLiteral("SECRET") : QString());
     const QString name = protect ? QStringLiteral("protected") : QStringLiteral("plain");
     const QByteArray reportBefore = Report(name + QStringLiteral("-before.txt"));
-    const auto before = Kept();
+    const auto before = KeptEvaluation();
     const QString path = PathOf(name + QStringLiteral(".qln"));
     ASSERT_EQ(SaveAs(path), FileOutcome::Done);
 
@@ -132,7 +121,7 @@ TEST_F(EvaluationKeptTest, ADamagedEvaluationIsRefusedAndChangesNothing) {
 
 TEST_F(EvaluationKeptTest, TheBackupHoldsTheEvaluationAndItsRecoveryRestoresIt) {
   EvaluateASession();
-  const auto before = Kept();
+  const auto before = KeptEvaluation();
   const QString backup = BackupPath(parts->dataFolder);
   ASSERT_TRUE(WriteBackupWorkfile(s, evaluation(), backup, platform));
   EXPECT_EQ(InspectRunBackup(backup, QDateTime::currentDateTime().addSecs(-60)), RunBackup::Plain);

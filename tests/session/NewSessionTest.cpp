@@ -19,13 +19,9 @@ void FillEverything(SessionContent& s) {
   s.sGoal = QStringLiteral("Sell more bikes");
   s.nCriteria = s.nTAssets = s.nIAssets = 3;
   s.nIdeas = 4;
-  for (int i = 0; i <= kMaxCriteria; ++i) {
-    s.sCriteria[i] = s.sTAssets[i] = s.sIAssets[i] = QStringLiteral("entry %1").arg(i);
-    s.sngWeight[i] = 4.5f;
-  }
-  for (int k = 0; k <= kMaxIdeas; ++k) {
-    s.sIdeas[k] = QStringLiteral("idea %1").arg(k);
-  }
+  for (auto* list : {&s.sCriteria, &s.sTAssets, &s.sIAssets}) list->fill(QStringLiteral("entry"));
+  s.sngWeight.fill(4.5f);
+  s.sIdeas.fill(QStringLiteral("idea"));
   s.bPassword = true;
   s.sPassword = QStringLiteral("SECRET");
 }

@@ -10,6 +10,7 @@
 
 #include "core/Session.h"
 #include "core/SessionDocument.h"
+#include "evaluation/Evaluation.h"
 #include "files/CodePage.h"
 #include "resources/Texts.h"
 #include "session/QuietEdits.h"
@@ -121,19 +122,40 @@ class WorkfileTest : public ::testing::Test {
            Text(515);
   }
 
-  // Opens `path`, expecting the not-valid message and the session, its
-  // workfile and its evaluation unchanged.
-  void ExpectRefusedFile(const QString& path) {
+  // Opens `path` with `typed` as the password if one is asked, expecting the
+  // one message `text` of style `flags` and the session, its workfile and
+  // its evaluation unchanged.
+  void ExpectNotOpened(const QString& path, const QString& typed, const QString& text, int flags = 48) {
     const OpenState before = ContentOf(document);
-    const auto evaluation = std::make_unique<EvaluationState>(parts->states.evaluation);
+    const auto evaluation = KeptEvaluation();
     platform.messages.clear();
     platform.AnswerNext(Answer::Ok);
-    EXPECT_EQ(Open(path, QStringLiteral("AB")), FileOutcome::Failed);
+    EXPECT_EQ(Open(path, typed), FileOutcome::Failed);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, NotAWorkfile(path));
-    EXPECT_EQ(platform.messages[0].flags, 48);
+    EXPECT_EQ(platform.messages[0].text, text);
+    EXPECT_EQ(platform.messages[0].flags, flags);
     EXPECT_TRUE(ContentOf(document) == before) << "the session must stay as it was";
     EXPECT_TRUE(parts->states.evaluation == *evaluation);
+  }
+  void ExpectRefusedFile(const QString& path) {
+    ExpectNotOpened(path, QStringLiteral("AB"), NotAWorkfile(path));
+  }
+
+  EvaluationState& evaluation() { return parts->states.evaluation; }
+  // A copy of the evaluation, off the stack.
+  std::unique_ptr<EvaluationState> KeptEvaluation() {
+    return std::make_unique<EvaluationState>(evaluation());
+  }
+
+  // Picks these ideas of the session and rates them through the
+  // evaluation's own steps, criteria inside ideas.
+  void Evaluate(std::initializer_list<int> ideas) {
+    EvaluationState& e = evaluation();
+    e.nEvalIdeas = 0;
+    for (int idea : ideas) e.sEvalIdeas[static_cast<std::size_t>(++e.nEvalIdeas)] = s.sIdeas[idea];
+    StartEvaluation(e);
+    int rating = 0;
+    while (RecordRating(s, e, (rating * 7 + 3) % 11)) ++rating;
   }
 
   QTemporaryDir folder;

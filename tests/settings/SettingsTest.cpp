@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
+#include <tuple>
 
 #include "core/TimerSwitch.h"
 #include "settings/Settings.h"
@@ -13,6 +14,11 @@
 
 namespace quillane {
 namespace {
+
+// Every preference, so settings compare whole.
+auto Fields(const Settings& s) {
+  return std::tie(s.nAutoBackup, s.nAutoBackupTime, s.sTextEditor, s.bHelpAtStartup, s.nLanguage);
+}
 
 class SettingsTest : public ::testing::Test {
  protected:
@@ -32,26 +38,24 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, WithoutAFileEveryPreferenceHasItsDefault) {
 #if defined(Q_OS_WIN)
+  const QString editor = QStringLiteral("C:\\WINDOWS\\NOTEPAD.EXE");
   ReadSettings(settingsPath, s, backupTimer);
-  EXPECT_EQ(s.sTextEditor, QStringLiteral("C:\\WINDOWS\\NOTEPAD.EXE"));
 #elif defined(Q_OS_MACOS)
+  const QString editor = DefaultTextEditor();
   ReadSettings(settingsPath, s, backupTimer);
-  EXPECT_EQ(s.sTextEditor, DefaultTextEditor());
 #else
   // The desktop's opener, by its full path as the PATH finds it.
-  const QString opener = dir.filePath(QStringLiteral("xdg-open"));
-  test::WriteFileBytes(opener, "#!/bin/sh\n");
-  ASSERT_TRUE(QFile::setPermissions(opener, QFile::permissions(opener) | QFileDevice::ExeOwner));
+  const QString editor = dir.filePath(QStringLiteral("xdg-open"));
+  test::WriteFileBytes(editor, "#!/bin/sh\n");
+  ASSERT_TRUE(QFile::setPermissions(editor, QFile::permissions(editor) | QFileDevice::ExeOwner));
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
   ReadSettings(settingsPath, s, backupTimer);
   qputenv("PATH", path);
-  EXPECT_EQ(s.sTextEditor, opener);
 #endif
-  EXPECT_TRUE(s.bHelpAtStartup);
-  EXPECT_EQ(s.nAutoBackup, 1);
-  EXPECT_EQ(s.nAutoBackupTime, 5);
-  EXPECT_EQ(s.nLanguage, 1);
+  const Settings defaults{
+      .nAutoBackup = 1, .nAutoBackupTime = 5, .sTextEditor = editor, .bHelpAtStartup = true, .nLanguage = 1};
+  EXPECT_EQ(Fields(s), Fields(defaults));
   EXPECT_TRUE(backupTimer.enabled());
   EXPECT_TRUE(platform.messages.empty());
 }
@@ -61,11 +65,10 @@ TEST_F(SettingsTest, ReadsKeysInAnyLetterCaseFromTheProgramsSectionOnly) {
   WriteFile("[Other]\r\nAutomatic Backup=7\r\n[quillane]\r\nTEXTEDITOR = /" + QByteArray(300, 'e') +
             " \r\nhelp at startup=2\r\nautomatic backup=0\r\nAUTOMATIC BACKUP TIME=12\r\nLanguage=3\r\n");
   ReadSettings(settingsPath, s, backupTimer);
-  EXPECT_EQ(s.sTextEditor, QStringLiteral("/") + QString(253, QLatin1Char('e')));  // 254 characters at most
-  EXPECT_FALSE(s.bHelpAtStartup);
-  EXPECT_EQ(s.nAutoBackup, 0);
-  EXPECT_EQ(s.nAutoBackupTime, 12);
-  EXPECT_EQ(s.nLanguage, 3) << "the heading language chosen in an earlier run";
+  const QString editor = QStringLiteral("/") + QString(253, QLatin1Char('e'));  // 254 characters at most
+  // The heading language is the one chosen in an earlier run.
+  const Settings read{.nAutoBackupTime = 12, .sTextEditor = editor, .bHelpAtStartup = false, .nLanguage = 3};
+  EXPECT_EQ(Fields(s), Fields(read));
   EXPECT_FALSE(backupTimer.enabled());
 }
 
@@ -85,11 +88,11 @@ TEST_F(SettingsTest, TheBackupIntervalIsKeptToOneToThirtyMinutesAndTheLanguageTo
 }
 
 TEST_F(SettingsTest, WritesTheFiveKeysInOrderIntoANewFile) {
-  s.sTextEditor = QStringLiteral("/opt/My Editor/edit");
-  s.nLanguage = 2;
-  s.bHelpAtStartup = false;
-  s.nAutoBackup = 1;
-  s.nAutoBackupTime = 30;
+  s = {.nAutoBackup = 1,
+       .nAutoBackupTime = 30,
+       .sTextEditor = QStringLiteral("/opt/My Editor/edit"),
+       .bHelpAtStartup = false,
+       .nLanguage = 2};
   WriteSettings(settingsPath, s);
 #ifdef Q_OS_WIN
   const QByteArray end = "\r\n";
@@ -110,11 +113,11 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
       "\r\n"
       "[Recent]\r\n"
       "File1=/home/ann/a.qln\r\n");
-  s.sTextEditor = QStringLiteral("/usr/bin/gedit");
-  s.nLanguage = 4;
-  s.bHelpAtStartup = true;
-  s.nAutoBackup = 0;
-  s.nAutoBackupTime = 9;
+  s = {.nAutoBackup = 0,
+       .nAutoBackupTime = 9,
+       .sTextEditor = QStringLiteral("/usr/bin/gedit"),
+       .bHelpAtStartup = true,
+       .nLanguage = 4};
   WriteSettings(settingsPath, s);
   EXPECT_EQ(ReadFile(),
             "; written by hand\r\n"
@@ -131,14 +134,10 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineAndReadsTheLanguageBack) {
 
   s.bHelpAtStartup = false;
   WriteSettings(settingsPath, s);
-  s.sTextEditor.clear();
-  s.nAutoBackupTime = 0;
+  const Settings written = s;
+  s = {};
   ReadSettings(settingsPath, s, backupTimer);
-  EXPECT_EQ(s.sTextEditor, QStringLiteral("/usr/bin/gedit"));
-  EXPECT_FALSE(s.bHelpAtStartup);
-  EXPECT_EQ(s.nAutoBackup, 0);
-  EXPECT_EQ(s.nAutoBackupTime, 9);
-  EXPECT_EQ(s.nLanguage, 4);
+  EXPECT_EQ(Fields(s), Fields(written));
 }
 
 // A settings file that is no regular file of at most 1 MiB is neither read

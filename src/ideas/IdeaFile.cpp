@@ -1,8 +1,11 @@
 #include "ideas/IdeaFile.h"
 
+#include <cmark.h>
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <memory>
 #include <vector>
 
 #include "files/CodePage.h"
@@ -44,87 +47,79 @@ IdeaItems PlainTextItems(const QString& text) {
   return Items(Lines(text));
 }
 
-// Inline Markdown as its reader shows it, as far as a line of an idea goes:
-// backslash escapes and character references.
-QString MarkdownInline(const QString& text) {
-  static const QString kAsciiPunctuation = QStringLiteral("!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~");
-  static const QRegularExpression kReference(
-      QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|amp|lt|gt|quot);"));
-  QString out;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c == QLatin1Char('\\') && i + 1 < text.size() && kAsciiPunctuation.contains(text[i + 1])) {
-      out += text[++i];
-      continue;
+// The text of a Markdown node as its reader sees it: escapes and references
+// undone, emphasis, links and code shown as their text, inline HTML as it
+// stands. Each line break starts a new line.
+QString InlineText(cmark_node* node) {
+  QString text;
+  for (cmark_node* child = cmark_node_first_child(node); child; child = cmark_node_next(child)) {
+    switch (cmark_node_get_type(child)) {
+      case CMARK_NODE_TEXT:
+      case CMARK_NODE_CODE:
+      case CMARK_NODE_HTML_INLINE: text += QString::fromUtf8(cmark_node_get_literal(child)); break;
+      case CMARK_NODE_SOFTBREAK:
+      case CMARK_NODE_LINEBREAK: text += QLatin1Char('\n'); break;
+      default: text += InlineText(child); break;  // emphasis, links, images: their text
     }
-    if (c == QLatin1Char('&')) {
-      const QRegularExpressionMatch m = kReference.match(text, i, QRegularExpression::NormalMatch,
-                                                         QRegularExpression::AnchorAtOffsetMatchOption);
-      if (m.hasMatch()) {
-        const QString name = m.captured(1);
-        char32_t code = 0xFFFD;
-        if (name == QLatin1String("amp"))
-          code = '&';
-        else if (name == QLatin1String("lt"))
-          code = '<';
-        else if (name == QLatin1String("gt"))
-          code = '>';
-        else if (name == QLatin1String("quot"))
-          code = '"';
-        else {
-          bool ok = false;
-          const uint value = name.at(1).toLower() == QLatin1Char('x') ? name.mid(2).toUInt(&ok, 16)
-                                                                      : name.mid(1).toUInt(&ok, 10);
-          if (ok && value > 0 && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF)) code = value;
-        }
-        out += QString::fromUcs4(&code, 1);
-        i += m.capturedLength() - 1;
-        continue;
-      }
-    }
-    out += c;
   }
-  return out;
+  return text;
 }
 
+// The text of a list item's own paragraphs, without the lists inside it.
+QString ItemText(cmark_node* item) {
+  QStringList paragraphs;
+  for (cmark_node* child = cmark_node_first_child(item); child; child = cmark_node_next(child)) {
+    if (cmark_node_get_type(child) == CMARK_NODE_PARAGRAPH) paragraphs << InlineText(child);
+  }
+  return paragraphs.join(QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// Markdown read by the CommonMark reference parser: the list items beneath
+// the first "Ideas" heading, else every list item, else every line of the
+// paragraphs but the rows of a table.
 IdeaItems MarkdownItems(const QString& text) {
-  static const QRegularExpression kHeading(
-      QStringLiteral("^ {0,3}(#{1,6})(?:[ \\t]+(.*?))?(?:[ \\t]+#+)?[ \\t]*$"));
-  static const QRegularExpression kListItem(QStringLiteral("^[ \\t]*(?:[-+*]|[0-9]{1,9}[.)])[ \\t]+(.*)$"));
-  static const QRegularExpression kFence(QStringLiteral("^ {0,3}(```|~~~)"));
-  static const QRegularExpression kRule(QStringLiteral("^ {0,3}([-*_=])[ \\t]*(\\1[ \\t]*)+$"));
+  const QByteArray utf8 = text.toUtf8();
+  const std::unique_ptr<cmark_node, decltype(&cmark_node_free)> document(
+      cmark_parse_document(utf8.constData(), static_cast<std::size_t>(utf8.size()), CMARK_OPT_DEFAULT),
+      &cmark_node_free);
+  if (!document) return {IdeaFileRead::Damaged, {}};
   QStringList listItems;
   QStringList ideasItems;
-  QStringList paragraphs;
+  QStringList paragraphLines;
   int ideasLevel = 0;  // the level of the "Ideas" heading while under it
   bool sawIdeas = false;
-  bool fenced = false;
-  for (const QString& line : Lines(text)) {
-    if (kFence.match(line).hasMatch()) {
-      fenced = !fenced;
-      continue;
-    }
-    if (fenced || line.trimmed().isEmpty() || kRule.match(line).hasMatch()) continue;
-    if (const auto heading = kHeading.match(line); heading.hasMatch()) {
-      const int level = static_cast<int>(heading.capturedLength(1));
-      if (ideasLevel && level <= ideasLevel) ideasLevel = 0;
-      if (!sawIdeas && IsLabel(MarkdownInline(heading.captured(2)), exchange::kIdeas)) {
-        sawIdeas = true;
-        ideasLevel = level;
+  const std::unique_ptr<cmark_iter, decltype(&cmark_iter_free)> walk(cmark_iter_new(document.get()),
+                                                                     &cmark_iter_free);
+  for (cmark_event_type event; (event = cmark_iter_next(walk.get())) != CMARK_EVENT_DONE;) {
+    if (event != CMARK_EVENT_ENTER) continue;
+    cmark_node* node = cmark_iter_get_node(walk.get());
+    switch (cmark_node_get_type(node)) {
+      case CMARK_NODE_HEADING: {
+        const int level = cmark_node_get_heading_level(node);
+        if (ideasLevel && level <= ideasLevel) ideasLevel = 0;
+        if (!sawIdeas && IsLabel(InlineText(node), exchange::kIdeas)) {
+          sawIdeas = true;
+          ideasLevel = level;
+        }
+        break;
       }
-      continue;
+      case CMARK_NODE_ITEM: {
+        const QString entry = ItemText(node);
+        listItems << entry;
+        if (ideasLevel) ideasItems << entry;
+        break;
+      }
+      case CMARK_NODE_PARAGRAPH:
+        if (cmark_node_get_type(cmark_node_parent(node)) == CMARK_NODE_ITEM) break;
+        for (const QString& line : InlineText(node).split(QLatin1Char('\n'))) {
+          if (!line.trimmed().startsWith(QLatin1Char('|'))) paragraphLines << line;
+        }
+        break;
+      default: break;
     }
-    if (line.trimmed().startsWith(QLatin1Char('|'))) continue;  // a row of a table
-    if (const auto item = kListItem.match(line); item.hasMatch()) {
-      const QString entry = MarkdownInline(item.captured(1));
-      listItems << entry;
-      if (ideasLevel) ideasItems << entry;
-      continue;
-    }
-    paragraphs << MarkdownInline(line);
   }
   if (sawIdeas) return Items(ideasItems);
-  return Items(listItems.isEmpty() ? paragraphs : listItems);
+  return Items(listItems.isEmpty() ? paragraphLines : listItems);
 }
 
 // RFC 4180 records; a quoted field may hold separators, quotes and line ends.

@@ -26,8 +26,9 @@ struct IdeaItems {
 };
 
 // The items of a file of ideas: every non-empty line of plain text; the
-// list items of Markdown (those under its "Ideas" heading when it has one,
-// so an exported session gives back its ideas); the "Idea" rows of an
+// list items of Markdown as CommonMark reads them, their text as a viewer
+// shows it (those under its "Ideas" heading when it has one, so an exported
+// session gives back its ideas); the "Idea" rows of an
 // exported CSV file, else the first field of each row; every outline of OPML
 // and every node of a mind map, or only those beneath the "Ideas" one when
 // there is one. Control characters become blanks. Nothing is read past the

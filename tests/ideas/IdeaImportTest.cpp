@@ -151,10 +151,11 @@ TEST(IdeaFileTest, FilesOfOtherProgramsGiveEveryItemInOrder) {
   const auto items = [](const char* bytes, IdeaFileKind kind) { return ReadIdeaItems(bytes, kind).items; };
   EXPECT_EQ(items("first idea\r\n\r\n  second idea\t\nthird\x01idea", IdeaFileKind::PlainText),
             (QStringList{"first idea", "second idea", "third idea"}));
+  // Markdown as its reader shows it: emphasis, links and code as their text.
   EXPECT_EQ(items("# Title\n\nSome words.\n\n- one *idea*\n  * nested \\# two\n1. three &amp; more\n```\n- "
-                  "code\n```\n",
+                  "code\n```\n- see [the **plan**](http://x) and `a|b`\n",
                   IdeaFileKind::Markdown),
-            (QStringList{"one *idea*", "nested # two", "three & more"}));
+            (QStringList{"one idea", "nested # two", "three & more", "see the plan and a|b"}));
   EXPECT_EQ(items("Plain line one\nPlain line two\n", IdeaFileKind::Markdown),
             (QStringList{"Plain line one", "Plain line two"}));
   EXPECT_EQ(items("\"a, quoted\",2\n\"multi\nline\",3\nlast,4\n", IdeaFileKind::Csv),

@@ -1,11 +1,13 @@
 #include "ideas/IdeaFile.h"
 
 #include <cmark.h>
+#include <csv.h>
 
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "files/CodePage.h"
@@ -122,43 +124,28 @@ IdeaItems MarkdownItems(const QString& text) {
   return Items(listItems.isEmpty() ? paragraphLines : listItems);
 }
 
-// RFC 4180 records; a quoted field may hold separators, quotes and line ends.
+// RFC 4180 records as libcsv reads them; a quoted field may hold
+// separators, quotes and line ends. Empty lines are no records.
 std::vector<QStringList> CsvRecords(const QString& text) {
-  std::vector<QStringList> records;
-  QStringList record;
-  QString field;
-  bool quoted = false;
-  bool any = false;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (quoted) {
-      if (c != QLatin1Char('"')) {
-        field += c;
-      } else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
-        field += c;
-        ++i;
-      } else {
-        quoted = false;
-      }
-    } else if (c == QLatin1Char('"')) {
-      quoted = true;
-      any = true;
-    } else if (c == QLatin1Char(',')) {
-      record << field;
-      field.clear();
-      any = true;
-    } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-      if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
-      if (any || !field.isEmpty()) records.push_back(record << field);
-      record.clear();
-      field.clear();
-      any = false;
-    } else {
-      field += c;
-    }
-  }
-  if (any || !field.isEmpty()) records.push_back(record << field);
-  return records;
+  struct Reading {
+    std::vector<QStringList> records;
+    QStringList record;
+  } reading;
+  const auto field = [](void* bytes, std::size_t size, void* data) {
+    static_cast<Reading*>(data)->record
+        << QString::fromUtf8(static_cast<const char*>(bytes), static_cast<qsizetype>(size));
+  };
+  const auto record = [](int, void* data) {
+    auto* r = static_cast<Reading*>(data);
+    r->records.push_back(std::exchange(r->record, {}));
+  };
+  csv_parser parser;
+  if (csv_init(&parser, 0) != 0) return {};
+  const QByteArray utf8 = text.toUtf8();
+  csv_parse(&parser, utf8.constData(), static_cast<std::size_t>(utf8.size()), field, record, &reading);
+  csv_fini(&parser, field, record, &reading);
+  csv_free(&parser);
+  return reading.records;
 }
 
 IdeaItems CsvItems(const QString& text) {

@@ -1,5 +1,6 @@
 #include "ui/WeightBarGrid.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <cmath>
 
@@ -85,6 +86,19 @@ void WeightBarGrid::FillWeightBars(std::span<const QString> names, std::span<con
       setItem(row, column, cell);
     }
   }
+}
+
+void WeightBarGrid::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) {
+    // Only the cells of a bar exist in the bar columns.
+    const QColor bar = ForPalette(palette(), kBarColour, kBarColourOnDark);
+    for (int row = 0; row < rowCount(); ++row) {
+      for (int column = kFirstBarColumn; column <= kLastBarColumn; ++column) {
+        if (QTableWidgetItem* cell = item(row, column)) cell->setBackground(bar);
+      }
+    }
+  }
+  QTableWidget::changeEvent(event);
 }
 
 }  // namespace quillane

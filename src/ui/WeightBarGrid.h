@@ -25,6 +25,10 @@ class WeightBarGrid : public QTableWidget {
   // 20; 0 keeps the table's default width.
   void FillWeightBars(std::span<const QString> names, std::span<const Single> values, int n,
                       int lastColumnTwips = 0);
+
+ protected:
+  // The desktop turned dark or light while the table is shown: the bars follow.
+  void changeEvent(QEvent* event) override;
 };
 
 // Twips as device-independent pixels (15 twips to the pixel).

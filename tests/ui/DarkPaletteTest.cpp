@@ -120,8 +120,8 @@ TEST_P(PaletteTest, TheLogoTheBarsTheMeterAndTheIChingPicturesStandOutFromTheirG
   window->cmdButton_Click(Command::IChing);
 }
 
-// The desktop turns dark while the program runs, and light again: the logo
-// and the meter of an open ideas dialog follow at once.
+// The desktop turns dark while the program runs, and light again: the logo,
+// the meter of an open ideas dialog and the bars of an open view follow at once.
 class PaletteTurnTest : public MainWindowTest {
  protected:
   void TearDown() override {
@@ -131,7 +131,7 @@ class PaletteTurnTest : public MainWindowTest {
   QPalette original_ = QApplication::palette();
 };
 
-TEST_F(PaletteTurnTest, TheLogoAndTheIdeaMeterFollowTheDesktop) {
+TEST_F(PaletteTurnTest, TheLogoTheIdeaMeterAndTheWeightBarsFollowTheDesktop) {
   StartNewSession();
   Seed(parts.document, [](SessionContent& s) { Fill(s.sIdeas, s.nIdeas, {"Bells", "Maps"}); });
   const auto* logo = Find<QLabel>(window.get(), QStringLiteral("imgQuillaneLogo"));
@@ -152,6 +152,22 @@ TEST_F(PaletteTurnTest, TheLogoAndTheIdeaMeterFollowTheDesktop) {
     ideas.close();
   });
   window->cmdButton_Click(Command::AutoSuggest);
+
+  Seed(parts.document, [](SessionContent& s) {
+    Fill(s.sCriteria, s.nCriteria, {"Cost", "Speed"});
+    s.sngWeight = {0, 9.0f, 4.5f};
+  });
+  platform.OnNextDialog([&](QDialog& view) {
+    const auto* grid = Find<QTableWidget>(&view, QStringLiteral("grdCriteria"));
+    for (const QPalette& turned : {DarkPalette(), original_}) {
+      QApplication::setPalette(turned);
+      QApplication::processEvents();
+      SCOPED_TRACE(turned.color(QPalette::Window).lightness() < 128 ? "dark" : "light");
+      EXPECT_GE(Contrast(grid->item(0, 2)->background().color(), grid->palette().color(QPalette::Base)), 4.5);
+    }
+    view.close();
+  });
+  window->cmdButton_Click(Command::CriteriaView);
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, PaletteTest, ::testing::Bool(),

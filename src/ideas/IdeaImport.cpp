@@ -49,7 +49,7 @@ namespace {
 // What is left out and why, a line each.
 QStringList LeftOutLines(const IdeaImportPlan& plan) {
   if (plan.leftOut() == 0) return {};
-  QStringList lines{Text(3180).arg(plan.leftOut())};
+  QStringList lines{plan.leftOut() == 1 ? Text(3190) : Text(3180).arg(plan.leftOut())};
   const std::pair<int, int> reasons[] = {{plan.tooShort, 3181}, {plan.tooLong, 3182}, {plan.noRoom, 3183}};
   for (const auto& [count, text] : reasons) {
     if (count > 0) lines << QStringLiteral("- ") + Text(text).arg(count);
@@ -60,7 +60,7 @@ QStringList LeftOutLines(const IdeaImportPlan& plan) {
 }  // namespace
 
 QString IdeaImportQuestion(const IdeaImportPlan& plan) {
-  QStringList lines{Text(3179).arg(plan.toAdd.size())};
+  QStringList lines{plan.toAdd.size() == 1 ? Text(3189) : Text(3179).arg(plan.toAdd.size())};
   if (plan.leftOut() > 0) lines << QString() << LeftOutLines(plan);
   lines << QString() << Text(3184);
   return lines.join(QLatin1Char('\r'));

@@ -633,6 +633,8 @@ const TextEntry kTextTable[] = {
      "This file is too large for a list of ideas: files of ideas are read up to 1 MiB. Nothing was added."},
     {3188,
      "This file holds a document type declaration, which a list of ideas never needs. Nothing was added."},
+    {3189, "1 idea will be added from this file."},
+    {3190, "1 item is left out:"},
     {3200, "Your Criteria"},
     {3201, "Relative importance"},
     {3202, "Your rated Criteria"},

@@ -99,6 +99,14 @@ TEST_F(IdeaImportTest, QuestionCountsWhatIsLeftOutAndNoChangesNothing) {
   EXPECT_EQ(s.sIdeas[200], QStringLiteral("new idea 5"));
 }
 
+TEST_F(IdeaImportTest, OneIdeaAndOneLeftOutAreSaidInTheSingular) {
+  EXPECT_EQ(Import(FileWith(QStringLiteral("one.txt"), "ab\nOne idea\n"), Answer::No),
+            FileOutcome::Cancelled);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(Text(3189) + QLatin1Char('\r')));
+  EXPECT_TRUE(platform.messages[0].text.contains(QLatin1Char('\r') + Text(3190) + QLatin1Char('\r')));
+}
+
 TEST_F(IdeaImportTest, CharactersCountAsTheUserSeesThem) {
   // 80 emoji are 160 UTF-16 units but 80 characters: an idea still.
   QString emoji;

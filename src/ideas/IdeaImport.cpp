@@ -88,7 +88,8 @@ FileOutcome ImportIdeas(SessionDocument& document, Prompter& prompter, const QSt
   if (prompter.Ask(IdeaImportQuestion(plan), MsgButtons::YesNo + MsgIcon::Question) != Answer::Yes) {
     return FileOutcome::Cancelled;
   }
-  AddIdeas(document, plan.toAdd);
+  // The plan has left out what a typed idea could not be.
+  document.AddIdeas(plan.toAdd);
   return FileOutcome::Done;
 }
 

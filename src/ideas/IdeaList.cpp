@@ -57,8 +57,7 @@ bool LongEnoughForIdea(const QString& text) {
 }
 
 void AddIdea(SessionDocument& document, const QString& text) {
-  if (!LongEnoughForIdea(text)) return;
-  document.AddIdea(text);
+  AddIdeas(document, {text});
 }
 
 int AddIdeas(SessionDocument& document, const QStringList& texts) {

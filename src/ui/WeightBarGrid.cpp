@@ -22,8 +22,9 @@ constexpr int kFirstBarColumn = 2;
 constexpr int kLastBarColumn = 19;
 
 // Navy; on a dark palette a light blue as far from the dark ground.
-const QColor kBarColour(0, 0, 128);
-const QColor kBarColourOnDark(150, 190, 255);
+QColor BarColour(const QPalette& palette) {
+  return ForPalette(palette, QColor(0, 0, 128), QColor(150, 190, 255));
+}
 
 QTableWidgetItem* ReadOnlyItem(const QString& text = QString()) {
   auto* item = new QTableWidgetItem(text);
@@ -82,7 +83,7 @@ void WeightBarGrid::FillWeightBars(std::span<const QString> names, std::span<con
     setItem(row, kValueColumn, ReadOnlyItem(WeightText(value)));
     for (int column = kFirstBarColumn; column <= LastBarColumn(value); ++column) {
       QTableWidgetItem* cell = ReadOnlyItem();
-      cell->setBackground(ForPalette(palette(), kBarColour, kBarColourOnDark));
+      cell->setBackground(BarColour(palette()));
       setItem(row, column, cell);
     }
   }
@@ -91,7 +92,7 @@ void WeightBarGrid::FillWeightBars(std::span<const QString> names, std::span<con
 void WeightBarGrid::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange) {
     // Only the cells of a bar exist in the bar columns.
-    const QColor bar = ForPalette(palette(), kBarColour, kBarColourOnDark);
+    const QColor bar = BarColour(palette());
     for (int row = 0; row < rowCount(); ++row) {
       for (int column = kFirstBarColumn; column <= kLastBarColumn; ++column) {
         if (QTableWidgetItem* cell = item(row, column)) cell->setBackground(bar);

@@ -128,6 +128,19 @@ class PaletteTurnTest : public MainWindowTest {
     MainWindowTest::TearDown();
     QApplication::setPalette(original_);
   }
+  // Turns the desktop dark, then light again; after each turn `check`
+  // looks at what is shown, told whether the palette is dark.
+  template <typename Check>
+  void TurnDarkAndBack(Check check) {
+    for (const QPalette& turned : {DarkPalette(), original_}) {
+      QApplication::setPalette(turned);
+      QApplication::processEvents();  // the desktop's change reaches the widgets as an event
+      const bool dark = turned.color(QPalette::Window).lightness() < 128;
+      SCOPED_TRACE(dark ? "dark" : "light");
+      check(turned, dark);
+    }
+  }
+
   QPalette original_ = QApplication::palette();
 };
 
@@ -138,17 +151,13 @@ TEST_F(PaletteTurnTest, TheLogoTheIdeaMeterAndTheWeightBarsFollowTheDesktop) {
   platform.OnNextDialog([&](QDialog& ideas) {
     const auto* ground = Find<QWidget>(&ideas, QStringLiteral("panIdeasMeter"));
     const auto* meter = Find<QWidget>(&ideas, QStringLiteral("picIdeasMeter"));
-    for (const QPalette& turned : {DarkPalette(), original_}) {
-      QApplication::setPalette(turned);
-      QApplication::processEvents();  // the desktop's change reaches the widgets as an event
-      const bool dark = turned.color(QPalette::Window).lightness() < 128;
-      SCOPED_TRACE(dark ? "dark" : "light");
+    TurnDarkAndBack([&](const QPalette& turned, bool dark) {
       EXPECT_GE(InkContrast(logo->pixmap(), window->palette().color(QPalette::Window)), 4.5);
       EXPECT_EQ(ground->palette().color(QPalette::Window), turned.color(QPalette::Base));
       EXPECT_EQ(meter->palette().color(QPalette::Window) == QColor(0, 0, 255), !dark);
       EXPECT_GE(Contrast(meter->palette().color(QPalette::Window), ground->palette().color(QPalette::Window)),
                 3.0);
-    }
+    });
     ideas.close();
   });
   window->cmdButton_Click(Command::AutoSuggest);
@@ -159,12 +168,9 @@ TEST_F(PaletteTurnTest, TheLogoTheIdeaMeterAndTheWeightBarsFollowTheDesktop) {
   });
   platform.OnNextDialog([&](QDialog& view) {
     const auto* grid = Find<QTableWidget>(&view, QStringLiteral("grdCriteria"));
-    for (const QPalette& turned : {DarkPalette(), original_}) {
-      QApplication::setPalette(turned);
-      QApplication::processEvents();
-      SCOPED_TRACE(turned.color(QPalette::Window).lightness() < 128 ? "dark" : "light");
+    TurnDarkAndBack([&](const QPalette&, bool) {
       EXPECT_GE(Contrast(grid->item(0, 2)->background().color(), grid->palette().color(QPalette::Base)), 4.5);
-    }
+    });
     view.close();
   });
   window->cmdButton_Click(Command::CriteriaView);
